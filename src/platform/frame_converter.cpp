@@ -1,0 +1,136 @@
+#include "platform/frame_converter.h"
+
+#include <cmath>
+#include <cstring>
+
+extern "C" {
+#include <libavutil/display.h>
+#include <libavutil/pixdesc.h>
+}
+
+namespace reelsnap {
+namespace {
+
+// The matrix of the stream; an unspecified one follows the usual convention
+// of players: BT.601 below 720 lines, BT.709 from 720 lines.
+int SwsColorSpace(AVColorSpace space, int height) {
+    switch (space) {
+        case AVCOL_SPC_BT709:
+            return SWS_CS_ITU709;
+        case AVCOL_SPC_BT470BG:
+        case AVCOL_SPC_SMPTE170M:
+            return SWS_CS_ITU601;
+        case AVCOL_SPC_BT2020_NCL:
+        case AVCOL_SPC_BT2020_CL:
+            return SWS_CS_BT2020;
+        case AVCOL_SPC_FCC:
+            return SWS_CS_FCC;
+        case AVCOL_SPC_SMPTE240M:
+            return SWS_CS_SMPTE240M;
+        default:
+            return height >= 720 ? SWS_CS_ITU709 : SWS_CS_ITU601;
+    }
+}
+
+bool IsFullRange(const AVFrame& frame) {
+    switch (frame.format) {
+        case AV_PIX_FMT_YUVJ420P:
+        case AV_PIX_FMT_YUVJ422P:
+        case AV_PIX_FMT_YUVJ444P:
+        case AV_PIX_FMT_YUVJ440P:
+        case AV_PIX_FMT_YUVJ411P:
+            return true;
+        default:
+            return frame.color_range == AVCOL_RANGE_JPEG;
+    }
+}
+
+}  // namespace
+
+int ClockwiseQuarterTurns(const std::int32_t* displayMatrix) {
+    if (!displayMatrix) return 0;
+    double counterClockwise = av_display_rotation_get(displayMatrix);
+    if (std::isnan(counterClockwise)) return 0;
+    long turns = std::lround(-counterClockwise / 90.0);
+    return int(((turns % 4) + 4) % 4);
+}
+
+void DisplaySize(int codedWidth, int codedHeight, AVRational sar, int& width, int& height) {
+    height = codedHeight;
+    width = codedWidth;
+    if (sar.num > 0 && sar.den > 0 && sar.num != sar.den) {
+        width = int(std::lround(double(codedWidth) * sar.num / sar.den));
+        if (width < 1) width = 1;
+    }
+}
+
+Image RotateClockwise(const Image& image, int quarterTurns) {
+    const int w = image.width(), h = image.height();
+    const bool sideways = quarterTurns % 2 == 1;
+    Image out(sideways ? h : w, sideways ? w : h);
+    const auto* src = reinterpret_cast<const std::uint32_t*>(image.pixels());
+    auto* dst = reinterpret_cast<std::uint32_t*>(out.pixels());
+    const int ow = out.width();
+    for (int y = 0; y < h; ++y) {
+        const std::uint32_t* srcRow = src + std::size_t(y) * std::size_t(w);
+        for (int x = 0; x < w; ++x) {
+            int dx, dy;
+            switch (quarterTurns) {
+                case 1: dx = h - 1 - y; dy = x; break;
+                case 2: dx = w - 1 - x; dy = h - 1 - y; break;
+                case 3: dx = y; dy = w - 1 - x; break;
+                default: dx = x; dy = y; break;
+            }
+            dst[std::size_t(dy) * std::size_t(ow) + std::size_t(dx)] = srcRow[x];
+        }
+    }
+    return out;
+}
+
+bool FrameConverter::PrepareContext(const AVFrame& frame, int dstWidth, int dstHeight) {
+    const int space = SwsColorSpace(frame.colorspace, frame.height);
+    const int range = IsFullRange(frame) ? 1 : 0;
+    if (context_ && srcWidth_ == frame.width && srcHeight_ == frame.height &&
+        srcFormat_ == frame.format && dstWidth_ == dstWidth && dstHeight_ == dstHeight &&
+        colorSpace_ == space && colorRange_ == range) {
+        return true;
+    }
+    context_.reset(sws_getContext(frame.width, frame.height, AVPixelFormat(frame.format), dstWidth,
+                                  dstHeight, AV_PIX_FMT_RGBA, SWS_BICUBIC, nullptr, nullptr,
+                                  nullptr));
+    if (!context_) return false;
+    const int* dstCoefficients = sws_getCoefficients(SWS_CS_DEFAULT);
+    sws_setColorspaceDetails(context_.get(), sws_getCoefficients(space), range, dstCoefficients,
+                             1, 0, 1 << 16, 1 << 16);
+    srcWidth_ = frame.width;
+    srcHeight_ = frame.height;
+    srcFormat_ = frame.format;
+    dstWidth_ = dstWidth;
+    dstHeight_ = dstHeight;
+    colorSpace_ = space;
+    colorRange_ = range;
+    return true;
+}
+
+std::optional<Image> FrameConverter::ToDisplayImage(const AVFrame& frame,
+                                                    const DisplayGeometry& geometry) {
+    if (!Image::IsAcceptableSize(frame.width, frame.height)) return std::nullopt;
+    int width = 0, height = 0;
+    DisplaySize(frame.width, frame.height, geometry.sampleAspectRatio, width, height);
+    if (!Image::IsAcceptableSize(width, height)) return std::nullopt;
+    if (!PrepareContext(frame, width, height)) return std::nullopt;
+
+    Image image(width, height);
+    std::uint8_t* dst[4] = {image.pixels(), nullptr, nullptr, nullptr};
+    int dstStride[4] = {int(image.stride()), 0, 0, 0};
+    if (sws_scale(context_.get(), frame.data, frame.linesize, 0, frame.height, dst, dstStride) !=
+        height) {
+        return std::nullopt;
+    }
+    if (geometry.clockwiseQuarterTurns != 0) {
+        return RotateClockwise(image, geometry.clockwiseQuarterTurns);
+    }
+    return image;
+}
+
+}  // namespace reelsnap

@@ -1,0 +1,37 @@
+// Turns decoded frames into RGBA images at their display size, the way a
+// desktop player shows them.
+#pragma once
+
+#include <optional>
+
+#include "imaging/image.h"
+#include "platform/ffmpeg_raii.h"
+
+namespace reelsnap {
+
+struct DisplayGeometry {
+    AVRational sampleAspectRatio{1, 1};
+    int clockwiseQuarterTurns = 0;  // 0 to 3
+};
+
+class FrameConverter {
+public:
+    std::optional<Image> ToDisplayImage(const AVFrame& frame, const DisplayGeometry& geometry);
+
+private:
+    bool PrepareContext(const AVFrame& frame, int dstWidth, int dstHeight);
+
+    ff::ScaleContext context_;
+    int srcWidth_ = 0, srcHeight_ = 0, srcFormat_ = -1, dstWidth_ = 0, dstHeight_ = 0;
+    int colorSpace_ = -1, colorRange_ = -1;
+};
+
+// Display matrix rotation as clockwise quarter turns (0 to 3).
+int ClockwiseQuarterTurns(const std::int32_t* displayMatrix);
+
+// Width and height once the pixel aspect ratio is applied; the height stays.
+void DisplaySize(int codedWidth, int codedHeight, AVRational sar, int& width, int& height);
+
+Image RotateClockwise(const Image& image, int quarterTurns);
+
+}  // namespace reelsnap

@@ -1,0 +1,54 @@
+// The movie layer: a movie file's video samples on its time line, lookups of
+// the next sample time, and the image of the frame at a sample time.
+//
+// Sample times are 64-bit presentation times in the video stream's time base.
+// The time line holds every video sample that is presented: samples that an
+// edit list drops and samples that begin before time 0 are not on it.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "imaging/image.h"
+
+namespace reelsnap {
+
+class Movie {
+public:
+    // Nothing when the file is not a movie (a text file, an empty file, a
+    // folder). A file without a video stream is a movie without samples.
+    static std::unique_ptr<Movie> Open(const std::filesystem::path& path);
+    ~Movie();
+    Movie(const Movie&) = delete;
+    Movie& operator=(const Movie&) = delete;
+
+    bool hasVideo() const;
+    // Units per second of the sample times (the video stream's time base).
+    double timeScale() const;
+
+    // The time of the first sample that begins after `time` (at or after it
+    // with `edgeOk`), or -1 when there is none.
+    std::int64_t NextVideoSampleTime(std::int64_t time, bool edgeOk);
+
+    // The number of sample times on the time line. Where the container's
+    // index lists every sample this reads no media data.
+    std::int64_t CountTimeLineSamples();
+
+    // The decoded frame of the sample at `time` as RGBA at its display size
+    // (pixel aspect ratio and rotation applied), or nothing when that sample
+    // does not decode. Decoding goes forward from where it stands and seeks
+    // only when the sample lies behind it or beyond the next key frame.
+    std::optional<Image> FrameImageAtTime(std::int64_t time);
+
+    // How many seeks the decoder has made; for tests and benchmarks.
+    int seekCount() const;
+
+private:
+    struct State;
+    explicit Movie(std::unique_ptr<State> state);
+    std::unique_ptr<State> state_;
+};
+
+}  // namespace reelsnap

@@ -1,0 +1,211 @@
+// The movie layer on generated movies: counts, the order of frames, sizes,
+// orientation, colours, and bad input.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+#include <vector>
+
+#include "extract/frame_counting.h"
+#include "platform/movie.h"
+#include "support/fixtures.h"
+
+namespace reelsnap {
+namespace {
+using testing::Fixture;
+using testing::FixtureFrames;
+using testing::ReadFrameIndex;
+
+std::vector<std::int64_t> SampleTimes(Movie& movie) {
+    std::vector<std::int64_t> times;
+    for (std::int64_t t = movie.NextVideoSampleTime(0, true); t >= 0;
+         t = movie.NextVideoSampleTime(t, false)) {
+        times.push_back(t);
+    }
+    return times;
+}
+
+// Frame i of the walk must carry index i.
+void ExpectFramesInPresentationOrder(const std::string& name) {
+    SCOPED_TRACE(name);
+    auto movie = Movie::Open(Fixture(name));
+    ASSERT_TRUE(movie);
+    const int frames = FixtureFrames(name);
+    EXPECT_EQ(CountVideoFrames(*movie), frames);
+    const auto times = SampleTimes(*movie);
+    ASSERT_EQ(int(times.size()), frames);
+    for (int i = 0; i < frames; ++i) {
+        auto image = movie->FrameImageAtTime(times[std::size_t(i)]);
+        ASSERT_TRUE(image) << "frame " << i + 1;
+        EXPECT_EQ(ReadFrameIndex(*image), i + 1);
+    }
+    EXPECT_EQ(movie->seekCount(), 0) << "a walk over every frame never seeks";
+    EXPECT_EQ(testing::DecodeAllFrames(Fixture(name)), frames);
+}
+
+TEST(MovieFrames, EveryContainerWalksInPresentationOrder) {
+    for (const char* name : {"h264_mp4", "h264_mov", "late_start", "vfr_mkv", "mjpeg_250_avi",
+                             "prores_10bit", "non_ascii"}) {
+        ExpectFramesInPresentationOrder(name);
+    }
+}
+
+TEST(MovieFrames, CountFromIndexMatchesTheDemuxedTimeLine) {
+    for (const char* name : {"h264_mp4", "h264_mov", "late_start", "alpha_png"}) {
+        auto fromIndex = Movie::Open(Fixture(name));
+        auto byLookups = Movie::Open(Fixture(name));
+        ASSERT_TRUE(fromIndex && byLookups);
+        EXPECT_EQ(fromIndex->CountTimeLineSamples(), std::int64_t(SampleTimes(*byLookups).size()))
+            << name;
+    }
+}
+
+TEST(MovieFrames, LookupsFollowTheTimeLine) {
+    auto late = Movie::Open(Fixture("late_start"));
+    ASSERT_TRUE(late);
+    const std::int64_t first = late->NextVideoSampleTime(0, true);
+    EXPECT_GT(first, 0) << "the first sample begins late";
+    EXPECT_EQ(late->NextVideoSampleTime(first, true), first);
+    EXPECT_GT(late->NextVideoSampleTime(first, false), first);
+
+    auto vfr = Movie::Open(Fixture("vfr_mkv"));
+    const auto times = SampleTimes(*vfr);
+    ASSERT_GE(times.size(), 4u);
+    EXPECT_EQ(times[0], 0) << "a sample at exactly 0 is included";
+    std::set<std::int64_t> gaps;
+    for (std::size_t i = 1; i < times.size(); ++i) gaps.insert(times[i] - times[i - 1]);
+    EXPECT_GT(gaps.size(), 1u) << "variable frame rate keeps its irregular times";
+    EXPECT_EQ(vfr->NextVideoSampleTime(times.back(), false), -1);
+}
+
+TEST(MovieFrames, SelectedFramesSeekOnlyAcrossKeyFrames) {
+    auto movie = Movie::Open(Fixture("sparse_keys"));
+    ASSERT_TRUE(movie);
+    const auto times = SampleTimes(*movie);
+    ASSERT_EQ(times.size(), 160u);
+    int wanted = 0;
+    for (std::size_t i = 49; i < times.size(); i += 50, ++wanted) {
+        auto image = movie->FrameImageAtTime(times[i]);
+        ASSERT_TRUE(image);
+        EXPECT_EQ(ReadFrameIndex(*image), int(i) + 1);
+    }
+    EXPECT_GE(movie->seekCount(), 1) << "a stretch past key frames is skipped";
+    EXPECT_LE(movie->seekCount(), wanted);
+
+    // Going back seeks, and still finds the right frame.
+    auto back = movie->FrameImageAtTime(times[3]);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(ReadFrameIndex(*back), 4);
+    auto again = movie->FrameImageAtTime(times[3]);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(ReadFrameIndex(*again), 4);
+    // Within one group of pictures decoding goes on without a seek.
+    const int seeks = movie->seekCount();
+    auto next = movie->FrameImageAtTime(times[10]);
+    ASSERT_TRUE(next);
+    EXPECT_EQ(ReadFrameIndex(*next), 11);
+    EXPECT_EQ(movie->seekCount(), seeks);
+}
+
+TEST(MovieImages, DisplaySizeAppliesRotationAndPixelAspect) {
+    auto rotated = Movie::Open(Fixture("rotated_90"));
+    ASSERT_TRUE(rotated);
+    auto upright = rotated->FrameImageAtTime(rotated->NextVideoSampleTime(0, true));
+    ASSERT_TRUE(upright);
+    EXPECT_EQ(upright->width(), 240);
+    EXPECT_EQ(upright->height(), 320);
+    EXPECT_EQ(ReadFrameIndex(*upright), 1) << "the picture comes out upright";
+
+    auto anamorphic = Movie::Open(Fixture("anamorphic"));
+    ASSERT_TRUE(anamorphic);
+    const auto times = SampleTimes(*anamorphic);
+    ASSERT_EQ(times.size(), 4u);
+    auto wide = anamorphic->FrameImageAtTime(times[2]);
+    ASSERT_TRUE(wide);
+    EXPECT_EQ(wide->width(), 853);
+    EXPECT_EQ(wide->height(), 480);
+    EXPECT_EQ(ReadFrameIndex(*wide), 3);
+}
+
+void ExpectKnownColors(const std::string& name) {
+    SCOPED_TRACE(name);
+    auto movie = Movie::Open(Fixture(name));
+    ASSERT_TRUE(movie);
+    auto image = movie->FrameImageAtTime(movie->NextVideoSampleTime(0, true));
+    ASSERT_TRUE(image);
+    for (int third = 0; third < 3; ++third) {
+        const int x = (2 * third + 1) * image->width() / 6;
+        const std::uint8_t* p = image->row(image->height() / 2) + 4 * x;
+        const auto& c = testing::kKnownColors[third];
+        EXPECT_NEAR(p[0], c.r, 4) << "third " << third;
+        EXPECT_NEAR(p[1], c.g, 4) << "third " << third;
+        EXPECT_NEAR(p[2], c.b, 4) << "third " << third;
+        EXPECT_EQ(p[3], 255);
+    }
+}
+
+TEST(MovieImages, ColoursFollowTheStreamMatrixAndRange) {
+    ExpectKnownColors("bt709_limited");
+    ExpectKnownColors("untagged_sd");  // BT.601 below 720 lines
+    ExpectKnownColors("untagged_hd");  // BT.709 from 720 lines
+}
+
+TEST(MovieImages, AlphaIsKept) {
+    auto movie = Movie::Open(Fixture("alpha_png"));
+    ASSERT_TRUE(movie);
+    auto image = movie->FrameImageAtTime(movie->NextVideoSampleTime(0, true));
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->row(10)[4 * 10 + 3], 255) << "the opaque marker cell";
+    EXPECT_EQ(image->row(image->height() - 10)[4 * (image->width() - 10) + 3], 128);
+    EXPECT_EQ(ReadFrameIndex(*image), 1);
+}
+
+TEST(MovieBadInput, NonMoviesDoNotOpen) {
+    EXPECT_FALSE(Movie::Open(Fixture("not_a_movie")));
+    const auto empty = testing::NewTempDir("empty") / "empty.mov";
+    std::ofstream(empty).flush();
+    EXPECT_FALSE(Movie::Open(empty));
+    EXPECT_FALSE(Movie::Open(testing::ScratchDir()));
+    EXPECT_FALSE(Movie::Open(testing::ScratchDir() / "missing.mp4"));
+}
+
+TEST(MovieBadInput, AudioOnlyIsAMovieWithoutSamples) {
+    auto movie = Movie::Open(Fixture("audio_only"));
+    ASSERT_TRUE(movie);
+    EXPECT_FALSE(movie->hasVideo());
+    EXPECT_EQ(CountVideoFrames(*movie), 0);
+    EXPECT_EQ(movie->NextVideoSampleTime(0, true), -1);
+}
+
+TEST(MovieBadInput, TruncatedMovieCountsItsIndexAndDecodesWhatIsLeft) {
+    auto movie = Movie::Open(Fixture("truncated"));
+    ASSERT_TRUE(movie);
+    const int frames = FixtureFrames("truncated");
+    EXPECT_EQ(CountVideoFrames(*movie), frames);
+    const auto times = SampleTimes(*movie);
+    ASSERT_EQ(int(times.size()), frames);
+    int decoded = 0;
+    for (int i = 0; i < frames; ++i) {
+        if (auto image = movie->FrameImageAtTime(times[std::size_t(i)])) {
+            ++decoded;
+            if (i < 10) {
+                EXPECT_EQ(ReadFrameIndex(*image), i + 1);
+            }
+        }
+    }
+    EXPECT_GT(decoded, 10);
+    EXPECT_LT(decoded, frames);
+}
+
+TEST(MovieBadInput, AbsurdFrameSizeGivesNoImage) {
+    auto movie = Movie::Open(Fixture("huge_frame"));
+    ASSERT_TRUE(movie);
+    EXPECT_EQ(CountVideoFrames(*movie), 2);
+    EXPECT_FALSE(movie->FrameImageAtTime(movie->NextVideoSampleTime(0, true)));
+    EXPECT_TRUE(Image::IsAcceptableSize(16384, 16384));
+    EXPECT_FALSE(Image::IsAcceptableSize(16385, 10));
+    EXPECT_FALSE(Image::IsAcceptableSize(16384, 16385));
+}
+
+}  // namespace
+}  // namespace reelsnap

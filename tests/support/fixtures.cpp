@@ -1,0 +1,182 @@
+#include "fixtures.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <stdexcept>
+
+extern "C" {
+#include <libavutil/log.h>
+}
+
+namespace reelsnap::testing {
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Entry {
+    std::string file;
+    MovieSpec spec;
+};
+
+std::map<std::string, Entry> Catalog() {
+    std::map<std::string, Entry> c;
+    MovieSpec h264;
+    h264.bFrames = 3;
+    h264.gop = 12;
+    h264.frames = 40;
+    c["h264_mp4"] = {"h264.mp4", h264};
+    MovieSpec mov = h264;
+    mov.format = "mov";
+    c["h264_mov"] = {"h264.mov", mov};
+    MovieSpec late = h264;
+    late.firstFrameDelay = 10;
+    late.frames = 20;
+    c["late_start"] = {"late.mp4", late};
+    MovieSpec vfr;
+    vfr.format = "matroska";
+    vfr.bFrames = 2;
+    vfr.variableFrameRate = true;
+    vfr.frames = 24;
+    c["vfr_mkv"] = {"vfr.mkv", vfr};
+    MovieSpec mjpeg;
+    mjpeg.format = "avi";
+    mjpeg.codec = "mjpeg";
+    mjpeg.pixelFormat = AV_PIX_FMT_YUVJ420P;
+    mjpeg.colorRange = AVCOL_RANGE_JPEG;
+    mjpeg.width = 96;
+    mjpeg.height = 64;
+    mjpeg.frames = 250;
+    c["mjpeg_250_avi"] = {"mjpeg250.avi", mjpeg};
+    MovieSpec audio;
+    audio.audioOnly = true;
+    c["audio_only"] = {"audio.wav", audio};
+    MovieSpec rotated;
+    rotated.clockwiseRotation = 90;
+    rotated.frames = 6;
+    c["rotated_90"] = {"rotated.mp4", rotated};
+    MovieSpec anamorphic;
+    anamorphic.format = "mov";
+    anamorphic.codec = "mpeg4";
+    anamorphic.width = 720;
+    anamorphic.height = 480;
+    anamorphic.sampleAspectRatio = {32, 27};
+    anamorphic.frames = 4;
+    c["anamorphic"] = {"anamorphic.mov", anamorphic};
+    MovieSpec bt709;
+    bt709.knownColors = true;
+    bt709.colorSpace = AVCOL_SPC_BT709;
+    bt709.tagColorSpace = true;
+    bt709.frames = 3;
+    bt709.crf = 4;
+    c["bt709_limited"] = {"bt709.mp4", bt709};
+    MovieSpec sd = bt709;
+    sd.colorSpace = AVCOL_SPC_SMPTE170M;
+    sd.tagColorSpace = false;
+    c["untagged_sd"] = {"untagged_sd.mp4", sd};
+    MovieSpec hd = bt709;
+    hd.tagColorSpace = false;
+    hd.width = 1280;
+    hd.height = 720;
+    c["untagged_hd"] = {"untagged_hd.mp4", hd};
+    MovieSpec alpha;
+    alpha.format = "mov";
+    alpha.codec = "png";
+    alpha.pixelFormat = AV_PIX_FMT_RGBA;
+    alpha.translucent = true;
+    alpha.frames = 4;
+    c["alpha_png"] = {"alpha.mov", alpha};
+    MovieSpec prores;
+    prores.format = "mov";
+    prores.codec = "prores_ks";
+    prores.pixelFormat = AV_PIX_FMT_YUV422P10LE;
+    prores.frames = 4;
+    c["prores_10bit"] = {"prores.mov", prores};
+    MovieSpec faststart = h264;
+    faststart.faststart = true;
+    faststart.frames = 60;
+    faststart.noise = 30;
+    c["truncated"] = {"truncated.mp4", faststart};
+    MovieSpec plain;
+    plain.frames = 12;
+    c["non_ascii"] = {"Fünf Bilder – 映画.mp4", plain};
+    MovieSpec huge;
+    huge.format = "matroska";
+    huge.codec = "ffv1";
+    huge.pixelFormat = AV_PIX_FMT_YUV420P;
+    huge.width = 16400;
+    huge.height = 16;
+    huge.frames = 2;
+    c["huge_frame"] = {"huge.mkv", huge};
+    MovieSpec sparse;
+    sparse.gop = 25;
+    sparse.bFrames = 2;
+    sparse.frames = 160;
+    sparse.width = 160;
+    sparse.height = 120;
+    c["sparse_keys"] = {"sparse.mp4", sparse};
+    c["not_a_movie"] = {"notes.txt", {}};
+    return c;
+}
+
+Entry& Lookup(const std::string& name) {
+    static std::map<std::string, Entry> catalog = Catalog();
+    auto it = catalog.find(name);
+    if (it == catalog.end()) throw std::runtime_error("no fixture " + name);
+    return it->second;
+}
+
+}  // namespace
+
+const fs::path& ScratchDir() {
+    static const fs::path dir = [] {
+        std::string templ = (fs::temp_directory_path() / "reelsnap-test-XXXXXX").string();
+        if (!mkdtemp(templ.data())) throw std::runtime_error("mkdtemp failed");
+        static fs::path made = templ;
+        std::atexit([] {
+            if (std::getenv("REELSNAP_KEEP_SCRATCH")) return;
+            std::error_code ec;
+            fs::remove_all(made, ec);
+        });
+        return made;
+    }();
+    return dir;
+}
+
+fs::path NewTempDir(const std::string& stem) {
+    static int counter = 0;
+    fs::path dir = ScratchDir() / (stem + "-" + std::to_string(++counter));
+    fs::create_directories(dir);
+    return dir;
+}
+
+const fs::path& Fixture(const std::string& name) {
+    static std::map<std::string, fs::path> written;
+    if (auto it = written.find(name); it != written.end()) return it->second;
+    const Entry& e = Lookup(name);
+    fs::path dir = ScratchDir() / "movies";
+    fs::create_directories(dir);
+    fs::path path = dir / fs::u8path(e.file);
+    if (name == "not_a_movie") {
+        std::ofstream(path) << "These are notes about a movie, not a movie.\n";
+    } else {
+        std::string error = WriteTestMovie(path, e.spec);
+        if (!error.empty()) throw std::runtime_error(name + ": " + error);
+        if (name == "truncated") fs::resize_file(path, fs::file_size(path) * 6 / 10);
+    }
+    return written.emplace(name, path).first->second;
+}
+
+int FixtureFrames(const std::string& name) { return Lookup(name).spec.frames; }
+
+}  // namespace reelsnap::testing
+
+namespace {
+// Encoders and decoders of the fixtures talk a lot; the tests read results, not logs.
+const bool kQuietLibraries = [] {
+    av_log_set_level(AV_LOG_QUIET);
+    return true;
+}();
+}  // namespace

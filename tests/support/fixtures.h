@@ -1,0 +1,27 @@
+// Named test movies, written once per test process into a scratch folder.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "test_movies.h"
+
+namespace reelsnap::testing {
+
+// The scratch folder of this test process; removed at exit.
+const std::filesystem::path& ScratchDir();
+
+// A fresh empty folder inside the scratch folder.
+std::filesystem::path NewTempDir(const std::string& stem);
+
+// The path of a named test movie, written on first use. Names:
+// h264_mp4, h264_mov (B-frames), late_start, vfr_mkv, mjpeg_250_avi,
+// audio_only, rotated_90, anamorphic, bt709_limited, untagged_sd, untagged_hd,
+// alpha_png, prores_10bit, truncated, not_a_movie, non_ascii, huge_frame,
+// sparse_keys (every 50th frame wanted, key frame every 25).
+const std::filesystem::path& Fixture(const std::string& name);
+
+// The frame count the generator wrote for a named test movie.
+int FixtureFrames(const std::string& name);
+
+}  // namespace reelsnap::testing

@@ -1,0 +1,63 @@
+// Test movies written with libavformat and libavcodec encoders. Every frame
+// carries its own index as a 4x4 grid of black and white cells that survives
+// JPEG compression and scaling to a quarter of its size.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+extern "C" {
+#include <libavutil/pixfmt.h>
+#include <libavutil/rational.h>
+}
+
+#include "imaging/image.h"
+
+namespace reelsnap::testing {
+
+struct MovieSpec {
+    std::string format = "mp4";  // muxer name
+    std::string codec = "libx264";
+    int width = 320;
+    int height = 240;  // stored size, before rotation
+    int frames = 30;
+    AVRational frameRate{25, 1};
+    int bFrames = 0;
+    int gop = 12;
+    int firstFrameDelay = 0;       // the first sample begins this many frame durations late
+    bool variableFrameRate = false;
+    int clockwiseRotation = 0;     // degrees a player turns the stored frames
+    AVRational sampleAspectRatio{1, 1};
+    AVPixelFormat pixelFormat = AV_PIX_FMT_YUV420P;
+    AVColorSpace colorSpace = AVCOL_SPC_UNSPECIFIED;  // matrix used and tagged
+    bool tagColorSpace = false;    // write the matrix into the stream
+    AVColorRange colorRange = AVCOL_RANGE_MPEG;
+    bool knownColors = false;      // fixed colour bars instead of the index grid
+    bool translucent = false;      // alpha 128 outside the grid's marker cell
+    int noise = 0;                 // amplitude of pixel noise, for natural-looking content
+    bool faststart = false;
+    bool audioOnly = false;
+    int crf = 18;
+};
+
+// Writes the movie; an empty string on success, else what failed.
+std::string WriteTestMovie(const std::filesystem::path& path, const MovieSpec& spec);
+
+// The frame with index `index` (from 1) as a player shows it.
+Image DrawIndexFrame(int index, int width, int height, int noise = 0, bool translucent = false);
+
+// The index a frame carries, or -1 when the grid cannot be read.
+int ReadFrameIndex(const Image& image);
+
+// The colours of the `knownColors` frames: left, middle and right thirds.
+struct Rgb {
+    int r, g, b;
+};
+inline constexpr Rgb kKnownColors[3] = {{200, 40, 50}, {30, 170, 90}, {60, 80, 210}};
+Image DrawKnownColors(int width, int height);
+
+// Frames decoded by a plain libavcodec loop, as `ffmpeg -fps_mode passthrough` would.
+int DecodeAllFrames(const std::filesystem::path& path);
+
+}  // namespace reelsnap::testing
