@@ -15,7 +15,7 @@ struct ImageSize {
 };
 
 class Image {
-public:
+  public:
     Image() = default;
     // The pixels are left uninitialised; the caller fills every one.
     Image(int width, int height);
@@ -50,7 +50,7 @@ public:
                width * height <= kMaxPixels;
     }
 
-private:
+  private:
     int width_ = 0;
     int height_ = 0;
     std::unique_ptr<std::uint8_t[]> pixels_;

@@ -42,21 +42,25 @@ using Frame = std::unique_ptr<AVFrame, FrameDeleter>;
 using Packet = std::unique_ptr<AVPacket, PacketDeleter>;
 using ScaleContext = std::unique_ptr<SwsContext, SwsContextDeleter>;
 
-inline Frame MakeFrame() { return Frame(av_frame_alloc()); }
-inline Packet MakePacket() { return Packet(av_packet_alloc()); }
+inline Frame MakeFrame() {
+    return Frame(av_frame_alloc());
+}
+inline Packet MakePacket() {
+    return Packet(av_packet_alloc());
+}
 inline CodecContext MakeCodecContext(const AVCodec* codec) {
     return CodecContext(avcodec_alloc_context3(codec));
 }
 
 // Unrefs a packet when the scope that filled it ends.
 class PacketRef {
-public:
+  public:
     explicit PacketRef(AVPacket* packet) : packet_(packet) {}
     ~PacketRef() { av_packet_unref(packet_); }
     PacketRef(const PacketRef&) = delete;
     PacketRef& operator=(const PacketRef&) = delete;
 
-private:
+  private:
     AVPacket* packet_;
 };
 

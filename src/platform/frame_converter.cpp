@@ -76,10 +76,22 @@ Image RotateClockwise(const Image& image, int quarterTurns) {
         for (int x = 0; x < w; ++x) {
             int dx, dy;
             switch (quarterTurns) {
-                case 1: dx = h - 1 - y; dy = x; break;
-                case 2: dx = w - 1 - x; dy = h - 1 - y; break;
-                case 3: dx = y; dy = w - 1 - x; break;
-                default: dx = x; dy = y; break;
+                case 1:
+                    dx = h - 1 - y;
+                    dy = x;
+                    break;
+                case 2:
+                    dx = w - 1 - x;
+                    dy = h - 1 - y;
+                    break;
+                case 3:
+                    dx = y;
+                    dy = w - 1 - x;
+                    break;
+                default:
+                    dx = x;
+                    dy = y;
+                    break;
             }
             dst[std::size_t(dy) * std::size_t(ow) + std::size_t(dx)] = srcRow[x];
         }
@@ -100,8 +112,8 @@ bool FrameConverter::PrepareContext(const AVFrame& frame, int dstWidth, int dstH
                                   nullptr));
     if (!context_) return false;
     const int* dstCoefficients = sws_getCoefficients(SWS_CS_DEFAULT);
-    sws_setColorspaceDetails(context_.get(), sws_getCoefficients(space), range, dstCoefficients,
-                             1, 0, 1 << 16, 1 << 16);
+    sws_setColorspaceDetails(context_.get(), sws_getCoefficients(space), range, dstCoefficients, 1,
+                             0, 1 << 16, 1 << 16);
     srcWidth_ = frame.width;
     srcHeight_ = frame.height;
     srcFormat_ = frame.format;

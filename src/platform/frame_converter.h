@@ -15,10 +15,10 @@ struct DisplayGeometry {
 };
 
 class FrameConverter {
-public:
+  public:
     std::optional<Image> ToDisplayImage(const AVFrame& frame, const DisplayGeometry& geometry);
 
-private:
+  private:
     bool PrepareContext(const AVFrame& frame, int dstWidth, int dstHeight);
 
     ff::ScaleContext context_;

@@ -158,7 +158,8 @@ void Movie::State::Scan() {
         if (s.pos >= 0) sampleAtPos.emplace(s.pos, index);
         if (s.pts != AV_NOPTS_VALUE) sampleAtPts.emplace(s.pts, index);
         const bool dropped = (pkt->flags & AV_PKT_FLAG_DISCARD) != 0;
-        if (!dropped && s.pts != AV_NOPTS_VALUE && s.pts >= 0) onTimeLine.emplace_back(s.pts, index);
+        if (!dropped && s.pts != AV_NOPTS_VALUE && s.pts >= 0)
+            onTimeLine.emplace_back(s.pts, index);
     }
     std::stable_sort(onTimeLine.begin(), onTimeLine.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -301,14 +302,18 @@ std::unique_ptr<Movie> Movie::Open(const std::filesystem::path& path) {
     return std::unique_ptr<Movie>(new Movie(std::move(state)));
 }
 
-bool Movie::hasVideo() const { return state_->streamIndex >= 0; }
+bool Movie::hasVideo() const {
+    return state_->streamIndex >= 0;
+}
 
 double Movie::timeScale() const {
     if (!hasVideo()) return 600;
     return av_q2d(av_inv_q(state_->stream()->time_base));
 }
 
-int Movie::seekCount() const { return state_->seeks; }
+int Movie::seekCount() const {
+    return state_->seeks;
+}
 
 std::int64_t Movie::NextVideoSampleTime(std::int64_t time, bool edgeOk) {
     if (!hasVideo()) return -1;

@@ -16,7 +16,7 @@
 namespace reelsnap {
 
 class Movie {
-public:
+  public:
     // Nothing when the file is not a movie (a text file, an empty file, a
     // folder). A file without a video stream is a movie without samples.
     static std::unique_ptr<Movie> Open(const std::filesystem::path& path);
@@ -45,7 +45,7 @@ public:
     // How many seeks the decoder has made; for tests and benchmarks.
     int seekCount() const;
 
-private:
+  private:
     struct State;
     explicit Movie(std::unique_ptr<State> state);
     std::unique_ptr<State> state_;

@@ -169,7 +169,9 @@ const fs::path& Fixture(const std::string& name) {
     return written.emplace(name, path).first->second;
 }
 
-int FixtureFrames(const std::string& name) { return Lookup(name).spec.frames; }
+int FixtureFrames(const std::string& name) {
+    return Lookup(name).spec.frames;
+}
 
 }  // namespace reelsnap::testing
 
@@ -180,3 +182,36 @@ const bool kQuietLibraries = [] {
     return true;
 }();
 }  // namespace
+
+namespace reelsnap::testing {
+
+ScopedConfigHome::ScopedConfigHome() : dir_(NewTempDir("config")) {
+    if (const char* old = std::getenv("XDG_CONFIG_HOME")) {
+        previous_ = old;
+        hadPrevious_ = true;
+    }
+    setenv("XDG_CONFIG_HOME", dir_.c_str(), 1);
+}
+
+ScopedConfigHome::~ScopedConfigHome() {
+    if (hadPrevious_) {
+        setenv("XDG_CONFIG_HOME", previous_.c_str(), 1);
+    } else {
+        unsetenv("XDG_CONFIG_HOME");
+    }
+}
+
+void ScopedConfigHome::WritePreferences(const std::string& json) const {
+    fs::create_directories(preferencesFile().parent_path());
+    // Through a new file and a rename, so that the change is a new file.
+    const fs::path temporary = preferencesFile().string() + ".new";
+    std::ofstream(temporary) << json;
+    fs::rename(temporary, preferencesFile());
+}
+
+std::string ScopedConfigHome::ReadPreferences() const {
+    std::ifstream in(preferencesFile());
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+}  // namespace reelsnap::testing

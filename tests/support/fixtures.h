@@ -25,3 +25,28 @@ const std::filesystem::path& Fixture(const std::string& name);
 int FixtureFrames(const std::string& name);
 
 }  // namespace reelsnap::testing
+
+namespace reelsnap::testing {
+
+// Points XDG_CONFIG_HOME at a fresh folder for the life of the object, so
+// that each test starts as a fresh user.
+class ScopedConfigHome {
+  public:
+    ScopedConfigHome();
+    ~ScopedConfigHome();
+    ScopedConfigHome(const ScopedConfigHome&) = delete;
+    ScopedConfigHome& operator=(const ScopedConfigHome&) = delete;
+
+    const std::filesystem::path& dir() const { return dir_; }
+    std::filesystem::path preferencesFile() const { return dir_ / "Ondrel" / "Reelsnap.json"; }
+    // Replaces the preferences file with this text, as another process would.
+    void WritePreferences(const std::string& json) const;
+    std::string ReadPreferences() const;
+
+  private:
+    std::filesystem::path dir_;
+    std::string previous_;
+    bool hadPrevious_ = false;
+};
+
+}  // namespace reelsnap::testing

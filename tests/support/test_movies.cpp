@@ -17,7 +17,9 @@ namespace {
 
 constexpr int kGrid = 4;
 
-std::uint8_t Clamp(int v) { return std::uint8_t(v < 0 ? 0 : v > 255 ? 255 : v); }
+std::uint8_t Clamp(int v) {
+    return std::uint8_t(v < 0 ? 0 : v > 255 ? 255 : v);
+}
 
 // A cheap deterministic hash for noise.
 int Noise(int x, int y, int index, int amplitude) {
@@ -38,9 +40,12 @@ bool CellIsWhite(int index, int cell) {
 
 int SwsMatrix(AVColorSpace space) {
     switch (space) {
-        case AVCOL_SPC_BT709: return SWS_CS_ITU709;
-        case AVCOL_SPC_BT2020_NCL: return SWS_CS_BT2020;
-        default: return SWS_CS_ITU601;
+        case AVCOL_SPC_BT709:
+            return SWS_CS_ITU709;
+        case AVCOL_SPC_BT2020_NCL:
+            return SWS_CS_BT2020;
+        default:
+            return SWS_CS_ITU601;
     }
 }
 
@@ -175,8 +180,8 @@ std::string WriteTestMovie(const std::filesystem::path& path, const MovieSpec& s
     enc->color_range = spec.colorRange;
     if (spec.tagColorSpace) {
         enc->colorspace = spec.colorSpace;
-        enc->color_primaries = spec.colorSpace == AVCOL_SPC_BT709 ? AVCOL_PRI_BT709
-                                                                 : AVCOL_PRI_SMPTE170M;
+        enc->color_primaries =
+            spec.colorSpace == AVCOL_SPC_BT709 ? AVCOL_PRI_BT709 : AVCOL_PRI_SMPTE170M;
         enc->color_trc = spec.colorSpace == AVCOL_SPC_BT709 ? AVCOL_TRC_BT709 : AVCOL_TRC_SMPTE170M;
     }
     if (spec.codec == "mjpeg") enc->strict_std_compliance = FF_COMPLIANCE_UNOFFICIAL;
@@ -189,12 +194,12 @@ std::string WriteTestMovie(const std::filesystem::path& path, const MovieSpec& s
     if (spec.codec == "libx264") {
         av_dict_set(&opts, "preset", "superfast", 0);
         av_dict_set(&opts, "crf", std::to_string(spec.crf).c_str(), 0);
-        av_dict_set(&opts, "x264-params",
-                    ("bframes=" + std::to_string(spec.bFrames) + ":keyint=" +
-                     std::to_string(spec.gop) + ":min-keyint=" + std::to_string(spec.gop) +
-                     ":scenecut=0")
-                        .c_str(),
-                    0);
+        av_dict_set(
+            &opts, "x264-params",
+            ("bframes=" + std::to_string(spec.bFrames) + ":keyint=" + std::to_string(spec.gop) +
+             ":min-keyint=" + std::to_string(spec.gop) + ":scenecut=0")
+                .c_str(),
+            0);
     }
     const int opened = avcodec_open2(enc, codec, &opts);
     av_dict_free(&opts);
@@ -225,16 +230,15 @@ std::string WriteTestMovie(const std::filesystem::path& path, const MovieSpec& s
                                         nullptr, nullptr));
     const int* matrix = sws_getCoefficients(SWS_CS_DEFAULT);
     const int* yuv = sws_getCoefficients(SwsMatrix(spec.colorSpace));
-    sws_setColorspaceDetails(sws.get(), matrix, 1, yuv,
-                             spec.colorRange == AVCOL_RANGE_JPEG ? 1 : 0, 0, 1 << 16, 1 << 16);
+    sws_setColorspaceDetails(sws.get(), matrix, 1, yuv, spec.colorRange == AVCOL_RANGE_JPEG ? 1 : 0,
+                             0, 1 << 16, 1 << 16);
     ff::Frame frame = ff::MakeFrame();
     frame->format = spec.pixelFormat;
     frame->width = spec.width;
     frame->height = spec.height;
     if (av_frame_get_buffer(frame.get(), 0) < 0) return "no frame buffer";
 
-    std::int64_t pts = std::int64_t(spec.firstFrameDelay) *
-                       (spec.variableFrameRate ? 40 : 1);
+    std::int64_t pts = std::int64_t(spec.firstFrameDelay) * (spec.variableFrameRate ? 40 : 1);
     for (int i = 1; i <= spec.frames; ++i) {
         Image display = spec.knownColors
                             ? DrawKnownColors(displayW, displayH)

@@ -25,17 +25,17 @@ struct MovieSpec {
     AVRational frameRate{25, 1};
     int bFrames = 0;
     int gop = 12;
-    int firstFrameDelay = 0;       // the first sample begins this many frame durations late
+    int firstFrameDelay = 0;  // the first sample begins this many frame durations late
     bool variableFrameRate = false;
-    int clockwiseRotation = 0;     // degrees a player turns the stored frames
+    int clockwiseRotation = 0;  // degrees a player turns the stored frames
     AVRational sampleAspectRatio{1, 1};
     AVPixelFormat pixelFormat = AV_PIX_FMT_YUV420P;
     AVColorSpace colorSpace = AVCOL_SPC_UNSPECIFIED;  // matrix used and tagged
-    bool tagColorSpace = false;    // write the matrix into the stream
+    bool tagColorSpace = false;                       // write the matrix into the stream
     AVColorRange colorRange = AVCOL_RANGE_MPEG;
-    bool knownColors = false;      // fixed colour bars instead of the index grid
-    bool translucent = false;      // alpha 128 outside the grid's marker cell
-    int noise = 0;                 // amplitude of pixel noise, for natural-looking content
+    bool knownColors = false;  // fixed colour bars instead of the index grid
+    bool translucent = false;  // alpha 128 outside the grid's marker cell
+    int noise = 0;             // amplitude of pixel noise, for natural-looking content
     bool faststart = false;
     bool audioOnly = false;
     int crf = 18;

@@ -1,0 +1,65 @@
+#include "extract/output_naming.h"
+
+#include <QString>
+#include <cstdio>
+
+#include "files/file_system.h"
+#include "platform/file_io.h"
+#include "settings/settings_store.h"
+
+namespace reelsnap {
+
+std::optional<std::string> FormatPaddedIndex(std::int32_t index) {
+    char buffer[16];
+    const int length = std::snprintf(buffer, sizeof buffer, "%8d", index);
+    if (length < 0 || std::size_t(length) >= sizeof buffer) return std::nullopt;
+    for (int i = 0; i < 9 && buffer[i] != '\0'; ++i) {
+        if (buffer[i] == ' ') buffer[i] = '0';
+    }
+    return std::string(buffer);
+}
+
+std::optional<std::string> BuildFrameFileName(std::int32_t index, std::int32_t frameCount) {
+    const bool appendCount = ReadBoolSetting(keys::AppendFrameCount);
+    const bool pad = ReadBoolSetting(keys::PadIndicesWithZeros);
+    std::string number;
+    if (pad) {
+        auto padded = FormatPaddedIndex(index);
+        if (!padded) return std::nullopt;
+        number = std::move(*padded);
+    } else {
+        number = std::to_string(index);
+    }
+    std::string name = "frame_" + number;
+    if (appendCount) name += " of " + std::to_string(frameCount);
+    return name + ".jpg";
+}
+
+std::string NameWithExtension(std::string_view name, std::string_view extension) {
+    const std::size_t dot = name.rfind('.');
+    // The extension is what follows the last dot of a name that does not
+    // start with it.
+    const bool hasExtension = dot != std::string_view::npos && dot > 0 && dot + 1 < name.size();
+    std::string result(name);
+    if (!hasExtension) return result + "." + std::string(extension);
+    result.replace(dot + 1, std::string::npos, extension);
+    return result;
+}
+
+void SetFileExtension(const std::filesystem::path& file, std::string_view extension) {
+    QString name;
+    if (NameOfRef(file, &name) != kNoErr) return;
+    QString renamed = QString::fromStdString(NameWithExtension(name.toStdString(), extension));
+    if (renamed.size() > 255) renamed.truncate(255);
+    if (renamed == name) return;
+    RenameNoReplace(file, file.parent_path() / renamed.toStdString());
+}
+
+void SetFileExtensionAtPath(const std::string& path, std::string_view extension) {
+    if (path.size() >= 256) return;
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) return;
+    SetFileExtension(std::filesystem::path(path), extension);
+}
+
+}  // namespace reelsnap

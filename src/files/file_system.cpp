@@ -1,0 +1,48 @@
+#include "files/file_system.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+
+namespace reelsnap {
+namespace {
+
+std::int16_t StatusOfItem(const std::filesystem::path& item) {
+    struct stat st {};
+    if (::stat(item.c_str(), &st) == 0) return kNoErr;
+    return errno == ENOENT || errno == ENOTDIR ? kFileNotFoundErr : kIoErr;
+}
+
+std::filesystem::path Normalized(const std::filesystem::path& item) {
+    std::filesystem::path p = item.lexically_normal();
+    if (!p.has_filename() && p.has_parent_path() && p != p.root_path()) p = p.parent_path();
+    return p;
+}
+
+}  // namespace
+
+int IsFolderRef(const std::filesystem::path& item) {
+    std::error_code ec;
+    return std::filesystem::is_directory(item, ec) ? 0x10 : 0;
+}
+
+std::int16_t NameOfRef(const std::filesystem::path& item, QString* name) {
+    if (!name) return kParamErr;
+    if (const std::int16_t status = StatusOfItem(item); status != kNoErr) return status;
+    const std::filesystem::path p = Normalized(item);
+    *name =
+        p == p.root_path() ? QStringLiteral("/") : QString::fromStdString(p.filename().string());
+    return kNoErr;
+}
+
+std::int16_t SpecFromRef(const std::filesystem::path& item, FileSpec* spec) {
+    if (!spec) return kParamErr;
+    if (const std::int16_t status = StatusOfItem(item); status != kNoErr) return status;
+    const std::filesystem::path p = Normalized(item);
+    spec->folder = p.parent_path();
+    spec->name =
+        p == p.root_path() ? QStringLiteral("/") : QString::fromStdString(p.filename().string());
+    return kNoErr;
+}
+
+}  // namespace reelsnap

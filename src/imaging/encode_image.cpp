@@ -1,0 +1,25 @@
+#include "imaging/encoders.h"
+
+namespace reelsnap {
+
+std::optional<EncodedData> EncodeImage(const Image& image, ImageFileType type,
+                                       float compressionFactor) {
+    if (image.isNull()) return std::nullopt;
+    switch (type) {
+        case ImageFileType::Tiff:
+            return EncodeTiff(image);
+        case ImageFileType::Bmp:
+            return EncodeBmp(image);
+        case ImageFileType::Gif:
+            return EncodeGif(image);
+        case ImageFileType::Jpeg:
+            return EncodeJpeg(image, compressionFactor);
+        case ImageFileType::Png:
+            return EncodePng(image);
+        case ImageFileType::Jpeg2000:
+            return EncodeJpeg2000(image, compressionFactor);
+    }
+    return std::nullopt;
+}
+
+}  // namespace reelsnap

@@ -1,0 +1,50 @@
+#include "imaging/frame_image_writer.h"
+
+#include "imaging/scaling.h"
+#include "platform/file_io.h"
+#include "settings/settings_store.h"
+
+namespace reelsnap {
+
+const char* ImageTypeExtension(std::int16_t imageType) {
+    static const char* const kExtensions[] = {"tif", "bmp", "gif", "jpg", "png", "jp2"};
+    if (imageType < 1 || imageType > 6) return nullptr;
+    return kExtensions[imageType - 1];
+}
+
+FrameWriteSettings CurrentFrameWriteSettings(std::int16_t scalePercent) {
+    FrameWriteSettings settings;
+    settings.scalePercent = scalePercent;
+    settings.compressionFactor = ImageCompressionFactor();
+    settings.imageType = ReadImageType();
+    return settings;
+}
+
+const Image* BitmapForImage(const Image& image) {
+    return image.isNull() ? nullptr : &image;
+}
+
+WriteOutcome WriteFrameImage(const Image& frameImage, const std::filesystem::path& outputPath,
+                             const FrameWriteSettings& settings) {
+    const std::int16_t percent = settings.scalePercent == 0 ? 100 : settings.scalePercent;
+    const float factor = float(percent) / 100.0f;
+    const ImageSize size = frameImage.size();
+    const ImageSize target{size.width * factor, size.height * factor};
+
+    // At the frame's own size the frame is encoded as it is, not redrawn.
+    std::optional<Image> scaled;
+    if (!(target == size)) {
+        scaled = ScaledImage(frameImage, target);
+        if (!scaled) return {};
+    }
+    const Image* bitmap = BitmapForImage(scaled ? *scaled : frameImage);
+    if (!bitmap) return {};
+    if (!ImageTypeExtension(settings.imageType)) return {};
+    const auto data =
+        EncodeImage(*bitmap, ImageFileType(settings.imageType), settings.compressionFactor);
+    if (!data) return {};
+    const int error = WriteFileReplacing(outputPath, *data);
+    return {error == 0, error};
+}
+
+}  // namespace reelsnap

@@ -1,0 +1,85 @@
+#include "imaging/scaling.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+extern "C" {
+#include <libswscale/swscale.h>
+}
+
+namespace reelsnap {
+
+std::optional<int> PixelExtent(float points) {
+    if (!std::isfinite(points)) return std::nullopt;
+    const float rounded = std::nearbyint(points);
+    if (rounded > float(Image::kMaxSide)) return std::nullopt;
+    return rounded < 1.0f ? 1 : int(rounded);
+}
+
+ImageSize ScaledSize(ImageSize source, ImageSize target, bool proportionally) {
+    if (!proportionally || source.width == source.height) return target;
+    if (source.width > source.height) {
+        const float factor = target.width / source.width;
+        return {target.width, source.height * factor};
+    }
+    const float factor = target.height / source.height;
+    return {source.width * factor, target.height};
+}
+
+namespace {
+
+bool Resample(const Image& from, Image& to) {
+    SwsContext* ctx = sws_getContext(
+        from.width(), from.height(), AV_PIX_FMT_RGBA, to.width(), to.height(), AV_PIX_FMT_RGBA,
+        SWS_LANCZOS | SWS_ACCURATE_RND | SWS_FULL_CHR_H_INT, nullptr, nullptr, nullptr);
+    if (!ctx) return false;
+    const std::uint8_t* src[4] = {from.pixels(), nullptr, nullptr, nullptr};
+    const int srcStride[4] = {int(from.stride()), 0, 0, 0};
+    std::uint8_t* dst[4] = {to.pixels(), nullptr, nullptr, nullptr};
+    const int dstStride[4] = {int(to.stride()), 0, 0, 0};
+    const int rows = sws_scale(ctx, src, srcStride, 0, from.height(), dst, dstStride);
+    sws_freeContext(ctx);
+    return rows == to.height();
+}
+
+void MultiplyOpacity(Image& image, float fraction) {
+    const float f = fraction < 0.0f ? 0.0f : fraction > 1.0f ? 1.0f : fraction;
+    std::uint8_t* p = image.pixels();
+    for (std::size_t i = 3; i < image.byteCount(); i += 4) {
+        p[i] = std::uint8_t(std::lround(float(p[i]) * f));
+    }
+}
+
+void FlipVertically(Image& image) {
+    for (int top = 0, bottom = image.height() - 1; top < bottom; ++top, --bottom) {
+        std::swap_ranges(image.row(top), image.row(top) + image.stride(), image.row(bottom));
+    }
+}
+
+}  // namespace
+
+std::optional<Image> ScaledImage(const Image& image, ImageSize target, float fraction, bool flip,
+                                 bool proportionally) {
+    if (image.isNull()) return std::nullopt;
+    if (image.size() == target && fraction == 1.0f && !flip) return image.Copy();
+    const ImageSize size = ScaledSize(image.size(), target, proportionally);
+    const auto width = PixelExtent(size.width);
+    const auto height = PixelExtent(size.height);
+    if (!width || !height || !Image::IsAcceptableSize(*width, *height)) return std::nullopt;
+    Image scaled(*width, *height);
+    if (*width == image.width() && *height == image.height()) {
+        std::memcpy(scaled.pixels(), image.pixels(), image.byteCount());
+    } else if (!Resample(image, scaled)) {
+        return std::nullopt;
+    }
+    if (fraction != 1.0f) MultiplyOpacity(scaled, fraction);
+    if (flip) FlipVertically(scaled);
+    return scaled;
+}
+
+std::optional<Image> ScaledImage(const Image& image, ImageSize target) {
+    return ScaledImage(image, target, 1.0f, false, true);
+}
+
+}  // namespace reelsnap

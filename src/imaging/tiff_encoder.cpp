@@ -1,0 +1,137 @@
+// TIFF through libtiff, written into memory: RGB or RGBA with unassociated
+// alpha, Deflate at level 1 with the horizontal predictor, strips of 32 rows.
+#include <tiffio.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+#include "imaging/encoders.h"
+
+namespace reelsnap {
+namespace {
+
+constexpr std::uint32_t kRowsPerStrip = 32;
+
+// A growable file in memory for TIFFClientOpen.
+struct MemoryFile {
+    EncodedData bytes;
+    std::uint64_t position = 0;
+};
+
+tmsize_t ReadProc(thandle_t handle, void* buffer, tmsize_t size) {
+    auto* file = static_cast<MemoryFile*>(handle);
+    const std::uint64_t available =
+        file->position < file->bytes.size() ? file->bytes.size() - file->position : 0;
+    const auto n = std::min<std::uint64_t>(available, std::uint64_t(size));
+    std::memcpy(buffer, file->bytes.data() + file->position, n);
+    file->position += n;
+    return tmsize_t(n);
+}
+
+tmsize_t WriteProc(thandle_t handle, void* buffer, tmsize_t size) {
+    auto* file = static_cast<MemoryFile*>(handle);
+    const std::uint64_t end = file->position + std::uint64_t(size);
+    if (end > file->bytes.size()) file->bytes.resize(end);
+    std::memcpy(file->bytes.data() + file->position, buffer, std::size_t(size));
+    file->position = end;
+    return size;
+}
+
+toff_t SeekProc(thandle_t handle, toff_t offset, int whence) {
+    auto* file = static_cast<MemoryFile*>(handle);
+    switch (whence) {
+        case SEEK_SET:
+            file->position = offset;
+            break;
+        case SEEK_CUR:
+            file->position += offset;
+            break;
+        case SEEK_END:
+            file->position = file->bytes.size() + offset;
+            break;
+        default:
+            return toff_t(-1);
+    }
+    return file->position;
+}
+
+int CloseProc(thandle_t) {
+    return 0;
+}
+toff_t SizeProc(thandle_t handle) {
+    return static_cast<MemoryFile*>(handle)->bytes.size();
+}
+int MapProc(thandle_t, void**, toff_t*) {
+    return 0;
+}
+void UnmapProc(thandle_t, void*, toff_t) {}
+
+struct TiffCloser {
+    void operator()(TIFF* tiff) const { TIFFClose(tiff); }
+};
+
+// libtiff prints its complaints to stderr; the caller sees a failure instead.
+const bool kQuietTiff = [] {
+    TIFFSetErrorHandler(nullptr);
+    TIFFSetWarningHandler(nullptr);
+    return true;
+}();
+
+}  // namespace
+
+std::optional<EncodedData> EncodeTiff(const Image& image) {
+    (void)kQuietTiff;
+    MemoryFile file;
+    file.bytes.reserve(image.byteCount() / 2);
+    {
+        std::unique_ptr<TIFF, TiffCloser> tiff(TIFFClientOpen("frame", "w", &file, ReadProc,
+                                                              WriteProc, SeekProc, CloseProc,
+                                                              SizeProc, MapProc, UnmapProc));
+        if (!tiff) return std::nullopt;
+        TIFF* t = tiff.get();
+        const bool alpha = image.hasTransparency();
+        const std::uint16_t samples = alpha ? 4 : 3;
+        TIFFSetField(t, TIFFTAG_IMAGEWIDTH, std::uint32_t(image.width()));
+        TIFFSetField(t, TIFFTAG_IMAGELENGTH, std::uint32_t(image.height()));
+        TIFFSetField(t, TIFFTAG_SAMPLESPERPIXEL, samples);
+        TIFFSetField(t, TIFFTAG_BITSPERSAMPLE, 8);
+        TIFFSetField(t, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
+        TIFFSetField(t, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+        TIFFSetField(t, TIFFTAG_ORIENTATION, ORIENTATION_TOPLEFT);
+        TIFFSetField(t, TIFFTAG_COMPRESSION, COMPRESSION_ADOBE_DEFLATE);
+        TIFFSetField(t, TIFFTAG_ZIPQUALITY, 1);
+        TIFFSetField(t, TIFFTAG_PREDICTOR, PREDICTOR_HORIZONTAL);
+        TIFFSetField(t, TIFFTAG_ROWSPERSTRIP, kRowsPerStrip);
+        if (alpha) {
+            const std::uint16_t extra[1] = {EXTRASAMPLE_UNASSALPHA};
+            TIFFSetField(t, TIFFTAG_EXTRASAMPLES, 1, extra);
+        }
+        const std::size_t rowBytes = std::size_t(image.width()) * samples;
+        auto strip = std::make_unique_for_overwrite<std::uint8_t[]>(rowBytes * kRowsPerStrip);
+        std::uint32_t stripIndex = 0;
+        for (int y0 = 0; y0 < image.height(); y0 += int(kRowsPerStrip), ++stripIndex) {
+            const int rows = std::min<int>(int(kRowsPerStrip), image.height() - y0);
+            for (int r = 0; r < rows; ++r) {
+                const std::uint8_t* src = image.row(y0 + r);
+                std::uint8_t* dst = strip.get() + std::size_t(r) * rowBytes;
+                if (alpha) {
+                    std::memcpy(dst, src, rowBytes);
+                    continue;
+                }
+                for (int x = 0; x < image.width(); ++x, src += 4, dst += 3) {
+                    dst[0] = src[0];
+                    dst[1] = src[1];
+                    dst[2] = src[2];
+                }
+            }
+            if (TIFFWriteEncodedStrip(t, stripIndex, strip.get(), tmsize_t(rowBytes) * rows) < 0) {
+                return std::nullopt;
+            }
+        }
+        if (!TIFFWriteDirectory(t)) return std::nullopt;
+    }
+    return std::move(file.bytes);
+}
+
+}  // namespace reelsnap

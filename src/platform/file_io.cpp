@@ -1,0 +1,66 @@
+#include "platform/file_io.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <string>
+
+namespace reelsnap {
+
+int RenameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+    const int error = errno;
+    if (error != EINVAL && error != ENOSYS) return error;
+    // File systems without RENAME_NOREPLACE: link refuses an existing name.
+    if (::link(from.c_str(), to.c_str()) != 0) return errno;
+    if (::unlink(from.c_str()) != 0) {
+        const int unlinkError = errno;
+        ::unlink(to.c_str());
+        return unlinkError;
+    }
+    return 0;
+}
+
+namespace {
+
+std::filesystem::path TemporarySibling(const std::filesystem::path& path) {
+    static std::atomic<unsigned> counter{0};
+    std::string name = "." + path.filename().string() + ".part-" + std::to_string(::getpid()) +
+                       "-" + std::to_string(counter.fetch_add(1));
+    return path.parent_path() / name;
+}
+
+int WriteAll(int fd, std::span<const std::uint8_t> bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        bytes = bytes.subspan(std::size_t(n));
+    }
+    return 0;
+}
+
+}  // namespace
+
+int WriteFileReplacing(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+    std::filesystem::path temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = TemporarySibling(path);
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) return errno;
+    }
+    if (fd < 0) return EEXIST;
+    int error = WriteAll(fd, bytes);
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
+    if (error != 0) ::unlink(temporary.c_str());
+    return error;
+}
+
+}  // namespace reelsnap

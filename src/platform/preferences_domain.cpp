@@ -1,0 +1,137 @@
+#include "platform/preferences_domain.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <cstdlib>
+
+namespace reelsnap {
+namespace {
+
+QVariant FromJson(const QJsonValue& value) {
+    if (value.isBool()) return value.toBool();
+    if (value.isDouble()) return value.toDouble();
+    if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        if (object.size() == 1 && object.value("data").isString()) {
+            auto decoded =
+                QByteArray::fromBase64Encoding(object.value("data").toString().toLatin1(),
+                                               QByteArray::AbortOnBase64DecodingErrors);
+            if (decoded) return *decoded;
+        }
+    }
+    return QVariant::fromValue(value);
+}
+
+QJsonValue ToJson(const QVariant& value) {
+    switch (value.typeId()) {
+        case QMetaType::Bool:
+            return value.toBool();
+        case QMetaType::QByteArray:
+            return QJsonObject{{"data", QString::fromLatin1(value.toByteArray().toBase64())}};
+        case QMetaType::Int:
+        case QMetaType::Short:
+        case QMetaType::LongLong:
+        case QMetaType::Double:
+        case QMetaType::Float:
+            return value.toDouble();
+        default:
+            if (value.canConvert<QJsonValue>()) return value.value<QJsonValue>();
+            return QJsonValue::fromVariant(value);
+    }
+}
+
+std::optional<QJsonObject> ParseObject(const QByteArray& bytes) {
+    QJsonParseError error{};
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !doc.isObject()) return std::nullopt;
+    return doc.object();
+}
+
+// A file that is not a JSON object reads as empty; the domain keeps it aside
+// before it writes over it.
+bool ReadJson(QIODevice& device, QSettings::SettingsMap& map) {
+    const QByteArray bytes = device.readAll();
+    if (bytes.trimmed().isEmpty()) return true;
+    const auto object = ParseObject(bytes);
+    if (!object) return true;
+    for (auto it = object->begin(); it != object->end(); ++it) map.insert(it.key(), FromJson(*it));
+    return true;
+}
+
+bool WriteJson(QIODevice& device, const QSettings::SettingsMap& map) {
+    QJsonObject object;
+    for (auto it = map.begin(); it != map.end(); ++it) object.insert(it.key(), ToJson(*it));
+    return device.write(QJsonDocument(object).toJson(QJsonDocument::Indented)) >= 0;
+}
+
+}  // namespace
+
+QSettings::Format JsonSettingsFormat() {
+    static const QSettings::Format format = QSettings::registerFormat("json", ReadJson, WriteJson);
+    return format;
+}
+
+PreferencesDomain::PreferencesDomain(std::filesystem::path file)
+    : file_(std::move(file)),
+      settings_(std::make_unique<QSettings>(QString::fromStdString(file_.string()),
+                                            JsonSettingsFormat())) {}
+
+std::filesystem::path PreferencesDomain::ApplicationFile() {
+    std::filesystem::path config;
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/') {
+        config = xdg;
+    } else if (const char* home = std::getenv("HOME"); home && *home) {
+        config = std::filesystem::path(home) / ".config";
+    } else {
+        config = std::filesystem::temp_directory_path();
+    }
+    return config / "Ondrel" / "Reelsnap.json";
+}
+
+PreferencesDomain& PreferencesDomain::Application() {
+    static std::unique_ptr<PreferencesDomain> domain;
+    std::filesystem::path file = ApplicationFile();
+    if (!domain || domain->file() != file) {
+        if (domain) domain->Synchronize();
+        domain = std::make_unique<PreferencesDomain>(std::move(file));
+    }
+    return *domain;
+}
+
+void PreferencesDomain::KeepCorruptFileAside() {
+    QFile current(QString::fromStdString(file_.string()));
+    if (!current.open(QIODevice::ReadOnly)) return;
+    const QByteArray bytes = current.readAll();
+    current.close();
+    if (bytes.trimmed().isEmpty() || ParseObject(bytes)) return;
+    const QString aside = current.fileName() + ".corrupt";
+    QFile::remove(aside);
+    current.rename(aside);
+}
+
+void PreferencesDomain::Synchronize() {
+    settings_->sync();
+    dirty_ = false;
+}
+
+QVariant PreferencesDomain::Value(const QString& key) const {
+    return settings_->value(key);
+}
+
+void PreferencesDomain::SetValue(const QString& key, const QVariant& value) {
+    // QSettings may write on its own from the event loop, so a corrupt file
+    // is kept aside before the first change reaches it.
+    if (!dirty_) KeepCorruptFileAside();
+    settings_->setValue(key, value);
+    dirty_ = true;
+}
+
+void PreferencesDomain::Remove(const QString& key) {
+    if (!dirty_) KeepCorruptFileAside();
+    settings_->remove(key);
+    dirty_ = true;
+}
+
+}  // namespace reelsnap

@@ -1,0 +1,44 @@
+// The application's preferences domain: one JSON object in
+// $XDG_CONFIG_HOME/Ondrel/Reelsnap.json, read and written through QSettings.
+//
+// Values are Booleans (JSON true/false), numbers (JSON numbers, held as
+// double) and data (JSON {"data": "<base64>"}, held as QByteArray). Any other
+// JSON value is kept as it is (a QJsonValue) and reads as "of another type".
+#pragma once
+
+#include <QByteArray>
+#include <QSettings>
+#include <QVariant>
+#include <filesystem>
+#include <memory>
+
+namespace reelsnap {
+
+class PreferencesDomain {
+  public:
+    explicit PreferencesDomain(std::filesystem::path file);
+
+    // The domain of the current user, following XDG_CONFIG_HOME as it is now.
+    static PreferencesDomain& Application();
+    static std::filesystem::path ApplicationFile();
+
+    const std::filesystem::path& file() const { return file_; }
+
+    // Writes pending changes and re-reads the file when another process changed it.
+    void Synchronize();
+    QVariant Value(const QString& key) const;
+    void SetValue(const QString& key, const QVariant& value);
+    void Remove(const QString& key);
+
+  private:
+    void KeepCorruptFileAside();
+
+    std::filesystem::path file_;
+    std::unique_ptr<QSettings> settings_;
+    bool dirty_ = false;
+};
+
+// The registered QSettings format of the preferences file.
+QSettings::Format JsonSettingsFormat();
+
+}  // namespace reelsnap

@@ -1,0 +1,111 @@
+#include "settings/settings_store.h"
+
+#include <QJsonValue>
+#include <cmath>
+#include <limits>
+
+#include "platform/preferences_domain.h"
+
+namespace reelsnap {
+namespace {
+
+PreferencesDomain& Domain() {
+    return PreferencesDomain::Application();
+}
+
+QVariant ReadSynchronized(const QString& key) {
+    Domain().Synchronize();
+    return Domain().Value(key);
+}
+
+template <typename Int>
+std::optional<Int> ReadExactNumber(const QString& key) {
+    const QVariant value = ReadSynchronized(key);
+    if (value.typeId() != QMetaType::Double) return std::nullopt;
+    const double number = value.toDouble();
+    if (!std::isfinite(number) || std::trunc(number) != number) return std::nullopt;
+    if (number < double(std::numeric_limits<Int>::min()) ||
+        number > double(std::numeric_limits<Int>::max())) {
+        return std::nullopt;
+    }
+    return Int(number);
+}
+
+}  // namespace
+
+bool ReadBoolSetting(const QString& key) {
+    const QVariant value = ReadSynchronized(key);
+    return value.typeId() == QMetaType::Bool && value.toBool();
+}
+
+std::optional<std::int16_t> ReadInt16Setting(const QString& key) {
+    return ReadExactNumber<std::int16_t>(key);
+}
+
+std::optional<std::int32_t> ReadInt32Setting(const QString& key) {
+    return ReadExactNumber<std::int32_t>(key);
+}
+
+std::int16_t ReadImageType() {
+    return ReadInt16Setting(keys::ImageType).value_or(4);
+}
+
+std::int16_t ReadImageQuality() {
+    return ReadInt16Setting(keys::ImageQuality).value_or(2);
+}
+
+float ImageCompressionFactor() {
+    switch (ReadImageQuality()) {
+        case 1:
+            return 0.4f;
+        case 2:
+            return 0.7f;
+        case 3:
+            return 1.0f;
+        default:
+            return 0.0f;
+    }
+}
+
+void StoreInt16Setting(const QString& key, std::int16_t value) {
+    Domain().SetValue(key, double(value));
+}
+
+void StoreInt32Setting(const QString& key, std::int32_t value) {
+    Domain().SetValue(key, double(value));
+}
+
+void RemoveSetting(const QString& key) {
+    Domain().Remove(key);
+}
+
+void SynchronizeSettings() {
+    Domain().Synchronize();
+}
+
+void StoreBoolSetting(const QString& key, bool value) {
+    Domain().SetValue(key, value);
+    Domain().Synchronize();
+}
+
+bool ResolveCopyToLocation(std::filesystem::path& folder) {
+    const QVariant value = ReadSynchronized(keys::CopyToLocation);
+    if (value.typeId() != QMetaType::QByteArray) return false;
+    const QByteArray bytes = value.toByteArray();
+    if (bytes.isEmpty()) return false;
+    std::filesystem::path candidate(bytes.toStdString());
+    std::error_code ec;
+    if (!candidate.is_absolute() || !std::filesystem::is_directory(candidate, ec)) return false;
+    folder = std::move(candidate);
+    return true;
+}
+
+void StoreCopyToLocation(const std::filesystem::path& folder) {
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(folder, ec);
+    if (ec) return;
+    Domain().SetValue(keys::CopyToLocation, QByteArray::fromStdString(absolute.string()));
+    Domain().Synchronize();
+}
+
+}  // namespace reelsnap

@@ -1,0 +1,50 @@
+// The twelve preference keys, their readers with defaults, and their writers.
+// Every reader synchronizes the domain first, so a change made by another
+// process is seen at the next read.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+
+namespace reelsnap {
+
+namespace keys {
+inline const QString ScalePercent = QStringLiteral("ScalePercent");
+inline const QString Skip = QStringLiteral("Skip");
+inline const QString InitialFrameIndex = QStringLiteral("InitialFrameIndex");
+inline const QString FinalFrameIndex = QStringLiteral("FinalFrameIndex");
+inline const QString ImageType = QStringLiteral("ImageType");
+inline const QString ImageQuality = QStringLiteral("ImageQuality");
+inline const QString PadIndicesWithZeros = QStringLiteral("PadIndicesWithZeros");
+inline const QString AppendFrameCount = QStringLiteral("AppendFrameCount");
+inline const QString PreserveDates = QStringLiteral("PreserveDates");
+inline const QString CopyTo = QStringLiteral("CopyTo");
+inline const QString CopyToLocation = QStringLiteral("CopyToLocation");
+inline const QString QuitWhenDone = QStringLiteral("QuitWhenDone");
+}  // namespace keys
+
+// False when the key is missing or holds anything but a Boolean.
+bool ReadBoolSetting(const QString& key);
+// Nothing when the key is missing, not a number, or not exactly convertible.
+std::optional<std::int16_t> ReadInt16Setting(const QString& key);
+std::optional<std::int32_t> ReadInt32Setting(const QString& key);
+
+std::int16_t ReadImageType();     // 4 by default
+std::int16_t ReadImageQuality();  // 2 by default
+// 0.4, 0.7 and 1.0 for the qualities 1, 2 and 3; 0.0 for any other.
+float ImageCompressionFactor();
+
+// The number writers do not synchronize; the caller does, once per group.
+void StoreInt16Setting(const QString& key, std::int16_t value);
+void StoreInt32Setting(const QString& key, std::int32_t value);
+void RemoveSetting(const QString& key);
+void SynchronizeSettings();
+void StoreBoolSetting(const QString& key, bool value);
+
+// True with the stored copy folder when it still exists as a folder.
+bool ResolveCopyToLocation(std::filesystem::path& folder);
+void StoreCopyToLocation(const std::filesystem::path& folder);
+
+}  // namespace reelsnap

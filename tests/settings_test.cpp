@@ -1,0 +1,125 @@
+// The preferences file and the settings readers and writers.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <fstream>
+
+#include "platform/preferences_domain.h"
+#include "settings/settings_store.h"
+#include "support/fixtures.h"
+
+namespace reelsnap {
+namespace {
+using testing::ScopedConfigHome;
+
+QJsonObject StoredObject(const ScopedConfigHome& home) {
+    return QJsonDocument::fromJson(QByteArray::fromStdString(home.ReadPreferences())).object();
+}
+
+TEST(SettingsStore, FreshUserGetsTheDefaults) {
+    ScopedConfigHome home;
+    EXPECT_EQ(ReadImageType(), 4);
+    EXPECT_EQ(ReadImageQuality(), 2);
+    EXPECT_FLOAT_EQ(ImageCompressionFactor(), 0.7f);
+    for (const QString& key : {keys::QuitWhenDone, keys::PadIndicesWithZeros,
+                               keys::AppendFrameCount, keys::PreserveDates, keys::CopyTo}) {
+        EXPECT_FALSE(ReadBoolSetting(key)) << key.toStdString();
+    }
+    std::filesystem::path folder;
+    EXPECT_FALSE(ResolveCopyToLocation(folder));
+    EXPECT_FALSE(ReadInt16Setting(keys::Skip));
+}
+
+TEST(SettingsStore, ValuesOfAnotherTypeOrWidthReadAsDefaults) {
+    ScopedConfigHome home;
+    home.WritePreferences(R"({"ImageType": 70000, "ImageQuality": 5, "Skip": 1.5,
+        "QuitWhenDone": 1, "CopyTo": "yes", "PadIndicesWithZeros": true,
+        "InitialFrameIndex": 70000, "FinalFrameIndex": -3, "ScalePercent": {"data": "AA=="}})");
+    EXPECT_EQ(ReadImageType(), 4) << "70000 does not fit 16 bits";
+    EXPECT_EQ(ReadImageQuality(), 5);
+    EXPECT_FLOAT_EQ(ImageCompressionFactor(), 0.0f);
+    EXPECT_FALSE(ReadInt16Setting(keys::Skip)) << "a fraction is not exactly convertible";
+    EXPECT_FALSE(ReadBoolSetting(keys::QuitWhenDone)) << "a number under a Boolean key";
+    EXPECT_FALSE(ReadBoolSetting(keys::CopyTo));
+    EXPECT_TRUE(ReadBoolSetting(keys::PadIndicesWithZeros));
+    EXPECT_EQ(ReadInt32Setting(keys::InitialFrameIndex), 70000);
+    EXPECT_EQ(ReadInt32Setting(keys::FinalFrameIndex), -3);
+    EXPECT_FALSE(ReadInt16Setting(keys::ScalePercent)) << "data under a number key";
+}
+
+TEST(SettingsStore, CompressionFactorTable) {
+    ScopedConfigHome home;
+    const std::pair<int, float> table[] = {{1, 0.4f}, {2, 0.7f}, {3, 1.0f}, {0, 0.0f}, {4, 0.0f}};
+    for (const auto& [quality, factor] : table) {
+        StoreInt16Setting(keys::ImageQuality, std::int16_t(quality));
+        SynchronizeSettings();
+        EXPECT_EQ(ImageCompressionFactor(), factor) << quality;
+    }
+}
+
+TEST(SettingsStore, FileHoldsTheContractTypesAndKeepsUnknownMembers) {
+    ScopedConfigHome home;
+    home.WritePreferences(R"({"SomethingElse": [1, "two"], "Skip": 3})");
+    StoreBoolSetting(keys::QuitWhenDone, true);
+    StoreInt16Setting(keys::ImageType, 5);
+    StoreInt32Setting(keys::FinalFrameIndex, 100000);
+    RemoveSetting(keys::Skip);
+    SynchronizeSettings();
+    const auto folder = testing::NewTempDir("copy to");
+    StoreCopyToLocation(folder);
+
+    const QJsonObject stored = StoredObject(home);
+    EXPECT_EQ(stored.value("QuitWhenDone"), QJsonValue(true));
+    EXPECT_EQ(stored.value("ImageType"), QJsonValue(5));
+    EXPECT_EQ(stored.value("FinalFrameIndex"), QJsonValue(100000));
+    EXPECT_FALSE(stored.contains("Skip"));
+    EXPECT_EQ(stored.value("SomethingElse").toArray().size(), 2);
+    const QByteArray alias = QByteArray::fromBase64(
+        stored.value("CopyToLocation").toObject().value("data").toString().toLatin1());
+    EXPECT_EQ(alias.toStdString(), folder.string());
+
+    std::filesystem::path resolved;
+    ASSERT_TRUE(ResolveCopyToLocation(resolved));
+    EXPECT_EQ(resolved, folder);
+}
+
+TEST(SettingsStore, CopyLocationResolvesOnlyToAnExistingFolder) {
+    ScopedConfigHome home;
+    std::filesystem::path folder;
+    home.WritePreferences(R"({"CopyToLocation": "/tmp"})");
+    EXPECT_FALSE(ResolveCopyToLocation(folder)) << "a string is not an alias";
+    home.WritePreferences(R"({"CopyToLocation": {"data": ""}})");
+    EXPECT_FALSE(ResolveCopyToLocation(folder)) << "empty data";
+
+    const auto gone = testing::NewTempDir("gone");
+    StoreCopyToLocation(gone);
+    std::filesystem::remove(gone);
+    const std::string before = home.ReadPreferences();
+    EXPECT_FALSE(ResolveCopyToLocation(folder));
+    EXPECT_EQ(home.ReadPreferences(), before) << "the stored alias is left as it was";
+}
+
+TEST(SettingsStore, ReadsSeeChangesOfAnotherProcess) {
+    ScopedConfigHome home;
+    StoreBoolSetting(keys::AppendFrameCount, true);
+    EXPECT_TRUE(ReadBoolSetting(keys::AppendFrameCount));
+    home.WritePreferences(R"({"AppendFrameCount": false, "ImageType": 3})");
+    EXPECT_FALSE(ReadBoolSetting(keys::AppendFrameCount));
+    EXPECT_EQ(ReadImageType(), 3);
+}
+
+TEST(SettingsStore, CorruptFileReadsEmptyAndIsKeptAside) {
+    ScopedConfigHome home;
+    home.WritePreferences("{ this is not json");
+    EXPECT_EQ(ReadImageType(), 4);
+    EXPECT_FALSE(std::filesystem::exists(home.preferencesFile().string() + ".corrupt"));
+    StoreBoolSetting(keys::CopyTo, true);
+    std::ifstream aside(home.preferencesFile().string() + ".corrupt");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(aside), {}), "{ this is not json");
+    EXPECT_TRUE(StoredObject(home).value("CopyTo").toBool());
+}
+
+}  // namespace
+}  // namespace reelsnap

@@ -1,0 +1,25 @@
+// Reading image files back with libavformat and libavcodec, independent of
+// the encoders under test.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "imaging/image.h"
+
+namespace reelsnap::testing {
+
+// The first picture of the file as RGBA, or nothing.
+std::optional<Image> DecodeImageFile(const std::filesystem::path& path);
+
+// The decoder's name for the file ("mjpeg", "png", "tiff", "bmp", "gif", "jpeg2000").
+std::string ImageCodecName(const std::filesystem::path& path);
+
+// Peak signal-to-noise ratio of the RGB channels, in dB (infinity when equal).
+double Psnr(const Image& a, const Image& b);
+
+// True when every RGBA byte is equal.
+bool SamePixels(const Image& a, const Image& b);
+
+}  // namespace reelsnap::testing
