@@ -12,7 +12,10 @@ extern "C" {
 #include <libavutil/log.h>
 }
 
+#include <filesystem>
+
 #include "extract/frame_counting.h"
+#include "imaging/frame_image_writer.h"
 #include "platform/movie.h"
 #include "support/test_movies.h"
 
@@ -33,26 +36,43 @@ double Since(Clock::time_point start) {
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: reelsnap-bench make-movie OUT SECONDS WIDTH HEIGHT GOP BFRAMES\n"
+                 "usage: reelsnap-bench frames RAWFILE COUNT\n"
+                 "       reelsnap-bench encode TYPE RAWFILE OUTDIR\n"
                  "       reelsnap-bench count MOVIE\n"
                  "       reelsnap-bench walk MOVIE STEP\n");
     return 2;
 }
 
-int MakeMovie(char** argv) {
-    testing::MovieSpec spec;
-    spec.width = std::atoi(argv[4]);
-    spec.height = std::atoi(argv[5]);
-    spec.frames = std::atoi(argv[3]) * 25;
-    spec.gop = std::atoi(argv[6]);
-    spec.bFrames = std::atoi(argv[7]);
-    spec.noise = 12;
-    spec.crf = 23;
-    const std::string error = testing::WriteTestMovie(argv[2], spec);
-    if (!error.empty()) {
-        std::fprintf(stderr, "make-movie: %s\n", error.c_str());
-        return 1;
+// Writes COUNT distinct 1920x1080 frames of natural-looking content as raw RGBA.
+int WriteFrames(const char* rawPath, int count) {
+    std::FILE* out = std::fopen(rawPath, "wb");
+    if (!out) return 1;
+    for (int i = 1; i <= count; ++i) {
+        const Image frame = testing::DrawIndexFrame(i, 1920, 1080, 12);
+        std::fwrite(frame.pixels(), 1, frame.byteCount(), out);
     }
+    return std::fclose(out) == 0 ? 0 : 1;
+}
+
+// Encodes and writes every frame of the raw file as TYPE, one after another.
+int Encode(int type, const char* rawPath, const char* outDir) {
+    std::FILE* in = std::fopen(rawPath, "rb");
+    if (!in) return 1;
+    const auto start = Clock::now();
+    Image frame(1920, 1080);
+    int frames = 0;
+    std::uintmax_t bytes = 0;
+    while (std::fread(frame.pixels(), 1, frame.byteCount(), in) == frame.byteCount()) {
+        ++frames;
+        const std::filesystem::path path =
+            std::filesystem::path(outDir) /
+            ("frame_" + std::to_string(frames) + "." + ImageTypeExtension(std::int16_t(type)));
+        if (!WriteFrameImage(frame, path, {100, std::int16_t(type), 0.7f}).written) return 1;
+        bytes += std::filesystem::file_size(path);
+    }
+    std::fclose(in);
+    std::printf("seconds=%.4f frames=%d mean_bytes=%ju\n", Since(start), frames,
+                frames ? bytes / std::uintmax_t(frames) : 0);
     return 0;
 }
 
@@ -84,7 +104,11 @@ int Walk(const char* path, int step) {
 
 int main(int argc, char** argv) {
     av_log_set_level(AV_LOG_QUIET);
-    if (argc >= 8 && !std::strcmp(argv[1], "make-movie")) return MakeMovie(argv);
+    if (argc == 4 && !std::strcmp(argv[1], "frames"))
+        return WriteFrames(argv[2], std::atoi(argv[3]));
+    if (argc == 5 && !std::strcmp(argv[1], "encode")) {
+        return Encode(std::atoi(argv[2]), argv[3], argv[4]);
+    }
     if (argc == 3 && !std::strcmp(argv[1], "count")) return Count(argv[2]);
     if (argc == 4 && !std::strcmp(argv[1], "walk")) return Walk(argv[2], std::atoi(argv[3]));
     return Usage();

@@ -6,15 +6,15 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/bootstrap
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --target reelsnap-bench >/dev/null
+cmake --build build --target reelsnap-bench make-test-movie >/dev/null
 bench=build/reelsnap-bench
 out=bench/out
 mkdir -p "$out"
 seconds=${SECONDS_OF_MOVIE:-180}
 movie=$out/walk-${seconds}s.mp4
 sparse=$out/sparse-${seconds}s.mp4
-[ -f "$movie" ] || $bench make-movie "$movie" "$seconds" 1920 1080 50 3
-[ -f "$sparse" ] || $bench make-movie "$sparse" "$seconds" 1920 1080 30 3
+[ -f "$movie" ] || build/make-test-movie "$movie" "$seconds" 1920 1080 50 3
+[ -f "$sparse" ] || build/make-test-movie "$sparse" "$seconds" 1920 1080 30 3
 
 # Wall seconds and peak KiB of a command.
 measure() { /usr/bin/time -f "%e %M" "$@" 2>&1 >/dev/null | tail -n 1; }

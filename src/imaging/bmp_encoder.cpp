@@ -30,7 +30,8 @@ std::optional<EncodedData> EncodeBmp(const Image& image) {
         pixelOffset + std::uint64_t(rowSize) * std::uint64_t(image.height());
     if (fileSize > 0xFFFFFFFFu) return std::nullopt;
 
-    EncodedData data(fileSize, 0);
+    EncodedData data(fileSize);
+    std::memset(data.data(), 0, pixelOffset);
     std::uint8_t* p = data.data();
     *p++ = 'B';
     *p++ = 'M';
@@ -59,11 +60,18 @@ std::optional<EncodedData> EncodeBmp(const Image& image) {
     for (int y = 0; y < image.height(); ++y) {
         const std::uint8_t* src = image.row(image.height() - 1 - y);
         std::uint8_t* dst = data.data() + pixelOffset + std::size_t(y) * rowSize;
+        std::memset(dst + rowSize - 4, 0, 4);  // the row's padding, if any
         for (int x = 0; x < image.width(); ++x, src += 4, dst += bytesPerPixel) {
-            dst[0] = src[2];
-            dst[1] = src[1];
-            dst[2] = src[0];
-            if (alpha) dst[3] = src[3];
+            std::uint32_t rgba;
+            std::memcpy(&rgba, src, 4);
+            // R, G, B, A in memory become B, G, R, A.
+            const std::uint32_t bgra =
+                (rgba & 0xFF00FF00u) | (rgba >> 16 & 0xFFu) | (rgba & 0xFFu) << 16;
+            if (alpha || x + 1 < image.width()) {
+                std::memcpy(dst, &bgra, 4);  // a 24-bit pixel's fourth byte is the next one's
+            } else {
+                std::memcpy(dst, &bgra, 3);
+            }
         }
     }
     return data;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -12,7 +13,28 @@
 
 namespace reelsnap {
 
-using EncodedData = std::vector<std::uint8_t>;
+// Leaves new elements uninitialised, so that an encoder can size its output
+// buffer without first clearing megabytes it is about to overwrite.
+template <typename T>
+struct UninitializedAllocator : std::allocator<T> {
+    template <typename U>
+    struct rebind {
+        using other = UninitializedAllocator<U>;
+    };
+    UninitializedAllocator() = default;
+    template <typename U>
+    UninitializedAllocator(const UninitializedAllocator<U>&) noexcept {}
+    template <typename U>
+    void construct(U* p) noexcept {
+        ::new (static_cast<void*>(p)) U;
+    }
+    template <typename U, typename... Args>
+    void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
+
+using EncodedData = std::vector<std::uint8_t, UninitializedAllocator<std::uint8_t>>;
 
 // The image types by their stored number.
 enum class ImageFileType : std::int16_t {

@@ -1,5 +1,6 @@
 #include "imaging/image.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace reelsnap {
@@ -17,10 +18,15 @@ Image Image::Copy() const {
 }
 
 bool Image::hasTransparency() const {
+    // Blocks without an early exit inside, so that the compiler vectorizes them.
+    constexpr std::size_t kBlock = 4096;
     const std::uint8_t* p = pixels();
-    const std::uint8_t* end = p + byteCount();
-    for (p += 3; p < end; p += 4) {
-        if (*p != 255) return true;
+    const std::size_t count = std::size_t(width_) * std::size_t(height_);
+    for (std::size_t start = 0; start < count; start += kBlock) {
+        const std::size_t end = std::min(count, start + kBlock);
+        std::uint8_t all = 255;
+        for (std::size_t i = start; i < end; ++i) all &= p[4 * i + 3];
+        if (all != 255) return true;
     }
     return false;
 }

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The six image writers side by side with ffmpeg's image encoders, on the
+# same 1920x1080 frames of natural-looking content. Each side is one process
+# per type, start-up included. Prints seconds per frame, mean file size and
+# the ratios of ours to ffmpeg's.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/bootstrap
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --target reelsnap-bench >/dev/null
+bench=build/reelsnap-bench
+out=bench/out/encoders
+count=${FRAMES:-20}
+rm -rf "$out" && mkdir -p "$out"
+raw=$out/frames.rgba
+$bench frames "$raw" "$count"
+
+ffmpeg_args() {  # type -> encoder arguments and extension
+  case $1 in
+    1) echo "-c:v tiff tif" ;;
+    2) echo "-c:v bmp bmp" ;;
+    3) echo "-c:v gif gif" ;;
+    4) echo "-c:v mjpeg -q:v 4 jpg" ;;
+    5) echo "-c:v png png" ;;
+    6) echo "-c:v jpeg2000 jp2" ;;
+  esac
+}
+mean_size() { find "$1" -type f -printf '%s\n' | awk '{ s += $1; n++ } END { printf "%d", s / n }'; }
+
+printf '%-5s %12s %12s %7s %12s %12s %7s\n' type ffmpeg_s/f ours_s/f ratio ffmpeg_bytes our_bytes size
+for type in 1 2 3 4 5 6; do
+  read -r -a args <<<"$(ffmpeg_args $type)"
+  ext=${args[-1]}
+  unset 'args[-1]'
+  mkdir -p "$out/ffmpeg-$ext" "$out/ours-$ext"
+  start=$(date +%s%N)
+  ffmpeg -v error -f rawvideo -pix_fmt rgba -s 1920x1080 -i "$raw" "${args[@]}" \
+    "$out/ffmpeg-$ext/frame_%d.$ext"
+  theirs=$(( $(date +%s%N) - start ))
+  start=$(date +%s%N)
+  $bench encode $type "$raw" "$out/ours-$ext" >/dev/null
+  ours=$(( $(date +%s%N) - start ))
+  ff_bytes=$(mean_size "$out/ffmpeg-$ext")
+  our_bytes=$(mean_size "$out/ours-$ext")
+  awk -v t="$ext" -v a="$theirs" -v b="$ours" -v n="$count" -v fa="$ff_bytes" -v fb="$our_bytes" \
+    'BEGIN { printf "%-5s %12.4f %12.4f %7.3f %12d %12d %7.3f\n", t, a/n/1e9, b/n/1e9, b/a, fa, fb, fb/fa }'
+done
