@@ -6,11 +6,16 @@
 
 #include "support/test_movies.h"
 
+extern "C" {
+#include <libavutil/log.h>
+}
+
 int main(int argc, char** argv) {
     if (argc != 7) {
         std::fprintf(stderr, "usage: make-test-movie OUT SECONDS WIDTH HEIGHT GOP BFRAMES\n");
         return 2;
     }
+    av_log_set_level(AV_LOG_ERROR);
     reelsnap::testing::MovieSpec spec;
     spec.frames = std::atoi(argv[2]) * 25;
     spec.width = std::atoi(argv[3]);

@@ -1,0 +1,78 @@
+#include "extract/frame_writer_pool.h"
+
+#include "extract/output_naming.h"
+
+namespace reelsnap {
+
+unsigned FrameWriterPool::DefaultWorkers() {
+    return std::max(1u, std::thread::hardware_concurrency());
+}
+
+FrameWriterPool::FrameWriterPool(unsigned workers) : capacity_(std::max(1u, workers)) {
+    for (unsigned i = 0; i < std::max(1u, workers); ++i) workers_.emplace_back([this] { Work(); });
+}
+
+FrameWriterPool::~FrameWriterPool() {
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    changed_.notify_all();
+    workers_.clear();  // joins after the queue is drained
+}
+
+void FrameWriterPool::Submit(FrameJob job) {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return queue_.size() < capacity_; });
+    queue_.push_back(std::move(job));
+    changed_.notify_all();
+}
+
+void FrameWriterPool::WaitUntilIdle() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return queue_.empty() && busy_ == 0; });
+}
+
+std::optional<FrameWriteFailure> FrameWriterPool::FirstFailure() const {
+    std::lock_guard lock(mutex_);
+    return failure_;
+}
+
+void FrameWriterPool::ClearFailure() {
+    std::lock_guard lock(mutex_);
+    failure_.reset();
+}
+
+void FrameWriterPool::Work() {
+    std::unique_lock lock(mutex_);
+    while (true) {
+        changed_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
+        if (queue_.empty()) return;  // stopping, and nothing left to do
+        FrameJob job = std::move(queue_.front());
+        queue_.pop_front();
+        ++busy_;
+        changed_.notify_all();
+        lock.unlock();
+        std::optional<FrameWriteFailure> failure;
+        Perform(job, failure);
+        job.image = Image();
+        lock.lock();
+        if (failure && !failure_) failure_ = std::move(failure);
+        --busy_;
+        changed_.notify_all();
+    }
+}
+
+void FrameWriterPool::Perform(const FrameJob& job, std::optional<FrameWriteFailure>& failure) {
+    const WriteOutcome outcome = WriteFrameImage(job.image, job.path, job.settings);
+    if (!outcome.written) {
+        if (outcome.systemError != 0) failure = FrameWriteFailure{job.path, outcome.systemError};
+        // No new file: an older file of the same name keeps its name.
+        return;
+    }
+    if (const char* extension = ImageTypeExtension(job.renameType)) {
+        SetFileExtension(job.path, extension);
+    }
+}
+
+}  // namespace reelsnap

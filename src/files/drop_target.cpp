@@ -1,0 +1,59 @@
+#include "files/drop_target.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QPainter>
+#include <QUrl>
+
+#include "app/open_documents.h"
+#include "files/file_system.h"
+
+namespace reelsnap {
+
+QStringList DraggedFiles(const QMimeData* data) {
+    QStringList files;
+    if (!data || !data->hasUrls()) return files;
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile()) continue;
+        const QString path = url.toLocalFile();
+        if (QFileInfo::exists(path)) files.append(path);
+    }
+    return files;
+}
+
+bool IsDragAcceptable(const QMimeData* data) { return !DraggedFiles(data).isEmpty(); }
+
+std::int16_t SendOpenDocumentsToSelf(const QStringList& files) {
+    if (files.isEmpty()) return kParamErr;
+    PostOpenDocuments(files);
+    return kNoErr;
+}
+
+std::int16_t DragReceiveHandler(const QMimeData* data) {
+    if (!IsDragAcceptable(data)) return kDragNotAcceptedErr;
+    const std::int16_t status = SendOpenDocumentsToSelf(DraggedFiles(data));
+    if (status != kNoErr) QApplication::beep();
+    return status;
+}
+
+DropHighlight::DropHighlight(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setObjectName("DropHighlight");
+    hide();
+}
+
+void DropHighlight::ShowInside(const QRect& content) {
+    setGeometry(content.adjusted(2, 2, -2, -2));
+    raise();
+    show();
+}
+
+void DropHighlight::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QPen pen(palette().color(QPalette::Highlight), 3);
+    painter.setPen(pen);
+    painter.drawRect(rect().adjusted(1, 1, -2, -2));
+}
+
+}  // namespace reelsnap
