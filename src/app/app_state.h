@@ -19,11 +19,11 @@ class PreferencesWindow;
 class Chooser;
 
 struct MainWindowControls {
-    QPointer<QLabel> statusText;        // status line 1
+    QPointer<QLabel> statusText;  // status line 1
     QPointer<QWidget> busyIndicator;
     QPointer<QWidget> idlePane;
     QPointer<QProgressBar> progressBar;
-    QPointer<QLabel> counterText;       // status line 2
+    QPointer<QLabel> counterText;  // status line 2
     QPointer<QPushButton> stopButton;
 };
 
@@ -42,6 +42,7 @@ struct AppState {
     // A run in progress, and the runs whose timers fired meanwhile.
     bool runInProgress = false;
     int deferredRuns = 0;
+    std::int64_t runsCompleted = 0;
 };
 
 AppState& State();

@@ -57,7 +57,8 @@ Shell::~Shell() {
 
 QStringList LaunchDocuments(const QStringList& arguments) {
     QStringList documents;
-    for (const QString& argument : arguments) documents.append(QFileInfo(argument).absoluteFilePath());
+    for (const QString& argument : arguments)
+        documents.append(QFileInfo(argument).absoluteFilePath());
     return documents;
 }
 

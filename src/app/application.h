@@ -14,7 +14,7 @@ class MainWindow;
 
 // What start-up made; destroying it tears the windows down in order.
 class Shell {
-public:
+  public:
     Shell();
     ~Shell();
     Shell(const Shell&) = delete;
@@ -25,7 +25,7 @@ public:
     std::int16_t status() const { return status_; }
     MainWindow& mainWindow() { return *mainWindow_; }
 
-private:
+  private:
     std::unique_ptr<QTranslator> translator_;
     std::unique_ptr<MainWindow> mainWindow_;
     std::int16_t status_ = 0;

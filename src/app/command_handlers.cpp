@@ -16,7 +16,9 @@
 namespace reelsnap {
 namespace {
 
-void OpenWebPage(const char* address) { QDesktopServices::openUrl(QUrl(QString::fromLatin1(address))); }
+void OpenWebPage(const char* address) {
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(address)));
+}
 
 // What is left when no handler took the command.
 void StandardCommand(CommandId command) {
@@ -31,7 +33,8 @@ void DispatchCommand(CommandId command, CommandOrigin origin) {
     AppState& state = State();
     std::int16_t status = kEventNotHandledErr;
     if (origin == CommandOrigin::PreferencesWindow) {
-        if (state.preferencesWindow) status = state.preferencesWindow->PreferencesCommandHandler(command);
+        if (state.preferencesWindow)
+            status = state.preferencesWindow->PreferencesCommandHandler(command);
     } else if (state.mainWindow) {
         status = state.mainWindow->HandleWindowCommand(command);
     }

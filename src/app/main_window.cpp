@@ -2,9 +2,9 @@
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
-#include <QMimeData>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -22,7 +22,9 @@ MainWindow::MainWindow(QWidget* parent)
     setAcceptDrops(true);
 }
 
-QWidget* MainWindow::dropHighlight() const { return highlight_.get(); }
+QWidget* MainWindow::dropHighlight() const {
+    return highlight_.get();
+}
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     dragAcceptable_ = IsDragAcceptable(event->mimeData());
@@ -68,7 +70,9 @@ MainWindowControls MainWindow::FindControls() {
     return c;
 }
 
-QMenu* MainWindow::helpMenu() const { return findChild<QMenu*>("HelpMenu"); }
+QMenu* MainWindow::helpMenu() const {
+    return findChild<QMenu*>("HelpMenu");
+}
 
 void MainWindow::InsertHelpMenuItem(int index, const QString& text, CommandId command) {
     QMenu* menu = helpMenu();
@@ -83,7 +87,9 @@ void MainWindow::InsertHelpMenuItem(int index, const QString& text, CommandId co
             [command] { DispatchCommand(command, CommandOrigin::HelpMenu); });
 }
 
-std::int16_t MainWindow::HandleWindowCommand(CommandId) { return kEventNotHandledErr; }
+std::int16_t MainWindow::HandleWindowCommand(CommandId) {
+    return kEventNotHandledErr;
+}
 
 void MainWindow::ConnectCommands() {
     for (QAction* action : findChildren<QAction*>()) {

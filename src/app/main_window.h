@@ -19,7 +19,7 @@ namespace reelsnap {
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -36,14 +36,14 @@ public:
     // The drop highlight, for tests and screenshots.
     QWidget* dropHighlight() const;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
-private:
+  private:
     void ConnectCommands();
 
     std::unique_ptr<Ui::MainWindow> ui_;

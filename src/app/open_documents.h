@@ -11,20 +11,20 @@
 namespace reelsnap {
 
 class OpenDocumentsEvent : public QEvent {
-public:
+  public:
     explicit OpenDocumentsEvent(std::optional<QStringList> documents)
         : QEvent(EventType()), documents_(std::move(documents)) {}
     static QEvent::Type EventType();
     // Nothing when the event carries no readable list.
     const std::optional<QStringList>& documents() const { return documents_; }
 
-private:
+  private:
     std::optional<QStringList> documents_;
 };
 
 // Receives the open-documents events of the application.
 class DocumentEntry : public QObject {
-public:
+  public:
     bool event(QEvent* event) override;
 };
 

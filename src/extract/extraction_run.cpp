@@ -89,7 +89,7 @@ struct Selection {
 };
 
 class FrameWalk {
-public:
+  public:
     FrameWalk(Movie& movie, std::string destination, std::int32_t frameCount,
               const QString& counterFormat, Selection selection)
         : movie_(movie),
@@ -115,7 +115,7 @@ public:
         }
     }
 
-private:
+  private:
     void HandleFrame(std::int32_t i, std::int64_t t) {
         AppState& state = State();
         ++state.framesDone;
@@ -223,6 +223,7 @@ void ExtractionRun() {
     ShowIdleLook();
     ShowStatusMessage(failure ? WriteFailureMessage(*failure) : kIdleMessage, 1);
     state.runInProgress = false;
+    ++state.runsCompleted;
     if (ReadBoolSetting(keys::QuitWhenDone)) QTimer::singleShot(1000, [] { QuitAfterRun(); });
 }
 
@@ -236,6 +237,8 @@ void QuitAfterRun() {
     std::_Exit(0);
 }
 
-void FinishFrameWriters() { Writers().WaitUntilIdle(); }
+void FinishFrameWriters() {
+    Writers().WaitUntilIdle();
+}
 
 }  // namespace reelsnap

@@ -29,7 +29,7 @@ struct FrameWriteFailure {
 };
 
 class FrameWriterPool {
-public:
+  public:
     explicit FrameWriterPool(unsigned workers = DefaultWorkers());
     ~FrameWriterPool();
     FrameWriterPool(const FrameWriterPool&) = delete;
@@ -44,7 +44,7 @@ public:
     std::optional<FrameWriteFailure> FirstFailure() const;
     void ClearFailure();
 
-private:
+  private:
     void Work();
     static void Perform(const FrameJob& job, std::optional<FrameWriteFailure>& failure);
 

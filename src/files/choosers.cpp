@@ -38,7 +38,9 @@ std::optional<std::filesystem::path> FileDialogChooser::AskForFolder(
     return std::filesystem::path(folder.toStdString());
 }
 
-Chooser& CurrentChooser() { return *Installed(); }
+Chooser& CurrentChooser() {
+    return *Installed();
+}
 
 std::unique_ptr<Chooser> SetChooser(std::unique_ptr<Chooser> chooser) {
     std::swap(Installed(), chooser);

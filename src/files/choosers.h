@@ -14,20 +14,20 @@ namespace reelsnap {
 // Asks the user; answers nothing when the user cancels. The application
 // uses QFileDialog; tests install their own answers.
 class Chooser {
-public:
+  public:
     virtual ~Chooser() = default;
     virtual std::optional<std::filesystem::path> AskForFile(const QString& message,
-                                                           const std::filesystem::path* start) = 0;
+                                                            const std::filesystem::path* start) = 0;
     virtual std::optional<std::filesystem::path> AskForFolder(
         const QString& message, const std::filesystem::path* start) = 0;
 };
 
 class FileDialogChooser : public Chooser {
-public:
+  public:
     std::optional<std::filesystem::path> AskForFile(const QString& message,
-                                                   const std::filesystem::path* start) override;
+                                                    const std::filesystem::path* start) override;
     std::optional<std::filesystem::path> AskForFolder(const QString& message,
-                                                     const std::filesystem::path* start) override;
+                                                      const std::filesystem::path* start) override;
 };
 
 Chooser& CurrentChooser();

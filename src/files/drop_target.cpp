@@ -22,7 +22,9 @@ QStringList DraggedFiles(const QMimeData* data) {
     return files;
 }
 
-bool IsDragAcceptable(const QMimeData* data) { return !DraggedFiles(data).isEmpty(); }
+bool IsDragAcceptable(const QMimeData* data) {
+    return !DraggedFiles(data).isEmpty();
+}
 
 std::int16_t SendOpenDocumentsToSelf(const QStringList& files) {
     if (files.isEmpty()) return kParamErr;

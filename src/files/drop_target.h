@@ -26,12 +26,12 @@ std::int16_t DragReceiveHandler(const QMimeData* data);
 
 // The frame drawn while an acceptable drag is over the window.
 class DropHighlight : public QWidget {
-public:
+  public:
     explicit DropHighlight(QWidget* parent);
     // Covers the area 2 pixels inside `content`, and shows itself.
     void ShowInside(const QRect& content);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };
 

@@ -34,6 +34,8 @@ LiveValues& CurrentLiveValues() {
     return installed ? *installed : stored;
 }
 
-void SetLiveValues(LiveValues* values) { installed = values; }
+void SetLiveValues(LiveValues* values) {
+    installed = values;
+}
 
 }  // namespace reelsnap

@@ -8,7 +8,7 @@
 namespace reelsnap {
 
 class LiveValues {
-public:
+  public:
     virtual ~LiveValues() = default;
     virtual std::int16_t CurrentScalePercent() = 0;
     // At least 1.
@@ -20,7 +20,7 @@ public:
 
 // The stored values, with the same defaults as the window's controls.
 class StoredLiveValues : public LiveValues {
-public:
+  public:
     std::int16_t CurrentScalePercent() override;
     std::int16_t CurrentSkip() override;
     bool CurrentInitialFrameIndex(std::int32_t& index) override;

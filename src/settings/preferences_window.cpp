@@ -287,10 +287,21 @@ bool PreferencesWindow::DigitKeyFilter(int key, Qt::KeyboardModifiers modifiers,
     if (key == Qt::Key_Backspace) return true;
     if (text.size() == 1 && text.at(0) >= u'0' && text.at(0) <= u'9') return true;
     switch (key) {
-        case Qt::Key_Tab: case Qt::Key_Backtab: case Qt::Key_Left: case Qt::Key_Right:
-        case Qt::Key_Up: case Qt::Key_Down: case Qt::Key_Home: case Qt::Key_End:
-        case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_Escape:
-        case Qt::Key_Shift: case Qt::Key_Control: case Qt::Key_Alt: case Qt::Key_Meta:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_Meta:
             return true;
         default:
             break;
@@ -311,7 +322,9 @@ bool PreferencesWindow::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void PreferencesWindow::reject() { DispatchCommand(commands::Stop, CommandOrigin::PreferencesWindow); }
+void PreferencesWindow::reject() {
+    DispatchCommand(commands::Stop, CommandOrigin::PreferencesWindow);
+}
 
 std::int16_t PreparePreferencesWindow() {
     std::unique_ptr<PreferencesWindow>& window = Owner();

@@ -24,7 +24,7 @@ namespace reelsnap {
 
 class PreferencesWindow : public QDialog, public LiveValues {
     Q_OBJECT
-public:
+  public:
     explicit PreferencesWindow(QWidget* mainWindow);
     ~PreferencesWindow() override;
 
@@ -44,11 +44,11 @@ public:
     // Any other key is refused.
     static bool DigitKeyFilter(int key, Qt::KeyboardModifiers modifiers, const QString& text);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void reject() override;
 
-private:
+  private:
     struct Controls;
     void FindControls();
     void ConnectCommands();

@@ -117,6 +117,12 @@ std::map<std::string, Entry> Catalog() {
     sparse.width = 160;
     sparse.height = 120;
     c["sparse_keys"] = {"sparse.mp4", sparse};
+    MovieSpec clip;
+    clip.format = "mov";
+    clip.width = 64;
+    clip.height = 48;
+    clip.frames = 120;
+    c["clip_120"] = {"clip.mov", clip};
     c["not_a_movie"] = {"notes.txt", {}};
     return c;
 }

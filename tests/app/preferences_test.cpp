@@ -1,0 +1,244 @@
+// The preferences window and the main window as a drop target, through the
+// real widgets.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <QUrl>
+
+#include "app/app_state.h"
+#include "app/main_window.h"
+#include "app/status_line.h"
+#include "app_harness.h"
+#include "settings/preferences_window.h"
+#include "settings/settings_store.h"
+
+namespace reelsnap {
+namespace {
+namespace fs = std::filesystem;
+using namespace testing;
+
+template <typename Widget>
+Widget* Control(const char* name) {
+    auto* widget = State().preferencesWindow->findChild<Widget*>(name);
+    EXPECT_TRUE(widget) << name;
+    return widget;
+}
+
+class PreferencesTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        Dialogs().answers.clear();
+        Dialogs().prompts.clear();
+        StoreSettings("");
+        ShowPreferencesSheet();
+        ASSERT_TRUE(window()->isVisible());
+    }
+    void TearDown() override { window()->hide(); }
+    static PreferencesWindow* window() { return State().preferencesWindow; }
+    static void Choose(QComboBox* box, int index) {
+        box->setCurrentIndex(index);
+        emit box->activated(index);  // as a user's choice
+    }
+};
+
+TEST_F(PreferencesTest, FreshUser) {
+    EXPECT_FALSE(Control<QCheckBox>("QuitWhenDoneBox")->isChecked());
+    EXPECT_FALSE(Control<QCheckBox>("PadIndicesBox")->isChecked());
+    EXPECT_FALSE(Control<QCheckBox>("AppendFrameCountBox")->isChecked());
+    EXPECT_FALSE(Control<QCheckBox>("PreserveDatesBox")->isChecked());
+    EXPECT_EQ(Control<QComboBox>("ImageTypeControl")->currentIndex() + 1, 4);
+    EXPECT_TRUE(Control<QComboBox>("QualityControl")->isEnabled());
+    EXPECT_EQ(Control<QComboBox>("QualityControl")->currentIndex() + 1, 2);
+    EXPECT_EQ(Control<QLineEdit>("SkipField")->text(), "1");
+    EXPECT_EQ(Control<QLineEdit>("InitialFrameField")->text(), "1");
+    EXPECT_EQ(Control<QLineEdit>("FinalFrameField")->text(), "");
+    EXPECT_EQ(Control<QLabel>("SkipUnitLabel")->text(), "frame");
+    // Without a stored scale the slider stays where it is (100 at start-up).
+    const int scale = Control<QSlider>("ScaleSlider")->value();
+    EXPECT_EQ(Control<QLabel>("ScaleLabel")->text(), QString::number(scale) + " percent");
+    EXPECT_FALSE(Control<QCheckBox>("CopyToBox")->isChecked());
+    EXPECT_FALSE(Control<QPushButton>("ChooseCopyButton")->isEnabled());
+    EXPECT_FALSE(Control<QLabel>("CopyToPathText")->isEnabled());
+    EXPECT_EQ(State().controls.statusText->text(), kIdleMessage);
+}
+
+TEST_F(PreferencesTest, TypeAndQualityAreStoredAtOnce) {
+    Choose(Control<QComboBox>("ImageTypeControl"), 4);  // PNG
+    EXPECT_EQ(ReadImageType(), 5);
+    EXPECT_FALSE(Control<QComboBox>("QualityControl")->isEnabled());
+    Choose(Control<QComboBox>("ImageTypeControl"), 5);  // JPEG 2000
+    EXPECT_EQ(ReadImageType(), 6);
+    EXPECT_TRUE(Control<QComboBox>("QualityControl")->isEnabled());
+    Choose(Control<QComboBox>("QualityControl"), 2);
+    EXPECT_EQ(ReadImageQuality(), 3);
+    Control<QCheckBox>("PadIndicesBox")->click();
+    EXPECT_TRUE(ReadBoolSetting(keys::PadIndicesWithZeros));
+    Control<QPushButton>("CancelButton")->click();
+    EXPECT_TRUE(ReadBoolSetting(keys::PadIndicesWithZeros)) << "Cancel does not undo";
+    EXPECT_EQ(ReadImageType(), 6);
+}
+
+TEST_F(PreferencesTest, NumberFieldsOnOkAndCancel) {
+    Control<QLineEdit>("SkipField")->setText("0");
+    Control<QLineEdit>("InitialFrameField")->setText("5");
+    Control<QLineEdit>("FinalFrameField")->setText("");
+    Control<QSlider>("ScaleSlider")->setValue(75);
+    EXPECT_EQ(Control<QLabel>("ScaleLabel")->text(), "75 percent");
+    Control<QPushButton>("OkButton")->click();
+    EXPECT_FALSE(window()->isVisible());
+    EXPECT_EQ(ReadInt16Setting(keys::Skip), 1);
+    EXPECT_EQ(Control<QLineEdit>("SkipField")->text(), "1");
+    EXPECT_EQ(ReadInt32Setting(keys::InitialFrameIndex), 5);
+    EXPECT_FALSE(ReadInt32Setting(keys::FinalFrameIndex)) << "an empty field removes the key";
+    EXPECT_EQ(ReadInt16Setting(keys::ScalePercent), 75);
+
+    ShowPreferencesSheet();
+    Control<QSlider>("ScaleSlider")->setValue(30);
+    Control<QLineEdit>("FinalFrameField")->setText("9");
+    Control<QPushButton>("CancelButton")->click();
+    EXPECT_EQ(ReadInt16Setting(keys::ScalePercent), 75) << "Cancel stores nothing";
+    EXPECT_EQ(window()->CurrentScalePercent(), 30) << "but the run uses what was entered";
+    std::int32_t last = 0;
+    EXPECT_TRUE(window()->CurrentFinalFrameIndex(last));
+    EXPECT_EQ(last, 9);
+    ShowPreferencesSheet();
+    EXPECT_EQ(Control<QSlider>("ScaleSlider")->value(), 75) << "showing reloads the store";
+}
+
+TEST_F(PreferencesTest, LiveValuesUseTheLowBits) {
+    auto* skip = Control<QLineEdit>("SkipField");
+    skip->setText("70000");
+    EXPECT_EQ(window()->CurrentSkip(), 4464);
+    skip->setText("40000");
+    EXPECT_EQ(window()->CurrentSkip(), 1);
+    EXPECT_EQ(skip->text(), "1");
+    skip->setText("");
+    EXPECT_EQ(window()->CurrentSkip(), 1);
+    Control<QLineEdit>("InitialFrameField")->setText("0");
+    std::int32_t first = 77;
+    EXPECT_TRUE(window()->CurrentInitialFrameIndex(first));
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(Control<QLineEdit>("InitialFrameField")->text(), "1");
+    Control<QLineEdit>("InitialFrameField")->setText("");
+    first = 77;
+    EXPECT_FALSE(window()->CurrentInitialFrameIndex(first));
+    EXPECT_EQ(first, 77);
+}
+
+TEST_F(PreferencesTest, NumberFieldsTakeOnlyDigits) {
+    auto* field = Control<QLineEdit>("FinalFrameField");
+    field->setFocus();
+    QTest::keyClicks(field, "12");
+    QTest::keyClick(field, Qt::Key_A);
+    QTest::keyClick(field, Qt::Key_Minus);
+    QTest::keyClick(field, Qt::Key_Space);
+    EXPECT_EQ(field->text(), "12");
+    QTest::keyClick(field, Qt::Key_Backspace);
+    EXPECT_EQ(field->text(), "1");
+    QApplication::clipboard()->setText("3a4-5");
+    field->paste();
+    emit field->textEdited(field->text());  // paste() is the user's edit
+    EXPECT_EQ(field->text(), "1345");
+}
+
+TEST_F(PreferencesTest, CopyFolder) {
+    auto* box = Control<QCheckBox>("CopyToBox");
+    box->click();
+    EXPECT_TRUE(ReadBoolSetting(keys::CopyTo));
+    EXPECT_TRUE(Control<QPushButton>("ChooseCopyButton")->isEnabled());
+    const fs::path folder = NewTempDir("copy here");
+    Dialogs().answers = {folder};
+    Control<QPushButton>("ChooseCopyButton")->click();
+    EXPECT_EQ(Dialogs().prompts.back(), "Choose a folder for the destination of the copy.");
+    EXPECT_EQ(Control<QLabel>("CopyToPathText")->text().toStdString(), folder.string());
+    fs::path stored;
+    ASSERT_TRUE(ResolveCopyToLocation(stored));
+    EXPECT_EQ(stored, folder);
+    box->click();
+    EXPECT_FALSE(ReadBoolSetting(keys::CopyTo));
+    EXPECT_FALSE(Control<QPushButton>("ChooseCopyButton")->isEnabled());
+}
+
+// Drops go through real drag events sent to the main window.
+struct DropResult {
+    bool accepted = false;
+    bool highlighted = false;
+};
+
+DropResult Drop(QMimeData& data) {
+    MainWindow* window = State().mainWindow;
+    const QPoint at = window->centralWidget()->geometry().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &enter);
+    DropResult result{enter.isAccepted(), window->dropHighlight()->isVisible()};
+    if (!result.accepted) return result;
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &drop);
+    EXPECT_FALSE(window->dropHighlight()->isVisible());
+    return result;
+}
+
+class DropTest : public ::testing::Test {
+  protected:
+    void SetUp() override { StoreSettings(""); }
+};
+
+TEST_F(DropTest, FilesAreHandedToTheRunInDragOrder) {
+    const fs::path destination = NewTempDir("dropped");
+    UseStoredDestination(destination, R"("InitialFrameIndex": 1, "FinalFrameIndex": 2)");
+    const fs::path a = Fixture("h264_mp4"), b = Fixture("clip_120"), c = Fixture("late_start");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(a.string())),
+                  QUrl("https://example.com/not-local.mp4"),
+                  QUrl::fromLocalFile(QString::fromStdString(b.string())),
+                  QUrl::fromLocalFile(QString::fromStdString(c.string()))});
+    const auto runs = State().runsCompleted;
+    const DropResult result = Drop(data);
+    EXPECT_TRUE(result.accepted);
+    EXPECT_TRUE(result.highlighted);
+    ASSERT_TRUE(ProcessEventsUntil([&] { return State().runsCompleted > runs; }));
+    EXPECT_EQ(State().pendingDocuments,
+              (QStringList{QString::fromStdString(a.string()), QString::fromStdString(b.string()),
+                           QString::fromStdString(c.string())}));
+    EXPECT_EQ(FileNames(destination), (std::set<std::string>{"frame_1.jpg", "frame_2.jpg"}));
+}
+
+TEST_F(DropTest, AFolderIsAcceptedAndRefusedByTheRun) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(NewTempDir("a folder").string()))});
+    const auto runs = State().runsCompleted;
+    ResetTableLookups();
+    EXPECT_TRUE(Drop(data).accepted);
+    ASSERT_TRUE(ProcessEventsUntil([&] { return State().runsCompleted > runs; }));
+    EXPECT_EQ(TableLookups(kFolderMessage), 1);
+}
+
+TEST_F(DropTest, TextIsRefusedWithoutAHighlight) {
+    QMimeData data;
+    data.setText("some words from another application");
+    const DropResult result = Drop(data);
+    EXPECT_FALSE(result.accepted);
+    EXPECT_FALSE(result.highlighted);
+    MainWindow* window = State().mainWindow;
+    QMimeData file;
+    file.setUrls({QUrl::fromLocalFile(QString::fromStdString(Fixture("h264_mp4").string()))});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &file, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &enter);
+    const QRect highlight = window->dropHighlight()->geometry();
+    EXPECT_EQ(highlight, window->centralWidget()->geometry().adjusted(2, 2, -2, -2));
+    QDragLeaveEvent leave;
+    QApplication::sendEvent(window, &leave);
+    EXPECT_FALSE(window->dropHighlight()->isVisible());
+}
+
+}  // namespace
+}  // namespace reelsnap
