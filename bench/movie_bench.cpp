@@ -95,8 +95,9 @@ int Walk(const char* path, int step) {
         if (++index % step != 0 && step != 1) continue;
         if (movie->FrameImageAtTime(t)) ++images;
     }
-    std::printf("seconds=%.4f frames=%d images=%d seeks=%d peak_kib=%ld\n", Since(start), index,
-                images, movie->seekCount(), PeakKiB());
+    std::printf("seconds=%.4f frames=%d images=%d seeks=%d packets=%lld peak_kib=%ld\n",
+                Since(start), index, images, movie->seekCount(),
+                static_cast<long long>(movie->packetsRead()), PeakKiB());
     return 0;
 }
 

@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QTranslator>
+#include <malloc.h>
 
 extern "C" {
 #include <libavutil/log.h>
@@ -55,6 +56,15 @@ Shell::~Shell() {
     QCoreApplication::removeTranslator(translator_.get());
 }
 
+// Frame images are megabytes each. Left to itself the allocator maps each
+// one afresh and unmaps it when freed, and the kernel then clears every page
+// again for the next frame; kept in the heap, the memory of one frame serves
+// the next. What the heap keeps is bounded by the frames in flight at once.
+void KeepFreedFrameMemory() {
+    mallopt(M_MMAP_THRESHOLD, 256 << 20);
+    mallopt(M_TRIM_THRESHOLD, 512 << 20);
+}
+
 QStringList LaunchDocuments(const QStringList& arguments) {
     QStringList documents;
     for (const QString& argument : arguments)
@@ -64,6 +74,7 @@ QStringList LaunchDocuments(const QStringList& arguments) {
 
 int RunApplication(int argc, char** argv) {
     av_log_set_level(AV_LOG_QUIET);
+    KeepFreedFrameMemory();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Reelsnap");
     QApplication::setOrganizationName("Ondrel");

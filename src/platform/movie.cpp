@@ -98,11 +98,13 @@ struct Movie::State {
     bool decoderFailed = false;
     ff::Packet packet = ff::MakePacket();
     ff::Frame frame = ff::MakeFrame();
-    bool holding = false;  // `frame` holds a decoded frame not yet asked for
+    bool holding = false;        // `frame` holds a decoded frame not yet asked for
+    bool packetPending = false;  // `packet` was read but not yet decoded
     std::int64_t lastPulledPts = INT64_MIN;
     std::int32_t nextSample = 0;  // decode index of the next packet to read
     bool inputEnded = false;
     int seeks = 0;
+    std::int64_t packetsRead = 0;
     FrameConverter converter;
 
     AVStream* stream() const { return input->streams[streamIndex]; }
@@ -111,6 +113,7 @@ struct Movie::State {
     bool OpenDecoder();
     std::int32_t SeekSampleFor(std::int32_t sample) const;
     bool SeekToSample(std::int32_t sample);
+    void ResetDecoding();
     int ReadVideoPacket();
     void NoteReadPacket(const AVPacket& pkt);
     std::optional<Image> Convert();
@@ -209,27 +212,44 @@ std::int32_t Movie::State::SeekSampleFor(std::int32_t sample) const {
     return 0;
 }
 
-bool Movie::State::SeekToSample(std::int32_t sample) {
-    ++seeks;
-    const Sample& s = samples[std::size_t(sample)];
-    const std::int64_t ts = s.dts != AV_NOPTS_VALUE ? s.dts : s.pts;
-    int r = av_seek_frame(input.get(), streamIndex, ts, AVSEEK_FLAG_BACKWARD);
-    if (r < 0) {
-        // Start over from the top of the file rather than give up.
-        ff::InputContext reopened = OpenInput(path);
-        if (!reopened) return false;
-        input = std::move(reopened);
-        for (unsigned i = 0; i < input->nb_streams; ++i) {
-            if (int(i) != streamIndex) input->streams[i]->discard = AVDISCARD_ALL;
-        }
-        sample = 0;
-    }
+void Movie::State::ResetDecoding() {
     avcodec_flush_buffers(decoder.get());
     holding = false;
     av_frame_unref(frame.get());
+    if (packetPending) av_packet_unref(packet.get());
+    packetPending = false;
     lastPulledPts = INT64_MIN;
-    nextSample = sample;
     inputEnded = false;
+}
+
+// Positions the input so that the next packet is the sample or one before it
+// in decode order. Demuxers index by presentation time (MP4 once its edit
+// list is applied, Matroska) or by decode time: the presentation time is
+// tried first, the decode time when that lands past the sample.
+bool Movie::State::SeekToSample(std::int32_t sample) {
+    ++seeks;
+    const Sample& s = samples[std::size_t(sample)];
+    for (const std::int64_t ts : {s.pts, s.dts}) {
+        if (ts == AV_NOPTS_VALUE) continue;
+        if (av_seek_frame(input.get(), streamIndex, ts, AVSEEK_FLAG_BACKWARD) < 0) continue;
+        ResetDecoding();
+        nextSample = -1;
+        if (ReadVideoPacket() < 0) continue;
+        if (nextSample > 0 && nextSample - 1 <= sample) {
+            packetPending = true;  // the first packet is decoded next
+            return true;
+        }
+        av_packet_unref(packet.get());
+    }
+    // Start over from the top of the file rather than give up.
+    ff::InputContext reopened = OpenInput(path);
+    if (!reopened) return false;
+    input = std::move(reopened);
+    for (unsigned i = 0; i < input->nb_streams; ++i) {
+        if (int(i) != streamIndex) input->streams[i]->discard = AVDISCARD_ALL;
+    }
+    ResetDecoding();
+    nextSample = 0;
     return true;
 }
 
@@ -262,6 +282,7 @@ int Movie::State::ReadVideoPacket() {
             continue;
         }
         if (packet->stream_index == streamIndex) {
+            ++packetsRead;
             NoteReadPacket(*packet);
             return 0;
         }
@@ -311,6 +332,8 @@ double Movie::timeScale() const {
     return av_q2d(av_inv_q(state_->stream()->time_base));
 }
 
+std::int64_t Movie::packetsRead() const { return state_->packetsRead; }
+
 int Movie::seekCount() const {
     return state_->seeks;
 }
@@ -353,12 +376,18 @@ std::optional<Image> Movie::FrameImageAtTime(std::int64_t time) {
             if (r == AVERROR_EOF) return std::nullopt;
             if (r == AVERROR(EAGAIN)) {
                 if (s.inputEnded) return std::nullopt;
-                if (s.ReadVideoPacket() < 0) {
+                if (!s.packetPending && s.ReadVideoPacket() < 0) {
                     s.inputEnded = true;
                     avcodec_send_packet(s.decoder.get(), nullptr);
                     continue;
                 }
+                s.packetPending = false;
                 ff::PacketRef unref(s.packet.get());
+                // A frame presented before the wanted one that no other frame
+                // refers to need not be decoded at all.
+                const std::int64_t pts = s.packet->pts;
+                s.decoder->skip_frame = pts != AV_NOPTS_VALUE && pts < time ? AVDISCARD_NONREF
+                                                                            : AVDISCARD_DEFAULT;
                 // A packet that does not decode costs its frame, nothing more.
                 avcodec_send_packet(s.decoder.get(), s.packet.get());
                 continue;

@@ -42,8 +42,10 @@ class Movie {
     // only when the sample lies behind it or beyond the next key frame.
     std::optional<Image> FrameImageAtTime(std::int64_t time);
 
-    // How many seeks the decoder has made; for tests and benchmarks.
+    // How many seeks the decoder has made, and how many packets it has
+    // read; for tests and benchmarks.
     int seekCount() const;
+    std::int64_t packetsRead() const;
 
   private:
     struct State;
