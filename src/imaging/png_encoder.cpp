@@ -1,6 +1,6 @@
 // PNG through libpng: RGB when the image is opaque, RGBA otherwise; the Up
-// filter and zlib level 2, which on video frames give files smaller than a
-// default-settings encoder's at a fraction of its time.
+// filter and zlib level 1, which on video frames give files about as small
+// as a default-settings encoder's (no filter, level 6) in a third of its time.
 #include <png.h>
 
 #include <memory>
@@ -10,7 +10,7 @@
 namespace reelsnap {
 namespace {
 
-constexpr int kZlibLevel = 2;
+constexpr int kZlibLevel = 1;
 constexpr int kFilter = PNG_FILTER_UP;
 
 struct PngWriter {
