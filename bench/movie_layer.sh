@@ -29,6 +29,9 @@ start=$(date +%s%N)
 ours=$($bench count "$movie")
 our_count_s=$(awk -v a="$start" -v b="$(date +%s%N)" 'BEGIN { printf "%.4f", (b - a) / 1e9 }')
 echo "count:     ffprobe ${ff_count_s}s  ours ${our_count_s}s (in-process $(echo "$ours" | field seconds)s)  frames $(echo "$ours" | field frames)  ratio $(ratio "$our_count_s" "$ff_count_s")"
+# Most of both times is loading FFmpeg's shared libraries; without it:
+read -r ff_start _ < <(measure ffprobe -version)
+echo "count without start-up: ffprobe $(awk -v a="$ff_count_s" -v b="$ff_start" 'BEGIN { print a - b }')s (start-up ${ff_start}s)  ours $(echo "$ours" | field seconds)s  ratio $(ratio "$(echo "$ours" | field seconds)" "$(awk -v a="$ff_count_s" -v b="$ff_start" 'BEGIN { print a - b }')")"
 
 read -r ff_walk_s ff_walk_kib < <(measure ffmpeg -v error -i "$movie" -pix_fmt rgba -f null -)
 read -r our_walk_s our_walk_kib < <(measure $bench walk "$movie" 1)
