@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include <malloc.h>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -7,7 +8,6 @@
 #include <QLocale>
 #include <QMenu>
 #include <QTranslator>
-#include <malloc.h>
 
 extern "C" {
 #include <libavutil/log.h>

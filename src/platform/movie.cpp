@@ -332,7 +332,9 @@ double Movie::timeScale() const {
     return av_q2d(av_inv_q(state_->stream()->time_base));
 }
 
-std::int64_t Movie::packetsRead() const { return state_->packetsRead; }
+std::int64_t Movie::packetsRead() const {
+    return state_->packetsRead;
+}
 
 int Movie::seekCount() const {
     return state_->seeks;
@@ -386,8 +388,8 @@ std::optional<Image> Movie::FrameImageAtTime(std::int64_t time) {
                 // A frame presented before the wanted one that no other frame
                 // refers to need not be decoded at all.
                 const std::int64_t pts = s.packet->pts;
-                s.decoder->skip_frame = pts != AV_NOPTS_VALUE && pts < time ? AVDISCARD_NONREF
-                                                                            : AVDISCARD_DEFAULT;
+                s.decoder->skip_frame =
+                    pts != AV_NOPTS_VALUE && pts < time ? AVDISCARD_NONREF : AVDISCARD_DEFAULT;
                 // A packet that does not decode costs its frame, nothing more.
                 avcodec_send_packet(s.decoder.get(), s.packet.get());
                 continue;
