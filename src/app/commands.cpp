@@ -8,9 +8,7 @@ namespace reelsnap {
 CommandId CommandOf(const QObject* object) {
     const QByteArray code =
         object ? object->property("command").toString().toLatin1() : QByteArray();
-    if (code.size() != 4) return 0;
-    return CommandId(std::uint8_t(code[0])) << 24 | CommandId(std::uint8_t(code[1])) << 16 |
-           CommandId(std::uint8_t(code[2])) << 8 | CommandId(std::uint8_t(code[3]));
+    return code.size() == 4 ? FourCC(code.constData()) : 0;
 }
 
 QString CommandText(CommandId command) {

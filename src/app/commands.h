@@ -12,7 +12,8 @@ namespace reelsnap {
 
 using CommandId = std::uint32_t;
 
-constexpr CommandId FourCC(const char (&code)[5]) {
+// The code of four characters, the first in the highest byte.
+constexpr CommandId FourCC(const char* code) {
     return CommandId(std::uint8_t(code[0])) << 24 | CommandId(std::uint8_t(code[1])) << 16 |
            CommandId(std::uint8_t(code[2])) << 8 | CommandId(std::uint8_t(code[3]));
 }
