@@ -2,10 +2,14 @@
 
 #include "extract/output_naming.h"
 
+#include <algorithm>
+
 namespace reelsnap {
 
+// One worker a core, at most eight: with as many frames queued as workers,
+// a 4K run then holds at most about half a gigabyte of frames in flight.
 unsigned FrameWriterPool::DefaultWorkers() {
-    return std::max(1u, std::thread::hardware_concurrency());
+    return std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
 }
 
 FrameWriterPool::FrameWriterPool(unsigned workers) : capacity_(std::max(1u, workers)) {
