@@ -28,6 +28,7 @@ FrameWriterPool::~FrameWriterPool() {
 void FrameWriterPool::Submit(FrameJob job) {
     std::unique_lock lock(mutex_);
     changed_.wait(lock, [this] { return queue_.size() < capacity_; });
+    job.sequence = submitted_++;
     queue_.push_back(std::move(job));
     changed_.notify_all();
 }
@@ -61,7 +62,9 @@ void FrameWriterPool::Work() {
         Perform(job, failure);
         job.image = Image();
         lock.lock();
-        if (failure && !failure_) failure_ = std::move(failure);
+        if (failure && (!failure_ || failure->sequence < failure_->sequence)) {
+            failure_ = std::move(failure);
+        }
         --busy_;
         changed_.notify_all();
     }
@@ -70,7 +73,9 @@ void FrameWriterPool::Work() {
 void FrameWriterPool::Perform(const FrameJob& job, std::optional<FrameWriteFailure>& failure) {
     const WriteOutcome outcome = WriteFrameImage(job.image, job.path, job.settings);
     if (!outcome.written) {
-        if (outcome.systemError != 0) failure = FrameWriteFailure{job.path, outcome.systemError};
+        if (outcome.systemError != 0) {
+            failure = FrameWriteFailure{job.path, outcome.systemError, job.sequence};
+        }
         // No new file: an older file of the same name keeps its name.
         return;
     }

@@ -21,11 +21,13 @@ struct FrameJob {
     std::filesystem::path path;  // the ".jpg" name the file is first written under
     FrameWriteSettings settings;
     std::int16_t renameType = 4;  // the type whose extension the file then takes
+    std::uint64_t sequence = 0;   // the order of handing out, set by the pool
 };
 
 struct FrameWriteFailure {
     std::filesystem::path path;
     int error = 0;
+    std::uint64_t sequence = 0;
 };
 
 class FrameWriterPool {
@@ -41,6 +43,8 @@ class FrameWriterPool {
     void Submit(FrameJob job);
     // Returns once every submitted job is complete.
     void WaitUntilIdle();
+    // The failed write of the earliest frame handed out, whichever worker
+    // finished first.
     std::optional<FrameWriteFailure> FirstFailure() const;
     void ClearFailure();
 
@@ -53,6 +57,7 @@ class FrameWriterPool {
     std::deque<FrameJob> queue_;
     std::size_t capacity_;
     unsigned busy_ = 0;
+    std::uint64_t submitted_ = 0;
     bool stopping_ = false;
     std::optional<FrameWriteFailure> failure_;
     std::vector<std::jthread> workers_;
