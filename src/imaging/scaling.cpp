@@ -4,9 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-extern "C" {
-#include <libswscale/swscale.h>
-}
+#include "platform/ffmpeg_raii.h"
 
 namespace reelsnap {
 
@@ -30,17 +28,15 @@ ImageSize ScaledSize(ImageSize source, ImageSize target, bool proportionally) {
 namespace {
 
 bool Resample(const Image& from, Image& to) {
-    SwsContext* ctx = sws_getContext(
+    ff::ScaleContext ctx(sws_getContext(
         from.width(), from.height(), AV_PIX_FMT_RGBA, to.width(), to.height(), AV_PIX_FMT_RGBA,
-        SWS_LANCZOS | SWS_ACCURATE_RND | SWS_FULL_CHR_H_INT, nullptr, nullptr, nullptr);
+        SWS_LANCZOS | SWS_ACCURATE_RND | SWS_FULL_CHR_H_INT, nullptr, nullptr, nullptr));
     if (!ctx) return false;
     const std::uint8_t* src[4] = {from.pixels(), nullptr, nullptr, nullptr};
     const int srcStride[4] = {int(from.stride()), 0, 0, 0};
     std::uint8_t* dst[4] = {to.pixels(), nullptr, nullptr, nullptr};
     const int dstStride[4] = {int(to.stride()), 0, 0, 0};
-    const int rows = sws_scale(ctx, src, srcStride, 0, from.height(), dst, dstStride);
-    sws_freeContext(ctx);
-    return rows == to.height();
+    return sws_scale(ctx.get(), src, srcStride, 0, from.height(), dst, dstStride) == to.height();
 }
 
 void MultiplyOpacity(Image& image, float fraction) {

@@ -320,7 +320,7 @@ std::unique_ptr<Movie> Movie::Open(const std::filesystem::path& path) {
         state->indexListsEverySample = IsMovFamily(state->input->iformat) && st->nb_frames > 0 &&
                                        avformat_index_get_entries_count(st) == st->nb_frames;
     }
-    return std::unique_ptr<Movie>(new Movie(std::move(state)));
+    return std::make_unique<Movie>(std::move(state));
 }
 
 bool Movie::hasVideo() const {

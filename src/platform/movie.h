@@ -47,9 +47,10 @@ class Movie {
     int seekCount() const;
     std::int64_t packetsRead() const;
 
-  private:
-    struct State;
+    struct State;  // defined where the movie is opened; no one else can make one
     explicit Movie(std::unique_ptr<State> state);
+
+  private:
     std::unique_ptr<State> state_;
 };
 
