@@ -236,6 +236,17 @@ TEST_F(AppTest, StopEndsTheWalkAfterTheFrameInProgress) {
     ExpectIdleLook();
 }
 
+TEST_F(AppTest, TheWalkYieldsEveryTenthIndexEvenWithoutFrames) {
+    UseStoredDestination(destination_, R"("Skip": 1000)");
+    int turnsDuringWalk = 0;
+    RunDocuments({QString::fromStdString(Fixture("sparse_keys").string())}, [&] {
+        if (State().controls.progressBar->isVisible()) ++turnsDuringWalk;
+    });
+    EXPECT_GT(turnsDuringWalk, 0) << "no frame was handled, so only the tenth indices yielded";
+    EXPECT_EQ(State().framesDone, 0);
+    EXPECT_TRUE(FileNames(destination_).empty());
+}
+
 TEST_F(AppTest, AFailedWriteEndsTheWalkAndIsReported) {
     UseStoredDestination("/proc");
     RunDocuments({QString::fromStdString(Fixture("h264_mp4").string())});
