@@ -21,6 +21,18 @@ extern "C" {
 #include "settings/preferences_window.h"
 
 namespace reelsnap {
+namespace {
+
+// Frame images are megabytes each. Left to itself the allocator maps each
+// one afresh and unmaps it when freed, and the kernel then clears every page
+// again for the next frame; kept in the heap, the memory of one frame serves
+// the next. What the heap keeps is bounded by the frames in flight at once.
+void KeepFreedFrameMemory() {
+    mallopt(M_MMAP_THRESHOLD, 256 << 20);
+    mallopt(M_TRIM_THRESHOLD, 512 << 20);
+}
+
+}  // namespace
 
 Shell::Shell() : translator_(std::make_unique<QTranslator>()) {
     // The string table; a missing one leaves every text in English.
@@ -54,15 +66,6 @@ Shell::~Shell() {
     State().mainWindow = nullptr;
     mainWindow_.reset();
     QCoreApplication::removeTranslator(translator_.get());
-}
-
-// Frame images are megabytes each. Left to itself the allocator maps each
-// one afresh and unmaps it when freed, and the kernel then clears every page
-// again for the next frame; kept in the heap, the memory of one frame serves
-// the next. What the heap keeps is bounded by the frames in flight at once.
-void KeepFreedFrameMemory() {
-    mallopt(M_MMAP_THRESHOLD, 256 << 20);
-    mallopt(M_TRIM_THRESHOLD, 512 << 20);
 }
 
 QStringList LaunchDocuments(const QStringList& arguments) {

@@ -37,9 +37,6 @@ inline constexpr std::int16_t kHelpMenuNotFoundErr = -5600;
 // open-documents list; returns the exit status.
 int RunApplication(int argc, char** argv);
 
-// Keeps freed frame buffers in the heap for the next frames.
-void KeepFreedFrameMemory();
-
 // The launch arguments as an open-documents list: each file as an absolute path.
 QStringList LaunchDocuments(const QStringList& arguments);
 

@@ -93,13 +93,7 @@ ScriptedChooser& Dialogs() {
 }
 
 void StoreSettings(const std::string& jsonMembers) {
-    const fs::path file = PreferencesDomain::ApplicationFile();
-    fs::create_directories(file.parent_path());
-    {
-        std::ofstream out(file.string() + ".new");
-        out << "{" << jsonMembers << "}";
-    }
-    fs::rename(file.string() + ".new", file);
+    ReplacePreferencesFile(PreferencesDomain::ApplicationFile(), "{" + jsonMembers + "}");
     PreparePreferencesWindow();
 }
 

@@ -35,11 +35,11 @@ Launch LaunchApplication(const fs::path& config, const QStringList& arguments) {
 }
 
 void WritePreferences(const fs::path& config, const fs::path& destination, bool quitWhenDone) {
-    fs::create_directories(config / "Ondrel");
-    std::ofstream(config / "Ondrel" / "Reelsnap.json")
-        << R"({"CopyTo": true, "QuitWhenDone": )" << (quitWhenDone ? "true" : "false")
-        << R"(, "ImageType": 1, "CopyToLocation": {"data": ")"
-        << QByteArray::fromStdString(destination.string()).toBase64().toStdString() << R"("}})";
+    ReplacePreferencesFile(
+        config / "Ondrel" / "Reelsnap.json",
+        std::string(R"({"CopyTo": true, "QuitWhenDone": )") + (quitWhenDone ? "true" : "false") +
+            R"(, "ImageType": 1, "CopyToLocation": {"data": ")" +
+            QByteArray::fromStdString(destination.string()).toBase64().toStdString() + R"("}})");
 }
 
 TEST(Executable, QuitWhenDoneEndsWithStatusZeroAndCompleteFiles) {

@@ -207,12 +207,15 @@ ScopedConfigHome::~ScopedConfigHome() {
     }
 }
 
-void ScopedConfigHome::WritePreferences(const std::string& json) const {
-    fs::create_directories(preferencesFile().parent_path());
-    // Through a new file and a rename, so that the change is a new file.
-    const fs::path temporary = preferencesFile().string() + ".new";
+void ReplacePreferencesFile(const fs::path& file, const std::string& json) {
+    fs::create_directories(file.parent_path());
+    const fs::path temporary = file.string() + ".new";
     std::ofstream(temporary) << json;
-    fs::rename(temporary, preferencesFile());
+    fs::rename(temporary, file);
+}
+
+void ScopedConfigHome::WritePreferences(const std::string& json) const {
+    ReplacePreferencesFile(preferencesFile(), json);
 }
 
 std::string ScopedConfigHome::ReadPreferences() const {

@@ -28,6 +28,10 @@ int FixtureFrames(const std::string& name);
 
 namespace reelsnap::testing {
 
+// Replaces a preferences file with this text through a new file and a
+// rename, as another process would.
+void ReplacePreferencesFile(const std::filesystem::path& file, const std::string& json);
+
 // Points XDG_CONFIG_HOME at a fresh folder for the life of the object, so
 // that each test starts as a fresh user.
 class ScopedConfigHome {
