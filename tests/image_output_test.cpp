@@ -2,9 +2,15 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <tiffio.h>
 #include <cmath>
-#include <cstring>
+
+#include <algorithm>
+#include <cerrno>
 #include <fstream>
+#include <memory>
+#include <set>
+#include <vector>
 
 #include "imaging/encoders.h"
 #include "imaging/frame_image_writer.h"
@@ -24,26 +30,21 @@ TEST(Scaling, SizeRules) {
     EXPECT_EQ(ScaledSize({640, 480}, {320, 1000}, true), (ImageSize{320, 240}));
     EXPECT_EQ(ScaledSize({640, 480}, {320, 1000}, false), (ImageSize{320, 1000}));
     EXPECT_EQ(PixelExtent(211.2f), 211);
+    EXPECT_EQ(PixelExtent(211.7f), 212) << "rounded, not truncated";
     EXPECT_EQ(PixelExtent(158.5f), 158) << "halves round to even";
+    EXPECT_EQ(PixelExtent(157.5f), 158) << "halves round to even";
+    EXPECT_EQ(PixelExtent(0.5f), 1);
+    EXPECT_EQ(PixelExtent(1.5f), 2);
     EXPECT_EQ(PixelExtent(0.2f), 1) << "at least one pixel";
     EXPECT_FALSE(PixelExtent(NAN));
     EXPECT_FALSE(PixelExtent(20000.0f));
 }
 
-TEST(Scaling, CopyFractionAndFlip) {
+TEST(Scaling, CopyAndQuarter) {
     const Image frame = testing::DrawIndexFrame(5, 64, 48);
     auto copy = ScaledImage(frame, frame.size());
     ASSERT_TRUE(copy);
     EXPECT_TRUE(testing::SamePixels(*copy, frame));
-
-    auto faded = ScaledImage(frame, frame.size(), 0.5f, false, true);
-    ASSERT_TRUE(faded);
-    EXPECT_EQ(faded->row(0)[3], 128);
-    EXPECT_EQ(faded->row(0)[0], frame.row(0)[0]);
-
-    auto flipped = ScaledImage(frame, frame.size(), 1.0f, true, true);
-    ASSERT_TRUE(flipped);
-    EXPECT_EQ(std::memcmp(flipped->row(0), frame.row(47), frame.stride()), 0);
 
     auto quarter = ScaledImage(testing::DrawIndexFrame(77, 320, 240), {80, 60});
     ASSERT_TRUE(quarter);
@@ -166,6 +167,126 @@ TEST(FrameImageWriter, FailedWriteLeavesNoPartialFile) {
     for (const auto& entry : fs::directory_iterator(dir)) {
         EXPECT_EQ(entry.path().filename(), "frame_1.jpg") << "no temporary file is left";
     }
+}
+
+// The luminance quantisation table of a JPEG file, in natural order.
+std::vector<int> LuminanceTable(const fs::path& path) {
+    static constexpr int kZigzag[64] = {
+        0,  1,  8,  16, 9,  2,  3,  10, 17, 24, 32, 25, 18, 11, 4,  5,  12, 19, 26, 33, 40, 48,
+        41, 34, 27, 20, 13, 6,  7,  14, 21, 28, 35, 42, 49, 56, 57, 50, 43, 36, 29, 22, 15, 23,
+        30, 37, 44, 51, 58, 59, 52, 45, 38, 31, 39, 46, 53, 60, 61, 54, 47, 55, 62, 63};
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+    for (std::size_t i = 2; i + 4 < bytes.size();) {
+        if (bytes[i] != 0xFF) return {};
+        const std::size_t length = std::size_t(bytes[i + 2]) << 8 | bytes[i + 3];
+        if (bytes[i + 1] == 0xDB && bytes[i + 4] == 0x00 && i + 5 + 64 <= bytes.size()) {
+            std::vector<int> table(64);
+            for (int k = 0; k < 64; ++k)
+                table[std::size_t(kZigzag[k])] = bytes[i + 5 + std::size_t(k)];
+            return table;
+        }
+        i += 2 + length;
+    }
+    return {};
+}
+
+// libjpeg's standard luminance table scaled to a quality, as jpeg_set_quality does.
+std::vector<int> StandardTable(int quality) {
+    static constexpr int kStandard[64] = {
+        16, 11, 10, 16, 24,  40,  51,  61,  12, 12, 14, 19, 26,  58,  60,  55,
+        14, 13, 16, 24, 40,  57,  69,  56,  14, 17, 22, 29, 51,  87,  80,  62,
+        18, 22, 37, 56, 68,  109, 103, 77,  24, 35, 55, 64, 81,  104, 113, 92,
+        49, 64, 78, 87, 103, 121, 120, 101, 72, 92, 95, 98, 112, 100, 103, 99};
+    const int scale = quality < 50 ? 5000 / quality : 200 - 2 * quality;
+    std::vector<int> table(64);
+    for (int k = 0; k < 64; ++k)
+        table[std::size_t(k)] = std::clamp((kStandard[k] * scale + 50) / 100, 1, 255);
+    return table;
+}
+
+TEST(ImageTypes, JpegQualityIsTheFactorTimesHundred) {
+    const Image frame = testing::DrawIndexFrame(9, 64, 48);
+    EXPECT_EQ(LuminanceTable(WriteAndDecode(frame, 4, 0.7f).path), StandardTable(70));
+    EXPECT_EQ(LuminanceTable(WriteAndDecode(frame, 4, 0.4f).path), StandardTable(40));
+    EXPECT_EQ(LuminanceTable(WriteAndDecode(frame, 4, 1.0f).path), StandardTable(100));
+}
+
+TEST(ImageTypes, BmpRowsOfAnOddWidth) {
+    // 63 pixels: 189 bytes a row in 24 bits, padded to 192.
+    for (const bool translucent : {false, true}) {
+        const Image frame = testing::DrawIndexFrame(5, 63, 21, 20, translucent);
+        Written w = WriteAndDecode(frame, 2, 1.0f);
+        ASSERT_TRUE(w.decoded);
+        EXPECT_TRUE(testing::SamePixels(*w.decoded, frame)) << "translucent " << translucent;
+    }
+}
+
+TEST(ImageTypes, GifKeepsEachChannel) {
+    Image bars(90, 30);
+    for (int y = 0; y < bars.height(); ++y) {
+        std::uint8_t* p = bars.row(y);
+        for (int x = 0; x < bars.width(); ++x, p += 4) {
+            const int third = x / 30;
+            p[0] = third == 0 ? 255 : 0;
+            p[1] = third == 1 ? 255 : 0;
+            p[2] = third == 2 ? 255 : 0;
+            p[3] = 255;
+        }
+    }
+    Written w = WriteAndDecode(bars, 3, 0.7f);
+    ASSERT_TRUE(w.decoded);
+    for (int third = 0; third < 3; ++third) {
+        const std::uint8_t* p = w.decoded->row(15) + 4 * (30 * third + 15);
+        for (int c = 0; c < 3; ++c) {
+            EXPECT_NEAR(p[c], c == third ? 255 : 0, 2) << "third " << third << " channel " << c;
+        }
+    }
+}
+
+TEST(ImageTypes, TiffAlphaIsUnassociated) {
+    Written w = WriteAndDecode(testing::DrawIndexFrame(3, 64, 48, 0, true), 1, 1.0f);
+    std::unique_ptr<TIFF, decltype(&TIFFClose)> tiff(TIFFOpen(w.path.c_str(), "r"), TIFFClose);
+    ASSERT_TRUE(tiff);
+    std::uint16_t count = 0;
+    std::uint16_t* kinds = nullptr;
+    ASSERT_TRUE(TIFFGetField(tiff.get(), TIFFTAG_EXTRASAMPLES, &count, &kinds));
+    ASSERT_EQ(count, 1);
+    EXPECT_EQ(kinds[0], EXTRASAMPLE_UNASSALPHA);
+}
+
+TEST(ImageTypes, Jpeg2000OfSmallImages) {
+    // Fewer resolution levels than the default where the image is small.
+    for (const auto& [width, height] : {std::pair{48, 30}, {31, 31}, {6, 4}, {1, 1}, {640, 20}}) {
+        for (const float factor : {1.0f, 0.7f}) {
+            SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
+            Written w = WriteAndDecode(testing::DrawIndexFrame(2, width, height), 6, factor);
+            ASSERT_TRUE(w.decoded);
+            EXPECT_EQ(w.decoded->width(), width);
+            EXPECT_EQ(w.decoded->height(), height);
+        }
+    }
+}
+
+TEST(FrameImageWriter, AnImageThatCannotBeMadeIsAFailure) {
+    const fs::path dir = testing::NewTempDir("unmade");
+    // 300 times 64 pixels is beyond the largest image.
+    const WriteOutcome outcome =
+        WriteFrameImage(testing::DrawIndexFrame(1, 64, 64), dir / "frame_1.jpg", {30000, 5, 0.7f});
+    EXPECT_FALSE(outcome.written);
+    EXPECT_TRUE(outcome.encodingFailed);
+    EXPECT_TRUE(fs::is_empty(dir));
+}
+
+TEST(FrameImageWriter, AWriteThatFailsOnceItsFileIsOpenLeavesNothing) {
+    const fs::path dir = testing::NewTempDir("late-fail");
+    fs::create_directory(dir / "frame_1.jpg");  // the final rename cannot replace a folder
+    const WriteOutcome outcome =
+        WriteFrameImage(testing::DrawIndexFrame(1, 64, 64), dir / "frame_1.jpg", {});
+    EXPECT_FALSE(outcome.written);
+    EXPECT_EQ(outcome.systemError, EISDIR);
+    EXPECT_EQ(testing::FileNames(dir), (std::set<std::string>{"frame_1.jpg"}))
+        << "the temporary file is removed";
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // Frame file names, the change of extension, and the file-system helpers.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <fstream>
+#include <set>
 
 #include "extract/output_naming.h"
 #include "files/file_system.h"
@@ -58,29 +60,45 @@ std::string Contents(const fs::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-TEST(SetFileExtension, RenamesButNeverReplaces) {
-    const fs::path dir = testing::NewTempDir("rename");
-    Touch(dir / "frame_7.jpg", "new");
-    Touch(dir / "frame_7.png", "old");
-    SetFileExtension(dir / "frame_7.jpg", "png");
-    EXPECT_EQ(Contents(dir / "frame_7.png"), "old") << "an existing file is never replaced";
-    EXPECT_EQ(Contents(dir / "frame_7.jpg"), "new") << "the new frame keeps its .jpg name";
+int Place(const fs::path& jpgPath, const char* extension, const std::string& bytes) {
+    return PlaceFrameFile(
+        jpgPath, extension,
+        std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+}
 
-    Touch(dir / "frame_8.jpg", "eight");
-    SetFileExtension(dir / "frame_8.jpg", "png");
-    EXPECT_EQ(Contents(dir / "frame_8.png"), "eight");
-    EXPECT_FALSE(fs::exists(dir / "frame_8.jpg"));
+TEST(FramePlacement, AFileTheRunDidNotWriteIsNeverReplaced) {
+    const fs::path dir = testing::NewTempDir("place");
+    // Straight to the final name; no ".jpg" stage is left.
+    EXPECT_EQ(Place(dir / "frame_1.jpg", "png", "one"), 0);
+    EXPECT_EQ(testing::FileNames(dir), (std::set<std::string>{"frame_1.png"}));
 
-    Touch(dir / "frame_9.jpg", "nine");
-    SetFileExtension(dir / "frame_9.jpg", "jpg");
-    EXPECT_EQ(Contents(dir / "frame_9.jpg"), "nine");
+    // An older ".jpg" of the user's survives a run of another type.
+    Touch(dir / "frame_7.jpg", "users");
+    EXPECT_EQ(Place(dir / "frame_7.jpg", "png", "seven"), 0);
+    EXPECT_EQ(Contents(dir / "frame_7.jpg"), "users");
+    EXPECT_EQ(Contents(dir / "frame_7.png"), "seven");
 
-    SetFileExtension(dir / "missing.jpg", "png");
-    EXPECT_FALSE(fs::exists(dir / "missing.png"));
+    // The final name taken: the frame is kept under its ".jpg" name.
+    Touch(dir / "frame_8.png", "older");
+    EXPECT_EQ(Place(dir / "frame_8.jpg", "png", "eight"), 0);
+    EXPECT_EQ(Contents(dir / "frame_8.png"), "older");
+    EXPECT_EQ(Contents(dir / "frame_8.jpg"), "eight");
 
-    Touch(dir / "by path.jpg", "path");
-    SetFileExtensionAtPath((dir / "by path.jpg").string(), "gif");
-    EXPECT_TRUE(fs::exists(dir / "by path.gif"));
+    // Both taken: nothing is written, and that is a failure.
+    EXPECT_EQ(Place(dir / "frame_8.jpg", "png", "again"), EEXIST);
+    EXPECT_EQ(Contents(dir / "frame_8.png"), "older");
+    EXPECT_EQ(Contents(dir / "frame_8.jpg"), "eight");
+
+    // A JPEG replaces an older file of its name.
+    EXPECT_EQ(Place(dir / "frame_7.jpg", "jpg", "jpeg"), 0);
+    EXPECT_EQ(Contents(dir / "frame_7.jpg"), "jpeg");
+
+    EXPECT_EQ(testing::FileNames(dir),
+              (std::set<std::string>{"frame_1.png", "frame_7.jpg", "frame_7.png", "frame_8.jpg",
+                                     "frame_8.png"}))
+        << "no temporary file is left";
+    EXPECT_EQ(FinalFramePath(dir / "frame_00000007 of 120.jpg", "tif"),
+              dir / "frame_00000007 of 120.tif");
 }
 
 TEST(FileSystemHelpers, FolderNameAndSpec) {

@@ -23,5 +23,9 @@
         <source>Could not write “%1”: %2.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the image could not be encoded</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -43,6 +43,9 @@ struct AppState {
     bool runInProgress = false;
     int deferredRuns = 0;
     std::int64_t runsCompleted = 0;
+    // QuitAfterRun was armed by a run's end; the application is saying goodbye.
+    bool quitAfterRunArmed = false;
+    bool quitting = false;
 };
 
 AppState& State();

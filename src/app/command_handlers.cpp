@@ -96,14 +96,20 @@ std::int16_t CountFramesOfChosenMovie() {
     const std::int32_t frames = CountVideoFrames(*movie);
     const QString name = CopyCatalogName(file);
     if (name.isEmpty()) return kNoErr;
-    ShowAlert(QStringLiteral("The movie \"%1\" has %2 frames.").arg(name).arg(frames));
+    // One substitution, so that a "%1" in the name stays as it is.
+    ShowAlert(QStringLiteral("The movie \"%1\" has %2 frames.").arg(name, QString::number(frames)));
     return kNoErr;
 }
 
 std::int16_t ShowAlert(const QString& message, const QString& explanation) {
     QApplication::beep();
-    QMessageBox alert(QMessageBox::Critical, QStringLiteral("Reelsnap"), message, QMessageBox::Ok,
-                      State().mainWindow);
+    QMessageBox alert(QMessageBox::Information, QStringLiteral("Reelsnap"), message,
+                      QMessageBox::Ok, State().mainWindow);
+    // The application's own icon, as the platform's alerts show it.
+    if (const QIcon icon = QApplication::windowIcon(); !icon.isNull()) {
+        alert.setIconPixmap(icon.pixmap(64));
+    }
+    alert.setTextFormat(Qt::PlainText);  // a movie's name is not markup
     alert.setDefaultButton(QMessageBox::Ok);
     if (!explanation.isEmpty()) alert.setInformativeText(explanation);
     alert.exec();

@@ -38,7 +38,8 @@ std::int16_t HandleOpenDocuments(const OpenDocumentsEvent& event) {
         window->raise();
         window->activateWindow();
     }
-    state.framesDone = 0;
+    // A run in progress keeps its counter; a queued run resets it when it starts.
+    if (!state.runInProgress) state.framesDone = 0;
     if (!event.documents()) return kParamErr;
     state.pendingDocuments = *event.documents();
     state.hasPendingDocuments = true;

@@ -15,6 +15,7 @@ inline const QString kFolderMessage = QStringLiteral("Reelsnap does not process 
 inline const QString kCounterFormat = QStringLiteral("(%d of %d)");
 inline const QString kByeMessage = QStringLiteral("Bye.");
 inline const QString kWriteFailedMessage = QStringLiteral("Could not write “%1”: %2.");
+inline const QString kNotEncodedReason = QStringLiteral("the image could not be encoded");
 
 // The key translated through the "LocalizedStrings" table; a missing entry
 // gives the key itself.

@@ -1,9 +1,11 @@
 #include "extract/extraction_run.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QThread>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -63,6 +65,8 @@ void ShowProgressDisplay() {
         bar->setValue(0);
         bar->show();
     }
+    // A run that handles no frame must not show the previous run's counter.
+    if (c.counterText) c.counterText->clear();
     SetVisible(c.counterText, true);
     SetStopButton(true);
 }
@@ -134,8 +138,7 @@ class FrameWalk {
         // The settings of this frame are read now, as it is handed out.
         const FrameWriteSettings settings =
             CurrentFrameWriteSettings(CurrentLiveValues().CurrentScalePercent());
-        const std::int16_t renameType = ReadImageType();
-        Writers().Submit({std::move(*image), std::filesystem::path(path), settings, renameType});
+        Writers().Submit({std::move(*image), std::filesystem::path(path), settings});
     }
 
     Movie& movie_;
@@ -144,6 +147,14 @@ class FrameWalk {
     const QString& counterFormat_;
     Selection selection_;
 };
+
+// The frames the walk will hand out: the multiples of step in
+// first..min(last, N).
+std::int32_t FramesToHandOut(const Selection& s, std::int32_t frameCount) {
+    const std::int64_t last = std::min(s.last, frameCount);
+    if (last < s.first) return 0;
+    return std::int32_t(last / s.step - (std::int64_t(s.first) - 1) / s.step);
+}
 
 Selection ReadSelection(std::int32_t frameCount) {
     Selection s{1, 1, frameCount};
@@ -181,8 +192,7 @@ std::optional<FrameWriteFailure> RunFirstDocument() {
     const std::int32_t frameCount = CountVideoFrames(*movie);
     const Selection selection = ReadSelection(frameCount);
     state.framesDone = 0;
-    state.framesExpected =
-        std::int32_t((std::int64_t(selection.last) + 1 - selection.first) / selection.step);
+    state.framesExpected = FramesToHandOut(selection, frameCount);
     FrameWalk(*movie, destination.string(), frameCount, counterFormat, selection).Walk();
 
     // Every frame handed out is complete before the run ends.
@@ -194,15 +204,31 @@ std::optional<FrameWriteFailure> RunFirstDocument() {
 }
 
 QString WriteFailureMessage(const FrameWriteFailure& failure) {
+    const QString reason = failure.error != 0 ? QString::fromLocal8Bit(std::strerror(failure.error))
+                                              : LocalizedString(kNotEncodedReason);
     return LocalizedString(kWriteFailedMessage)
-        .arg(QString::fromStdString(failure.path.filename().string()),
-             QString::fromLocal8Bit(std::strerror(failure.error)));
+        .arg(QString::fromStdString(failure.path.filename().string()), reason);
+}
+
+// The window fades out over a quarter of a second, so that the last message
+// is seen.
+void FadeOutAndHide(QWidget& window) {
+    constexpr int kFadeMilliseconds = 250;
+    QElapsedTimer clock;
+    clock.start();
+    for (qint64 t = 0; t < kFadeMilliseconds; t = clock.elapsed()) {
+        window.setWindowOpacity(1.0 - double(t) / kFadeMilliseconds);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(10);
+    }
+    window.hide();
 }
 
 }  // namespace
 
 void ExtractionRunTimer() {
     AppState& state = State();
+    if (state.quitting) return;
     if (state.runInProgress) {
         ++state.deferredRuns;
         return;
@@ -224,17 +250,27 @@ void ExtractionRun() {
     ShowStatusMessage(failure ? WriteFailureMessage(*failure) : kIdleMessage, 1);
     state.runInProgress = false;
     ++state.runsCompleted;
-    if (ReadBoolSetting(keys::QuitWhenDone)) QTimer::singleShot(1000, [] { QuitAfterRun(); });
+    if (ReadBoolSetting(keys::QuitWhenDone)) {
+        state.quitAfterRunArmed = true;
+        QTimer::singleShot(1000, [] { QuitAfterRun(); });
+    }
 }
 
 void QuitAfterRun() {
+    AppState& state = State();
     // A run that started meanwhile arms its own when it ends.
-    if (State().runInProgress) return;
-    ShowStatusMessage(kByeMessage, 1);
-    if (MainWindow* window = State().mainWindow) window->hide();
+    if (!state.quitAfterRunArmed || state.runInProgress) return;
+    SayGoodbye();
     FinishFrameWriters();
     std::fflush(nullptr);
     std::_Exit(0);
+}
+
+void SayGoodbye() {
+    AppState& state = State();
+    state.quitting = true;  // no run starts any more
+    ShowStatusMessage(kByeMessage, 1);
+    if (MainWindow* window = state.mainWindow) FadeOutAndHide(*window);
 }
 
 void FinishFrameWriters() {

@@ -14,6 +14,9 @@ void ExtractionRun();
 // ends the process at once.
 void QuitAfterRun();
 
+// Shows the last message and fades the main window out; no run starts after it.
+void SayGoodbye();
+
 // Waits for every frame handed to the writers; for the end of the process.
 void FinishFrameWriters();
 

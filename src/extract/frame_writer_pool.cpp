@@ -12,7 +12,8 @@ unsigned FrameWriterPool::DefaultWorkers() {
     return std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
 }
 
-FrameWriterPool::FrameWriterPool(unsigned workers) : capacity_(std::max(1u, workers)) {
+FrameWriterPool::FrameWriterPool(unsigned workers, FrameJobWriter writer)
+    : capacity_(std::max(1u, workers)), writer_(std::move(writer)) {
     for (unsigned i = 0; i < std::max(1u, workers); ++i) workers_.emplace_back([this] { Work(); });
 }
 
@@ -58,8 +59,8 @@ void FrameWriterPool::Work() {
         ++busy_;
         changed_.notify_all();
         lock.unlock();
-        std::optional<FrameWriteFailure> failure;
-        Perform(job, failure);
+        std::optional<FrameWriteFailure> failure = writer_(job);
+        if (failure) failure->sequence = job.sequence;
         job.image = Image();
         lock.lock();
         if (failure && (!failure_ || failure->sequence < failure_->sequence)) {
@@ -70,18 +71,17 @@ void FrameWriterPool::Work() {
     }
 }
 
-void FrameWriterPool::Perform(const FrameJob& job, std::optional<FrameWriteFailure>& failure) {
-    const WriteOutcome outcome = WriteFrameImage(job.image, job.path, job.settings);
-    if (!outcome.written) {
-        if (outcome.systemError != 0) {
-            failure = FrameWriteFailure{job.path, outcome.systemError, job.sequence};
-        }
-        // No new file: an older file of the same name keeps its name.
-        return;
+std::optional<FrameWriteFailure> WriteFrameJob(const FrameJob& job) {
+    const char* extension = ImageTypeExtension(job.settings.imageType);
+    if (!extension) return std::nullopt;
+    const std::filesystem::path finalPath = FinalFramePath(job.path, extension);
+    bool encodingFailed = false;
+    const auto data = EncodeFrameImage(job.image, job.settings, encodingFailed);
+    if (!data) return FrameWriteFailure{finalPath, 0};
+    if (const int error = PlaceFrameFile(job.path, extension, *data); error != 0) {
+        return FrameWriteFailure{finalPath, error};
     }
-    if (const char* extension = ImageTypeExtension(job.renameType)) {
-        SetFileExtension(job.path, extension);
-    }
+    return std::nullopt;
 }
 
 }  // namespace reelsnap

@@ -1,11 +1,12 @@
-// A bounded pool of workers that scale, encode, write and rename the frames
-// the run hands out, so that decoding on the main thread goes on meanwhile.
+// A bounded pool of workers that scale, encode and write the frames the run
+// hands out, so that decoding on the main thread goes on meanwhile.
 #pragma once
 
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -18,21 +19,28 @@ namespace reelsnap {
 
 struct FrameJob {
     Image image;
-    std::filesystem::path path;  // the ".jpg" name the file is first written under
+    std::filesystem::path path;  // the frame's ".jpg" name
     FrameWriteSettings settings;
-    std::int16_t renameType = 4;  // the type whose extension the file then takes
-    std::uint64_t sequence = 0;   // the order of handing out, set by the pool
+    std::uint64_t sequence = 0;  // the order of handing out, set by the pool
 };
 
 struct FrameWriteFailure {
-    std::filesystem::path path;
-    int error = 0;
+    std::filesystem::path path;  // the frame's final name
+    int error = 0;               // errno of the write; 0 when the image could not be encoded
     std::uint64_t sequence = 0;
 };
 
+// Writes one frame's file; the failure, if any.
+using FrameJobWriter = std::function<std::optional<FrameWriteFailure>(const FrameJob&)>;
+
+// Scales and encodes the frame by its settings and writes it under its final
+// name (PlaceFrameFile). A type outside 1 to 6 writes nothing and is no failure.
+std::optional<FrameWriteFailure> WriteFrameJob(const FrameJob& job);
+
 class FrameWriterPool {
   public:
-    explicit FrameWriterPool(unsigned workers = DefaultWorkers());
+    explicit FrameWriterPool(unsigned workers = DefaultWorkers(),
+                             FrameJobWriter writer = WriteFrameJob);
     ~FrameWriterPool();
     FrameWriterPool(const FrameWriterPool&) = delete;
     FrameWriterPool& operator=(const FrameWriterPool&) = delete;
@@ -50,7 +58,6 @@ class FrameWriterPool {
 
   private:
     void Work();
-    static void Perform(const FrameJob& job, std::optional<FrameWriteFailure>& failure);
 
     mutable std::mutex mutex_;
     std::condition_variable changed_;
@@ -60,6 +67,7 @@ class FrameWriterPool {
     std::uint64_t submitted_ = 0;
     bool stopping_ = false;
     std::optional<FrameWriteFailure> failure_;
+    FrameJobWriter writer_;
     std::vector<std::jthread> workers_;
 };
 

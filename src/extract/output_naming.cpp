@@ -1,9 +1,8 @@
 #include "extract/output_naming.h"
 
-#include <QString>
+#include <cerrno>
 #include <cstdio>
 
-#include "files/file_system.h"
 #include "platform/file_io.h"
 #include "settings/settings_store.h"
 
@@ -46,20 +45,18 @@ std::string NameWithExtension(std::string_view name, std::string_view extension)
     return result;
 }
 
-void SetFileExtension(const std::filesystem::path& file, std::string_view extension) {
-    QString name;
-    if (NameOfRef(file, &name) != kNoErr) return;
-    QString renamed = QString::fromStdString(NameWithExtension(name.toStdString(), extension));
-    if (renamed.size() > 255) renamed.truncate(255);
-    if (renamed == name) return;
-    RenameNoReplace(file, file.parent_path() / renamed.toStdString());
+std::filesystem::path FinalFramePath(const std::filesystem::path& jpgPath,
+                                     std::string_view extension) {
+    return jpgPath.parent_path() / NameWithExtension(jpgPath.filename().string(), extension);
 }
 
-void SetFileExtensionAtPath(const std::string& path, std::string_view extension) {
-    if (path.size() >= 256) return;
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) return;
-    SetFileExtension(std::filesystem::path(path), extension);
+int PlaceFrameFile(const std::filesystem::path& jpgPath, std::string_view extension,
+                   std::span<const std::uint8_t> bytes) {
+    const std::filesystem::path finalPath = FinalFramePath(jpgPath, extension);
+    if (finalPath == jpgPath) return WriteFileReplacing(jpgPath, bytes);
+    const int error = WriteFileNoReplace(finalPath, bytes);
+    if (error != EEXIST) return error;
+    return WriteFileNoReplace(jpgPath, bytes);
 }
 
 }  // namespace reelsnap

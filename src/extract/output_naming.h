@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -22,10 +23,17 @@ std::optional<std::string> BuildFrameFileName(std::int32_t index, std::int32_t f
 // `extension` ("." and `extension` appended when it has none).
 std::string NameWithExtension(std::string_view name, std::string_view extension);
 
-// Renames an existing file so that it ends in `extension`, never replacing
-// another file; a failure leaves the file as it was.
-void SetFileExtension(const std::filesystem::path& file, std::string_view extension);
-// The same for a path string, which must fit 255 bytes of UTF-8.
-void SetFileExtensionAtPath(const std::string& path, std::string_view extension);
+// The frame file's final name: the ".jpg" name it is built with, carrying
+// the extension of the type written.
+std::filesystem::path FinalFramePath(const std::filesystem::path& jpgPath,
+                                     std::string_view extension);
+
+// Writes a frame's file under its final name, never leaving a partial file.
+// A JPEG replaces an older file of its name. Any other type never replaces a
+// file: when its final name is taken, the frame is kept under its ".jpg" name
+// if that is free, and otherwise not written (EEXIST). Returns 0 or an errno
+// value.
+int PlaceFrameFile(const std::filesystem::path& jpgPath, std::string_view extension,
+                   std::span<const std::uint8_t> bytes);
 
 }  // namespace reelsnap

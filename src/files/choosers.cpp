@@ -81,7 +81,9 @@ bool ChooseDestinationFolder(std::filesystem::path& folder) {
     const QString displayName = DisplayNameOfFolder(folder);
     MainWindow* window = State().mainWindow;
     if (displayName.isEmpty() || !window) return true;
-    window->setWindowTitle(displayName);
+    // "[*]" in a title is Qt's modified marker; doubled it stands for itself.
+    window->setWindowTitle(
+        QString(displayName).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
     FileSpec spec;
     if (SpecFromRef(folder, &spec) != kNoErr) return true;
     window->setWindowFilePath(QString::fromStdString(folder.string()));

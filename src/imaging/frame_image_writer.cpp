@@ -24,8 +24,11 @@ const Image* BitmapForImage(const Image& image) {
     return image.isNull() ? nullptr : &image;
 }
 
-WriteOutcome WriteFrameImage(const Image& frameImage, const std::filesystem::path& outputPath,
-                             const FrameWriteSettings& settings) {
+std::optional<EncodedData> EncodeFrameImage(const Image& frameImage,
+                                            const FrameWriteSettings& settings,
+                                            bool& encodingFailed) {
+    encodingFailed = false;
+    if (!ImageTypeExtension(settings.imageType)) return std::nullopt;
     const std::int16_t percent = settings.scalePercent == 0 ? 100 : settings.scalePercent;
     const float factor = float(percent) / 100.0f;
     const ImageSize size = frameImage.size();
@@ -35,16 +38,28 @@ WriteOutcome WriteFrameImage(const Image& frameImage, const std::filesystem::pat
     std::optional<Image> scaled;
     if (!(target == size)) {
         scaled = ScaledImage(frameImage, target);
-        if (!scaled) return {};
+        if (!scaled) {
+            encodingFailed = true;
+            return std::nullopt;
+        }
     }
     const Image* bitmap = BitmapForImage(scaled ? *scaled : frameImage);
-    if (!bitmap) return {};
-    if (!ImageTypeExtension(settings.imageType)) return {};
-    const auto data =
-        EncodeImage(*bitmap, ImageFileType(settings.imageType), settings.compressionFactor);
-    if (!data) return {};
-    const int error = WriteFileReplacing(outputPath, *data);
-    return {error == 0, error};
+    std::optional<EncodedData> data;
+    if (bitmap) {
+        data = EncodeImage(*bitmap, ImageFileType(settings.imageType), settings.compressionFactor);
+    }
+    encodingFailed = !data;
+    return data;
+}
+
+WriteOutcome WriteFrameImage(const Image& frameImage, const std::filesystem::path& outputPath,
+                             const FrameWriteSettings& settings) {
+    WriteOutcome outcome;
+    const auto data = EncodeFrameImage(frameImage, settings, outcome.encodingFailed);
+    if (!data) return outcome;
+    outcome.systemError = WriteFileReplacing(outputPath, *data);
+    outcome.written = outcome.systemError == 0;
+    return outcome;
 }
 
 }  // namespace reelsnap

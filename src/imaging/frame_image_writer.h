@@ -25,15 +25,24 @@ FrameWriteSettings CurrentFrameWriteSettings(std::int16_t scalePercent);
 
 struct WriteOutcome {
     bool written = false;
-    int systemError = 0;  // errno of a failed write; 0 when nothing was to be written
+    int systemError = 0;          // errno of a failed write
+    bool encodingFailed = false;  // the image could not be scaled or encoded
 };
 
 // The bitmap that the encoder receives: the image's own pixels.
 const Image* BitmapForImage(const Image& image);
 
+// The frame scaled and encoded by the settings' type: the bytes of the file,
+// or nothing when a step fails (`encodingFailed` then says so; a type
+// outside 1 to 6 gives nothing without a failure).
+std::optional<EncodedData> EncodeFrameImage(const Image& frameImage,
+                                            const FrameWriteSettings& settings,
+                                            bool& encodingFailed);
+
 // Scales the frame, encodes it by the settings' type and writes it to the
-// path through a temporary file. Nothing is written when the image cannot be
-// scaled or encoded, or the type is outside 1 to 6.
+// path through a temporary file, replacing a file of that name. Nothing is
+// written when the image cannot be scaled or encoded, or the type is outside
+// 1 to 6.
 WriteOutcome WriteFrameImage(const Image& frameImage, const std::filesystem::path& outputPath,
                              const FrameWriteSettings& settings);
 

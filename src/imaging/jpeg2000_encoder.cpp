@@ -1,7 +1,9 @@
 // JPEG 2000 (.jp2) through OpenJPEG. Factor 1.0 is lossless (reversible 5/3
 // wavelet); smaller factors use the irreversible 9/7 wavelet at a compression
 // ratio of 10^(2.5 x (1 - factor)): 0.7 gives about 5.6:1, 0.4 about 32:1 and
-// 0.0 about 316:1. One quality layer, six resolutions, the colour transform.
+// 0.0 about 316:1. One quality layer, the colour transform, and six
+// resolutions where the image is large enough: each level halves the size,
+// so an image below 32 pixels a side gets fewer.
 #include <openjpeg.h>
 
 #include <algorithm>
@@ -78,6 +80,17 @@ std::unique_ptr<opj_image_t, ImageDeleter> PlanarImage(const Image& image, int c
     return planar;
 }
 
+// OpenJPEG refuses more levels than halvings of the shorter side.
+int ResolutionLevels(const Image& image) {
+    constexpr int kMostLevels = 6;
+    int levels = 1;
+    for (int side = std::min(image.width(), image.height()); side >= 2 && levels < kMostLevels;
+         side /= 2) {
+        ++levels;
+    }
+    return levels;
+}
+
 }  // namespace
 
 std::optional<EncodedData> EncodeJpeg2000(const Image& image, float compressionFactor) {
@@ -90,6 +103,7 @@ std::optional<EncodedData> EncodeJpeg2000(const Image& image, float compressionF
     parameters.tcp_numlayers = 1;
     parameters.cp_disto_alloc = 1;
     parameters.tcp_mct = 1;
+    parameters.numresolution = ResolutionLevels(image);
     if (compressionFactor >= 1.0f) {
         parameters.irreversible = 0;
         parameters.tcp_rates[0] = 0;  // lossless

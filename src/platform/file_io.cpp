@@ -45,10 +45,9 @@ int WriteAll(int fd, std::span<const std::uint8_t> bytes) {
     return 0;
 }
 
-}  // namespace
-
-int WriteFileReplacing(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-    std::filesystem::path temporary;
+// Writes the bytes to a new temporary file beside `path`; 0 or an errno value.
+int WriteTemporarySibling(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
+                          std::filesystem::path& temporary) {
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temporary = TemporarySibling(path);
@@ -58,9 +57,34 @@ int WriteFileReplacing(const std::filesystem::path& path, std::span<const std::u
     if (fd < 0) return EEXIST;
     int error = WriteAll(fd, bytes);
     if (::close(fd) != 0 && error == 0) error = errno;
-    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
     if (error != 0) ::unlink(temporary.c_str());
     return error;
+}
+
+// Writes through a temporary file and moves it into place with `place`,
+// which answers 0 or an errno value; the temporary file never outlives a failure.
+template <typename Place>
+int WriteThroughTemporary(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
+                          Place place) {
+    std::filesystem::path temporary;
+    if (const int error = WriteTemporarySibling(path, bytes, temporary); error != 0) return error;
+    const int error = place(temporary);
+    if (error != 0) ::unlink(temporary.c_str());
+    return error;
+}
+
+}  // namespace
+
+int WriteFileReplacing(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+    return WriteThroughTemporary(path, bytes, [&](const std::filesystem::path& temporary) {
+        return ::rename(temporary.c_str(), path.c_str()) == 0 ? 0 : errno;
+    });
+}
+
+int WriteFileNoReplace(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+    return WriteThroughTemporary(path, bytes, [&](const std::filesystem::path& temporary) {
+        return RenameNoReplace(temporary, path);
+    });
 }
 
 }  // namespace reelsnap

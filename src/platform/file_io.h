@@ -16,4 +16,8 @@ int RenameNoReplace(const std::filesystem::path& from, const std::filesystem::pa
 // on failure.
 int WriteFileReplacing(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
+// The same, but an existing file at `path` is never replaced: EEXIST then,
+// and nothing is left behind.
+int WriteFileNoReplace(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+
 }  // namespace reelsnap

@@ -8,6 +8,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <cstdlib>
 
 #include "app/app_state.h"
@@ -33,10 +36,12 @@ constexpr CommandId kImageType = FourCC("Eprt");
 constexpr CommandId kImageQuality = FourCC("ImQu");
 constexpr CommandId kChooseCopy = FourCC("Chse");
 
-// atol's reading: leading blanks and a sign, then digits up to the first
-// other character; no digits read as 0. Kept in 64 bits, as long is here.
-long ReadLong(const QString& text) {
-    return std::strtol(text.toLatin1().constData(), nullptr, 10);
+// atol's reading into a 32-bit number: leading blanks and a sign, then
+// digits up to the first other character; no digits read as 0; a number
+// beyond 32 bits saturates.
+std::int32_t ReadLong(const QString& text) {
+    const long value = std::strtol(text.toLatin1().constData(), nullptr, 10);
+    return std::int32_t(std::clamp<long>(value, INT32_MIN, INT32_MAX));
 }
 
 std::unique_ptr<PreferencesWindow>& Owner() {
@@ -253,7 +258,8 @@ std::int16_t PreferencesWindow::CurrentScalePercent() {
 std::int16_t PreferencesWindow::CurrentSkip() {
     const QString text = c_->skip->text();
     if (text.isEmpty()) return 1;
-    const auto step = std::int16_t(std::uint16_t(ReadLong(text) & 0xFFFF));  // low 16 bits
+    const auto step =
+        std::int16_t(std::uint16_t(std::uint32_t(ReadLong(text)) & 0xFFFF));  // low 16 bits
     if (step <= 0) {
         c_->skip->setText(QStringLiteral("1"));
         return 1;
@@ -264,7 +270,7 @@ std::int16_t PreferencesWindow::CurrentSkip() {
 bool PreferencesWindow::ReadFrameField(QLineEdit* field, std::int32_t& index) {
     const QString text = field->text();
     if (text.isEmpty()) return false;
-    const auto value = std::int32_t(std::uint32_t(ReadLong(text) & 0xFFFFFFFF));  // low 32 bits
+    const std::int32_t value = ReadLong(text);
     if (value <= 0) {
         field->setText(QStringLiteral("1"));
         index = 1;

@@ -129,14 +129,6 @@ void RunDocuments(const QStringList& documents, const std::function<void()>& dur
     ProcessEventsUntil([&] { return !state.runInProgress && state.deferredRuns == 0; }, 5);
 }
 
-std::set<std::string> FileNames(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
-
 int TableLookups(const QString& key) {
     return lookups[key];
 }

@@ -49,9 +49,6 @@ void RunDocuments(const QStringList& documents, const std::function<void()>& dur
 // Lets the event loop run until `done` holds or `seconds` pass.
 bool ProcessEventsUntil(const std::function<bool()>& done, double seconds = 20);
 
-// The names of the files in a folder.
-std::set<std::string> FileNames(const std::filesystem::path& folder);
-
 // Counts the lookups in the "LocalizedStrings" table, by key.
 int TableLookups(const QString& key);
 void ResetTableLookups();

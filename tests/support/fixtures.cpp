@@ -136,6 +136,14 @@ Entry& Lookup(const std::string& name) {
 
 }  // namespace
 
+std::set<std::string> FileNames(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
 const fs::path& ScratchDir() {
     static const fs::path dir = [] {
         std::string templ = (fs::temp_directory_path() / "reelsnap-test-XXXXXX").string();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <set>
 #include <string>
 
 #include "test_movies.h"
@@ -13,6 +14,9 @@ const std::filesystem::path& ScratchDir();
 
 // A fresh empty folder inside the scratch folder.
 std::filesystem::path NewTempDir(const std::string& stem);
+
+// The names of the files in a folder.
+std::set<std::string> FileNames(const std::filesystem::path& folder);
 
 // The path of a named test movie, written on first use. Names:
 // h264_mp4, h264_mov (B-frames), late_start, vfr_mkv, mjpeg_250_avi,
