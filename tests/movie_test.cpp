@@ -109,6 +109,23 @@ TEST(MovieFrames, SelectedFramesSeekOnlyAcrossKeyFrames) {
     EXPECT_EQ(movie->seekCount(), seeks);
 }
 
+TEST(MovieFrames, SparseFramesFromContainersWithoutASampleIndex) {
+    for (const char* name : {"sparse_ts", "sparse_mkv"}) {
+        SCOPED_TRACE(name);
+        auto movie = Movie::Open(Fixture(name));
+        ASSERT_TRUE(movie);
+        const auto times = SampleTimes(*movie);
+        ASSERT_EQ(times.size(), 160u);
+        // Wanted frames in the middle of groups of pictures, 60 frames long.
+        for (const std::size_t i : {49u, 99u, 109u, 149u}) {
+            auto image = movie->FrameImageAtTime(times[i]);
+            ASSERT_TRUE(image) << "frame " << i + 1;
+            EXPECT_EQ(ReadFrameIndex(*image), int(i) + 1);
+        }
+        EXPECT_GE(movie->seekCount(), 1);
+    }
+}
+
 TEST(MovieImages, DisplaySizeAppliesRotationAndPixelAspect) {
     auto rotated = Movie::Open(Fixture("rotated_90"));
     ASSERT_TRUE(rotated);
@@ -148,6 +165,7 @@ void ExpectKnownColors(const std::string& name) {
 
 TEST(MovieImages, ColoursFollowTheStreamMatrixAndRange) {
     ExpectKnownColors("bt709_limited");
+    ExpectKnownColors("bt709_full");   // yuv420p with the full-range tag
     ExpectKnownColors("untagged_sd");  // BT.601 below 720 lines
     ExpectKnownColors("untagged_hd");  // BT.709 from 720 lines
 }

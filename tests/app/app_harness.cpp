@@ -38,6 +38,7 @@ std::optional<fs::path> ScriptedChooser::AskForFolder(const QString& message, co
 namespace {
 
 ScriptedChooser* scripted = nullptr;
+const Shell* theShell = nullptr;
 std::map<QString, int> lookups;
 
 // Answers nothing, so every key stands for itself, and counts the questions.
@@ -66,8 +67,10 @@ class ApplicationEnvironment : public ::testing::Environment {
         scripted = chooser.get();
         SetChooser(std::move(chooser));
         shell_ = std::make_unique<Shell>();
+        theShell = shell_.get();
     }
     void TearDown() override {
+        theShell = nullptr;
         shell_.reset();
         SetChooser(std::make_unique<FileDialogChooser>());
         scripted = nullptr;
@@ -134,6 +137,10 @@ int TableLookups(const QString& key) {
 }
 void ResetTableLookups() {
     lookups.clear();
+}
+
+int ShellStatus() {
+    return theShell->status();
 }
 
 QString StatusLine1() {

@@ -55,4 +55,7 @@ void ResetTableLookups();
 
 QString StatusLine1();
 
+// The status the application's start-up left for the end of the process.
+int ShellStatus();
+
 }  // namespace reelsnap::testing

@@ -9,6 +9,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
+#include <algorithm>
 #include <fstream>
 #include <numeric>
 
@@ -18,6 +20,7 @@
 #include "app/open_documents.h"
 #include "app/status_line.h"
 #include "app_harness.h"
+#include "extract/extraction_run.h"
 #include "files/file_system.h"
 #include "support/image_files.h"
 
@@ -67,70 +70,76 @@ TEST_F(AppTest, StartsInTheIdleLookWithItsMenus) {
     }
 }
 
-TEST_F(AppTest, CommandsSetTheirFlagsOrPassOn) {
-    EXPECT_EQ(HandleCommand(commands::Stop), kNoErr);
+TEST_F(AppTest, AStopWhileIdleIsClearedByTheNextRun) {
+    State().controls.stopButton->setEnabled(true);
+    DispatchCommand(commands::Stop, CommandOrigin::MainWindow);
     EXPECT_TRUE(State().stopRequested);
-    EXPECT_EQ(HandleCommand(commands::Quit), kEventNotHandledErr) << "quit goes on to quit";
-    EXPECT_TRUE(State().quitRequested);
-    State().quitRequested = false;
-    EXPECT_EQ(HandleCommand(FourCC("zzzz")), kEventNotHandledErr);
-    EXPECT_EQ(HandleHelpMenuCommand(commands::Help), kEventNotHandledErr);
-    EXPECT_EQ(HandleHelpMenuCommand(commands::Quit), kEventNotHandledErr);
-
-    // A stop while idle is cleared by the next run.
     RunDocuments({QString::fromStdString(Fixture("audio_only").string())});
     EXPECT_FALSE(State().stopRequested);
 }
 
-// Reads the text of the alert the command shows, and dismisses it.
-QString AnswerAlert(const std::function<void()>& command) {
+TEST_F(AppTest, QuitEndsTheEventLoopAndTheProcessStatusIsZero) {
+    for (const bool byCloseButton : {false, true}) {
+        State().quitRequested = false;
+        QTimer::singleShot(0, [byCloseButton] {
+            if (byCloseButton) {
+                State().mainWindow->close();
+            } else {
+                DispatchCommand(commands::Quit, CommandOrigin::MainWindow);
+            }
+        });
+        QTimer never;  // a quit that never comes
+        never.setSingleShot(true);
+        QObject::connect(&never, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        never.start(5000);
+        EXPECT_EQ(QApplication::exec(), 0) << "closed " << byCloseButton;
+        EXPECT_TRUE(State().quitRequested);
+        EXPECT_TRUE(State().mainWindow->isVisible()) << "the window stays until the process ends";
+    }
+    EXPECT_EQ(ShellStatus(), 0);
+}
+
+struct Alert {
     QString text;
+    Qt::TextFormat format = Qt::AutoText;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+// Reads the alert the command shows, and dismisses it.
+Alert AnswerAlert(const std::function<void()>& command) {
+    Alert alert;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            text = box->text();
-            icon = box->icon();
+            alert = {box->text(), box->textFormat(), box->icon()};
             box->accept();
         }
     });
     poll.start(10);
     command();
-    if (!text.isEmpty()) {
-        EXPECT_EQ(icon, QMessageBox::Critical);
-    }
-    return text;
+    return alert;
 }
 
 TEST_F(AppTest, FrameCountShowsAnAlert) {
     Dialogs().answers = {Fixture("clip_120")};
-    const QString text =
+    const Alert alert =
         AnswerAlert([] { DispatchCommand(commands::FrameCount, CommandOrigin::MainWindow); });
-    EXPECT_EQ(text, "The movie \"clip.mov\" has 120 frames.");
+    EXPECT_EQ(alert.text, "The movie \"clip.mov\" has 120 frames.");
+    EXPECT_EQ(alert.icon, QMessageBox::Information) << "an answer, not an error";
     EXPECT_EQ(Dialogs().prompts.back(), "Choose a file");
 
+    // A name is shown as it is: neither filled in again nor read as markup.
+    const fs::path odd = NewTempDir("odd") / "x%1y%2 <i>z.mov";
+    fs::copy_file(Fixture("clip_120"), odd);
+    Dialogs().answers = {odd};
+    const Alert oddAlert = AnswerAlert([] { CountFramesOfChosenMovie(); });
+    EXPECT_EQ(oddAlert.text, "The movie \"x%1y%2 <i>z.mov\" has 120 frames.");
+    EXPECT_EQ(oddAlert.format, Qt::PlainText);
+
     Dialogs().answers = {std::nullopt};
-    EXPECT_EQ(AnswerAlert([] { EXPECT_EQ(CountFramesOfChosenMovie(), kUserCanceledErr); }), "");
+    EXPECT_EQ(AnswerAlert([] { CountFramesOfChosenMovie(); }).text, "");
     Dialogs().answers = {Fixture("not_a_movie")};
-    EXPECT_EQ(AnswerAlert([] { EXPECT_EQ(CountFramesOfChosenMovie(), kNoErr); }), "");
-}
-
-TEST_F(AppTest, StatusLinesAndTheStringCache) {
-    ResetTableLookups();
-    const QString key = "(%d of %d) cache probe";
-    EXPECT_EQ(GetCachedLocalizedString(key), key);
-    EXPECT_EQ(GetCachedLocalizedString(key), key);
-    EXPECT_EQ(TableLookups(key), 1) << "the table is consulted once per key";
-
-    ShowStatusMessage("line two", 2);
-    EXPECT_EQ(State().controls.counterText->text(), "line two");
-    ShowStatusMessage("nowhere", 0);
-    ShowStatusMessage("nowhere", 3);
-    EXPECT_EQ(State().controls.counterText->text(), "line two");
-    EXPECT_EQ(StatusLine1(), kIdleMessage);
-    EXPECT_EQ(TableLookups("nowhere"), 2) << "every message goes through the table";
-    EXPECT_EQ(FillCounterFormat(kCounterFormat, 3, 120), "(3 of 120)");
-    EXPECT_EQ(SetStaticTextString(nullptr, "x", true), kParamErr);
+    EXPECT_EQ(AnswerAlert([] { CountFramesOfChosenMovie(); }).text, "");
 }
 
 TEST_F(AppTest, RunFailuresEndInTheIdleLookWithoutFiles) {
@@ -169,10 +178,46 @@ std::vector<int> IndicesOfFiles(const fs::path& folder, const std::string& exten
     return indices;
 }
 
+// What the main window showed at the event-loop turns of a run.
+struct RunTrace {
+    QStringList counters;        // each new counter text
+    std::vector<int> barValues;  // each new value of the bar
+    bool busyLookHeld = true;
+
+    void Record() {
+        const MainWindowControls& c = State().controls;
+        if (c.progressBar->isVisible()) {  // walking
+            busyLookHeld = busyLookHeld && c.busyIndicator->isVisible() &&
+                           !c.idlePane->isVisible() && c.stopButton->isVisible() &&
+                           c.stopButton->isEnabled();
+        }
+        const QString counter = c.counterText->text();
+        if (c.counterText->isVisible() && !counter.isEmpty() &&
+            (counters.isEmpty() || counters.back() != counter)) {
+            counters << counter;
+        }
+        if (c.progressBar->isVisible() &&
+            (barValues.empty() || barValues.back() != c.progressBar->value())) {
+            barValues.push_back(c.progressBar->value());
+        }
+    }
+};
+
+RunTrace RunAndTrace(const QStringList& documents) {
+    RunTrace trace;
+    RunDocuments(documents, [&] { trace.Record(); });
+    return trace;
+}
+
+QString Path(const fs::path& path) {
+    return QString::fromStdString(path.string());
+}
+
 TEST_F(AppTest, EveryFrameByDefaultNamedAndTypedBySettings) {
     Dialogs().answers = {destination_};
     StoreSettings(R"("ImageType": 5, "AppendFrameCount": true)");
-    RunDocuments({QString::fromStdString(Fixture("h264_mp4").string()), "/ignored/second.mp4"});
+    // Only the first document is processed; the second is a real movie of 120 frames.
+    const RunTrace trace = RunAndTrace({Path(Fixture("h264_mp4")), Path(Fixture("clip_120"))});
     EXPECT_EQ(State().mainWindow->windowTitle(),
               QString::fromStdString(destination_.filename().string()));
     const auto names = FileNames(destination_);
@@ -185,49 +230,104 @@ TEST_F(AppTest, EveryFrameByDefaultNamedAndTypedBySettings) {
     auto first = DecodeImageFile(destination_ / "frame_1 of 40.png");
     ASSERT_TRUE(first);
     EXPECT_EQ(first->width(), 320);
-    EXPECT_EQ(State().framesDone, 40);
-    EXPECT_EQ(State().framesExpected, 40);
+
+    EXPECT_TRUE(trace.busyLookHeld) << "busy indicator, no idle pane, Stop shown and enabled";
+    ASSERT_FALSE(trace.counters.isEmpty());
+    EXPECT_EQ(trace.counters.front(), "(1 of 40)");
+    EXPECT_EQ(trace.counters.back(), "(40 of 40)");
+    ASSERT_GE(trace.barValues.size(), 20u) << "the bar moves with the frames";
+    EXPECT_TRUE(std::is_sorted(trace.barValues.begin(), trace.barValues.end()));
+    EXPECT_EQ(trace.barValues.back(), 512);
     ExpectIdleLook();
 }
 
 TEST_F(AppTest, SelectionByFirstLastAndStep) {
     UseStoredDestination(destination_, R"("InitialFrameIndex": 3, "FinalFrameIndex": 20,
-        "Skip": 4, "ScalePercent": 50, "PadIndicesWithZeros": true)");
-    QStringList counters;
-    RunDocuments({QString::fromStdString(Fixture("h264_mp4").string())},
-                 [&] { counters << State().controls.counterText->text(); });
-    EXPECT_EQ(
-        FileNames(destination_),
-        (std::set<std::string>{"frame_00000004.jpg", "frame_00000008.jpg", "frame_00000012.jpg",
-                               "frame_00000016.jpg", "frame_00000020.jpg"}));
+        "Skip": 4, "ScalePercent": 50, "PadIndicesWithZeros": true, "AppendFrameCount": true)");
+    const RunTrace trace = RunAndTrace({Path(Fixture("h264_mp4"))});
+    // Multiples of the step, named with the movie's frame count, not the last index.
+    EXPECT_EQ(FileNames(destination_),
+              (std::set<std::string>{"frame_00000004 of 40.jpg", "frame_00000008 of 40.jpg",
+                                     "frame_00000012 of 40.jpg", "frame_00000016 of 40.jpg",
+                                     "frame_00000020 of 40.jpg"}));
     EXPECT_EQ(IndicesOfFiles(destination_, ".jpg"), (std::vector<int>{4, 8, 12, 16, 20}));
-    auto image = DecodeImageFile(destination_ / "frame_00000004.jpg");
+    auto image = DecodeImageFile(destination_ / "frame_00000004 of 40.jpg");
     ASSERT_TRUE(image);
     EXPECT_EQ(image->width(), 160);
     EXPECT_EQ(image->height(), 120);
-    EXPECT_EQ(State().framesExpected, 4);  // (20 + 1 - 3) / 4
-    EXPECT_TRUE(counters.contains("(5 of 4)"));
+    EXPECT_EQ(trace.counters.back(), "(5 of 5)");
+    EXPECT_EQ(trace.barValues.back(), 512);
 }
 
-TEST_F(AppTest, AnExistingFileIsNeverReplacedByTheRename) {
+TEST_F(AppTest, TheCounterEndsAtTheFramesHandedOut) {
+    struct Case {
+        const char* settings;
+        const char* lastCounter;
+    };
+    // A last index beyond the movie's 40 frames; a first index that is itself a multiple.
+    for (const Case& c :
+         {Case{R"("InitialFrameIndex": 10, "FinalFrameIndex": 100, "Skip": 5)", "(7 of 7)"},
+          Case{R"("InitialFrameIndex": 2, "FinalFrameIndex": 4, "Skip": 2)", "(2 of 2)"}}) {
+        SCOPED_TRACE(c.settings);
+        UseStoredDestination(NewTempDir("counted"), c.settings);
+        const RunTrace trace = RunAndTrace({Path(Fixture("h264_mp4"))});
+        ASSERT_FALSE(trace.counters.isEmpty());
+        EXPECT_EQ(trace.counters.back(), c.lastCounter);
+        EXPECT_EQ(trace.barValues.back(), 512);
+    }
+}
+
+TEST_F(AppTest, ARunWithoutFramesShowsNoOldCounter) {
+    UseStoredDestination(destination_);
+    RunDocuments({Path(Fixture("h264_mp4"))});
+    UseStoredDestination(NewTempDir("none"), R"("Skip": 50)");
+    const RunTrace trace = RunAndTrace({Path(Fixture("h264_mp4"))});
+    EXPECT_TRUE(trace.counters.isEmpty()) << trace.counters.join(", ").toStdString();
+    EXPECT_EQ(State().controls.counterText->text(), "");
+}
+
+TEST_F(AppTest, AFileTheRunDidNotWriteSurvives) {
     UseStoredDestination(destination_,
-                         R"("ImageType": 5, "InitialFrameIndex": 7, "FinalFrameIndex": 7)");
-    std::ofstream(destination_ / "frame_7.png") << "an older frame";
-    RunDocuments({QString::fromStdString(Fixture("h264_mp4").string())});
-    EXPECT_EQ(FileNames(destination_), (std::set<std::string>{"frame_7.jpg", "frame_7.png"}));
-    EXPECT_EQ(ImageCodecName(destination_ / "frame_7.jpg"), "png");
-    EXPECT_EQ(fs::file_size(destination_ / "frame_7.png"), 14u);
+                         R"("ImageType": 5, "InitialFrameIndex": 7, "FinalFrameIndex": 8)");
+    std::ofstream(destination_ / "frame_7.jpg") << "the user's own file";
+    std::ofstream(destination_ / "frame_8.png") << "an older frame";
+    RunDocuments({Path(Fixture("h264_mp4"))});
+    EXPECT_EQ(StatusLine1(), kIdleMessage);
+    EXPECT_EQ(FileNames(destination_),
+              (std::set<std::string>{"frame_7.jpg", "frame_7.png", "frame_8.jpg", "frame_8.png"}));
+    EXPECT_EQ(fs::file_size(destination_ / "frame_7.jpg"), 19u);
+    EXPECT_EQ(ImageCodecName(destination_ / "frame_7.png"), "png");
+    EXPECT_EQ(ImageCodecName(destination_ / "frame_8.jpg"), "png") << "kept under its .jpg name";
+    EXPECT_EQ(fs::file_size(destination_ / "frame_8.png"), 14u);
+
+    // Both names taken: the frame is not written, and the run says so.
+    RunDocuments({Path(Fixture("h264_mp4"))});
+    EXPECT_EQ(StatusLine1(), "Could not write “frame_7.png”: File exists.");
+    EXPECT_EQ(fs::file_size(destination_ / "frame_7.jpg"), 19u);
+    EXPECT_EQ(FileNames(destination_).size(), 4u);
+
+    // A JPEG run replaces an older ".jpg" of its name.
+    StoreSettings("");
+    UseStoredDestination(destination_, R"("InitialFrameIndex": 7, "FinalFrameIndex": 7)");
+    RunDocuments({Path(Fixture("h264_mp4"))});
+    EXPECT_EQ(ImageCodecName(destination_ / "frame_7.jpg"), "mjpeg");
+}
+
+// Runs the sparse movie and gives the command once five frames are done.
+int RunUntilFiveFramesThen(const std::function<void()>& command) {
+    int framesAtCommand = -1;
+    RunDocuments({Path(Fixture("sparse_keys"))}, [&] {
+        if (framesAtCommand < 0 && State().framesDone >= 5) {
+            framesAtCommand = State().framesDone;
+            command();
+        }
+    });
+    return framesAtCommand;
 }
 
 TEST_F(AppTest, StopEndsTheWalkAfterTheFrameInProgress) {
     UseStoredDestination(destination_);
-    int framesAtStop = -1;
-    RunDocuments({QString::fromStdString(Fixture("sparse_keys").string())}, [&] {
-        if (framesAtStop < 0 && State().framesDone >= 5) {
-            framesAtStop = State().framesDone;
-            State().controls.stopButton->click();
-        }
-    });
+    const int framesAtStop = RunUntilFiveFramesThen([] { State().controls.stopButton->click(); });
     ASSERT_GT(framesAtStop, 0) << "the walk let the event loop run";
     // A stop that comes at a tenth index's yield still lets that index's frame be handled.
     EXPECT_LE(State().framesDone, framesAtStop + 1) << "no frame after the one in progress";
@@ -236,10 +336,45 @@ TEST_F(AppTest, StopEndsTheWalkAfterTheFrameInProgress) {
     ExpectIdleLook();
 }
 
+TEST_F(AppTest, QuitEndsTheWalkAfterTheFrameInProgress) {
+    UseStoredDestination(destination_, R"("Skip": 3)");
+    const int framesAtQuit =
+        RunUntilFiveFramesThen([] { DispatchCommand(commands::Quit, CommandOrigin::MainWindow); });
+    ASSERT_GT(framesAtQuit, 0);
+    EXPECT_LE(State().framesDone, framesAtQuit + 1) << "of 53 frames";
+    EXPECT_EQ(int(IndicesOfFiles(destination_, ".jpg").size()), State().framesDone);
+}
+
+TEST_F(AppTest, QuitWhenDoneAppliesAfterAStop) {
+    UseStoredDestination(destination_, R"("QuitWhenDone": true)");
+    State().quitAfterRunArmed = false;
+    RunUntilFiveFramesThen([] { State().controls.stopButton->click(); });
+    EXPECT_LT(State().framesDone, 160);
+    EXPECT_TRUE(State().quitAfterRunArmed);
+    State().quitAfterRunArmed = false;  // the armed timer then ends nothing
+}
+
+TEST_F(AppTest, ByeIsSeenBeforeTheWindowGoes) {
+    MainWindow* window = State().mainWindow;
+    bool byeSeen = false;
+    QTimer probe;
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        byeSeen = byeSeen || (window->isVisible() && StatusLine1() == kByeMessage);
+    });
+    probe.start(0);
+    SayGoodbye();
+    EXPECT_TRUE(byeSeen);
+    EXPECT_FALSE(window->isVisible());
+    State().quitting = false;
+    window->setWindowOpacity(1.0);
+    window->show();
+    ShowStatusMessage(kIdleMessage, 1);
+}
+
 TEST_F(AppTest, TheWalkYieldsEveryTenthIndexEvenWithoutFrames) {
     UseStoredDestination(destination_, R"("Skip": 1000)");
     int turnsDuringWalk = 0;
-    RunDocuments({QString::fromStdString(Fixture("sparse_keys").string())}, [&] {
+    RunDocuments({Path(Fixture("sparse_keys"))}, [&] {
         if (State().controls.progressBar->isVisible()) ++turnsDuringWalk;
     });
     EXPECT_GT(turnsDuringWalk, 0) << "no frame was handled, so only the tenth indices yielded";
@@ -249,26 +384,51 @@ TEST_F(AppTest, TheWalkYieldsEveryTenthIndexEvenWithoutFrames) {
 
 TEST_F(AppTest, AFailedWriteEndsTheWalkAndIsReported) {
     UseStoredDestination("/proc");
-    RunDocuments({QString::fromStdString(Fixture("h264_mp4").string())});
+    RunDocuments({Path(Fixture("h264_mp4"))});
     EXPECT_TRUE(StatusLine1().startsWith("Could not write “frame_1.jpg”: "))
         << StatusLine1().toStdString();
     EXPECT_LT(State().framesDone, 40);
+}
+
+TEST_F(AppTest, AStoredFolderThatIsGoneFallsBackToAsking) {
+    const fs::path gone = NewTempDir("gone");
+    fs::remove(gone);
+    UseStoredDestination(gone, R"("FinalFrameIndex": 2)");
+    Dialogs().answers = {destination_};
+    RunDocuments({Path(Fixture("h264_mp4"))});
+    ASSERT_EQ(Dialogs().prompts.size(), 1u);
+    EXPECT_EQ(Dialogs().prompts[0], kDestinationPrompt);
+    EXPECT_EQ(FileNames(destination_), (std::set<std::string>{"frame_1.jpg", "frame_2.jpg"}));
+}
+
+TEST_F(AppTest, TheTitleShowsTheFolderNameAsItIs) {
+    const fs::path folder = NewTempDir("titles") / "Shots [*] final";
+    fs::create_directory(folder);
+    UseStoredDestination(folder, R"("FinalFrameIndex": 1)");
+    RunDocuments({Path(Fixture("h264_mp4"))});
+    ASSERT_TRUE(State().mainWindow->windowHandle());
+    EXPECT_EQ(State().mainWindow->windowHandle()->title(), "Shots [*] final");
 }
 
 TEST_F(AppTest, ADocumentArrivingDuringARunWaitsForIt) {
     UseStoredDestination(destination_);
     const auto before = State().runsCompleted;
     bool posted = false;
+    std::vector<int> firstRunCounts;
     const fs::path second = NewTempDir("second") / "clip.mov";
     fs::copy_file(Fixture("clip_120"), second);
-    RunDocuments({QString::fromStdString(Fixture("sparse_keys").string())}, [&] {
-        if (!posted) {
+    RunDocuments({Path(Fixture("sparse_keys"))}, [&] {
+        if (State().runsCompleted == before) firstRunCounts.push_back(State().framesDone);
+        if (!posted && State().framesDone >= 5) {
             posted = true;
-            PostOpenDocuments({QString::fromStdString(second.string())});
+            PostOpenDocuments({Path(second)});
         }
     });
     EXPECT_TRUE(ProcessEventsUntil([&] { return State().runsCompleted == before + 2; }))
         << "two runs, one after the other";
+    EXPECT_TRUE(std::is_sorted(firstRunCounts.begin(), firstRunCounts.end()))
+        << "the running counter never goes back";
+    EXPECT_EQ(firstRunCounts.back(), 160);
     EXPECT_EQ(FileNames(destination_).size(), 160u);  // the clip's 120 names are among them
     EXPECT_TRUE(FileNames(destination_).contains("frame_160.jpg"));
 }

@@ -80,11 +80,62 @@ TEST_F(PreferencesTest, TypeAndQualityAreStoredAtOnce) {
     EXPECT_TRUE(Control<QComboBox>("QualityControl")->isEnabled());
     Choose(Control<QComboBox>("QualityControl"), 2);
     EXPECT_EQ(ReadImageQuality(), 3);
-    Control<QCheckBox>("PadIndicesBox")->click();
-    EXPECT_TRUE(ReadBoolSetting(keys::PadIndicesWithZeros));
+    const std::pair<const char*, QString> boxes[] = {
+        {"PadIndicesBox", keys::PadIndicesWithZeros},
+        {"QuitWhenDoneBox", keys::QuitWhenDone},
+        {"AppendFrameCountBox", keys::AppendFrameCount},
+        {"PreserveDatesBox", keys::PreserveDates}};
+    for (const auto& [box, key] : boxes) {
+        Control<QCheckBox>(box)->click();
+        EXPECT_TRUE(ReadBoolSetting(key)) << box;
+    }
     Control<QPushButton>("CancelButton")->click();
-    EXPECT_TRUE(ReadBoolSetting(keys::PadIndicesWithZeros)) << "Cancel does not undo";
+    for (const auto& [box, key] : boxes)
+        EXPECT_TRUE(ReadBoolSetting(key)) << "Cancel does not undo";
     EXPECT_EQ(ReadImageType(), 6);
+    ShowPreferencesSheet();
+    Control<QCheckBox>("PreserveDatesBox")->click();
+    EXPECT_FALSE(ReadBoolSetting(keys::PreserveDates));
+}
+
+TEST_F(PreferencesTest, FilledFromTheStoredSettings) {
+    const fs::path folder = NewTempDir("stored copy");
+    UseStoredDestination(folder, R"("QuitWhenDone": true, "PadIndicesWithZeros": true,
+        "AppendFrameCount": true, "PreserveDates": true, "ImageType": 3, "ImageQuality": 3,
+        "ScalePercent": 40, "Skip": 7, "InitialFrameIndex": 11, "FinalFrameIndex": 99)");
+    ShowPreferencesSheet();
+    for (const char* box : {"QuitWhenDoneBox", "PadIndicesBox", "AppendFrameCountBox",
+                            "PreserveDatesBox", "CopyToBox"}) {
+        EXPECT_TRUE(Control<QCheckBox>(box)->isChecked()) << box;
+    }
+    EXPECT_EQ(Control<QComboBox>("ImageTypeControl")->currentIndex() + 1, 3);
+    EXPECT_FALSE(Control<QComboBox>("QualityControl")->isEnabled()) << "GIF has no quality";
+    EXPECT_EQ(Control<QComboBox>("QualityControl")->currentIndex() + 1, 3);
+    EXPECT_EQ(Control<QSlider>("ScaleSlider")->value(), 40);
+    EXPECT_EQ(Control<QLabel>("ScaleLabel")->text(), "40 percent");
+    EXPECT_EQ(Control<QLineEdit>("SkipField")->text(), "7");
+    EXPECT_EQ(Control<QLabel>("SkipUnitLabel")->text(), "frames");
+    EXPECT_EQ(Control<QLineEdit>("InitialFrameField")->text(), "11");
+    EXPECT_EQ(Control<QLineEdit>("FinalFrameField")->text(), "99");
+    EXPECT_TRUE(Control<QPushButton>("ChooseCopyButton")->isEnabled());
+    EXPECT_EQ(Control<QLabel>("CopyToPathText")->text().toStdString(), folder.string());
+}
+
+TEST_F(PreferencesTest, EscapeAndTheCloseButtonCancel) {
+    for (const bool escape : {true, false}) {
+        ShowPreferencesSheet();
+        Control<QSlider>("ScaleSlider")->setValue(20);
+        Control<QLineEdit>("SkipField")->setText("5");
+        if (escape) {
+            QTest::keyClick(window(), Qt::Key_Escape);
+        } else {
+            window()->close();
+        }
+        EXPECT_FALSE(window()->isVisible()) << "escape " << escape;
+        EXPECT_FALSE(ReadInt16Setting(keys::ScalePercent)) << "nothing is stored";
+        EXPECT_FALSE(ReadInt16Setting(keys::Skip));
+        EXPECT_EQ(window()->CurrentSkip(), 5) << "the run still uses what was entered";
+    }
 }
 
 TEST_F(PreferencesTest, NumberFieldsOnOkAndCancel) {
@@ -123,6 +174,15 @@ TEST_F(PreferencesTest, LiveValuesUseTheLowBits) {
     EXPECT_EQ(skip->text(), "1");
     skip->setText("");
     EXPECT_EQ(window()->CurrentSkip(), 1);
+    // atol into 32 bits saturates: 2147483647, whose low 16 bits are negative.
+    skip->setText("3000000000");
+    EXPECT_EQ(window()->CurrentSkip(), 1);
+    std::int32_t last = 0;
+    for (const char* text : {"3000000000", "4294967301", "99999999999999999999"}) {
+        Control<QLineEdit>("FinalFrameField")->setText(text);
+        EXPECT_TRUE(window()->CurrentFinalFrameIndex(last));
+        EXPECT_EQ(last, 2147483647) << text << " means the movie's end";
+    }
     Control<QLineEdit>("InitialFrameField")->setText("0");
     std::int32_t first = 77;
     EXPECT_TRUE(window()->CurrentInitialFrameIndex(first));
@@ -144,10 +204,10 @@ TEST_F(PreferencesTest, NumberFieldsTakeOnlyDigits) {
     EXPECT_EQ(field->text(), "12");
     QTest::keyClick(field, Qt::Key_Backspace);
     EXPECT_EQ(field->text(), "1");
-    QApplication::clipboard()->setText("3a4-5");
+    QApplication::clipboard()->setText("3a9-5");
     field->paste();
     emit field->textEdited(field->text());  // paste() is the user's edit
-    EXPECT_EQ(field->text(), "1345");
+    EXPECT_EQ(field->text(), "1395");
 }
 
 TEST_F(PreferencesTest, CopyFolder) {

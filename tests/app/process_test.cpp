@@ -34,20 +34,23 @@ Launch LaunchApplication(const fs::path& config, const QStringList& arguments) {
     return launch;
 }
 
-void WritePreferences(const fs::path& config, const fs::path& destination, bool quitWhenDone) {
+void WritePreferences(const fs::path& config, const fs::path& destination,
+                      const std::string& moreMembers = "") {
     ReplacePreferencesFile(
         config / "Ondrel" / "Reelsnap.json",
-        std::string(R"({"CopyTo": true, "QuitWhenDone": )") + (quitWhenDone ? "true" : "false") +
-            R"(, "ImageType": 1, "CopyToLocation": {"data": ")" +
+        std::string(R"({"CopyTo": true, "QuitWhenDone": true, "ImageType": 1, )") + moreMembers +
+            R"("CopyToLocation": {"data": ")" +
             QByteArray::fromStdString(destination.string()).toBase64().toStdString() + R"("}})");
 }
 
 TEST(Executable, QuitWhenDoneEndsWithStatusZeroAndCompleteFiles) {
     const fs::path config = NewTempDir("process-config");
     const fs::path destination = NewTempDir("process-frames");
-    WritePreferences(config, destination, true);
-    const Launch launch = LaunchApplication(
-        config, {QString::fromStdString(Fixture("h264_mp4").string()), "/also/ignored.mov"});
+    WritePreferences(config, destination);
+    // The second movie is real: only the first of a list is processed.
+    const Launch launch =
+        LaunchApplication(config, {QString::fromStdString(Fixture("h264_mp4").string()),
+                                   QString::fromStdString(Fixture("clip_120").string())});
     ASSERT_TRUE(launch.finished);
     EXPECT_EQ(launch.exitCode, 0);
     int files = 0;
@@ -64,11 +67,23 @@ TEST(Executable, QuitWhenDoneEndsWithStatusZeroAndCompleteFiles) {
 TEST(Executable, QuitWhenDoneAlsoAfterARunThatEndedEarly) {
     const fs::path config = NewTempDir("process-config");
     const fs::path destination = NewTempDir("process-frames");
-    WritePreferences(config, destination, true);
+    WritePreferences(config, destination);
     const Launch launch = LaunchApplication(config, {QString::fromStdString(destination.string())});
     ASSERT_TRUE(launch.finished);
     EXPECT_EQ(launch.exitCode, 0);
     EXPECT_TRUE(fs::is_empty(destination));
+}
+
+TEST(Executable, QuitWhenDoneAfterAWalkThatStoppedAtItsLastIndex) {
+    const fs::path config = NewTempDir("process-config");
+    const fs::path destination = NewTempDir("process-frames");
+    WritePreferences(config, destination, R"("FinalFrameIndex": 3, )");
+    const Launch launch =
+        LaunchApplication(config, {QString::fromStdString(Fixture("clip_120").string())});
+    ASSERT_TRUE(launch.finished);
+    EXPECT_EQ(launch.exitCode, 0);
+    EXPECT_EQ(FileNames(destination),
+              (std::set<std::string>{"frame_1.tif", "frame_2.tif", "frame_3.tif"}));
 }
 
 }  // namespace

@@ -81,6 +81,9 @@ std::map<std::string, Entry> Catalog() {
     hd.width = 1280;
     hd.height = 720;
     c["untagged_hd"] = {"untagged_hd.mp4", hd};
+    MovieSpec full = bt709;
+    full.colorRange = AVCOL_RANGE_JPEG;  // plain yuv420p, tagged full range
+    c["bt709_full"] = {"bt709_full.mp4", full};
     MovieSpec alpha;
     alpha.format = "mov";
     alpha.codec = "png";
@@ -117,6 +120,14 @@ std::map<std::string, Entry> Catalog() {
     sparse.width = 160;
     sparse.height = 120;
     c["sparse_keys"] = {"sparse.mp4", sparse};
+    // Long groups of pictures in containers whose seeks land where they land.
+    MovieSpec sparseTs = sparse;
+    sparseTs.format = "mpegts";
+    sparseTs.gop = 60;
+    c["sparse_ts"] = {"sparse.ts", sparseTs};
+    MovieSpec sparseMkv = sparseTs;
+    sparseMkv.format = "matroska";
+    c["sparse_mkv"] = {"sparse.mkv", sparseMkv};
     MovieSpec clip;
     clip.format = "mov";
     clip.width = 64;

@@ -20,9 +20,10 @@ std::set<std::string> FileNames(const std::filesystem::path& folder);
 
 // The path of a named test movie, written on first use. Names:
 // h264_mp4, h264_mov (B-frames), late_start, vfr_mkv, mjpeg_250_avi,
-// audio_only, rotated_90, anamorphic, bt709_limited, untagged_sd, untagged_hd,
-// alpha_png, prores_10bit, truncated, not_a_movie, non_ascii, huge_frame,
-// sparse_keys (every 50th frame wanted, key frame every 25).
+// audio_only, rotated_90, anamorphic, bt709_limited, bt709_full, untagged_sd,
+// untagged_hd, alpha_png, prores_10bit, truncated, not_a_movie, non_ascii,
+// huge_frame, sparse_keys (every 50th frame wanted, key frame every 25),
+// sparse_ts and sparse_mkv (160 frames, key frame every 60).
 const std::filesystem::path& Fixture(const std::string& name);
 
 // The frame count the generator wrote for a named test movie.
