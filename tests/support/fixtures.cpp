@@ -81,9 +81,13 @@ std::map<std::string, Entry> Catalog() {
     hd.width = 1280;
     hd.height = 720;
     c["untagged_hd"] = {"untagged_hd.mp4", hd};
+    // Plain yuv420p tagged full range: the VP9 decoder keeps it so, where
+    // the H.264 and HEVC decoders turn it into yuvj420p.
     MovieSpec full = bt709;
-    full.colorRange = AVCOL_RANGE_JPEG;  // plain yuv420p, tagged full range
-    c["bt709_full"] = {"bt709_full.mp4", full};
+    full.format = "webm";
+    full.codec = "libvpx-vp9";
+    full.colorRange = AVCOL_RANGE_JPEG;
+    c["bt709_full"] = {"bt709_full.webm", full};
     MovieSpec alpha;
     alpha.format = "mov";
     alpha.codec = "png";

@@ -201,6 +201,12 @@ std::string WriteTestMovie(const std::filesystem::path& path, const MovieSpec& s
                 .c_str(),
             0);
     }
+    if (spec.codec == "libvpx-vp9") {
+        av_dict_set(&opts, "deadline", "realtime", 0);
+        av_dict_set(&opts, "cpu-used", "8", 0);
+        av_dict_set(&opts, "crf", std::to_string(spec.crf).c_str(), 0);
+        enc->bit_rate = 0;
+    }
     const int opened = avcodec_open2(enc, codec, &opts);
     av_dict_free(&opts);
     if (opened < 0) return "cannot open encoder " + spec.codec;
