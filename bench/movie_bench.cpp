@@ -62,12 +62,14 @@ int Encode(int type, const char* rawPath, const char* outDir) {
     Image frame(1920, 1080);
     int frames = 0;
     std::uintmax_t bytes = 0;
+    const std::optional<ImageFileType> fileType = ImageFileTypeFromNumber(std::int16_t(type));
+    if (!fileType) return 1;
     while (std::fread(frame.pixels(), 1, frame.byteCount(), in) == frame.byteCount()) {
         ++frames;
         const std::filesystem::path path =
             std::filesystem::path(outDir) /
-            ("frame_" + std::to_string(frames) + "." + ImageTypeExtension(std::int16_t(type)));
-        if (!WriteFrameImage(frame, path, {100, std::int16_t(type), 0.7f}).written) return 1;
+            ("frame_" + std::to_string(frames) + "." + ImageTypeExtension(*fileType));
+        if (!WriteFrameImage(frame, path, {100, fileType, 0.7f}).written) return 1;
         bytes += std::filesystem::file_size(path);
     }
     std::fclose(in);

@@ -63,8 +63,9 @@ struct Written {
 Written WriteAndDecode(const Image& image, std::int16_t type, float factor,
                        std::int16_t scale = 100) {
     const fs::path dir = testing::NewTempDir("types");
-    const fs::path path = dir / (std::string("frame.") + ImageTypeExtension(type));
-    const WriteOutcome outcome = WriteFrameImage(image, path, {scale, type, factor});
+    const ImageFileType fileType = *ImageFileTypeFromNumber(type);
+    const fs::path path = dir / (std::string("frame.") + ImageTypeExtension(fileType));
+    const WriteOutcome outcome = WriteFrameImage(image, path, {scale, fileType, factor});
     EXPECT_TRUE(outcome.written);
     return {path, DecodeImageFile(path)};
 }
@@ -117,7 +118,7 @@ TEST(ImageTypes, AlphaIsKeptWhereTheTypeHoldsIt) {
          {std::int16_t(1), std::int16_t(2), std::int16_t(5), std::int16_t(6)}) {
         Written w = WriteAndDecode(frame, type, 1.0f);
         ASSERT_TRUE(w.decoded) << type;
-        EXPECT_TRUE(testing::SamePixels(*w.decoded, frame)) << ImageTypeExtension(type);
+        EXPECT_TRUE(testing::SamePixels(*w.decoded, frame)) << w.path;
     }
 }
 
@@ -140,8 +141,9 @@ TEST(FrameImageWriter, TypesOutsideTheTableWriteNothing) {
     const fs::path dir = testing::NewTempDir("none");
     const Image frame = testing::DrawIndexFrame(1, 32, 32);
     for (const std::int16_t type : {std::int16_t(0), std::int16_t(7), std::int16_t(-1)}) {
-        EXPECT_EQ(ImageTypeExtension(type), nullptr);
-        const WriteOutcome outcome = WriteFrameImage(frame, dir / "frame_1.jpg", {100, type, 0.7f});
+        EXPECT_FALSE(ImageFileTypeFromNumber(type));
+        const WriteOutcome outcome =
+            WriteFrameImage(frame, dir / "frame_1.jpg", {100, ImageFileTypeFromNumber(type), 0.7f});
         EXPECT_FALSE(outcome.written);
         EXPECT_EQ(outcome.systemError, 0);
     }
@@ -286,8 +288,8 @@ TEST(ImageTypes, Jpeg2000OfSmallImages) {
 TEST(FrameImageWriter, AnImageThatCannotBeMadeIsAFailure) {
     const fs::path dir = testing::NewTempDir("unmade");
     // 300 times 64 pixels is beyond the largest image.
-    const WriteOutcome outcome =
-        WriteFrameImage(testing::DrawIndexFrame(1, 64, 64), dir / "frame_1.jpg", {30000, 5, 0.7f});
+    const WriteOutcome outcome = WriteFrameImage(
+        testing::DrawIndexFrame(1, 64, 64), dir / "frame_1.jpg", {30000, ImageFileType::Png, 0.7f});
     EXPECT_FALSE(outcome.written);
     EXPECT_TRUE(outcome.encodingFailed);
     EXPECT_TRUE(fs::is_empty(dir));

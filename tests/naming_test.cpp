@@ -7,7 +7,6 @@
 
 #include "extract/output_naming.h"
 #include "files/file_system.h"
-#include "settings/settings_store.h"
 #include "support/fixtures.h"
 
 namespace reelsnap {
@@ -15,7 +14,6 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(FrameFileNames, FourPatterns) {
-    testing::ScopedConfigHome home;
     struct Case {
         bool appendCount, pad;
         std::int32_t index, count;
@@ -30,9 +28,7 @@ TEST(FrameFileNames, FourPatterns) {
         {true, false, 3, 1000000, "frame_3 of 1000000.jpg"},
     };
     for (const Case& c : cases) {
-        StoreBoolSetting(keys::AppendFrameCount, c.appendCount);
-        StoreBoolSetting(keys::PadIndicesWithZeros, c.pad);
-        EXPECT_EQ(BuildFrameFileName(c.index, c.count), c.name);
+        EXPECT_EQ(BuildFrameFileName(c.index, c.count, {c.appendCount, c.pad}), c.name);
     }
 }
 

@@ -14,61 +14,76 @@ namespace reelsnap {
 namespace {
 using testing::ScopedConfigHome;
 
+// A fresh user's preferences, read and written through a store.
+struct FreshStore {
+    ScopedConfigHome home;
+    PreferencesDomain domain{home.preferencesFile()};
+    SettingsStore store{domain};
+};
+
 QJsonObject StoredObject(const ScopedConfigHome& home) {
     return QJsonDocument::fromJson(QByteArray::fromStdString(home.ReadPreferences())).object();
 }
 
 TEST(SettingsStore, FreshUserGetsTheDefaults) {
-    ScopedConfigHome home;
-    EXPECT_EQ(ReadImageType(), 4);
-    EXPECT_EQ(ReadImageQuality(), 2);
-    EXPECT_FLOAT_EQ(ImageCompressionFactor(), 0.7f);
+    FreshStore fresh;
+    ScopedConfigHome& home = fresh.home;
+    SettingsStore& store = fresh.store;
+    EXPECT_EQ(store.ReadImageType(), 4);
+    EXPECT_EQ(store.ReadImageQuality(), 2);
+    EXPECT_FLOAT_EQ(store.ImageCompressionFactor(), 0.7f);
     for (const QString& key : {keys::QuitWhenDone, keys::PadIndicesWithZeros,
                                keys::AppendFrameCount, keys::PreserveDates, keys::CopyTo}) {
-        EXPECT_FALSE(ReadBoolSetting(key)) << key.toStdString();
+        EXPECT_FALSE(store.ReadBoolSetting(key)) << key.toStdString();
     }
     std::filesystem::path folder;
-    EXPECT_FALSE(ResolveCopyToLocation(folder));
-    EXPECT_FALSE(ReadInt16Setting(keys::Skip));
+    EXPECT_FALSE(store.ResolveCopyToLocation(folder));
+    EXPECT_FALSE(store.ReadInt16Setting(keys::Skip));
 }
 
 TEST(SettingsStore, ValuesOfAnotherTypeOrWidthReadAsDefaults) {
-    ScopedConfigHome home;
+    FreshStore fresh;
+    ScopedConfigHome& home = fresh.home;
+    SettingsStore& store = fresh.store;
     home.WritePreferences(R"({"ImageType": 70000, "ImageQuality": 5, "Skip": 1.5,
         "QuitWhenDone": 1, "CopyTo": "yes", "PadIndicesWithZeros": true,
         "InitialFrameIndex": 70000, "FinalFrameIndex": -3, "ScalePercent": {"data": "AA=="}})");
-    EXPECT_EQ(ReadImageType(), 4) << "70000 does not fit 16 bits";
-    EXPECT_EQ(ReadImageQuality(), 5);
-    EXPECT_FLOAT_EQ(ImageCompressionFactor(), 0.0f);
-    EXPECT_FALSE(ReadInt16Setting(keys::Skip)) << "a fraction is not exactly convertible";
-    EXPECT_FALSE(ReadBoolSetting(keys::QuitWhenDone)) << "a number under a Boolean key";
-    EXPECT_FALSE(ReadBoolSetting(keys::CopyTo));
-    EXPECT_TRUE(ReadBoolSetting(keys::PadIndicesWithZeros));
-    EXPECT_EQ(ReadInt32Setting(keys::InitialFrameIndex), 70000);
-    EXPECT_EQ(ReadInt32Setting(keys::FinalFrameIndex), -3);
-    EXPECT_FALSE(ReadInt16Setting(keys::ScalePercent)) << "data under a number key";
+    EXPECT_EQ(store.ReadImageType(), 4) << "70000 does not fit 16 bits";
+    EXPECT_EQ(store.ReadImageQuality(), 5);
+    EXPECT_FLOAT_EQ(store.ImageCompressionFactor(), 0.0f);
+    EXPECT_FALSE(store.ReadInt16Setting(keys::Skip)) << "a fraction is not exactly convertible";
+    EXPECT_FALSE(store.ReadBoolSetting(keys::QuitWhenDone)) << "a number under a Boolean key";
+    EXPECT_FALSE(store.ReadBoolSetting(keys::CopyTo));
+    EXPECT_TRUE(store.ReadBoolSetting(keys::PadIndicesWithZeros));
+    EXPECT_EQ(store.ReadInt32Setting(keys::InitialFrameIndex), 70000);
+    EXPECT_EQ(store.ReadInt32Setting(keys::FinalFrameIndex), -3);
+    EXPECT_FALSE(store.ReadInt16Setting(keys::ScalePercent)) << "data under a number key";
 }
 
 TEST(SettingsStore, CompressionFactorTable) {
-    ScopedConfigHome home;
+    FreshStore fresh;
+    ScopedConfigHome& home = fresh.home;
+    SettingsStore& store = fresh.store;
     const std::pair<int, float> table[] = {{1, 0.4f}, {2, 0.7f}, {3, 1.0f}, {0, 0.0f}, {4, 0.0f}};
     for (const auto& [quality, factor] : table) {
-        StoreInt16Setting(keys::ImageQuality, std::int16_t(quality));
-        SynchronizeSettings();
-        EXPECT_EQ(ImageCompressionFactor(), factor) << quality;
+        store.StoreInt16Setting(keys::ImageQuality, std::int16_t(quality));
+        store.SynchronizeSettings();
+        EXPECT_EQ(store.ImageCompressionFactor(), factor) << quality;
     }
 }
 
 TEST(SettingsStore, FileHoldsTheContractTypesAndKeepsUnknownMembers) {
-    ScopedConfigHome home;
+    FreshStore fresh;
+    ScopedConfigHome& home = fresh.home;
+    SettingsStore& store = fresh.store;
     home.WritePreferences(R"({"SomethingElse": [1, "two"], "Skip": 3})");
-    StoreBoolSetting(keys::QuitWhenDone, true);
-    StoreInt16Setting(keys::ImageType, 5);
-    StoreInt32Setting(keys::FinalFrameIndex, 100000);
-    RemoveSetting(keys::Skip);
-    SynchronizeSettings();
+    store.StoreBoolSetting(keys::QuitWhenDone, true);
+    store.StoreInt16Setting(keys::ImageType, 5);
+    store.StoreInt32Setting(keys::FinalFrameIndex, 100000);
+    store.RemoveSetting(keys::Skip);
+    store.SynchronizeSettings();
     const auto folder = testing::NewTempDir("copy to");
-    StoreCopyToLocation(folder);
+    store.StoreCopyToLocation(folder);
 
     const QJsonObject stored = StoredObject(home);
     EXPECT_EQ(stored.value("QuitWhenDone"), QJsonValue(true));
@@ -81,41 +96,47 @@ TEST(SettingsStore, FileHoldsTheContractTypesAndKeepsUnknownMembers) {
     EXPECT_EQ(alias.toStdString(), folder.string());
 
     std::filesystem::path resolved;
-    ASSERT_TRUE(ResolveCopyToLocation(resolved));
+    ASSERT_TRUE(store.ResolveCopyToLocation(resolved));
     EXPECT_EQ(resolved, folder);
 }
 
 TEST(SettingsStore, CopyLocationResolvesOnlyToAnExistingFolder) {
-    ScopedConfigHome home;
+    FreshStore fresh;
+    ScopedConfigHome& home = fresh.home;
+    SettingsStore& store = fresh.store;
     std::filesystem::path folder;
     home.WritePreferences(R"({"CopyToLocation": "/tmp"})");
-    EXPECT_FALSE(ResolveCopyToLocation(folder)) << "a string is not an alias";
+    EXPECT_FALSE(store.ResolveCopyToLocation(folder)) << "a string is not an alias";
     home.WritePreferences(R"({"CopyToLocation": {"data": ""}})");
-    EXPECT_FALSE(ResolveCopyToLocation(folder)) << "empty data";
+    EXPECT_FALSE(store.ResolveCopyToLocation(folder)) << "empty data";
 
     const auto gone = testing::NewTempDir("gone");
-    StoreCopyToLocation(gone);
+    store.StoreCopyToLocation(gone);
     std::filesystem::remove(gone);
     const std::string before = home.ReadPreferences();
-    EXPECT_FALSE(ResolveCopyToLocation(folder));
+    EXPECT_FALSE(store.ResolveCopyToLocation(folder));
     EXPECT_EQ(home.ReadPreferences(), before) << "the stored alias is left as it was";
 }
 
 TEST(SettingsStore, ReadsSeeChangesOfAnotherProcess) {
-    ScopedConfigHome home;
-    StoreBoolSetting(keys::AppendFrameCount, true);
-    EXPECT_TRUE(ReadBoolSetting(keys::AppendFrameCount));
+    FreshStore fresh;
+    ScopedConfigHome& home = fresh.home;
+    SettingsStore& store = fresh.store;
+    store.StoreBoolSetting(keys::AppendFrameCount, true);
+    EXPECT_TRUE(store.ReadBoolSetting(keys::AppendFrameCount));
     home.WritePreferences(R"({"AppendFrameCount": false, "ImageType": 3})");
-    EXPECT_FALSE(ReadBoolSetting(keys::AppendFrameCount));
-    EXPECT_EQ(ReadImageType(), 3);
+    EXPECT_FALSE(store.ReadBoolSetting(keys::AppendFrameCount));
+    EXPECT_EQ(store.ReadImageType(), 3);
 }
 
 TEST(SettingsStore, CorruptFileReadsEmptyAndIsKeptAside) {
-    ScopedConfigHome home;
+    FreshStore fresh;
+    ScopedConfigHome& home = fresh.home;
+    SettingsStore& store = fresh.store;
     home.WritePreferences("{ this is not json");
-    EXPECT_EQ(ReadImageType(), 4);
+    EXPECT_EQ(store.ReadImageType(), 4);
     EXPECT_FALSE(std::filesystem::exists(home.preferencesFile().string() + ".corrupt"));
-    StoreBoolSetting(keys::CopyTo, true);
+    store.StoreBoolSetting(keys::CopyTo, true);
     std::ifstream aside(home.preferencesFile().string() + ".corrupt");
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(aside), {}), "{ this is not json");
     EXPECT_TRUE(StoredObject(home).value("CopyTo").toBool());

@@ -14,7 +14,8 @@ namespace reelsnap {
 namespace {
 namespace fs = std::filesystem;
 
-FrameJob Job(const fs::path& dir, int index, FrameWriteSettings settings = {100, 5, 0.7f}) {
+FrameJob Job(const fs::path& dir, int index,
+             FrameWriteSettings settings = {100, ImageFileType::Png, 0.7f}) {
     return {testing::DrawIndexFrame(index, 64, 64),
             dir / ("frame_" + std::to_string(index) + ".jpg"), settings};
 }
@@ -57,7 +58,7 @@ TEST(FrameWriterPool, AFrameThatCannotBeEncodedFailsUnderItsFinalName) {
     const fs::path dir = testing::NewTempDir("pool-unencoded");
     FrameWriterPool pool(2);
     pool.Submit(Job(dir, 1));
-    pool.Submit(Job(dir, 2, {30000, 6, 0.7f}));  // beyond the largest image
+    pool.Submit(Job(dir, 2, {30000, ImageFileType::Jpeg2000, 0.7f}));  // beyond the largest image
     pool.WaitUntilIdle();
     const auto failure = pool.FirstFailure();
     ASSERT_TRUE(failure);

@@ -2,26 +2,32 @@
 
 #include <malloc.h>
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
-#include <QLibraryInfo>
+#include <QLabel>
 #include <QLocale>
 #include <QMenu>
+#include <QTimer>
 #include <QTranslator>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 extern "C" {
 #include <libavutil/log.h>
 }
 
-#include "app/app_state.h"
 #include "app/command_handlers.h"
-#include "app/main_window.h"
 #include "app/open_documents.h"
-#include "extract/extraction_run.h"
+#include "files/choosers.h"
+#include "files/file_system.h"
+#include "platform/status_codes.h"
 #include "settings/preferences_window.h"
 
 namespace reelsnap {
 namespace {
+
+constexpr int kProgressScale = 512;
 
 // Frame images are megabytes each. Left to itself the allocator maps each
 // one afresh and unmaps it when freed, and the kernel then clears every page
@@ -32,40 +38,165 @@ void KeepFreedFrameMemory() {
     mallopt(M_TRIM_THRESHOLD, 512 << 20);
 }
 
+// The bar's value for the frames done; full when nothing was expected, and
+// held at full when more frames come than were expected.
+int ProgressValue(std::int32_t done, std::int32_t expected) {
+    if (expected <= 0) return done > 0 && expected == 0 ? kProgressScale : 0;
+    const std::int64_t value = std::int64_t(done) * kProgressScale / expected;
+    return int(std::clamp<std::int64_t>(value, 0, kProgressScale));
+}
+
+QString WriteFailureMessage(const FrameWriteFailure& failure) {
+    const QString reason = failure.error != 0 ? QString::fromLocal8Bit(std::strerror(failure.error))
+                                              : LocalizedString(kNotEncodedReason);
+    return LocalizedString(kWriteFailedMessage)
+        .arg(QString::fromStdString(failure.path.filename().string()), reason);
+}
+
 }  // namespace
 
-Shell::Shell() : translator_(std::make_unique<QTranslator>()) {
-    // The string table; a missing one leaves every text in English.
-    if (translator_->load(QLocale(), "reelsnap", "_", ":/i18n")) {
-        QCoreApplication::installTranslator(translator_.get());
-    }
-    mainWindow_ = std::make_unique<MainWindow>();
-    AppState& state = State();
-    state.mainWindow = mainWindow_.get();
+Application::Application(const std::filesystem::path& preferencesFile,
+                         std::unique_ptr<Chooser> chooser)
+    : domain_(preferencesFile),
+      mainWindow_(std::make_unique<MainWindow>()),
+      chooser_(chooser ? std::move(chooser)
+                       : std::make_unique<FileDialogChooser>(mainWindow_.get())) {
     mainWindow_->hide();
-    state.controls = mainWindow_->FindControls();
-    PreparePreferencesWindow();  // also shows the idle message
+    preferencesWindow_ =
+        std::make_unique<PreferencesWindow>(mainWindow_.get(), settings_, *chooser_);
+    ConnectWindows();
+    preferencesWindow_->FillPreferencesWindow();  // also shows the idle message
     mainWindow_->show();
-    TheDocumentEntry();
-    if (QMenu* help = mainWindow_->helpMenu()) {
-        // Both at the first free place: the App Store item ends up above the website's.
-        const int index = int(help->actions().size());
-        mainWindow_->InsertHelpMenuItem(index, QStringLiteral("View in Ondrel Website..."),
-                                        commands::WebSite);
-        mainWindow_->InsertHelpMenuItem(index, QStringLiteral("View in Mac App Store..."),
-                                        commands::AppStore);
-    } else {
+    AddHelpMenuItems();
+}
+
+Application::~Application() {
+    writers_.WaitUntilIdle();
+}
+
+void Application::ConnectWindows() {
+    connect(mainWindow_.get(), &MainWindow::commandTriggered, this, &Application::DispatchCommand);
+    connect(mainWindow_.get(), &MainWindow::documentsDropped, this,
+            &Application::PostOpenDocuments);
+    connect(
+        preferencesWindow_.get(), &PreferencesWindow::commandNotHandled, this,
+        [this](CommandId command) { DispatchCommand(command, CommandOrigin::PreferencesWindow); });
+    connect(preferencesWindow_.get(), &PreferencesWindow::filling, this,
+            [this] { mainWindow_->ShowStatusMessage(kIdleMessage, 1); });
+}
+
+void Application::AddHelpMenuItems() {
+    QMenu* help = mainWindow_->helpMenu();
+    if (!help) {
         status_ = kHelpMenuNotFoundErr;
+        return;
+    }
+    // Both at the first free place: the App Store item ends up above the website's.
+    const int index = int(help->actions().size());
+    mainWindow_->InsertHelpMenuItem(index, LocalizedString(kWebSiteItem), commands::WebSite);
+    mainWindow_->InsertHelpMenuItem(index, LocalizedString(kAppStoreItem), commands::AppStore);
+}
+
+void Application::ShowPreferencesSheet() {
+    preferencesWindow_->ShowSheet();
+}
+
+void Application::ExtractionRunTimer() {
+    if (quitting_) return;
+    if (runInProgress_) {
+        ++deferredRuns_;
+        return;
+    }
+    runInProgress_ = true;
+    run_.Run(pendingDocuments_, *this, *this);
+    runInProgress_ = false;
+    emit runFinished();
+    if (deferredRuns_ > 0) {
+        --deferredRuns_;
+        QTimer::singleShot(1, this, [this] { ExtractionRunTimer(); });
     }
 }
 
-Shell::~Shell() {
-    FinishFrameWriters();
-    DestroyPreferencesWindow();
-    State().controls = {};
-    State().mainWindow = nullptr;
-    mainWindow_.reset();
-    QCoreApplication::removeTranslator(translator_.get());
+void Application::QuitAfterRun() {
+    // A run that started meanwhile arms its own when it ends.
+    if (!quitAfterRunArmed_ || runInProgress_) return;
+    SayGoodbye();
+    writers_.WaitUntilIdle();
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+void Application::SayGoodbye() {
+    quitting_ = true;
+    mainWindow_->ShowStatusMessage(kByeMessage, 1);
+    mainWindow_->FadeOutAndHide();
+}
+
+std::optional<std::filesystem::path> Application::ChooseDestinationFolder() {
+    std::filesystem::path folder;
+    if (!reelsnap::ChooseDestinationFolder(*chooser_, settings_, folder)) return std::nullopt;
+    const QString displayName = DisplayNameOfFolder(folder);
+    if (!displayName.isEmpty()) {
+        mainWindow_->ShowDestinationFolder(displayName, QString::fromStdString(folder.string()));
+    }
+    return folder;
+}
+
+void Application::ReadSelection(FrameSelection& selection) {
+    selection.step = preferencesWindow_->CurrentSkip();
+    preferencesWindow_->CurrentInitialFrameIndex(selection.first);
+    preferencesWindow_->CurrentFinalFrameIndex(selection.last);
+}
+
+FrameWriteSettings Application::CurrentFrameWriteSettings() {
+    FrameWriteSettings frame;
+    frame.scalePercent = preferencesWindow_->CurrentScalePercent();
+    frame.compressionFactor = settings_.ImageCompressionFactor();
+    frame.type = ImageFileTypeFromNumber(settings_.ReadImageType());
+    return frame;
+}
+
+FrameNaming Application::CurrentNaming() {
+    FrameNaming naming;
+    naming.appendFrameCount = settings_.ReadBoolSetting(keys::AppendFrameCount);
+    naming.padIndicesWithZeros = settings_.ReadBoolSetting(keys::PadIndicesWithZeros);
+    return naming;
+}
+
+void Application::RunBusy() {
+    mainWindow_->ShowBusyLook();
+}
+
+void Application::StatusMessage(const char* key) {
+    mainWindow_->ShowStatusMessage(key, 1);
+}
+
+void Application::ProgressShown() {
+    mainWindow_->ShowProgressDisplay();
+}
+
+void Application::FrameHandled(std::int32_t done, std::int32_t expected) {
+    mainWindow_->SetProgressValue(ProgressValue(done, expected));
+    const QString& format = strings_.GetCachedLocalizedString(kCounterFormat);
+    mainWindow_->SetStatusLine(FillCounterFormat(format, done, expected), 2);
+}
+
+void Application::ProgressHidden() {
+    mainWindow_->HideProgressDisplay();
+}
+
+void Application::RunFinished(const RunResult& result) {
+    mainWindow_->ShowIdleLook();
+    mainWindow_->ShowStatusMessage(
+        result.failure ? WriteFailureMessage(*result.failure) : QString(kIdleMessage), 1);
+    if (settings_.ReadBoolSetting(keys::QuitWhenDone)) {
+        quitAfterRunArmed_ = true;
+        QTimer::singleShot(1000, this, [this] { QuitAfterRun(); });
+    }
+}
+
+void Application::Yield() {
+    QCoreApplication::processEvents();
 }
 
 QStringList LaunchDocuments(const QStringList& arguments) {
@@ -84,12 +215,17 @@ int RunApplication(int argc, char** argv) {
     QApplication::setApplicationDisplayName("Reelsnap");
     QApplication::setDesktopFileName("reelsnap");
     QApplication::setQuitOnLastWindowClosed(false);
-    Shell shell;
+    // The string table; a missing one leaves every text in English.
+    QTranslator translator;
+    if (translator.load(QLocale(), "reelsnap", "_", ":/i18n")) {
+        QCoreApplication::installTranslator(&translator);
+    }
+    Application application(PreferencesDomain::ApplicationFile());
     const QStringList arguments = app.arguments().mid(1);
     // Handled once the event loop runs, with the main window on screen.
-    if (!arguments.isEmpty()) PostOpenDocuments(LaunchDocuments(arguments));
+    if (!arguments.isEmpty()) application.PostOpenDocuments(LaunchDocuments(arguments));
     QApplication::exec();
-    return shell.status();
+    return application.status();
 }
 
 }  // namespace reelsnap

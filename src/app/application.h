@@ -1,37 +1,122 @@
-// Start-up: the main window and its controls, the drop target, the
-// preferences window, the menus and the handlers; then the event loop.
+// The application object: it owns the long-lived parts (main window,
+// preferences window, writer pool, chooser, preferences, string cache and
+// the extraction run) and hands them on by reference. It is the run's
+// settings and its observer, and it receives the open-documents events.
 #pragma once
 
+#include <QObject>
 #include <QStringList>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
+
+#include "app/main_window.h"
+#include "app/status_line.h"
+#include "extract/extraction_run.h"
+#include "extract/frame_writer_pool.h"
+#include "platform/preferences_domain.h"
+#include "settings/settings_store.h"
 
 class QTranslator;
 
 namespace reelsnap {
 
-class MainWindow;
+class Chooser;
+class OpenDocumentsEvent;
+class PreferencesWindow;
 
-// What start-up made; destroying it tears the windows down in order.
-class Shell {
+class Application : public QObject, private RunSettings, private RunObserver {
+    Q_OBJECT
   public:
-    Shell();
-    ~Shell();
-    Shell(const Shell&) = delete;
-    Shell& operator=(const Shell&) = delete;
+    // Start-up: the main window and its menus, the preferences window filled
+    // from `preferencesFile` (which shows the idle message), the window
+    // shown. Without a chooser the file dialogs ask, over the main window.
+    explicit Application(const std::filesystem::path& preferencesFile,
+                         std::unique_ptr<Chooser> chooser = nullptr);
+    ~Application() override;
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
 
     // 0, or the status of the Help-menu lookup when it failed; the
     // application runs either way and ends with this status.
     std::int16_t status() const { return status_; }
+
     MainWindow& mainWindow() { return *mainWindow_; }
+    PreferencesWindow& preferencesWindow() { return *preferencesWindow_; }
+    SettingsStore& settings() { return settings_; }
+    ExtractionRun& run() { return run_; }
+
+    const QStringList& pendingDocuments() const { return pendingDocuments_; }
+    bool runInProgress() const { return runInProgress_; }
+    int deferredRuns() const { return deferredRuns_; }
+    bool quitAfterRunArmed() const { return quitAfterRunArmed_; }
+    void DisarmQuitAfterRun() { quitAfterRunArmed_ = false; }
+
+    // Posts the list to the application's own queue as one open-documents event.
+    void PostOpenDocuments(const QStringList& documents);
+    // Stores the list as PendingDocuments and schedules a run one millisecond later.
+    std::int16_t HandleOpenDocuments(const OpenDocumentsEvent& event);
+
+    // Sends a command on after its window's handler: the Help menu's
+    // handler for its items, the application's, then the standard handling
+    // (Quit quits).
+    void DispatchCommand(CommandId command, CommandOrigin origin);
+    std::int16_t HandleCommand(CommandId command);
+    std::int16_t HandleHelpMenuCommand(CommandId command);
+    // The frame-count command: asks for a movie and tells its frame count.
+    std::int16_t CountFramesOfChosenMovie();
+    void ShowPreferencesSheet();
+
+    // The one-millisecond timer's callback: a run, or, while one is in
+    // progress, a run that starts when it has ended.
+    void ExtractionRunTimer();
+    // Armed one second after a run when QuitWhenDone is set: says goodbye
+    // and ends the process at once.
+    void QuitAfterRun();
+    // Shows the last message and fades the main window out; no run starts after it.
+    void SayGoodbye();
+
+  signals:
+    void runFinished();
+
+  protected:
+    bool event(QEvent* event) override;
 
   private:
-    std::unique_ptr<QTranslator> translator_;
+    void AddHelpMenuItems();
+    void ConnectWindows();
+
+    // RunSettings
+    std::optional<std::filesystem::path> ChooseDestinationFolder() override;
+    void ReadSelection(FrameSelection& selection) override;
+    FrameWriteSettings CurrentFrameWriteSettings() override;
+    FrameNaming CurrentNaming() override;
+    // RunObserver
+    void RunBusy() override;
+    void StatusMessage(const char* key) override;
+    void ProgressShown() override;
+    void FrameHandled(std::int32_t done, std::int32_t expected) override;
+    void ProgressHidden() override;
+    void RunFinished(const RunResult& result) override;
+    void Yield() override;
+
+    PreferencesDomain domain_;
+    SettingsStore settings_{domain_};
+    LocalizedStringCache strings_;
+    FrameWriterPool writers_;
+    ExtractionRun run_{writers_};
     std::unique_ptr<MainWindow> mainWindow_;
+    std::unique_ptr<Chooser> chooser_;
+    std::unique_ptr<PreferencesWindow>
+        preferencesWindow_;  // a child of the main window; goes first
+
+    QStringList pendingDocuments_;
+    bool runInProgress_ = false;
+    int deferredRuns_ = 0;
+    bool quitAfterRunArmed_ = false;
+    bool quitting_ = false;
     std::int16_t status_ = 0;
 };
-
-inline constexpr std::int16_t kHelpMenuNotFoundErr = -5600;
 
 // The process entry: runs the application with the launch arguments as the
 // open-documents list; returns the exit status.

@@ -5,8 +5,9 @@
 #include <QMessageBox>
 #include <QUrl>
 
-#include "app/app_state.h"
+#include "app/application.h"
 #include "app/main_window.h"
+#include "app/status_line.h"
 #include "extract/frame_counting.h"
 #include "files/choosers.h"
 #include "files/file_system.h"
@@ -29,23 +30,16 @@ void StandardCommand(CommandId command) {
 
 }  // namespace
 
-void DispatchCommand(CommandId command, CommandOrigin origin) {
-    AppState& state = State();
+void Application::DispatchCommand(CommandId command, CommandOrigin origin) {
+    // The windows' own handlers have passed the command on by now: the
+    // preferences window's handles its commands, the main window's none.
     std::int16_t status = kEventNotHandledErr;
-    if (origin == CommandOrigin::PreferencesWindow) {
-        if (state.preferencesWindow)
-            status = state.preferencesWindow->PreferencesCommandHandler(command);
-    } else if (state.mainWindow) {
-        status = state.mainWindow->HandleWindowCommand(command);
-    }
-    if (status == kEventNotHandledErr && origin == CommandOrigin::HelpMenu) {
-        status = HandleHelpMenuCommand(command);
-    }
+    if (origin == CommandOrigin::HelpMenu) status = HandleHelpMenuCommand(command);
     if (status == kEventNotHandledErr) status = HandleCommand(command);
     if (status == kEventNotHandledErr) StandardCommand(command);
 }
 
-std::int16_t HandleCommand(CommandId command) {
+std::int16_t Application::HandleCommand(CommandId command) {
     switch (command) {
         case commands::Help:
             OpenWebPage(kProductPage);
@@ -56,17 +50,17 @@ std::int16_t HandleCommand(CommandId command) {
             ShowPreferencesSheet();
             return kNoErr;
         case commands::Stop:
-            State().stopRequested = true;
+            run_.RequestStop();
             return kNoErr;
         case commands::Quit:
-            State().quitRequested = true;
+            run_.RequestQuit();
             return kEventNotHandledErr;
         default:
             return kEventNotHandledErr;
     }
 }
 
-std::int16_t HandleHelpMenuCommand(CommandId command) {
+std::int16_t Application::HandleHelpMenuCommand(CommandId command) {
     switch (command) {
         case commands::WebSite:
             OpenWebPage(kProductPage);
@@ -85,9 +79,10 @@ QString CopyCatalogName(const std::filesystem::path& item) {
     return name;
 }
 
-std::int16_t CountFramesOfChosenMovie() {
+std::int16_t Application::CountFramesOfChosenMovie() {
     std::filesystem::path file;
-    if (const std::int16_t status = ChooseFile(nullptr, &kChooseFilePrompt, &file);
+    const QString prompt = LocalizedString(kChooseFilePrompt);
+    if (const std::int16_t status = ChooseFile(*chooser_, nullptr, &prompt, &file);
         status != kNoErr) {
         return status;
     }
@@ -97,23 +92,22 @@ std::int16_t CountFramesOfChosenMovie() {
     const QString name = CopyCatalogName(file);
     if (name.isEmpty()) return kNoErr;
     // One substitution, so that a "%1" in the name stays as it is.
-    ShowAlert(QStringLiteral("The movie \"%1\" has %2 frames.").arg(name, QString::number(frames)));
+    ShowAlert(mainWindow_.get(),
+              LocalizedString(kFrameCountAlert).arg(name, QString::number(frames)));
     return kNoErr;
 }
 
-std::int16_t ShowAlert(const QString& message, const QString& explanation) {
+void ShowAlert(QWidget* parent, const QString& message) {
     QApplication::beep();
     QMessageBox alert(QMessageBox::Information, QStringLiteral("Reelsnap"), message,
-                      QMessageBox::Ok, State().mainWindow);
+                      QMessageBox::Ok, parent);
     // The application's own icon, as the platform's alerts show it.
     if (const QIcon icon = QApplication::windowIcon(); !icon.isNull()) {
         alert.setIconPixmap(icon.pixmap(64));
     }
     alert.setTextFormat(Qt::PlainText);  // a movie's name is not markup
     alert.setDefaultButton(QMessageBox::Ok);
-    if (!explanation.isEmpty()) alert.setInformativeText(explanation);
     alert.exec();
-    return kNoErr;
 }
 
 }  // namespace reelsnap

@@ -1,31 +1,27 @@
-// The application's command handlers, the frame-count command and its alert.
+// The command handlers' constants and the frame count's alert.
 #pragma once
 
 #include <QString>
-#include <cstdint>
+#include <QtGlobal>
 #include <filesystem>
 
-#include "app/commands.h"
+class QWidget;
 
 namespace reelsnap {
-
-enum class CommandOrigin { MainWindow, HelpMenu, PreferencesWindow };
 
 inline const char* const kProductPage = "https://www.ondrel.com/reelsnap/";
 inline const char* const kAppStorePage = "https://apps.apple.com/app/reelsnap/id1491235702";
 
-// Sends a command along its handlers: the window's, the Help menu's for its
-// items, the application's, then the standard handling (Quit quits).
-void DispatchCommand(CommandId command, CommandOrigin origin);
+inline const char* const kWebSiteItem =
+    QT_TRANSLATE_NOOP("LocalizedStrings", "View in Ondrel Website...");
+inline const char* const kAppStoreItem =
+    QT_TRANSLATE_NOOP("LocalizedStrings", "View in Mac App Store...");
+inline const char* const kFrameCountAlert =
+    QT_TRANSLATE_NOOP("LocalizedStrings", "The movie \"%1\" has %2 frames.");
 
-std::int16_t HandleCommand(CommandId command);
-std::int16_t HandleHelpMenuCommand(CommandId command);
-
-// The frame-count command: asks for a movie and tells its frame count.
-std::int16_t CountFramesOfChosenMovie();
-
-// Beeps, then shows a stop alert with one OK button until it is dismissed.
-std::int16_t ShowAlert(const QString& message, const QString& explanation = QString());
+// Beeps, then shows an alert with the application's icon and one OK button
+// until it is dismissed. The message is plain text.
+void ShowAlert(QWidget* parent, const QString& message);
 
 // The item's name, or an empty string when it cannot be read.
 QString CopyCatalogName(const std::filesystem::path& item);

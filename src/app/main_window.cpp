@@ -1,29 +1,138 @@
 #include "app/main_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QThread>
 
-#include "app/command_handlers.h"
-#include "files/file_system.h"
+#include "app/status_line.h"
+#include "platform/status_codes.h"
 #include "ui_main_window.h"
 
 namespace reelsnap {
+namespace {
+constexpr int kProgressScale = 512;
+}
 
-MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), ui_(std::make_unique<Ui::MainWindow>()) {
+MainWindow::MainWindow() : ui_(std::make_unique<Ui::MainWindow>()) {
     ui_->setupUi(this);
     ConnectCommands();
     highlight_ = std::make_unique<DropHighlight>(this);
     setAcceptDrops(true);
 }
 
+MainWindow::~MainWindow() = default;
+
+QLabel* MainWindow::statusText() const {
+    return ui_->StatusText;
+}
+QWidget* MainWindow::busyIndicator() const {
+    return ui_->BusyIndicator;
+}
+QWidget* MainWindow::idlePane() const {
+    return ui_->IdlePane;
+}
+QProgressBar* MainWindow::progressBar() const {
+    return ui_->ProgressBar;
+}
+QLabel* MainWindow::counterText() const {
+    return ui_->CounterText;
+}
+QPushButton* MainWindow::stopButton() const {
+    return ui_->StopButton;
+}
+QMenu* MainWindow::helpMenu() const {
+    return ui_->HelpMenu;
+}
 QWidget* MainWindow::dropHighlight() const {
     return highlight_.get();
+}
+
+void MainWindow::InsertHelpMenuItem(int index, const QString& text, CommandId command) {
+    QMenu* menu = helpMenu();
+    const QList<QAction*> existing = menu->actions();
+    QAction* action = menu->addAction(text);  // owned by the menu
+    SetCommand(action, command);
+    if (index < existing.size()) {
+        menu->removeAction(action);
+        menu->insertAction(existing.at(index), action);
+    }
+    connect(action, &QAction::triggered, this,
+            [this, command] { emit commandTriggered(command, CommandOrigin::HelpMenu); });
+}
+
+void MainWindow::SetStatusLine(const QString& message, std::int32_t line) {
+    QLabel* label = line == 1 ? ui_->StatusText : line == 2 ? ui_->CounterText : nullptr;
+    if (!label) return;
+    label->setText(LocalizedString(message));
+    if (label->isVisible()) label->repaint();
+}
+
+void MainWindow::ShowStatusMessage(const QString& message, std::int32_t line) {
+    SetStatusLine(message, line);
+    QCoreApplication::processEvents();
+}
+
+void MainWindow::SetStopButton(bool shownAndEnabled) {
+    ui_->StopButton->setEnabled(shownAndEnabled);
+    ui_->StopButton->setVisible(shownAndEnabled);
+}
+
+void MainWindow::ShowBusyLook() {
+    ui_->BusyIndicator->setVisible(true);
+    ui_->IdlePane->setVisible(false);
+    SetStopButton(true);
+}
+
+void MainWindow::ShowIdleLook() {
+    ui_->BusyIndicator->setVisible(false);
+    ui_->IdlePane->setVisible(true);
+    SetStopButton(false);
+}
+
+void MainWindow::ShowProgressDisplay() {
+    ui_->ProgressBar->setRange(0, kProgressScale);
+    ui_->ProgressBar->setValue(0);
+    ui_->ProgressBar->show();
+    // A run that handles no frame must not show the previous run's counter.
+    ui_->CounterText->clear();
+    ui_->CounterText->setVisible(true);
+    SetStopButton(true);
+}
+
+void MainWindow::HideProgressDisplay() {
+    ui_->ProgressBar->setVisible(false);
+    ui_->CounterText->setVisible(false);
+    SetStopButton(false);
+}
+
+void MainWindow::SetProgressValue(int value) {
+    ui_->ProgressBar->setValue(value);
+}
+
+void MainWindow::ShowDestinationFolder(const QString& displayName, const QString& path) {
+    // "[*]" in a title is Qt's modified marker; doubled it stands for itself.
+    setWindowTitle(QString(displayName).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
+    setWindowFilePath(path);
+    setWindowModified(false);
+}
+
+void MainWindow::FadeOutAndHide() {
+    constexpr int kFadeMilliseconds = 250;
+    QElapsedTimer clock;
+    clock.start();
+    for (qint64 t = 0; t < kFadeMilliseconds; t = clock.elapsed()) {
+        setWindowOpacity(1.0 - double(t) / kFadeMilliseconds);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(10);
+    }
+    hide();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
@@ -50,67 +159,31 @@ void MainWindow::dragLeaveEvent(QDragLeaveEvent*) {
 
 void MainWindow::dropEvent(QDropEvent* event) {
     highlight_->hide();
-    if (DragReceiveHandler(event->mimeData()) == kNoErr) {
+    const auto send = [this](const QStringList& files) { emit documentsDropped(files); };
+    if (DragReceiveHandler(event->mimeData(), send) == kNoErr) {
         event->acceptProposedAction();
     } else {
         event->ignore();
     }
 }
 
-MainWindow::~MainWindow() = default;
-
-MainWindowControls MainWindow::FindControls() {
-    MainWindowControls c;
-    c.statusText = findChild<QLabel*>("StatusText");
-    c.busyIndicator = findChild<QWidget*>("BusyIndicator");
-    c.idlePane = findChild<QWidget*>("IdlePane");
-    c.progressBar = findChild<QProgressBar*>("ProgressBar");
-    c.counterText = findChild<QLabel*>("CounterText");
-    c.stopButton = findChild<QPushButton*>("StopButton");
-    return c;
-}
-
-QMenu* MainWindow::helpMenu() const {
-    return findChild<QMenu*>("HelpMenu");
-}
-
-void MainWindow::InsertHelpMenuItem(int index, const QString& text, CommandId command) {
-    QMenu* menu = helpMenu();
-    const QList<QAction*> existing = menu->actions();
-    QAction* action = menu->addAction(text);  // owned by the menu
-    SetCommand(action, command);
-    if (index < existing.size()) {
-        menu->removeAction(action);
-        menu->insertAction(existing.at(index), action);
-    }
-    connect(action, &QAction::triggered, this,
-            [command] { DispatchCommand(command, CommandOrigin::HelpMenu); });
-}
-
-std::int16_t MainWindow::HandleWindowCommand(CommandId) {
-    return kEventNotHandledErr;
-}
-
 void MainWindow::ConnectCommands() {
     for (QAction* action : findChildren<QAction*>()) {
         if (const CommandId command = CommandOf(action)) {
             connect(action, &QAction::triggered, this,
-                    [command] { DispatchCommand(command, CommandOrigin::MainWindow); });
+                    [this, command] { emit commandTriggered(command, CommandOrigin::MainWindow); });
         }
     }
-    for (QPushButton* button : findChildren<QPushButton*>()) {
-        if (const CommandId command = CommandOf(button)) {
-            connect(button, &QPushButton::clicked, this,
-                    [command] { DispatchCommand(command, CommandOrigin::MainWindow); });
-        }
-    }
+    connect(ui_->StopButton, &QPushButton::clicked, this, [this] {
+        emit commandTriggered(CommandOf(ui_->StopButton), CommandOrigin::MainWindow);
+    });
 }
 
 // Closing the window quits, as Quit does; a running walk ends after the
 // frame in progress.
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
-    DispatchCommand(commands::Quit, CommandOrigin::MainWindow);
+    emit commandTriggered(commands::Quit, CommandOrigin::MainWindow);
 }
 
 }  // namespace reelsnap

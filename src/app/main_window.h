@@ -1,15 +1,20 @@
 // The main window: status lines, busy and progress display, the Stop button,
-// the menu bar; a drop target for movie files.
+// the menu bar; a drop target for movie files. It shows the looks the run
+// asks for and passes on the commands and drops it receives.
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
+#include <cstdint>
 #include <memory>
 
-#include "app/app_state.h"
-#include "app/commands.h"
 #include "files/drop_target.h"
+#include "platform/commands.h"
 
+class QLabel;
 class QMenu;
+class QProgressBar;
+class QPushButton;
 
 namespace Ui {
 class MainWindow;
@@ -17,24 +22,48 @@ class MainWindow;
 
 namespace reelsnap {
 
+enum class CommandOrigin { MainWindow, HelpMenu, PreferencesWindow };
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    MainWindow();
     ~MainWindow() override;
 
-    // The six controls, looked up by name; a missing one stays null.
-    MainWindowControls FindControls();
-    // The Help menu, or null when the window has none.
+    // The six controls of the window.
+    QLabel* statusText() const;  // status line 1
+    QWidget* busyIndicator() const;
+    QWidget* idlePane() const;
+    QProgressBar* progressBar() const;
+    QLabel* counterText() const;  // status line 2
+    QPushButton* stopButton() const;
     QMenu* helpMenu() const;
+    // The drop highlight, for tests and screenshots.
+    QWidget* dropHighlight() const;
+
     // Adds an item carrying `command` at `index` of the Help menu.
     void InsertHelpMenuItem(int index, const QString& text, CommandId command);
 
-    // The window's own handler: it handles no command itself.
-    std::int16_t HandleWindowCommand(CommandId command);
+    // Shows the translated text on line 1 or 2 (any other line: nothing),
+    // draws it at once and lets the event loop run once.
+    void ShowStatusMessage(const QString& message, std::int32_t line);
+    // The same without letting the event loop run.
+    void SetStatusLine(const QString& message, std::int32_t line);
 
-    // The drop highlight, for tests and screenshots.
-    QWidget* dropHighlight() const;
+    void ShowBusyLook();
+    void ShowIdleLook();
+    // The bar from 0 to 512 at 0, an empty counter, both shown.
+    void ShowProgressDisplay();
+    void HideProgressDisplay();
+    void SetProgressValue(int value);
+    // The title shows the destination folder; "[*]" in its name stays as it is.
+    void ShowDestinationFolder(const QString& displayName, const QString& path);
+    // Fades the window out over a quarter of a second, then hides it.
+    void FadeOutAndHide();
+
+  signals:
+    void commandTriggered(CommandId command, CommandOrigin origin);
+    void documentsDropped(const QStringList& files);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -45,6 +74,7 @@ class MainWindow : public QMainWindow {
 
   private:
     void ConnectCommands();
+    void SetStopButton(bool shownAndEnabled);
 
     std::unique_ptr<Ui::MainWindow> ui_;
     std::unique_ptr<DropHighlight> highlight_;  // a child widget; goes before the window

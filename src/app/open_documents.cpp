@@ -4,10 +4,9 @@
 #include <QTimer>
 #include <memory>
 
-#include "app/app_state.h"
+#include "app/application.h"
 #include "app/main_window.h"
-#include "extract/extraction_run.h"
-#include "files/file_system.h"
+#include "platform/status_codes.h"
 
 namespace reelsnap {
 
@@ -16,34 +15,25 @@ QEvent::Type OpenDocumentsEvent::EventType() {
     return type;
 }
 
-bool DocumentEntry::event(QEvent* event) {
+bool Application::event(QEvent* event) {
     if (event->type() != OpenDocumentsEvent::EventType()) return QObject::event(event);
     HandleOpenDocuments(static_cast<const OpenDocumentsEvent&>(*event));
     return true;
 }
 
-DocumentEntry& TheDocumentEntry() {
-    static DocumentEntry entry;
-    return entry;
-}
-
-void PostOpenDocuments(const QStringList& documents) {
+void Application::PostOpenDocuments(const QStringList& documents) {
     auto event = std::make_unique<OpenDocumentsEvent>(documents);
-    QCoreApplication::postEvent(&TheDocumentEntry(), event.release());  // the queue owns it
+    QCoreApplication::postEvent(this, event.release());  // the queue owns it
 }
 
-std::int16_t HandleOpenDocuments(const OpenDocumentsEvent& event) {
-    AppState& state = State();
-    if (MainWindow* window = state.mainWindow) {
-        window->raise();
-        window->activateWindow();
-    }
+std::int16_t Application::HandleOpenDocuments(const OpenDocumentsEvent& event) {
+    mainWindow_->raise();
+    mainWindow_->activateWindow();
     // A run in progress keeps its counter; a queued run resets it when it starts.
-    if (!state.runInProgress) state.framesDone = 0;
+    if (!runInProgress_) run_.ResetFramesDone();
     if (!event.documents()) return kParamErr;
-    state.pendingDocuments = *event.documents();
-    state.hasPendingDocuments = true;
-    QTimer::singleShot(1, [] { ExtractionRunTimer(); });
+    pendingDocuments_ = *event.documents();
+    QTimer::singleShot(1, this, [this] { ExtractionRunTimer(); });
     return kNoErr;
 }
 

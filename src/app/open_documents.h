@@ -1,11 +1,9 @@
 // The open-documents event: the files a file manager, a launch or a drop
-// hands to the application, handled by HandleOpenDocuments.
+// hands to the application, handled by Application::HandleOpenDocuments.
 #pragma once
 
 #include <QEvent>
-#include <QObject>
 #include <QStringList>
-#include <cstdint>
 #include <optional>
 
 namespace reelsnap {
@@ -21,19 +19,5 @@ class OpenDocumentsEvent : public QEvent {
   private:
     std::optional<QStringList> documents_;
 };
-
-// Receives the open-documents events of the application.
-class DocumentEntry : public QObject {
-  public:
-    bool event(QEvent* event) override;
-};
-
-DocumentEntry& TheDocumentEntry();
-
-// Posts the list to the application's own queue as one open-documents event.
-void PostOpenDocuments(const QStringList& documents);
-
-// Stores the list as PendingDocuments and schedules a run one millisecond later.
-std::int16_t HandleOpenDocuments(const OpenDocumentsEvent& event);
 
 }  // namespace reelsnap

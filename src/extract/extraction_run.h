@@ -1,23 +1,114 @@
-// The extraction run: the first document of PendingDocuments becomes one
-// image file per selected video frame in the destination folder.
+// The extraction run: the first document of a list becomes one image file
+// per selected video frame in the destination folder. The run knows no
+// window: it reads its settings through RunSettings and tells a RunObserver
+// what happens.
 #pragma once
+
+#include <QStringList>
+#include <QtGlobal>
+#include <atomic>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+
+#include "extract/frame_writer_pool.h"
+#include "extract/output_naming.h"
 
 namespace reelsnap {
 
-// The one-millisecond timer's callback. A run whose timer fires while
-// another run is in progress waits, and starts when that run has ended.
-void ExtractionRunTimer();
+class Movie;
 
-void ExtractionRun();
+// A key of the "LocalizedStrings" table, shown on status line 1.
+inline const char* const kFolderMessage =
+    QT_TRANSLATE_NOOP("LocalizedStrings", "Reelsnap does not process folders.");
 
-// Armed one second after a run when QuitWhenDone is set: says goodbye and
-// ends the process at once.
-void QuitAfterRun();
+struct FrameSelection {
+    std::int16_t step = 1;  // at least 1
+    std::int32_t first = 1;
+    std::int32_t last = 0;
+};
 
-// Shows the last message and fades the main window out; no run starts after it.
-void SayGoodbye();
+// What the run reads, each when the run needs it.
+class RunSettings {
+  public:
+    virtual ~RunSettings() = default;
+    // The destination folder, stored or asked for; nothing when none is known.
+    virtual std::optional<std::filesystem::path> ChooseDestinationFolder() = 0;
+    // Once per run: overwrites the step, first and last index where set.
+    virtual void ReadSelection(FrameSelection& selection) = 0;
+    // For every frame, as it is handed out.
+    virtual FrameWriteSettings CurrentFrameWriteSettings() = 0;
+    virtual FrameNaming CurrentNaming() = 0;
+    // What a frame file does to a file that has its name.
+    virtual ExistingFiles ExistingFilesRule() { return ExistingFiles::KeepBeside; }
+};
 
-// Waits for every frame handed to the writers; for the end of the process.
-void FinishFrameWriters();
+enum class RunEnd {
+    NoDocument,     // the list holds no first item
+    Folder,         // the first item is a folder
+    NoDestination,  // no destination folder, or no path for it or the movie
+    NotAMovie,      // the file does not open as a movie
+    Walked,         // the frame walk ran (to its end, a stop, or a failed write)
+};
+
+struct RunResult {
+    RunEnd end = RunEnd::NoDocument;
+    std::optional<FrameWriteFailure> failure;  // the earliest failed write
+};
+
+// Told what the run does, in this order: busy; progress shown; a frame
+// handled per selected frame; progress hidden; finished.
+class RunObserver {
+  public:
+    virtual ~RunObserver() = default;
+    virtual void RunBusy() = 0;
+    // A key of the "LocalizedStrings" table for status line 1.
+    virtual void StatusMessage(const char* key) = 0;
+    // The progress display is prepared: the bar at 0 of 512, no counter yet.
+    virtual void ProgressShown() = 0;
+    virtual void FrameHandled(std::int32_t done, std::int32_t expected) = 0;
+    virtual void ProgressHidden() = 0;
+    virtual void RunFinished(const RunResult& result) = 0;
+    // Lets pending commands (Stop, Quit) take effect: at every tenth frame
+    // index, after every handled frame, and while a movie is counted.
+    virtual void Yield() = 0;
+};
+
+class ExtractionRun {
+  public:
+    explicit ExtractionRun(FrameWriterPool& writers) : writers_(writers) {}
+
+    // Takes the first document of the list through the run; further
+    // documents are ignored.
+    RunResult Run(const QStringList& documents, RunSettings& settings, RunObserver& observer);
+
+    // The Stop command; cleared when a run starts.
+    void RequestStop() { stopRequested_ = true; }
+    // The Quit command; never cleared.
+    void RequestQuit() { quitRequested_ = true; }
+    bool stopRequested() const { return stopRequested_; }
+    bool quitRequested() const { return quitRequested_; }
+
+    std::int32_t framesDone() const { return framesDone_; }
+    std::int32_t framesExpected() const { return framesExpected_; }
+    void ResetFramesDone() { framesDone_ = 0; }
+
+  private:
+    RunResult RunFirstDocument(const QStringList& documents, RunSettings& settings,
+                               RunObserver& observer);
+    std::int32_t CountFramesResponsively(Movie& movie, RunObserver& observer);
+    bool WalkEnds() const;
+
+    FrameWriterPool& writers_;
+    std::atomic<bool> stopRequested_ = false;
+    std::atomic<bool> quitRequested_ = false;
+    std::int32_t framesDone_ = 0;
+    std::int32_t framesExpected_ = 0;
+
+    friend class FrameWalk;
+};
+
+// The frames the walk hands out: the multiples of step in first..min(last, N).
+std::int32_t FramesToHandOut(const FrameSelection& selection, std::int32_t frameCount);
 
 }  // namespace reelsnap

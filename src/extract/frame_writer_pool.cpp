@@ -3,6 +3,8 @@
 #include "extract/output_naming.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <utility>
 
 namespace reelsnap {
 
@@ -49,6 +51,11 @@ void FrameWriterPool::ClearFailure() {
     failure_.reset();
 }
 
+std::vector<std::filesystem::path> FrameWriterPool::TakeSkippedFiles() {
+    std::lock_guard lock(mutex_);
+    return std::exchange(skipped_, {});
+}
+
 void FrameWriterPool::Work() {
     std::unique_lock lock(mutex_);
     while (true) {
@@ -63,7 +70,9 @@ void FrameWriterPool::Work() {
         if (failure) failure->sequence = job.sequence;
         job.image = Image();
         lock.lock();
-        if (failure && (!failure_ || failure->sequence < failure_->sequence)) {
+        if (failure && failure->error == EEXIST && job.existing == ExistingFiles::Skip) {
+            skipped_.push_back(std::move(failure->path));
+        } else if (failure && (!failure_ || failure->sequence < failure_->sequence)) {
             failure_ = std::move(failure);
         }
         --busy_;
@@ -72,13 +81,13 @@ void FrameWriterPool::Work() {
 }
 
 std::optional<FrameWriteFailure> WriteFrameJob(const FrameJob& job) {
-    const char* extension = ImageTypeExtension(job.settings.imageType);
-    if (!extension) return std::nullopt;
+    if (!job.settings.type) return std::nullopt;
+    const char* extension = ImageTypeExtension(*job.settings.type);
     const std::filesystem::path finalPath = FinalFramePath(job.path, extension);
     bool encodingFailed = false;
     const auto data = EncodeFrameImage(job.image, job.settings, encodingFailed);
     if (!data) return FrameWriteFailure{finalPath, 0};
-    if (const int error = PlaceFrameFile(job.path, extension, *data); error != 0) {
+    if (const int error = PlaceFrameFile(job.path, extension, *data, job.existing); error != 0) {
         return FrameWriteFailure{finalPath, error};
     }
     return std::nullopt;

@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "extract/output_naming.h"
 #include "imaging/frame_image_writer.h"
 #include "imaging/image.h"
 
@@ -21,6 +22,7 @@ struct FrameJob {
     Image image;
     std::filesystem::path path;  // the frame's ".jpg" name
     FrameWriteSettings settings;
+    ExistingFiles existing = ExistingFiles::KeepBeside;
     std::uint64_t sequence = 0;  // the order of handing out, set by the pool
 };
 
@@ -34,7 +36,7 @@ struct FrameWriteFailure {
 using FrameJobWriter = std::function<std::optional<FrameWriteFailure>(const FrameJob&)>;
 
 // Scales and encodes the frame by its settings and writes it under its final
-// name (PlaceFrameFile). A type outside 1 to 6 writes nothing and is no failure.
+// name (PlaceFrameFile). Without a type nothing is written, and that is no failure.
 std::optional<FrameWriteFailure> WriteFrameJob(const FrameJob& job);
 
 class FrameWriterPool {
@@ -55,6 +57,9 @@ class FrameWriterPool {
     // finished first.
     std::optional<FrameWriteFailure> FirstFailure() const;
     void ClearFailure();
+    // The frames not written because their name was taken, with
+    // ExistingFiles::Skip, since the last call.
+    std::vector<std::filesystem::path> TakeSkippedFiles();
 
   private:
     void Work();
@@ -67,6 +72,7 @@ class FrameWriterPool {
     std::uint64_t submitted_ = 0;
     bool stopping_ = false;
     std::optional<FrameWriteFailure> failure_;
+    std::vector<std::filesystem::path> skipped_;
     FrameJobWriter writer_;
     std::vector<std::jthread> workers_;
 };

@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "platform/file_io.h"
-#include "settings/settings_store.h"
 
 namespace reelsnap {
 
@@ -18,11 +17,10 @@ std::optional<std::string> FormatPaddedIndex(std::int32_t index) {
     return std::string(buffer);
 }
 
-std::optional<std::string> BuildFrameFileName(std::int32_t index, std::int32_t frameCount) {
-    const bool appendCount = ReadBoolSetting(keys::AppendFrameCount);
-    const bool pad = ReadBoolSetting(keys::PadIndicesWithZeros);
+std::optional<std::string> BuildFrameFileName(std::int32_t index, std::int32_t frameCount,
+                                              FrameNaming naming) {
     std::string number;
-    if (pad) {
+    if (naming.padIndicesWithZeros) {
         auto padded = FormatPaddedIndex(index);
         if (!padded) return std::nullopt;
         number = std::move(*padded);
@@ -30,7 +28,7 @@ std::optional<std::string> BuildFrameFileName(std::int32_t index, std::int32_t f
         number = std::to_string(index);
     }
     std::string name = "frame_" + number;
-    if (appendCount) name += " of " + std::to_string(frameCount);
+    if (naming.appendFrameCount) name += " of " + std::to_string(frameCount);
     return name + ".jpg";
 }
 
@@ -51,8 +49,16 @@ std::filesystem::path FinalFramePath(const std::filesystem::path& jpgPath,
 }
 
 int PlaceFrameFile(const std::filesystem::path& jpgPath, std::string_view extension,
-                   std::span<const std::uint8_t> bytes) {
+                   std::span<const std::uint8_t> bytes, ExistingFiles existing) {
     const std::filesystem::path finalPath = FinalFramePath(jpgPath, extension);
+    switch (existing) {
+        case ExistingFiles::Replace:
+            return WriteFileReplacing(finalPath, bytes);
+        case ExistingFiles::Skip:
+            return WriteFileNoReplace(finalPath, bytes);
+        case ExistingFiles::KeepBeside:
+            break;
+    }
     if (finalPath == jpgPath) return WriteFileReplacing(jpgPath, bytes);
     const int error = WriteFileNoReplace(finalPath, bytes);
     if (error != EEXIST) return error;

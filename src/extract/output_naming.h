@@ -15,9 +15,16 @@ namespace reelsnap {
 // index of more than eight digits is written in full.
 std::optional<std::string> FormatPaddedIndex(std::int32_t index);
 
+// The two settings that choose a name's pattern, read for every frame.
+struct FrameNaming {
+    bool appendFrameCount = false;
+    bool padIndicesWithZeros = false;
+};
+
 // "frame_7.jpg", "frame_00000007.jpg", "frame_7 of 120.jpg" or
-// "frame_00000007 of 120.jpg", as AppendFrameCount and PadIndicesWithZeros say.
-std::optional<std::string> BuildFrameFileName(std::int32_t index, std::int32_t frameCount);
+// "frame_00000007 of 120.jpg", as the naming settings say.
+std::optional<std::string> BuildFrameFileName(std::int32_t index, std::int32_t frameCount,
+                                              FrameNaming naming);
 
 // The file's name with the last occurrence of its extension replaced by
 // `extension` ("." and `extension` appended when it has none).
@@ -28,12 +35,21 @@ std::string NameWithExtension(std::string_view name, std::string_view extension)
 std::filesystem::path FinalFramePath(const std::filesystem::path& jpgPath,
                                      std::string_view extension);
 
+// What happens to a file that already has a frame file's name.
+enum class ExistingFiles {
+    // The window's rule: a JPEG replaces an older file of its name; any other
+    // type never replaces a file: when its final name is taken, the frame is
+    // kept under its ".jpg" name if that is free, and otherwise not written
+    // (EEXIST).
+    KeepBeside,
+    Skip,     // the frame is not written (EEXIST); nothing else is tried
+    Replace,  // the frame replaces it
+};
+
 // Writes a frame's file under its final name, never leaving a partial file.
-// A JPEG replaces an older file of its name. Any other type never replaces a
-// file: when its final name is taken, the frame is kept under its ".jpg" name
-// if that is free, and otherwise not written (EEXIST). Returns 0 or an errno
-// value.
+// Returns 0 or an errno value.
 int PlaceFrameFile(const std::filesystem::path& jpgPath, std::string_view extension,
-                   std::span<const std::uint8_t> bytes);
+                   std::span<const std::uint8_t> bytes,
+                   ExistingFiles existing = ExistingFiles::KeepBeside);
 
 }  // namespace reelsnap

@@ -3,18 +3,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "app/app_state.h"
-#include "app/main_window.h"
+#include <QCoreApplication>
+
 #include "files/file_system.h"
 #include "settings/settings_store.h"
 
 namespace reelsnap {
 namespace {
-
-std::unique_ptr<Chooser>& Installed() {
-    static std::unique_ptr<Chooser> chooser = std::make_unique<FileDialogChooser>();
-    return chooser;
-}
 
 QString StartDirectory(const std::filesystem::path* start) {
     return start ? QString::fromStdString(start->string()) : QString();
@@ -24,8 +19,7 @@ QString StartDirectory(const std::filesystem::path* start) {
 
 std::optional<std::filesystem::path> FileDialogChooser::AskForFile(
     const QString& message, const std::filesystem::path* start) {
-    const QString file =
-        QFileDialog::getOpenFileName(State().mainWindow, message, StartDirectory(start));
+    const QString file = QFileDialog::getOpenFileName(parent_, message, StartDirectory(start));
     if (file.isEmpty()) return std::nullopt;
     return std::filesystem::path(file.toStdString());
 }
@@ -33,23 +27,14 @@ std::optional<std::filesystem::path> FileDialogChooser::AskForFile(
 std::optional<std::filesystem::path> FileDialogChooser::AskForFolder(
     const QString& message, const std::filesystem::path* start) {
     const QString folder =
-        QFileDialog::getExistingDirectory(State().mainWindow, message, StartDirectory(start));
+        QFileDialog::getExistingDirectory(parent_, message, StartDirectory(start));
     if (folder.isEmpty()) return std::nullopt;
     return std::filesystem::path(folder.toStdString());
 }
 
-Chooser& CurrentChooser() {
-    return *Installed();
-}
-
-std::unique_ptr<Chooser> SetChooser(std::unique_ptr<Chooser> chooser) {
-    std::swap(Installed(), chooser);
-    return chooser;
-}
-
-std::int16_t ChooseFile(const std::filesystem::path* defaultLocation, const QString* message,
-                        std::filesystem::path* file) {
-    auto chosen = CurrentChooser().AskForFile(message ? *message : QString(), defaultLocation);
+std::int16_t ChooseFile(Chooser& chooser, const std::filesystem::path* defaultLocation,
+                        const QString* message, std::filesystem::path* file) {
+    auto chosen = chooser.AskForFile(message ? *message : QString(), defaultLocation);
     if (!chosen) return kUserCanceledErr;
     std::error_code ec;
     if (!std::filesystem::is_regular_file(*chosen, ec)) return kFileNotFoundErr;
@@ -57,9 +42,9 @@ std::int16_t ChooseFile(const std::filesystem::path* defaultLocation, const QStr
     return kNoErr;
 }
 
-std::int16_t ChooseFolder(const std::filesystem::path* defaultLocation, const QString* message,
-                          std::filesystem::path* folder) {
-    auto chosen = CurrentChooser().AskForFolder(message ? *message : QString(), defaultLocation);
+std::int16_t ChooseFolder(Chooser& chooser, const std::filesystem::path* defaultLocation,
+                          const QString* message, std::filesystem::path* folder) {
+    auto chosen = chooser.AskForFolder(message ? *message : QString(), defaultLocation);
     if (!chosen) return kUserCanceledErr;
     if (!IsFolderRef(*chosen)) return kFileNotFoundErr;
     *folder = std::move(*chosen);
@@ -72,22 +57,15 @@ QString DisplayNameOfFolder(const std::filesystem::path& folder) {
     return name;
 }
 
-bool ChooseDestinationFolder(std::filesystem::path& folder) {
-    if (!(ReadBoolSetting(keys::CopyTo) && ResolveCopyToLocation(folder))) {
-        std::filesystem::path chosen;
-        if (ChooseFolder(nullptr, &kDestinationPrompt, &chosen) != kNoErr) return false;
-        folder = std::move(chosen);
+bool ChooseDestinationFolder(Chooser& chooser, SettingsStore& settings,
+                             std::filesystem::path& folder) {
+    if (settings.ReadBoolSetting(keys::CopyTo) && settings.ResolveCopyToLocation(folder)) {
+        return true;
     }
-    const QString displayName = DisplayNameOfFolder(folder);
-    MainWindow* window = State().mainWindow;
-    if (displayName.isEmpty() || !window) return true;
-    // "[*]" in a title is Qt's modified marker; doubled it stands for itself.
-    window->setWindowTitle(
-        QString(displayName).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
-    FileSpec spec;
-    if (SpecFromRef(folder, &spec) != kNoErr) return true;
-    window->setWindowFilePath(QString::fromStdString(folder.string()));
-    window->setWindowModified(false);
+    const QString prompt = QCoreApplication::translate("LocalizedStrings", kDestinationPrompt);
+    std::filesystem::path chosen;
+    if (ChooseFolder(chooser, nullptr, &prompt, &chosen) != kNoErr) return false;
+    folder = std::move(chosen);
     return true;
 }
 

@@ -2,14 +2,16 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <cstdint>
 #include <filesystem>
-#include <memory>
 #include <optional>
 
 class QWidget;
 
 namespace reelsnap {
+
+class SettingsStore;
 
 // Asks the user; answers nothing when the user cancels. The application
 // uses QFileDialog; tests install their own answers.
@@ -22,33 +24,36 @@ class Chooser {
         const QString& message, const std::filesystem::path* start) = 0;
 };
 
+// QFileDialog, over the window it belongs to.
 class FileDialogChooser : public Chooser {
   public:
+    explicit FileDialogChooser(QWidget* parent) : parent_(parent) {}
     std::optional<std::filesystem::path> AskForFile(const QString& message,
                                                     const std::filesystem::path* start) override;
     std::optional<std::filesystem::path> AskForFolder(const QString& message,
                                                       const std::filesystem::path* start) override;
+
+  private:
+    QWidget* parent_;
 };
 
-Chooser& CurrentChooser();
-// Replaces the chooser; returns the previous one.
-std::unique_ptr<Chooser> SetChooser(std::unique_ptr<Chooser> chooser);
-
-inline const QString kDestinationPrompt =
-    QStringLiteral("Choose a folder for the destination of the movie frames.");
-inline const QString kChooseFilePrompt = QStringLiteral("Choose a file");
+// Keys of the "LocalizedStrings" table.
+inline const char* const kDestinationPrompt = QT_TRANSLATE_NOOP(
+    "LocalizedStrings", "Choose a folder for the destination of the movie frames.");
+inline const char* const kChooseFilePrompt = QT_TRANSLATE_NOOP("LocalizedStrings", "Choose a file");
 
 // 0 when exactly one existing file was chosen; -128 when the user cancelled.
-std::int16_t ChooseFile(const std::filesystem::path* defaultLocation, const QString* message,
-                        std::filesystem::path* file);
+std::int16_t ChooseFile(Chooser& chooser, const std::filesystem::path* defaultLocation,
+                        const QString* message, std::filesystem::path* file);
 // 0 when an existing folder was chosen; -128 when the user cancelled.
-std::int16_t ChooseFolder(const std::filesystem::path* defaultLocation, const QString* message,
-                          std::filesystem::path* folder);
+std::int16_t ChooseFolder(Chooser& chooser, const std::filesystem::path* defaultLocation,
+                          const QString* message, std::filesystem::path* folder);
 
 // The stored copy folder when CopyTo is on and it still exists, else the
-// user's choice. Titles the main window after the folder. False when no
-// destination is known.
-bool ChooseDestinationFolder(std::filesystem::path& folder);
+// user's choice, asked with the translated prompt. False when no destination
+// is known.
+bool ChooseDestinationFolder(Chooser& chooser, SettingsStore& settings,
+                             std::filesystem::path& folder);
 
 // The folder's name as a file manager shows it ("/" for the root).
 QString DisplayNameOfFolder(const std::filesystem::path& folder);

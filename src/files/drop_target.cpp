@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QUrl>
 
-#include "app/open_documents.h"
 #include "files/file_system.h"
 
 namespace reelsnap {
@@ -26,15 +25,15 @@ bool IsDragAcceptable(const QMimeData* data) {
     return !DraggedFiles(data).isEmpty();
 }
 
-std::int16_t SendOpenDocumentsToSelf(const QStringList& files) {
+std::int16_t SendOpenDocumentsToSelf(const QStringList& files, const SendOpenDocuments& send) {
     if (files.isEmpty()) return kParamErr;
-    PostOpenDocuments(files);
+    send(files);
     return kNoErr;
 }
 
-std::int16_t DragReceiveHandler(const QMimeData* data) {
+std::int16_t DragReceiveHandler(const QMimeData* data, const SendOpenDocuments& send) {
     if (!IsDragAcceptable(data)) return kDragNotAcceptedErr;
-    const std::int16_t status = SendOpenDocumentsToSelf(DraggedFiles(data));
+    const std::int16_t status = SendOpenDocumentsToSelf(DraggedFiles(data), send);
     if (status != kNoErr) QApplication::beep();
     return status;
 }

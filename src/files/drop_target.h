@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 
 class QMimeData;
 
@@ -17,12 +18,13 @@ bool IsDragAcceptable(const QMimeData* data);
 // The dragged local files and folders, in drag order; other items are passed over.
 QStringList DraggedFiles(const QMimeData* data);
 
-// Posts one open-documents event with the files; -50 for an empty list.
-std::int16_t SendOpenDocumentsToSelf(const QStringList& files);
+// Hands the files on as one open-documents list; -50 for an empty list.
+using SendOpenDocuments = std::function<void(const QStringList&)>;
+std::int16_t SendOpenDocumentsToSelf(const QStringList& files, const SendOpenDocuments& send);
 
 // Handles a drop: 0, or -1857 when the drag holds no file, or the failure
 // to pass the files on, after a beep.
-std::int16_t DragReceiveHandler(const QMimeData* data);
+std::int16_t DragReceiveHandler(const QMimeData* data, const SendOpenDocuments& send);
 
 // The frame drawn while an acceptable drag is over the window.
 class DropHighlight : public QWidget {

@@ -6,15 +6,9 @@
 #include <cstdint>
 #include <filesystem>
 
-namespace reelsnap {
+#include "platform/status_codes.h"
 
-inline constexpr std::int16_t kNoErr = 0;
-inline constexpr std::int16_t kParamErr = -50;
-inline constexpr std::int16_t kFileNotFoundErr = -43;
-inline constexpr std::int16_t kIoErr = -36;
-inline constexpr std::int16_t kUserCanceledErr = -128;
-inline constexpr std::int16_t kEventNotHandledErr = -9874;
-inline constexpr std::int16_t kDragNotAcceptedErr = -1857;
+namespace reelsnap {
 
 // Where an item lives: its folder and its name.
 struct FileSpec {

@@ -2,6 +2,16 @@
 
 namespace reelsnap {
 
+std::optional<ImageFileType> ImageFileTypeFromNumber(std::int16_t number) {
+    if (number < 1 || number > 6) return std::nullopt;
+    return ImageFileType(number);
+}
+
+const char* ImageTypeExtension(ImageFileType type) {
+    static const char* const kExtensions[] = {"tif", "bmp", "gif", "jpg", "png", "jp2"};
+    return kExtensions[int(type) - 1];
+}
+
 std::optional<EncodedData> EncodeImage(const Image& image, ImageFileType type,
                                        float compressionFactor) {
     if (image.isNull()) return std::nullopt;

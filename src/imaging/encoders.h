@@ -46,6 +46,12 @@ enum class ImageFileType : std::int16_t {
     Jpeg2000 = 6,
 };
 
+// The type of a stored number; nothing outside 1 to 6.
+std::optional<ImageFileType> ImageFileTypeFromNumber(std::int16_t number);
+
+// "tif", "bmp", "gif", "jpg", "png" or "jp2".
+const char* ImageTypeExtension(ImageFileType type);
+
 std::optional<EncodedData> EncodeTiff(const Image& image);
 std::optional<EncodedData> EncodeBmp(const Image& image);
 std::optional<EncodedData> EncodeGif(const Image& image);
@@ -55,7 +61,6 @@ std::optional<EncodedData> EncodePng(const Image& image);
 // factor 1.0 is lossless; smaller factors are lossy and smaller.
 std::optional<EncodedData> EncodeJpeg2000(const Image& image, float compressionFactor);
 
-// The encoder for a type; nothing for a type outside 1 to 6.
 std::optional<EncodedData> EncodeImage(const Image& image, ImageFileType type,
                                        float compressionFactor);
 

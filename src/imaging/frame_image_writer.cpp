@@ -2,33 +2,14 @@
 
 #include "imaging/scaling.h"
 #include "platform/file_io.h"
-#include "settings/settings_store.h"
 
 namespace reelsnap {
-
-const char* ImageTypeExtension(std::int16_t imageType) {
-    static const char* const kExtensions[] = {"tif", "bmp", "gif", "jpg", "png", "jp2"};
-    if (imageType < 1 || imageType > 6) return nullptr;
-    return kExtensions[imageType - 1];
-}
-
-FrameWriteSettings CurrentFrameWriteSettings(std::int16_t scalePercent) {
-    FrameWriteSettings settings;
-    settings.scalePercent = scalePercent;
-    settings.compressionFactor = ImageCompressionFactor();
-    settings.imageType = ReadImageType();
-    return settings;
-}
-
-const Image* BitmapForImage(const Image& image) {
-    return image.isNull() ? nullptr : &image;
-}
 
 std::optional<EncodedData> EncodeFrameImage(const Image& frameImage,
                                             const FrameWriteSettings& settings,
                                             bool& encodingFailed) {
     encodingFailed = false;
-    if (!ImageTypeExtension(settings.imageType)) return std::nullopt;
+    if (!settings.type) return std::nullopt;
     const std::int16_t percent = settings.scalePercent == 0 ? 100 : settings.scalePercent;
     const float factor = float(percent) / 100.0f;
     const ImageSize size = frameImage.size();
@@ -43,11 +24,8 @@ std::optional<EncodedData> EncodeFrameImage(const Image& frameImage,
             return std::nullopt;
         }
     }
-    const Image* bitmap = BitmapForImage(scaled ? *scaled : frameImage);
-    std::optional<EncodedData> data;
-    if (bitmap) {
-        data = EncodeImage(*bitmap, ImageFileType(settings.imageType), settings.compressionFactor);
-    }
+    std::optional<EncodedData> data =
+        EncodeImage(scaled ? *scaled : frameImage, *settings.type, settings.compressionFactor);
     encodingFailed = !data;
     return data;
 }

@@ -1,7 +1,6 @@
 #include "imaging/image.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace reelsnap {
 
@@ -10,12 +9,6 @@ Image::Image(int width, int height)
       height_(height),
       pixels_(std::make_unique_for_overwrite<std::uint8_t[]>(std::size_t(width) * 4 *
                                                              std::size_t(height))) {}
-
-Image Image::Copy() const {
-    Image copy(width_, height_);
-    if (pixels_) std::memcpy(copy.pixels(), pixels(), byteCount());
-    return copy;
-}
 
 bool Image::hasTransparency() const {
     // Blocks without an early exit inside, so that the compiler vectorizes them.

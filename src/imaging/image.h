@@ -25,8 +25,6 @@ class Image {
     Image(const Image&) = delete;
     Image& operator=(const Image&) = delete;
 
-    Image Copy() const;
-
     int width() const { return width_; }
     int height() const { return height_; }
     ImageSize size() const { return {float(width_), float(height_)}; }

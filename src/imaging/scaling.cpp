@@ -39,27 +39,11 @@ bool Resample(const Image& from, Image& to) {
     return sws_scale(ctx.get(), src, srcStride, 0, from.height(), dst, dstStride) == to.height();
 }
 
-void MultiplyOpacity(Image& image, float fraction) {
-    const float f = fraction < 0.0f ? 0.0f : fraction > 1.0f ? 1.0f : fraction;
-    std::uint8_t* p = image.pixels();
-    for (std::size_t i = 3; i < image.byteCount(); i += 4) {
-        p[i] = std::uint8_t(std::lround(float(p[i]) * f));
-    }
-}
-
-void FlipVertically(Image& image) {
-    for (int top = 0, bottom = image.height() - 1; top < bottom; ++top, --bottom) {
-        std::swap_ranges(image.row(top), image.row(top) + image.stride(), image.row(bottom));
-    }
-}
-
 }  // namespace
 
-std::optional<Image> ScaledImage(const Image& image, ImageSize target, float fraction, bool flip,
-                                 bool proportionally) {
+std::optional<Image> ScaledImage(const Image& image, ImageSize target) {
     if (image.isNull()) return std::nullopt;
-    if (image.size() == target && fraction == 1.0f && !flip) return image.Copy();
-    const ImageSize size = ScaledSize(image.size(), target, proportionally);
+    const ImageSize size = ScaledSize(image.size(), target, true);
     const auto width = PixelExtent(size.width);
     const auto height = PixelExtent(size.height);
     if (!width || !height || !Image::IsAcceptableSize(*width, *height)) return std::nullopt;
@@ -69,13 +53,7 @@ std::optional<Image> ScaledImage(const Image& image, ImageSize target, float fra
     } else if (!Resample(image, scaled)) {
         return std::nullopt;
     }
-    if (fraction != 1.0f) MultiplyOpacity(scaled, fraction);
-    if (flip) FlipVertically(scaled);
     return scaled;
-}
-
-std::optional<Image> ScaledImage(const Image& image, ImageSize target) {
-    return ScaledImage(image, target, 1.0f, false, true);
 }
 
 }  // namespace reelsnap

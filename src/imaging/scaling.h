@@ -19,13 +19,9 @@ std::optional<int> PixelExtent(float points);
 // the target size unchanged.
 ImageSize ScaledSize(ImageSize source, ImageSize target, bool proportionally);
 
-// The image redrawn at `target` (or a copy when the size is the same, the
-// fraction 1 and no flip), with high-quality interpolation, its opacity
-// multiplied by `fraction`, mirrored top to bottom with `flip`.
-std::optional<Image> ScaledImage(const Image& image, ImageSize target, float fraction, bool flip,
-                                 bool proportionally);
-
-// Proportional scaling at full opacity without flip.
+// The image redrawn proportionally at `target` with high-quality
+// interpolation (a copy at its own size); nothing when the size in whole
+// pixels is not acceptable.
 std::optional<Image> ScaledImage(const Image& image, ImageSize target);
 
 }  // namespace reelsnap

@@ -1,6 +1,7 @@
 #include "platform/movie.h"
 
 #include <algorithm>
+#include <atomic>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -51,12 +52,20 @@ bool HasAudioOrVideo(const AVFormatContext* ctx) {
     return false;
 }
 
+int IsInterrupted(void* flag) {
+    return static_cast<const std::atomic<bool>*>(flag)->load() ? 1 : 0;
+}
+
 // Opens the file the same way every time, so that stream indices agree
-// between the decoding context and the scanning context.
-ff::InputContext OpenInput(const std::filesystem::path& path) {
+// between the decoding context and the scanning context. Reads fail once
+// `interrupted` is set.
+ff::InputContext OpenInput(const std::filesystem::path& path, std::atomic<bool>& interrupted) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return {};
-    AVFormatContext* raw = nullptr;
+    AVFormatContext* raw = avformat_alloc_context();
+    if (!raw) return {};
+    raw->interrupt_callback = {IsInterrupted, &interrupted};
+    // On failure avformat_open_input frees the context itself.
     if (avformat_open_input(&raw, path.c_str(), nullptr, nullptr) < 0) return {};
     ff::InputContext ctx(raw);
     if (IsTextFormat(ctx->iformat)) return {};
@@ -79,6 +88,7 @@ constexpr int kMaxConsecutiveErrors = 64;
 
 struct Movie::State {
     std::filesystem::path path;
+    std::atomic<bool> interrupted = false;
     ff::InputContext input;
     int streamIndex = -1;
     bool indexListsEverySample = false;
@@ -132,7 +142,7 @@ std::int64_t Movie::State::IndexCount() const {
 
 void Movie::State::Scan() {
     scanned = true;
-    ff::InputContext scan = OpenInput(path);
+    ff::InputContext scan = OpenInput(path, interrupted);
     if (!scan || streamIndex < 0 || unsigned(streamIndex) >= scan->nb_streams) return;
     for (unsigned i = 0; i < scan->nb_streams; ++i) {
         if (int(i) != streamIndex) scan->streams[i]->discard = AVDISCARD_ALL;
@@ -144,7 +154,7 @@ void Movie::State::Scan() {
         const int r = av_read_frame(scan.get(), pkt.get());
         if (r == AVERROR(EAGAIN)) continue;
         if (r < 0) {
-            if (r == AVERROR_EOF || ++errors > kMaxConsecutiveErrors) break;
+            if (r == AVERROR_EOF || r == AVERROR_EXIT || ++errors > kMaxConsecutiveErrors) break;
             continue;
         }
         errors = 0;
@@ -242,7 +252,7 @@ bool Movie::State::SeekToSample(std::int32_t sample) {
         av_packet_unref(packet.get());
     }
     // Start over from the top of the file rather than give up.
-    ff::InputContext reopened = OpenInput(path);
+    ff::InputContext reopened = OpenInput(path, interrupted);
     if (!reopened) return false;
     input = std::move(reopened);
     for (unsigned i = 0; i < input->nb_streams; ++i) {
@@ -278,7 +288,7 @@ int Movie::State::ReadVideoPacket() {
         const int r = av_read_frame(input.get(), packet.get());
         if (r == AVERROR(EAGAIN)) continue;
         if (r < 0) {
-            if (r == AVERROR_EOF || ++errors > kMaxConsecutiveErrors) return r;
+            if (r == AVERROR_EOF || r == AVERROR_EXIT || ++errors > kMaxConsecutiveErrors) return r;
             continue;
         }
         if (packet->stream_index == streamIndex) {
@@ -303,9 +313,9 @@ Movie::Movie(std::unique_ptr<State> state) : state_(std::move(state)) {}
 Movie::~Movie() = default;
 
 std::unique_ptr<Movie> Movie::Open(const std::filesystem::path& path) {
-    ff::InputContext input = OpenInput(path);
-    if (!input) return nullptr;
     auto state = std::make_unique<State>();
+    ff::InputContext input = OpenInput(path, state->interrupted);
+    if (!input) return nullptr;
     state->path = path;
     state->streamIndex = FindVideoStream(input.get());
     state->input = std::move(input);
@@ -334,6 +344,10 @@ double Movie::timeScale() const {
 
 std::int64_t Movie::packetsRead() const {
     return state_->packetsRead;
+}
+
+void Movie::Interrupt() {
+    state_->interrupted = true;
 }
 
 int Movie::seekCount() const {

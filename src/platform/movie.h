@@ -42,6 +42,10 @@ class Movie {
     // only when the sample lies behind it or beyond the next key frame.
     std::optional<Image> FrameImageAtTime(std::int64_t time);
 
+    // Makes every read of the file fail from now on, so that a count or a
+    // decode in progress ends soon; safe from any thread.
+    void Interrupt();
+
     // How many seeks the decoder has made, and how many packets it has
     // read; for tests and benchmarks.
     int seekCount() const;

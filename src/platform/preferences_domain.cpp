@@ -90,16 +90,6 @@ std::filesystem::path PreferencesDomain::ApplicationFile() {
     return config / "Ondrel" / "Reelsnap.json";
 }
 
-PreferencesDomain& PreferencesDomain::Application() {
-    static std::unique_ptr<PreferencesDomain> domain;
-    std::filesystem::path file = ApplicationFile();
-    if (!domain || domain->file() != file) {
-        if (domain) domain->Synchronize();
-        domain = std::make_unique<PreferencesDomain>(std::move(file));
-    }
-    return *domain;
-}
-
 void PreferencesDomain::KeepCorruptFileAside() {
     QFile current(QString::fromStdString(file_.string()));
     if (!current.open(QIODevice::ReadOnly)) return;

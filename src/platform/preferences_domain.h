@@ -18,8 +18,7 @@ class PreferencesDomain {
   public:
     explicit PreferencesDomain(std::filesystem::path file);
 
-    // The domain of the current user, following XDG_CONFIG_HOME as it is now.
-    static PreferencesDomain& Application();
+    // The current user's preferences file, following XDG_CONFIG_HOME as it is now.
     static std::filesystem::path ApplicationFile();
 
     const std::filesystem::path& file() const { return file_; }

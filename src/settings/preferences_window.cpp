@@ -13,10 +13,6 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "app/app_state.h"
-#include "app/command_handlers.h"
-#include "app/main_window.h"
-#include "app/status_line.h"
 #include "files/choosers.h"
 #include "files/file_system.h"
 #include "settings/settings_store.h"
@@ -25,7 +21,21 @@
 namespace reelsnap {
 namespace {
 
-const QString kCopyToPrompt = QStringLiteral("Choose a folder for the destination of the copy.");
+const char* const kCopyToPrompt =
+    QT_TRANSLATE_NOOP("LocalizedStrings", "Choose a folder for the destination of the copy.");
+const char* const kPercentFormat = QT_TRANSLATE_NOOP("LocalizedStrings", "%1 percent");
+const char* const kFrameUnit = QT_TRANSLATE_NOOP("LocalizedStrings", "frame");
+const char* const kFramesUnit = QT_TRANSLATE_NOOP("LocalizedStrings", "frames");
+
+QString Localized(const char* key) {
+    return QCoreApplication::translate("LocalizedStrings", key);
+}
+
+// Sets a label's text and draws it at once.
+void SetStaticTextString(QLabel* label, const QString& text) {
+    label->setText(text);
+    if (label->isVisible()) label->repaint();
+}
 
 constexpr CommandId kQuitWhenDone = FourCC("Qwdo");
 constexpr CommandId kPadIndices = FourCC("PIWZ");
@@ -44,65 +54,26 @@ std::int32_t ReadLong(const QString& text) {
     return std::int32_t(std::clamp<long>(value, INT32_MIN, INT32_MAX));
 }
 
-std::unique_ptr<PreferencesWindow>& Owner() {
-    static std::unique_ptr<PreferencesWindow> window;
-    return window;
-}
-
 }  // namespace
 
-struct PreferencesWindow::Controls {
-    QComboBox* quality = nullptr;
-    QComboBox* imageType = nullptr;
-    QCheckBox* quitWhenDone = nullptr;
-    QSlider* scaleSlider = nullptr;
-    QLabel* scaleLabel = nullptr;
-    QCheckBox* preserveDates = nullptr;
-    QCheckBox* copyTo = nullptr;
-    QPushButton* chooseCopy = nullptr;
-    QLabel* copyToPath = nullptr;
-    QLineEdit* skip = nullptr;
-    QLineEdit* initialFrame = nullptr;
-    QLineEdit* finalFrame = nullptr;
-    QCheckBox* appendFrameCount = nullptr;
-    QLabel* skipUnit = nullptr;
-    QCheckBox* padIndices = nullptr;
-};
-
-PreferencesWindow::PreferencesWindow(QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Sheet),
+PreferencesWindow::PreferencesWindow(QWidget* parent, SettingsStore& settings, Chooser& chooser)
+    : QDialog(parent, Qt::Sheet),
       ui_(std::make_unique<Ui::PreferencesWindow>()),
-      c_(std::make_unique<Controls>()) {
+      settings_(settings),
+      chooser_(chooser) {
     ui_->setupUi(this);
     setWindowModality(Qt::WindowModal);
-    FindControls();
     ConnectCommands();
 }
 
 PreferencesWindow::~PreferencesWindow() = default;
 
-void PreferencesWindow::FindControls() {
-    c_->quality = findChild<QComboBox*>("QualityControl");
-    c_->imageType = findChild<QComboBox*>("ImageTypeControl");
-    c_->quitWhenDone = findChild<QCheckBox*>("QuitWhenDoneBox");
-    c_->scaleSlider = findChild<QSlider*>("ScaleSlider");
-    c_->scaleLabel = findChild<QLabel*>("ScaleLabel");
-    c_->preserveDates = findChild<QCheckBox*>("PreserveDatesBox");
-    c_->copyTo = findChild<QCheckBox*>("CopyToBox");
-    c_->chooseCopy = findChild<QPushButton*>("ChooseCopyButton");
-    c_->copyToPath = findChild<QLabel*>("CopyToPathText");
-    c_->skip = findChild<QLineEdit*>("SkipField");
-    c_->initialFrame = findChild<QLineEdit*>("InitialFrameField");
-    c_->finalFrame = findChild<QLineEdit*>("FinalFrameField");
-    c_->appendFrameCount = findChild<QCheckBox*>("AppendFrameCountBox");
-    c_->skipUnit = findChild<QLabel*>("SkipUnitLabel");
-    c_->padIndices = findChild<QCheckBox*>("PadIndicesBox");
+void PreferencesWindow::SendCommand(CommandId command) {
+    if (PreferencesCommandHandler(command) == kEventNotHandledErr) emit commandNotHandled(command);
 }
 
 void PreferencesWindow::ConnectCommands() {
-    auto send = [](CommandId command) {
-        return [command] { DispatchCommand(command, CommandOrigin::PreferencesWindow); };
-    };
+    auto send = [this](CommandId command) { return [this, command] { SendCommand(command); }; };
     for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
         if (const CommandId command = CommandOf(button)) {
             connect(button, &QAbstractButton::clicked, this, send(command));
@@ -113,8 +84,8 @@ void PreferencesWindow::ConnectCommands() {
             connect(box, &QComboBox::activated, this, send(command));
         }
     }
-    connect(c_->scaleSlider, &QSlider::valueChanged, this, &PreferencesWindow::UpdateScaleLabel);
-    for (QLineEdit* field : {c_->skip, c_->initialFrame, c_->finalFrame}) {
+    connect(ui_->ScaleSlider, &QSlider::valueChanged, this, &PreferencesWindow::UpdateScaleLabel);
+    for (QLineEdit* field : {ui_->SkipField, ui_->InitialFrameField, ui_->FinalFrameField}) {
         field->installEventFilter(this);
         // Pasted or dropped text keeps only its digits.
         connect(field, &QLineEdit::textEdited, field, [field](const QString& text) {
@@ -132,38 +103,39 @@ void PreferencesWindow::ConnectCommands() {
 }
 
 void PreferencesWindow::EnableQualityFor(std::int16_t imageType) {
-    c_->quality->setEnabled((imageType | 2) == 6);
+    ui_->QualityControl->setEnabled((imageType | 2) == 6);
 }
 
 void PreferencesWindow::EnableCopyControls(bool enabled) {
-    c_->chooseCopy->setEnabled(enabled);
-    c_->copyToPath->setEnabled(enabled);
+    ui_->ChooseCopyButton->setEnabled(enabled);
+    ui_->CopyToPathText->setEnabled(enabled);
 }
 
 void PreferencesWindow::FillPreferencesWindow() {
-    ShowStatusMessage(kIdleMessage, 1);
-    c_->quitWhenDone->setChecked(ReadBoolSetting(keys::QuitWhenDone));
-    c_->padIndices->setChecked(ReadBoolSetting(keys::PadIndicesWithZeros));
-    c_->appendFrameCount->setChecked(ReadBoolSetting(keys::AppendFrameCount));
-    c_->quality->setCurrentIndex(ReadImageQuality() - 1);
-    c_->preserveDates->setChecked(ReadBoolSetting(keys::PreserveDates));
-    const std::int16_t imageType = ReadImageType();
+    emit filling();
+    ui_->QuitWhenDoneBox->setChecked(settings_.ReadBoolSetting(keys::QuitWhenDone));
+    ui_->PadIndicesBox->setChecked(settings_.ReadBoolSetting(keys::PadIndicesWithZeros));
+    ui_->AppendFrameCountBox->setChecked(settings_.ReadBoolSetting(keys::AppendFrameCount));
+    ui_->QualityControl->setCurrentIndex(settings_.ReadImageQuality() - 1);
+    ui_->PreserveDatesBox->setChecked(settings_.ReadBoolSetting(keys::PreserveDates));
+    const std::int16_t imageType = settings_.ReadImageType();
     EnableQualityFor(imageType);
-    c_->imageType->setCurrentIndex(imageType - 1);
-    c_->copyTo->setEnabled(true);
-    const bool copyTo = ReadBoolSetting(keys::CopyTo);
-    c_->copyTo->setChecked(copyTo);
+    ui_->ImageTypeControl->setCurrentIndex(imageType - 1);
+    ui_->CopyToBox->setEnabled(true);
+    const bool copyTo = settings_.ReadBoolSetting(keys::CopyTo);
+    ui_->CopyToBox->setChecked(copyTo);
     EnableCopyControls(copyTo);
-    if (const auto scale = ReadInt16Setting(keys::ScalePercent)) c_->scaleSlider->setValue(*scale);
+    if (const auto scale = settings_.ReadInt16Setting(keys::ScalePercent))
+        ui_->ScaleSlider->setValue(*scale);
     UpdateScaleLabel();
-    const auto skip = ReadInt16Setting(keys::Skip);
-    c_->skip->setText(skip ? QString::number(*skip) : QStringLiteral("1"));
-    const auto first = ReadInt32Setting(keys::InitialFrameIndex);
-    c_->initialFrame->setText(first ? QString::number(*first) : QStringLiteral("1"));
-    const auto last = ReadInt32Setting(keys::FinalFrameIndex);
-    c_->finalFrame->setText(last ? QString::number(*last) : QString());
+    const auto skip = settings_.ReadInt16Setting(keys::Skip);
+    ui_->SkipField->setText(skip ? QString::number(*skip) : QStringLiteral("1"));
+    const auto first = settings_.ReadInt32Setting(keys::InitialFrameIndex);
+    ui_->InitialFrameField->setText(first ? QString::number(*first) : QStringLiteral("1"));
+    const auto last = settings_.ReadInt32Setting(keys::FinalFrameIndex);
+    ui_->FinalFrameField->setText(last ? QString::number(*last) : QString());
     ShowCopyToLocation();
-    c_->skipUnit->setText(CurrentSkip() == 1 ? QStringLiteral("frame") : QStringLiteral("frames"));
+    ui_->SkipUnitLabel->setText(Localized(CurrentSkip() == 1 ? kFrameUnit : kFramesUnit));
 }
 
 std::int16_t PreferencesWindow::PreferencesCommandHandler(CommandId command) {
@@ -176,31 +148,33 @@ std::int16_t PreferencesWindow::PreferencesCommandHandler(CommandId command) {
             hide();
             return kNoErr;
         case kQuitWhenDone:
-            StoreBoolSetting(keys::QuitWhenDone, c_->quitWhenDone->isChecked());
+            settings_.StoreBoolSetting(keys::QuitWhenDone, ui_->QuitWhenDoneBox->isChecked());
             break;
         case kPadIndices:
-            StoreBoolSetting(keys::PadIndicesWithZeros, c_->padIndices->isChecked());
+            settings_.StoreBoolSetting(keys::PadIndicesWithZeros, ui_->PadIndicesBox->isChecked());
             break;
         case kAppendFrameCount:
-            StoreBoolSetting(keys::AppendFrameCount, c_->appendFrameCount->isChecked());
+            settings_.StoreBoolSetting(keys::AppendFrameCount,
+                                       ui_->AppendFrameCountBox->isChecked());
             break;
         case kPreserveDates:
-            StoreBoolSetting(keys::PreserveDates, c_->preserveDates->isChecked());
+            settings_.StoreBoolSetting(keys::PreserveDates, ui_->PreserveDatesBox->isChecked());
             break;
         case kCopyTo:
-            EnableCopyControls(c_->copyTo->isChecked());
-            StoreBoolSetting(keys::CopyTo, c_->copyTo->isChecked());
+            EnableCopyControls(ui_->CopyToBox->isChecked());
+            settings_.StoreBoolSetting(keys::CopyTo, ui_->CopyToBox->isChecked());
             break;
         case kImageType: {
-            const auto type = std::int16_t(c_->imageType->currentIndex() + 1);
-            StoreInt16Setting(keys::ImageType, type);
-            SynchronizeSettings();
+            const auto type = std::int16_t(ui_->ImageTypeControl->currentIndex() + 1);
+            settings_.StoreInt16Setting(keys::ImageType, type);
+            settings_.SynchronizeSettings();
             EnableQualityFor(type);
             break;
         }
         case kImageQuality:
-            StoreInt16Setting(keys::ImageQuality, std::int16_t(c_->quality->currentIndex() + 1));
-            SynchronizeSettings();
+            settings_.StoreInt16Setting(keys::ImageQuality,
+                                        std::int16_t(ui_->QualityControl->currentIndex() + 1));
+            settings_.SynchronizeSettings();
             break;
         case kChooseCopy:
             ChooseCopyToLocation();
@@ -212,56 +186,56 @@ std::int16_t PreferencesWindow::PreferencesCommandHandler(CommandId command) {
 }
 
 void PreferencesWindow::SaveFieldSettings() {
-    StoreInt16Setting(keys::ScalePercent, std::int16_t(c_->scaleSlider->value()));
-    StoreInt16Setting(keys::Skip, CurrentSkip());
+    settings_.StoreInt16Setting(keys::ScalePercent, std::int16_t(ui_->ScaleSlider->value()));
+    settings_.StoreInt16Setting(keys::Skip, CurrentSkip());
     std::int32_t index = 0;
     if (CurrentInitialFrameIndex(index)) {
-        StoreInt32Setting(keys::InitialFrameIndex, index);
+        settings_.StoreInt32Setting(keys::InitialFrameIndex, index);
     } else {
-        RemoveSetting(keys::InitialFrameIndex);
+        settings_.RemoveSetting(keys::InitialFrameIndex);
     }
     if (CurrentFinalFrameIndex(index)) {
-        StoreInt32Setting(keys::FinalFrameIndex, index);
+        settings_.StoreInt32Setting(keys::FinalFrameIndex, index);
     } else {
-        RemoveSetting(keys::FinalFrameIndex);
+        settings_.RemoveSetting(keys::FinalFrameIndex);
     }
-    SynchronizeSettings();
+    settings_.SynchronizeSettings();
 }
 
 void PreferencesWindow::UpdateScaleLabel() {
-    SetStaticTextString(c_->scaleLabel, QString::number(c_->scaleSlider->value()) + " percent",
-                        true);
+    SetStaticTextString(ui_->ScaleLabel, Localized(kPercentFormat).arg(ui_->ScaleSlider->value()));
 }
 
 void PreferencesWindow::ShowCopyToLocation() {
     std::filesystem::path folder;
-    if (!ResolveCopyToLocation(folder)) return;
+    if (!settings_.ResolveCopyToLocation(folder)) return;
     const std::string path = folder.string();
     if (path.size() + 1 > 255) return;
-    SetStaticTextString(c_->copyToPath, QString::fromStdString(path), true);
+    SetStaticTextString(ui_->CopyToPathText, QString::fromStdString(path));
 }
 
 void PreferencesWindow::ChooseCopyToLocation() {
     std::filesystem::path folder;
-    if (ChooseFolder(nullptr, &kCopyToPrompt, &folder) != kNoErr) return;
+    const QString prompt = Localized(kCopyToPrompt);
+    if (ChooseFolder(chooser_, nullptr, &prompt, &folder) != kNoErr) return;
     const std::string path = folder.string();
     if (path.size() + 1 <= 255) {
-        SetStaticTextString(c_->copyToPath, QString::fromStdString(path), true);
+        SetStaticTextString(ui_->CopyToPathText, QString::fromStdString(path));
     }
-    StoreCopyToLocation(folder);
+    settings_.StoreCopyToLocation(folder);
 }
 
 std::int16_t PreferencesWindow::CurrentScalePercent() {
-    return std::int16_t(c_->scaleSlider->value());
+    return std::int16_t(ui_->ScaleSlider->value());
 }
 
 std::int16_t PreferencesWindow::CurrentSkip() {
-    const QString text = c_->skip->text();
+    const QString text = ui_->SkipField->text();
     if (text.isEmpty()) return 1;
     const auto step =
         std::int16_t(std::uint16_t(std::uint32_t(ReadLong(text)) & 0xFFFF));  // low 16 bits
     if (step <= 0) {
-        c_->skip->setText(QStringLiteral("1"));
+        ui_->SkipField->setText(QStringLiteral("1"));
         return 1;
     }
     return step;
@@ -281,11 +255,11 @@ bool PreferencesWindow::ReadFrameField(QLineEdit* field, std::int32_t& index) {
 }
 
 bool PreferencesWindow::CurrentInitialFrameIndex(std::int32_t& index) {
-    return ReadFrameField(c_->initialFrame, index);
+    return ReadFrameField(ui_->InitialFrameField, index);
 }
 
 bool PreferencesWindow::CurrentFinalFrameIndex(std::int32_t& index) {
-    return ReadFrameField(c_->finalFrame, index);
+    return ReadFrameField(ui_->FinalFrameField, index);
 }
 
 bool PreferencesWindow::DigitKeyFilter(int key, Qt::KeyboardModifiers modifiers,
@@ -328,31 +302,15 @@ bool PreferencesWindow::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+// Escape and the close button act as Cancel.
 void PreferencesWindow::reject() {
-    DispatchCommand(commands::Stop, CommandOrigin::PreferencesWindow);
+    SendCommand(commands::Stop);
 }
 
-std::int16_t PreparePreferencesWindow() {
-    std::unique_ptr<PreferencesWindow>& window = Owner();
-    if (!window) {
-        window = std::make_unique<PreferencesWindow>(State().mainWindow);
-        State().preferencesWindow = window.get();
-        SetLiveValues(window.get());
-    }
-    window->FillPreferencesWindow();
-    return kNoErr;
-}
-
-void ShowPreferencesSheet() {
-    PreparePreferencesWindow();
-    PreferencesWindow* window = Owner().get();
-    window->raise();
-    window->show();
-}
-
-void DestroyPreferencesWindow() {
-    SetLiveValues(nullptr);
-    Owner().reset();
+void PreferencesWindow::ShowSheet() {
+    FillPreferencesWindow();
+    raise();
+    show();
 }
 
 }  // namespace reelsnap

@@ -1,20 +1,17 @@
 // The preferences window: edits the settings, and holds the live scale,
-// step and frame range that the run reads.
+// step and frame range that the run reads. It knows nothing of the main
+// window: it is shown as a sheet on its parent, and passes on what it does
+// not handle.
 #pragma once
 
 #include <QDialog>
 #include <cstdint>
 #include <memory>
 
-#include "app/commands.h"
-#include "settings/live_values.h"
-
-class QCheckBox;
-class QComboBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
-class QSlider;
+
+#include "platform/commands.h"
+#include "settings/live_values.h"
 
 namespace Ui {
 class PreferencesWindow;
@@ -22,18 +19,24 @@ class PreferencesWindow;
 
 namespace reelsnap {
 
+class Chooser;
+class SettingsStore;
+
 class PreferencesWindow : public QDialog, public LiveValues {
     Q_OBJECT
   public:
-    explicit PreferencesWindow(QWidget* mainWindow);
+    PreferencesWindow(QWidget* parent, SettingsStore& settings, Chooser& chooser);
     ~PreferencesWindow() override;
 
     void FillPreferencesWindow();
+    // 0 when handled; -9874 passes the command on (commandNotHandled).
     std::int16_t PreferencesCommandHandler(CommandId command);
     void SaveFieldSettings();
     void UpdateScaleLabel();
     void ShowCopyToLocation();
     void ChooseCopyToLocation();
+    // Fills the window from the store and shows it as a sheet.
+    void ShowSheet();
 
     std::int16_t CurrentScalePercent() override;
     std::int16_t CurrentSkip() override;
@@ -44,27 +47,26 @@ class PreferencesWindow : public QDialog, public LiveValues {
     // Any other key is refused.
     static bool DigitKeyFilter(int key, Qt::KeyboardModifiers modifiers, const QString& text);
 
+  signals:
+    // Filling begins: the main window shows its idle message again.
+    void filling();
+    // A command the window's handler passed on.
+    void commandNotHandled(CommandId command);
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void reject() override;
 
   private:
-    struct Controls;
-    void FindControls();
     void ConnectCommands();
+    void SendCommand(CommandId command);
     void EnableQualityFor(std::int16_t imageType);
     void EnableCopyControls(bool enabled);
     bool ReadFrameField(QLineEdit* field, std::int32_t& index);
 
     std::unique_ptr<Ui::PreferencesWindow> ui_;
-    std::unique_ptr<Controls> c_;
+    SettingsStore& settings_;
+    Chooser& chooser_;
 };
-
-// Creates the window on the first call (hidden) and fills it from the store.
-std::int16_t PreparePreferencesWindow();
-// Prepares the window and shows it as a sheet on the main window.
-void ShowPreferencesSheet();
-// Destroys the window before the main window goes, at the end of the process.
-void DestroyPreferencesWindow();
 
 }  // namespace reelsnap

@@ -1,25 +1,21 @@
 #include "settings/settings_store.h"
 
 #include <QJsonValue>
+#include <QVariant>
 #include <cmath>
 #include <limits>
 
 #include "platform/preferences_domain.h"
 
 namespace reelsnap {
-namespace {
 
-PreferencesDomain& Domain() {
-    return PreferencesDomain::Application();
-}
-
-QVariant ReadSynchronized(const QString& key) {
-    Domain().Synchronize();
-    return Domain().Value(key);
+QVariant SettingsStore::ReadSynchronized(const QString& key) {
+    domain_.Synchronize();
+    return domain_.Value(key);
 }
 
 template <typename Int>
-std::optional<Int> ReadExactNumber(const QString& key) {
+std::optional<Int> SettingsStore::ReadExactNumber(const QString& key) {
     const QVariant value = ReadSynchronized(key);
     if (value.typeId() != QMetaType::Double) return std::nullopt;
     const double number = value.toDouble();
@@ -31,30 +27,28 @@ std::optional<Int> ReadExactNumber(const QString& key) {
     return Int(number);
 }
 
-}  // namespace
-
-bool ReadBoolSetting(const QString& key) {
+bool SettingsStore::ReadBoolSetting(const QString& key) {
     const QVariant value = ReadSynchronized(key);
     return value.typeId() == QMetaType::Bool && value.toBool();
 }
 
-std::optional<std::int16_t> ReadInt16Setting(const QString& key) {
+std::optional<std::int16_t> SettingsStore::ReadInt16Setting(const QString& key) {
     return ReadExactNumber<std::int16_t>(key);
 }
 
-std::optional<std::int32_t> ReadInt32Setting(const QString& key) {
+std::optional<std::int32_t> SettingsStore::ReadInt32Setting(const QString& key) {
     return ReadExactNumber<std::int32_t>(key);
 }
 
-std::int16_t ReadImageType() {
+std::int16_t SettingsStore::ReadImageType() {
     return ReadInt16Setting(keys::ImageType).value_or(4);
 }
 
-std::int16_t ReadImageQuality() {
+std::int16_t SettingsStore::ReadImageQuality() {
     return ReadInt16Setting(keys::ImageQuality).value_or(2);
 }
 
-float ImageCompressionFactor() {
+float SettingsStore::ImageCompressionFactor() {
     switch (ReadImageQuality()) {
         case 1:
             return 0.4f;
@@ -67,28 +61,28 @@ float ImageCompressionFactor() {
     }
 }
 
-void StoreInt16Setting(const QString& key, std::int16_t value) {
-    Domain().SetValue(key, double(value));
+void SettingsStore::StoreInt16Setting(const QString& key, std::int16_t value) {
+    domain_.SetValue(key, double(value));
 }
 
-void StoreInt32Setting(const QString& key, std::int32_t value) {
-    Domain().SetValue(key, double(value));
+void SettingsStore::StoreInt32Setting(const QString& key, std::int32_t value) {
+    domain_.SetValue(key, double(value));
 }
 
-void RemoveSetting(const QString& key) {
-    Domain().Remove(key);
+void SettingsStore::RemoveSetting(const QString& key) {
+    domain_.Remove(key);
 }
 
-void SynchronizeSettings() {
-    Domain().Synchronize();
+void SettingsStore::SynchronizeSettings() {
+    domain_.Synchronize();
 }
 
-void StoreBoolSetting(const QString& key, bool value) {
-    Domain().SetValue(key, value);
-    Domain().Synchronize();
+void SettingsStore::StoreBoolSetting(const QString& key, bool value) {
+    domain_.SetValue(key, value);
+    domain_.Synchronize();
 }
 
-bool ResolveCopyToLocation(std::filesystem::path& folder) {
+bool SettingsStore::ResolveCopyToLocation(std::filesystem::path& folder) {
     const QVariant value = ReadSynchronized(keys::CopyToLocation);
     if (value.typeId() != QMetaType::QByteArray) return false;
     const QByteArray bytes = value.toByteArray();
@@ -100,12 +94,12 @@ bool ResolveCopyToLocation(std::filesystem::path& folder) {
     return true;
 }
 
-void StoreCopyToLocation(const std::filesystem::path& folder) {
+void SettingsStore::StoreCopyToLocation(const std::filesystem::path& folder) {
     std::error_code ec;
     const std::filesystem::path absolute = std::filesystem::absolute(folder, ec);
     if (ec) return;
-    Domain().SetValue(keys::CopyToLocation, QByteArray::fromStdString(absolute.string()));
-    Domain().Synchronize();
+    domain_.SetValue(keys::CopyToLocation, QByteArray::fromStdString(absolute.string()));
+    domain_.Synchronize();
 }
 
 }  // namespace reelsnap

@@ -1,14 +1,17 @@
-// The twelve preference keys, their readers with defaults, and their writers.
-// Every reader synchronizes the domain first, so a change made by another
-// process is seen at the next read.
+// The twelve preference keys, their readers with defaults, and their writers,
+// over one preferences domain. Every reader synchronizes the domain first, so
+// a change made by another process is seen at the next read.
 #pragma once
 
 #include <QString>
+#include <QVariant>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 
 namespace reelsnap {
+
+class PreferencesDomain;
 
 namespace keys {
 inline const QString ScalePercent = QStringLiteral("ScalePercent");
@@ -25,26 +28,38 @@ inline const QString CopyToLocation = QStringLiteral("CopyToLocation");
 inline const QString QuitWhenDone = QStringLiteral("QuitWhenDone");
 }  // namespace keys
 
-// False when the key is missing or holds anything but a Boolean.
-bool ReadBoolSetting(const QString& key);
-// Nothing when the key is missing, not a number, or not exactly convertible.
-std::optional<std::int16_t> ReadInt16Setting(const QString& key);
-std::optional<std::int32_t> ReadInt32Setting(const QString& key);
+class SettingsStore {
+  public:
+    explicit SettingsStore(PreferencesDomain& domain) : domain_(domain) {}
 
-std::int16_t ReadImageType();     // 4 by default
-std::int16_t ReadImageQuality();  // 2 by default
-// 0.4, 0.7 and 1.0 for the qualities 1, 2 and 3; 0.0 for any other.
-float ImageCompressionFactor();
+    // False when the key is missing or holds anything but a Boolean.
+    bool ReadBoolSetting(const QString& key);
+    // Nothing when the key is missing, not a number, or not exactly convertible.
+    std::optional<std::int16_t> ReadInt16Setting(const QString& key);
+    std::optional<std::int32_t> ReadInt32Setting(const QString& key);
 
-// The number writers do not synchronize; the caller does, once per group.
-void StoreInt16Setting(const QString& key, std::int16_t value);
-void StoreInt32Setting(const QString& key, std::int32_t value);
-void RemoveSetting(const QString& key);
-void SynchronizeSettings();
-void StoreBoolSetting(const QString& key, bool value);
+    std::int16_t ReadImageType();     // the stored number, 4 by default
+    std::int16_t ReadImageQuality();  // 2 by default
+    // 0.4, 0.7 and 1.0 for the qualities 1, 2 and 3; 0.0 for any other.
+    float ImageCompressionFactor();
 
-// True with the stored copy folder when it still exists as a folder.
-bool ResolveCopyToLocation(std::filesystem::path& folder);
-void StoreCopyToLocation(const std::filesystem::path& folder);
+    // The number writers do not synchronize; the caller does, once per group.
+    void StoreInt16Setting(const QString& key, std::int16_t value);
+    void StoreInt32Setting(const QString& key, std::int32_t value);
+    void RemoveSetting(const QString& key);
+    void SynchronizeSettings();
+    void StoreBoolSetting(const QString& key, bool value);
+
+    // True with the stored copy folder when it still exists as a folder.
+    bool ResolveCopyToLocation(std::filesystem::path& folder);
+    void StoreCopyToLocation(const std::filesystem::path& folder);
+
+  private:
+    QVariant ReadSynchronized(const QString& key);
+    template <typename Int>
+    std::optional<Int> ReadExactNumber(const QString& key);
+
+    PreferencesDomain& domain_;
+};
 
 }  // namespace reelsnap

@@ -1,18 +1,12 @@
 #include "app_harness.h"
 
-#include <gtest/gtest.h>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QTimer>
 #include <QTranslator>
-
-#include <fstream>
 #include <map>
 
-#include "app/app_state.h"
-#include "app/application.h"
-#include "app/open_documents.h"
 #include "platform/preferences_domain.h"
 #include "settings/preferences_window.h"
 
@@ -37,8 +31,9 @@ std::optional<fs::path> ScriptedChooser::AskForFolder(const QString& message, co
 
 namespace {
 
+Application* current = nullptr;
 ScriptedChooser* scripted = nullptr;
-const Shell* theShell = nullptr;
+int runsCompleted = 0;
 std::map<QString, int> lookups;
 
 // Answers nothing, so every key stands for itself, and counts the questions.
@@ -51,8 +46,8 @@ class CountingTranslator : public QTranslator {
     bool isEmpty() const override { return false; }
 };
 
-// One application for the whole test program, as the process has one.
-class ApplicationEnvironment : public ::testing::Environment {
+// One QApplication for the whole test program, as the process has one.
+class QtEnvironment : public ::testing::Environment {
   public:
     void SetUp() override {
         static int argc = 1;
@@ -62,19 +57,8 @@ class ApplicationEnvironment : public ::testing::Environment {
         QApplication::setQuitOnLastWindowClosed(false);
         translator_ = std::make_unique<CountingTranslator>();
         QCoreApplication::installTranslator(translator_.get());
-        config_ = std::make_unique<ScopedConfigHome>();
-        auto chooser = std::make_unique<ScriptedChooser>();
-        scripted = chooser.get();
-        SetChooser(std::move(chooser));
-        shell_ = std::make_unique<Shell>();
-        theShell = shell_.get();
     }
     void TearDown() override {
-        theShell = nullptr;
-        shell_.reset();
-        SetChooser(std::make_unique<FileDialogChooser>());
-        scripted = nullptr;
-        config_.reset();
         translator_.reset();
         app_.reset();
     }
@@ -82,14 +66,33 @@ class ApplicationEnvironment : public ::testing::Environment {
   private:
     std::unique_ptr<QApplication> app_;
     std::unique_ptr<CountingTranslator> translator_;
-    std::unique_ptr<ScopedConfigHome> config_;
-    std::unique_ptr<Shell> shell_;
 };
 
 const auto* const kEnvironment =
-    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);  // gtest owns it
+    ::testing::AddGlobalTestEnvironment(new QtEnvironment);  // gtest owns it
 
 }  // namespace
+
+void AppFixture::SetUp() {
+    home_ = std::make_unique<ScopedConfigHome>();
+    auto chooser = std::make_unique<ScriptedChooser>();
+    scripted = chooser.get();
+    app_ = std::make_unique<Application>(home_->preferencesFile(), std::move(chooser));
+    current = app_.get();
+    runsCompleted = 0;
+    QObject::connect(app_.get(), &Application::runFinished, [] { ++runsCompleted; });
+}
+
+void AppFixture::TearDown() {
+    app_.reset();
+    current = nullptr;
+    scripted = nullptr;
+    home_.reset();
+}
+
+Application& App() {
+    return *current;
+}
 
 ScriptedChooser& Dialogs() {
     return *scripted;
@@ -97,7 +100,7 @@ ScriptedChooser& Dialogs() {
 
 void StoreSettings(const std::string& jsonMembers) {
     ReplacePreferencesFile(PreferencesDomain::ApplicationFile(), "{" + jsonMembers + "}");
-    PreparePreferencesWindow();
+    App().preferencesWindow().FillPreferencesWindow();
 }
 
 void UseStoredDestination(const fs::path& destination, const std::string& moreMembers) {
@@ -117,19 +120,22 @@ bool ProcessEventsUntil(const std::function<bool()>& done, double seconds) {
 }
 
 void RunDocuments(const QStringList& documents, const std::function<void()>& during) {
-    AppState& state = State();
-    const std::int64_t before = state.runsCompleted;
+    const int before = runsCompleted;
     QTimer watcher;
     if (during) {
         QObject::connect(&watcher, &QTimer::timeout, [&] {
-            if (state.runInProgress) during();
+            if (App().runInProgress()) during();
         });
         watcher.start(0);
     }
-    PostOpenDocuments(documents);
-    EXPECT_TRUE(ProcessEventsUntil([&] { return state.runsCompleted > before; }));
+    App().PostOpenDocuments(documents);
+    EXPECT_TRUE(ProcessEventsUntil([&] { return runsCompleted > before; }));
     // Let a run that was deferred meanwhile go too.
-    ProcessEventsUntil([&] { return !state.runInProgress && state.deferredRuns == 0; }, 5);
+    ProcessEventsUntil([&] { return !App().runInProgress() && App().deferredRuns() == 0; }, 5);
+}
+
+int RunsCompleted() {
+    return runsCompleted;
 }
 
 int TableLookups(const QString& key) {
@@ -139,12 +145,8 @@ void ResetTableLookups() {
     lookups.clear();
 }
 
-int ShellStatus() {
-    return theShell->status();
-}
-
 QString StatusLine1() {
-    return State().controls.statusText->text();
+    return App().mainWindow().statusText()->text();
 }
 
 }  // namespace reelsnap::testing

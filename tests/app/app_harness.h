@@ -1,15 +1,20 @@
-// An in-process application for the end-to-end tests: the real main window,
-// preferences window and run, offscreen, with the choosers answered by the test.
+// The application end to end, in process, for the tests: each test gets a
+// fresh application (real main window, preferences window and run,
+// offscreen) over a fresh user's preferences, with the choosers answered by
+// the test.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <QStringList>
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
-#include <set>
 #include <vector>
 
+#include "app/application.h"
 #include "files/choosers.h"
 #include "support/fixtures.h"
 
@@ -31,11 +36,23 @@ class ScriptedChooser : public Chooser {
     std::optional<std::filesystem::path> Next(const QString& message);
 };
 
-// Installed for every test; reset between tests.
+// Makes the application for each test and takes it down after.
+class AppFixture : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+  private:
+    std::unique_ptr<ScopedConfigHome> home_;
+    std::unique_ptr<Application> app_;
+};
+
+// The application of the running test, and its dialogs.
+Application& App();
 ScriptedChooser& Dialogs();
 
-// A fresh user whose stored settings send the frames to `destination`
-// without asking, reloaded into the preferences window.
+// Stored settings that send the frames to `destination` without asking,
+// reloaded into the preferences window.
 void UseStoredDestination(const std::filesystem::path& destination,
                           const std::string& moreMembers = "");
 // Writes these settings (JSON members) and reloads the preferences window.
@@ -45,6 +62,8 @@ void StoreSettings(const std::string& jsonMembers);
 // they schedule has ended. `during` is called at every event-loop turn
 // while the run is in progress.
 void RunDocuments(const QStringList& documents, const std::function<void()>& during = {});
+// Runs ended since the application was made.
+int RunsCompleted();
 
 // Lets the event loop run until `done` holds or `seconds` pass.
 bool ProcessEventsUntil(const std::function<bool()>& done, double seconds = 20);
@@ -54,8 +73,5 @@ int TableLookups(const QString& key);
 void ResetTableLookups();
 
 QString StatusLine1();
-
-// The status the application's start-up left for the end of the process.
-int ShellStatus();
 
 }  // namespace reelsnap::testing

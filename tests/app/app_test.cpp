@@ -14,7 +14,6 @@
 #include <fstream>
 #include <numeric>
 
-#include "app/app_state.h"
 #include "app/command_handlers.h"
 #include "app/main_window.h"
 #include "app/open_documents.h"
@@ -22,6 +21,7 @@
 #include "app_harness.h"
 #include "extract/extraction_run.h"
 #include "files/file_system.h"
+#include "settings/preferences_window.h"
 #include "support/image_files.h"
 
 namespace reelsnap {
@@ -29,40 +29,36 @@ namespace {
 namespace fs = std::filesystem;
 using namespace testing;
 
-class AppTest : public ::testing::Test {
+class AppTest : public AppFixture {
   protected:
     void SetUp() override {
-        Dialogs().answers.clear();
-        Dialogs().prompts.clear();
-        State().stopRequested = false;
-        State().quitRequested = false;
-        StoreSettings("");
+        AppFixture::SetUp();
         destination_ = NewTempDir("frames");
     }
     fs::path destination_;
 };
 
 void ExpectIdleLook() {
-    const MainWindowControls& c = State().controls;
-    EXPECT_EQ(c.statusText->text(), kIdleMessage);
-    EXPECT_FALSE(c.busyIndicator->isVisible());
-    EXPECT_TRUE(c.idlePane->isVisible());
-    EXPECT_FALSE(c.progressBar->isVisible());
-    EXPECT_FALSE(c.counterText->isVisible());
-    EXPECT_FALSE(c.stopButton->isVisible());
-    EXPECT_FALSE(c.stopButton->isEnabled());
+    const MainWindow& c = App().mainWindow();
+    EXPECT_EQ(c.statusText()->text(), kIdleMessage);
+    EXPECT_FALSE(c.busyIndicator()->isVisible());
+    EXPECT_TRUE(c.idlePane()->isVisible());
+    EXPECT_FALSE(c.progressBar()->isVisible());
+    EXPECT_FALSE(c.counterText()->isVisible());
+    EXPECT_FALSE(c.stopButton()->isVisible());
+    EXPECT_FALSE(c.stopButton()->isEnabled());
 }
 
 TEST_F(AppTest, StartsInTheIdleLookWithItsMenus) {
-    ASSERT_TRUE(State().mainWindow->isVisible());
+    ASSERT_TRUE(App().mainWindow().isVisible());
     ExpectIdleLook();
     QStringList help;
-    for (QAction* action : State().mainWindow->helpMenu()->actions()) help << action->text();
+    for (QAction* action : App().mainWindow().helpMenu()->actions()) help << action->text();
     const auto store = help.indexOf("View in Mac App Store...");
     ASSERT_GE(store, 0);
     EXPECT_EQ(help.value(store + 1), "View in Ondrel Website...");
     QStringList commands;
-    for (QAction* action : State().mainWindow->findChildren<QAction*>()) {
+    for (QAction* action : App().mainWindow().findChildren<QAction*>()) {
         commands << CommandText(CommandOf(action));
     }
     for (const char* command : {"pref", "quit", "frmC", "HELP", "WEB1", "MAS1"}) {
@@ -71,21 +67,20 @@ TEST_F(AppTest, StartsInTheIdleLookWithItsMenus) {
 }
 
 TEST_F(AppTest, AStopWhileIdleIsClearedByTheNextRun) {
-    State().controls.stopButton->setEnabled(true);
-    DispatchCommand(commands::Stop, CommandOrigin::MainWindow);
-    EXPECT_TRUE(State().stopRequested);
+    App().mainWindow().stopButton()->setEnabled(true);
+    App().DispatchCommand(commands::Stop, CommandOrigin::MainWindow);
+    EXPECT_TRUE(App().run().stopRequested());
     RunDocuments({QString::fromStdString(Fixture("audio_only").string())});
-    EXPECT_FALSE(State().stopRequested);
+    EXPECT_FALSE(App().run().stopRequested());
 }
 
 TEST_F(AppTest, QuitEndsTheEventLoopAndTheProcessStatusIsZero) {
     for (const bool byCloseButton : {false, true}) {
-        State().quitRequested = false;
         QTimer::singleShot(0, [byCloseButton] {
             if (byCloseButton) {
-                State().mainWindow->close();
+                App().mainWindow().close();
             } else {
-                DispatchCommand(commands::Quit, CommandOrigin::MainWindow);
+                App().DispatchCommand(commands::Quit, CommandOrigin::MainWindow);
             }
         });
         QTimer never;  // a quit that never comes
@@ -93,10 +88,10 @@ TEST_F(AppTest, QuitEndsTheEventLoopAndTheProcessStatusIsZero) {
         QObject::connect(&never, &QTimer::timeout, [] { QCoreApplication::exit(99); });
         never.start(5000);
         EXPECT_EQ(QApplication::exec(), 0) << "closed " << byCloseButton;
-        EXPECT_TRUE(State().quitRequested);
-        EXPECT_TRUE(State().mainWindow->isVisible()) << "the window stays until the process ends";
+        EXPECT_TRUE(App().run().quitRequested());
+        EXPECT_TRUE(App().mainWindow().isVisible()) << "the window stays until the process ends";
     }
-    EXPECT_EQ(ShellStatus(), 0);
+    EXPECT_EQ(App().status(), 0);
 }
 
 struct Alert {
@@ -123,7 +118,7 @@ Alert AnswerAlert(const std::function<void()>& command) {
 TEST_F(AppTest, FrameCountShowsAnAlert) {
     Dialogs().answers = {Fixture("clip_120")};
     const Alert alert =
-        AnswerAlert([] { DispatchCommand(commands::FrameCount, CommandOrigin::MainWindow); });
+        AnswerAlert([] { App().DispatchCommand(commands::FrameCount, CommandOrigin::MainWindow); });
     EXPECT_EQ(alert.text, "The movie \"clip.mov\" has 120 frames.");
     EXPECT_EQ(alert.icon, QMessageBox::Information) << "an answer, not an error";
     EXPECT_EQ(Dialogs().prompts.back(), "Choose a file");
@@ -132,14 +127,14 @@ TEST_F(AppTest, FrameCountShowsAnAlert) {
     const fs::path odd = NewTempDir("odd") / "x%1y%2 <i>z.mov";
     fs::copy_file(Fixture("clip_120"), odd);
     Dialogs().answers = {odd};
-    const Alert oddAlert = AnswerAlert([] { CountFramesOfChosenMovie(); });
+    const Alert oddAlert = AnswerAlert([] { App().CountFramesOfChosenMovie(); });
     EXPECT_EQ(oddAlert.text, "The movie \"x%1y%2 <i>z.mov\" has 120 frames.");
     EXPECT_EQ(oddAlert.format, Qt::PlainText);
 
     Dialogs().answers = {std::nullopt};
-    EXPECT_EQ(AnswerAlert([] { CountFramesOfChosenMovie(); }).text, "");
+    EXPECT_EQ(AnswerAlert([] { App().CountFramesOfChosenMovie(); }).text, "");
     Dialogs().answers = {Fixture("not_a_movie")};
-    EXPECT_EQ(AnswerAlert([] { CountFramesOfChosenMovie(); }).text, "");
+    EXPECT_EQ(AnswerAlert([] { App().CountFramesOfChosenMovie(); }).text, "");
 }
 
 TEST_F(AppTest, RunFailuresEndInTheIdleLookWithoutFiles) {
@@ -157,12 +152,12 @@ TEST_F(AppTest, RunFailuresEndInTheIdleLookWithoutFiles) {
 
     // No stored destination: the user is asked, and cancels.
     StoreSettings("");
-    const QString title = State().mainWindow->windowTitle();
+    const QString title = App().mainWindow().windowTitle();
     Dialogs().answers = {std::nullopt};
     RunDocuments({QString::fromStdString(Fixture("h264_mp4").string())});
     ASSERT_EQ(Dialogs().prompts.size(), 1u);
     EXPECT_EQ(Dialogs().prompts[0], kDestinationPrompt);
-    EXPECT_EQ(State().mainWindow->windowTitle(), title);
+    EXPECT_EQ(App().mainWindow().windowTitle(), title);
     ExpectIdleLook();
 }
 
@@ -185,20 +180,20 @@ struct RunTrace {
     bool busyLookHeld = true;
 
     void Record() {
-        const MainWindowControls& c = State().controls;
-        if (c.progressBar->isVisible()) {  // walking
-            busyLookHeld = busyLookHeld && c.busyIndicator->isVisible() &&
-                           !c.idlePane->isVisible() && c.stopButton->isVisible() &&
-                           c.stopButton->isEnabled();
+        const MainWindow& c = App().mainWindow();
+        if (c.progressBar()->isVisible()) {  // walking
+            busyLookHeld = busyLookHeld && c.busyIndicator()->isVisible() &&
+                           !c.idlePane()->isVisible() && c.stopButton()->isVisible() &&
+                           c.stopButton()->isEnabled();
         }
-        const QString counter = c.counterText->text();
-        if (c.counterText->isVisible() && !counter.isEmpty() &&
+        const QString counter = c.counterText()->text();
+        if (c.counterText()->isVisible() && !counter.isEmpty() &&
             (counters.isEmpty() || counters.back() != counter)) {
             counters << counter;
         }
-        if (c.progressBar->isVisible() &&
-            (barValues.empty() || barValues.back() != c.progressBar->value())) {
-            barValues.push_back(c.progressBar->value());
+        if (c.progressBar()->isVisible() &&
+            (barValues.empty() || barValues.back() != c.progressBar()->value())) {
+            barValues.push_back(c.progressBar()->value());
         }
     }
 };
@@ -218,7 +213,7 @@ TEST_F(AppTest, EveryFrameByDefaultNamedAndTypedBySettings) {
     StoreSettings(R"("ImageType": 5, "AppendFrameCount": true)");
     // Only the first document is processed; the second is a real movie of 120 frames.
     const RunTrace trace = RunAndTrace({Path(Fixture("h264_mp4")), Path(Fixture("clip_120"))});
-    EXPECT_EQ(State().mainWindow->windowTitle(),
+    EXPECT_EQ(App().mainWindow().windowTitle(),
               QString::fromStdString(destination_.filename().string()));
     const auto names = FileNames(destination_);
     ASSERT_EQ(names.size(), 40u);
@@ -283,7 +278,7 @@ TEST_F(AppTest, ARunWithoutFramesShowsNoOldCounter) {
     UseStoredDestination(NewTempDir("none"), R"("Skip": 50)");
     const RunTrace trace = RunAndTrace({Path(Fixture("h264_mp4"))});
     EXPECT_TRUE(trace.counters.isEmpty()) << trace.counters.join(", ").toStdString();
-    EXPECT_EQ(State().controls.counterText->text(), "");
+    EXPECT_EQ(App().mainWindow().counterText()->text(), "");
 }
 
 TEST_F(AppTest, AFileTheRunDidNotWriteSurvives) {
@@ -317,8 +312,8 @@ TEST_F(AppTest, AFileTheRunDidNotWriteSurvives) {
 int RunUntilFiveFramesThen(const std::function<void()>& command) {
     int framesAtCommand = -1;
     RunDocuments({Path(Fixture("sparse_keys"))}, [&] {
-        if (framesAtCommand < 0 && State().framesDone >= 5) {
-            framesAtCommand = State().framesDone;
+        if (framesAtCommand < 0 && App().run().framesDone() >= 5) {
+            framesAtCommand = App().run().framesDone();
             command();
         }
     });
@@ -327,35 +322,36 @@ int RunUntilFiveFramesThen(const std::function<void()>& command) {
 
 TEST_F(AppTest, StopEndsTheWalkAfterTheFrameInProgress) {
     UseStoredDestination(destination_);
-    const int framesAtStop = RunUntilFiveFramesThen([] { State().controls.stopButton->click(); });
+    const int framesAtStop =
+        RunUntilFiveFramesThen([] { App().mainWindow().stopButton()->click(); });
     ASSERT_GT(framesAtStop, 0) << "the walk let the event loop run";
     // A stop that comes at a tenth index's yield still lets that index's frame be handled.
-    EXPECT_LE(State().framesDone, framesAtStop + 1) << "no frame after the one in progress";
+    EXPECT_LE(App().run().framesDone(), framesAtStop + 1) << "no frame after the one in progress";
     const auto indices = IndicesOfFiles(destination_, ".jpg");
-    EXPECT_EQ(int(indices.size()), State().framesDone) << "every counted frame's file is complete";
+    EXPECT_EQ(int(indices.size()), App().run().framesDone())
+        << "every counted frame's file is complete";
     ExpectIdleLook();
 }
 
 TEST_F(AppTest, QuitEndsTheWalkAfterTheFrameInProgress) {
     UseStoredDestination(destination_, R"("Skip": 3)");
-    const int framesAtQuit =
-        RunUntilFiveFramesThen([] { DispatchCommand(commands::Quit, CommandOrigin::MainWindow); });
+    const int framesAtQuit = RunUntilFiveFramesThen(
+        [] { App().DispatchCommand(commands::Quit, CommandOrigin::MainWindow); });
     ASSERT_GT(framesAtQuit, 0);
-    EXPECT_LE(State().framesDone, framesAtQuit + 1) << "of 53 frames";
-    EXPECT_EQ(int(IndicesOfFiles(destination_, ".jpg").size()), State().framesDone);
+    EXPECT_LE(App().run().framesDone(), framesAtQuit + 1) << "of 53 frames";
+    EXPECT_EQ(int(IndicesOfFiles(destination_, ".jpg").size()), App().run().framesDone());
 }
 
 TEST_F(AppTest, QuitWhenDoneAppliesAfterAStop) {
     UseStoredDestination(destination_, R"("QuitWhenDone": true)");
-    State().quitAfterRunArmed = false;
-    RunUntilFiveFramesThen([] { State().controls.stopButton->click(); });
-    EXPECT_LT(State().framesDone, 160);
-    EXPECT_TRUE(State().quitAfterRunArmed);
-    State().quitAfterRunArmed = false;  // the armed timer then ends nothing
+    RunUntilFiveFramesThen([] { App().mainWindow().stopButton()->click(); });
+    EXPECT_LT(App().run().framesDone(), 160);
+    EXPECT_TRUE(App().quitAfterRunArmed());
+    App().DisarmQuitAfterRun();  // the armed timer then ends nothing
 }
 
 TEST_F(AppTest, ByeIsSeenWhileTheWindowFades) {
-    MainWindow* window = State().mainWindow;
+    MainWindow* window = &App().mainWindow();
     double lowestOpacityWithBye = 1.0;
     QTimer probe;
     QObject::connect(&probe, &QTimer::timeout, [&] {
@@ -364,23 +360,19 @@ TEST_F(AppTest, ByeIsSeenWhileTheWindowFades) {
         }
     });
     probe.start(0);
-    SayGoodbye();
+    App().SayGoodbye();
     EXPECT_LT(lowestOpacityWithBye, 0.9) << "the window faded out with the message on it";
     EXPECT_FALSE(window->isVisible());
-    State().quitting = false;
-    window->setWindowOpacity(1.0);
-    window->show();
-    ShowStatusMessage(kIdleMessage, 1);
 }
 
 TEST_F(AppTest, TheWalkYieldsEveryTenthIndexEvenWithoutFrames) {
     UseStoredDestination(destination_, R"("Skip": 1000)");
     int turnsDuringWalk = 0;
     RunDocuments({Path(Fixture("sparse_keys"))}, [&] {
-        if (State().controls.progressBar->isVisible()) ++turnsDuringWalk;
+        if (App().mainWindow().progressBar()->isVisible()) ++turnsDuringWalk;
     });
     EXPECT_GT(turnsDuringWalk, 0) << "no frame was handled, so only the tenth indices yielded";
-    EXPECT_EQ(State().framesDone, 0);
+    EXPECT_EQ(App().run().framesDone(), 0);
     EXPECT_TRUE(FileNames(destination_).empty());
 }
 
@@ -389,7 +381,7 @@ TEST_F(AppTest, AFailedWriteEndsTheWalkAndIsReported) {
     RunDocuments({Path(Fixture("h264_mp4"))});
     EXPECT_TRUE(StatusLine1().startsWith("Could not write “frame_1.jpg”: "))
         << StatusLine1().toStdString();
-    EXPECT_LT(State().framesDone, 40);
+    EXPECT_LT(App().run().framesDone(), 40);
 }
 
 TEST_F(AppTest, AStoredFolderThatIsGoneFallsBackToAsking) {
@@ -408,25 +400,25 @@ TEST_F(AppTest, TheTitleShowsTheFolderNameAsItIs) {
     fs::create_directory(folder);
     UseStoredDestination(folder, R"("FinalFrameIndex": 1)");
     RunDocuments({Path(Fixture("h264_mp4"))});
-    ASSERT_TRUE(State().mainWindow->windowHandle());
-    EXPECT_EQ(State().mainWindow->windowHandle()->title(), "Shots [*] final");
+    ASSERT_TRUE(App().mainWindow().windowHandle());
+    EXPECT_EQ(App().mainWindow().windowHandle()->title(), "Shots [*] final");
 }
 
 TEST_F(AppTest, ADocumentArrivingDuringARunWaitsForIt) {
     UseStoredDestination(destination_);
-    const auto before = State().runsCompleted;
+    const auto before = RunsCompleted();
     bool posted = false;
     std::vector<int> firstRunCounts;
     const fs::path second = NewTempDir("second") / "clip.mov";
     fs::copy_file(Fixture("clip_120"), second);
     RunDocuments({Path(Fixture("sparse_keys"))}, [&] {
-        if (State().runsCompleted == before) firstRunCounts.push_back(State().framesDone);
-        if (!posted && State().framesDone >= 5) {
+        if (RunsCompleted() == before) firstRunCounts.push_back(App().run().framesDone());
+        if (!posted && App().run().framesDone() >= 5) {
             posted = true;
-            PostOpenDocuments({Path(second)});
+            App().PostOpenDocuments({Path(second)});
         }
     });
-    EXPECT_TRUE(ProcessEventsUntil([&] { return State().runsCompleted == before + 2; }))
+    EXPECT_TRUE(ProcessEventsUntil([&] { return RunsCompleted() == before + 2; }))
         << "two runs, one after the other";
     EXPECT_TRUE(std::is_sorted(firstRunCounts.begin(), firstRunCounts.end()))
         << "the running counter never goes back";

@@ -14,7 +14,6 @@
 #include <QTest>
 #include <QUrl>
 
-#include "app/app_state.h"
 #include "app/main_window.h"
 #include "app/status_line.h"
 #include "app_harness.h"
@@ -28,22 +27,19 @@ using namespace testing;
 
 template <typename Widget>
 Widget* Control(const char* name) {
-    auto* widget = State().preferencesWindow->findChild<Widget*>(name);
+    auto* widget = App().preferencesWindow().findChild<Widget*>(name);
     EXPECT_TRUE(widget) << name;
     return widget;
 }
 
-class PreferencesTest : public ::testing::Test {
+class PreferencesTest : public AppFixture {
   protected:
     void SetUp() override {
-        Dialogs().answers.clear();
-        Dialogs().prompts.clear();
-        StoreSettings("");
-        ShowPreferencesSheet();
+        AppFixture::SetUp();
+        App().ShowPreferencesSheet();
         ASSERT_TRUE(window()->isVisible());
     }
-    void TearDown() override { window()->hide(); }
-    static PreferencesWindow* window() { return State().preferencesWindow; }
+    static PreferencesWindow* window() { return &App().preferencesWindow(); }
     static void Choose(QComboBox* box, int index) {
         box->setCurrentIndex(index);
         emit box->activated(index);  // as a user's choice
@@ -68,18 +64,18 @@ TEST_F(PreferencesTest, FreshUser) {
     EXPECT_FALSE(Control<QCheckBox>("CopyToBox")->isChecked());
     EXPECT_FALSE(Control<QPushButton>("ChooseCopyButton")->isEnabled());
     EXPECT_FALSE(Control<QLabel>("CopyToPathText")->isEnabled());
-    EXPECT_EQ(State().controls.statusText->text(), kIdleMessage);
+    EXPECT_EQ(App().mainWindow().statusText()->text(), kIdleMessage);
 }
 
 TEST_F(PreferencesTest, TypeAndQualityAreStoredAtOnce) {
     Choose(Control<QComboBox>("ImageTypeControl"), 4);  // PNG
-    EXPECT_EQ(ReadImageType(), 5);
+    EXPECT_EQ(App().settings().ReadImageType(), 5);
     EXPECT_FALSE(Control<QComboBox>("QualityControl")->isEnabled());
     Choose(Control<QComboBox>("ImageTypeControl"), 5);  // JPEG 2000
-    EXPECT_EQ(ReadImageType(), 6);
+    EXPECT_EQ(App().settings().ReadImageType(), 6);
     EXPECT_TRUE(Control<QComboBox>("QualityControl")->isEnabled());
     Choose(Control<QComboBox>("QualityControl"), 2);
-    EXPECT_EQ(ReadImageQuality(), 3);
+    EXPECT_EQ(App().settings().ReadImageQuality(), 3);
     const std::pair<const char*, QString> boxes[] = {
         {"PadIndicesBox", keys::PadIndicesWithZeros},
         {"QuitWhenDoneBox", keys::QuitWhenDone},
@@ -87,15 +83,15 @@ TEST_F(PreferencesTest, TypeAndQualityAreStoredAtOnce) {
         {"PreserveDatesBox", keys::PreserveDates}};
     for (const auto& [box, key] : boxes) {
         Control<QCheckBox>(box)->click();
-        EXPECT_TRUE(ReadBoolSetting(key)) << box;
+        EXPECT_TRUE(App().settings().ReadBoolSetting(key)) << box;
     }
     Control<QPushButton>("CancelButton")->click();
     for (const auto& [box, key] : boxes)
-        EXPECT_TRUE(ReadBoolSetting(key)) << "Cancel does not undo";
-    EXPECT_EQ(ReadImageType(), 6);
-    ShowPreferencesSheet();
+        EXPECT_TRUE(App().settings().ReadBoolSetting(key)) << "Cancel does not undo";
+    EXPECT_EQ(App().settings().ReadImageType(), 6);
+    App().ShowPreferencesSheet();
     Control<QCheckBox>("PreserveDatesBox")->click();
-    EXPECT_FALSE(ReadBoolSetting(keys::PreserveDates));
+    EXPECT_FALSE(App().settings().ReadBoolSetting(keys::PreserveDates));
 }
 
 TEST_F(PreferencesTest, FilledFromTheStoredSettings) {
@@ -103,7 +99,7 @@ TEST_F(PreferencesTest, FilledFromTheStoredSettings) {
     UseStoredDestination(folder, R"("QuitWhenDone": true, "PadIndicesWithZeros": true,
         "AppendFrameCount": true, "PreserveDates": true, "ImageType": 3, "ImageQuality": 3,
         "ScalePercent": 40, "Skip": 7, "InitialFrameIndex": 11, "FinalFrameIndex": 99)");
-    ShowPreferencesSheet();
+    App().ShowPreferencesSheet();
     for (const char* box : {"QuitWhenDoneBox", "PadIndicesBox", "AppendFrameCountBox",
                             "PreserveDatesBox", "CopyToBox"}) {
         EXPECT_TRUE(Control<QCheckBox>(box)->isChecked()) << box;
@@ -123,7 +119,7 @@ TEST_F(PreferencesTest, FilledFromTheStoredSettings) {
 
 TEST_F(PreferencesTest, EscapeAndTheCloseButtonCancel) {
     for (const bool escape : {true, false}) {
-        ShowPreferencesSheet();
+        App().ShowPreferencesSheet();
         Control<QSlider>("ScaleSlider")->setValue(20);
         Control<QLineEdit>("SkipField")->setText("5");
         if (escape) {
@@ -132,8 +128,8 @@ TEST_F(PreferencesTest, EscapeAndTheCloseButtonCancel) {
             window()->close();
         }
         EXPECT_FALSE(window()->isVisible()) << "escape " << escape;
-        EXPECT_FALSE(ReadInt16Setting(keys::ScalePercent)) << "nothing is stored";
-        EXPECT_FALSE(ReadInt16Setting(keys::Skip));
+        EXPECT_FALSE(App().settings().ReadInt16Setting(keys::ScalePercent)) << "nothing is stored";
+        EXPECT_FALSE(App().settings().ReadInt16Setting(keys::Skip));
         EXPECT_EQ(window()->CurrentSkip(), 5) << "the run still uses what was entered";
     }
 }
@@ -146,22 +142,23 @@ TEST_F(PreferencesTest, NumberFieldsOnOkAndCancel) {
     EXPECT_EQ(Control<QLabel>("ScaleLabel")->text(), "75 percent");
     Control<QPushButton>("OkButton")->click();
     EXPECT_FALSE(window()->isVisible());
-    EXPECT_EQ(ReadInt16Setting(keys::Skip), 1);
+    EXPECT_EQ(App().settings().ReadInt16Setting(keys::Skip), 1);
     EXPECT_EQ(Control<QLineEdit>("SkipField")->text(), "1");
-    EXPECT_EQ(ReadInt32Setting(keys::InitialFrameIndex), 5);
-    EXPECT_FALSE(ReadInt32Setting(keys::FinalFrameIndex)) << "an empty field removes the key";
-    EXPECT_EQ(ReadInt16Setting(keys::ScalePercent), 75);
+    EXPECT_EQ(App().settings().ReadInt32Setting(keys::InitialFrameIndex), 5);
+    EXPECT_FALSE(App().settings().ReadInt32Setting(keys::FinalFrameIndex))
+        << "an empty field removes the key";
+    EXPECT_EQ(App().settings().ReadInt16Setting(keys::ScalePercent), 75);
 
-    ShowPreferencesSheet();
+    App().ShowPreferencesSheet();
     Control<QSlider>("ScaleSlider")->setValue(30);
     Control<QLineEdit>("FinalFrameField")->setText("9");
     Control<QPushButton>("CancelButton")->click();
-    EXPECT_EQ(ReadInt16Setting(keys::ScalePercent), 75) << "Cancel stores nothing";
+    EXPECT_EQ(App().settings().ReadInt16Setting(keys::ScalePercent), 75) << "Cancel stores nothing";
     EXPECT_EQ(window()->CurrentScalePercent(), 30) << "but the run uses what was entered";
     std::int32_t last = 0;
     EXPECT_TRUE(window()->CurrentFinalFrameIndex(last));
     EXPECT_EQ(last, 9);
-    ShowPreferencesSheet();
+    App().ShowPreferencesSheet();
     EXPECT_EQ(Control<QSlider>("ScaleSlider")->value(), 75) << "showing reloads the store";
 }
 
@@ -213,7 +210,7 @@ TEST_F(PreferencesTest, NumberFieldsTakeOnlyDigits) {
 TEST_F(PreferencesTest, CopyFolder) {
     auto* box = Control<QCheckBox>("CopyToBox");
     box->click();
-    EXPECT_TRUE(ReadBoolSetting(keys::CopyTo));
+    EXPECT_TRUE(App().settings().ReadBoolSetting(keys::CopyTo));
     EXPECT_TRUE(Control<QPushButton>("ChooseCopyButton")->isEnabled());
     const fs::path folder = NewTempDir("copy here");
     Dialogs().answers = {folder};
@@ -221,10 +218,10 @@ TEST_F(PreferencesTest, CopyFolder) {
     EXPECT_EQ(Dialogs().prompts.back(), "Choose a folder for the destination of the copy.");
     EXPECT_EQ(Control<QLabel>("CopyToPathText")->text().toStdString(), folder.string());
     fs::path stored;
-    ASSERT_TRUE(ResolveCopyToLocation(stored));
+    ASSERT_TRUE(App().settings().ResolveCopyToLocation(stored));
     EXPECT_EQ(stored, folder);
     box->click();
-    EXPECT_FALSE(ReadBoolSetting(keys::CopyTo));
+    EXPECT_FALSE(App().settings().ReadBoolSetting(keys::CopyTo));
     EXPECT_FALSE(Control<QPushButton>("ChooseCopyButton")->isEnabled());
 }
 
@@ -235,7 +232,7 @@ struct DropResult {
 };
 
 DropResult Drop(QMimeData& data) {
-    MainWindow* window = State().mainWindow;
+    MainWindow* window = &App().mainWindow();
     const QPoint at = window->centralWidget()->geometry().center();
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window, &enter);
@@ -247,10 +244,7 @@ DropResult Drop(QMimeData& data) {
     return result;
 }
 
-class DropTest : public ::testing::Test {
-  protected:
-    void SetUp() override { StoreSettings(""); }
-};
+using DropTest = AppFixture;
 
 TEST_F(DropTest, FilesAreHandedToTheRunInDragOrder) {
     const fs::path destination = NewTempDir("dropped");
@@ -261,12 +255,12 @@ TEST_F(DropTest, FilesAreHandedToTheRunInDragOrder) {
                   QUrl("https://example.com/not-local.mp4"),
                   QUrl::fromLocalFile(QString::fromStdString(b.string())),
                   QUrl::fromLocalFile(QString::fromStdString(c.string()))});
-    const auto runs = State().runsCompleted;
+    const auto runs = RunsCompleted();
     const DropResult result = Drop(data);
     EXPECT_TRUE(result.accepted);
     EXPECT_TRUE(result.highlighted);
-    ASSERT_TRUE(ProcessEventsUntil([&] { return State().runsCompleted > runs; }));
-    EXPECT_EQ(State().pendingDocuments,
+    ASSERT_TRUE(ProcessEventsUntil([&] { return RunsCompleted() > runs; }));
+    EXPECT_EQ(App().pendingDocuments(),
               (QStringList{QString::fromStdString(a.string()), QString::fromStdString(b.string()),
                            QString::fromStdString(c.string())}));
     EXPECT_EQ(FileNames(destination), (std::set<std::string>{"frame_1.jpg", "frame_2.jpg"}));
@@ -275,10 +269,10 @@ TEST_F(DropTest, FilesAreHandedToTheRunInDragOrder) {
 TEST_F(DropTest, AFolderIsAcceptedAndRefusedByTheRun) {
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QString::fromStdString(NewTempDir("a folder").string()))});
-    const auto runs = State().runsCompleted;
+    const auto runs = RunsCompleted();
     ResetTableLookups();
     EXPECT_TRUE(Drop(data).accepted);
-    ASSERT_TRUE(ProcessEventsUntil([&] { return State().runsCompleted > runs; }));
+    ASSERT_TRUE(ProcessEventsUntil([&] { return RunsCompleted() > runs; }));
     EXPECT_EQ(TableLookups(kFolderMessage), 1);
 }
 
@@ -288,7 +282,7 @@ TEST_F(DropTest, TextIsRefusedWithoutAHighlight) {
     const DropResult result = Drop(data);
     EXPECT_FALSE(result.accepted);
     EXPECT_FALSE(result.highlighted);
-    MainWindow* window = State().mainWindow;
+    MainWindow* window = &App().mainWindow();
     QMimeData file;
     file.setUrls({QUrl::fromLocalFile(QString::fromStdString(Fixture("h264_mp4").string()))});
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &file, Qt::LeftButton, Qt::NoModifier);

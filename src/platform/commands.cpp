@@ -1,4 +1,4 @@
-#include "app/commands.h"
+#include "platform/commands.h"
 
 #include <QObject>
 #include <QVariant>
