@@ -27,7 +27,6 @@ QJsonObject StoredObject(const ScopedConfigHome& home) {
 
 TEST(SettingsStore, FreshUserGetsTheDefaults) {
     FreshStore fresh;
-    ScopedConfigHome& home = fresh.home;
     SettingsStore& store = fresh.store;
     EXPECT_EQ(store.ReadImageType(), 4);
     EXPECT_EQ(store.ReadImageQuality(), 2);
@@ -62,7 +61,6 @@ TEST(SettingsStore, ValuesOfAnotherTypeOrWidthReadAsDefaults) {
 
 TEST(SettingsStore, CompressionFactorTable) {
     FreshStore fresh;
-    ScopedConfigHome& home = fresh.home;
     SettingsStore& store = fresh.store;
     const std::pair<int, float> table[] = {{1, 0.4f}, {2, 0.7f}, {3, 1.0f}, {0, 0.0f}, {4, 0.0f}};
     for (const auto& [quality, factor] : table) {

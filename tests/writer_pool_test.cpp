@@ -16,8 +16,11 @@ namespace fs = std::filesystem;
 
 FrameJob Job(const fs::path& dir, int index,
              FrameWriteSettings settings = {100, ImageFileType::Png, 0.7f}) {
-    return {testing::DrawIndexFrame(index, 64, 64),
-            dir / ("frame_" + std::to_string(index) + ".jpg"), settings};
+    FrameJob job;
+    job.image = testing::DrawIndexFrame(index, 64, 64);
+    job.path = dir / ("frame_" + std::to_string(index) + ".jpg");
+    job.settings = settings;
+    return job;
 }
 
 // Frames 3 and 5 fail; frame 3 fails only once frame 5's failure is recorded,

@@ -163,6 +163,10 @@ FrameNaming Application::CurrentNaming() {
     return naming;
 }
 
+bool Application::PreserveDates() {
+    return settings_.ReadBoolSetting(keys::PreserveDates);
+}
+
 void Application::RunBusy() {
     mainWindow_->ShowBusyLook();
 }

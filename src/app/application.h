@@ -91,6 +91,7 @@ class Application : public QObject, private RunSettings, private RunObserver {
     void ReadSelection(FrameSelection& selection) override;
     FrameWriteSettings CurrentFrameWriteSettings() override;
     FrameNaming CurrentNaming() override;
+    bool PreserveDates() override;
     // RunObserver
     void RunBusy() override;
     void StatusMessage(const char* key) override;

@@ -65,9 +65,13 @@ class FrameWalk {
             BuildFrameFileName(i, frameCount_, settings_.CurrentNaming());
         if (!name) return;
         // The settings of this frame are read now, as it is handed out.
-        run_.writers_.Submit({std::move(*image), destination_ / *name,
-                              settings_.CurrentFrameWriteSettings(),
-                              settings_.ExistingFilesRule()});
+        FrameJob job;
+        job.image = std::move(*image);
+        job.path = destination_ / *name;
+        job.settings = settings_.CurrentFrameWriteSettings();
+        job.existing = settings_.ExistingFilesRule();
+        if (settings_.PreserveDates()) job.modified = movie_.PresentationDate(t);
+        run_.writers_.Submit(std::move(job));
     }
 
     ExtractionRun& run_;

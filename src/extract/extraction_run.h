@@ -41,6 +41,9 @@ class RunSettings {
     virtual FrameNaming CurrentNaming() = 0;
     // What a frame file does to a file that has its name.
     virtual ExistingFiles ExistingFilesRule() { return ExistingFiles::KeepBeside; }
+    // For every frame: its file's date is the movie's creation time plus the
+    // frame's presentation time.
+    virtual bool PreserveDates() { return false; }
 };
 
 enum class RunEnd {

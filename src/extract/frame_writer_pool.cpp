@@ -87,7 +87,8 @@ std::optional<FrameWriteFailure> WriteFrameJob(const FrameJob& job) {
     bool encodingFailed = false;
     const auto data = EncodeFrameImage(job.image, job.settings, encodingFailed);
     if (!data) return FrameWriteFailure{finalPath, 0};
-    if (const int error = PlaceFrameFile(job.path, extension, *data, job.existing); error != 0) {
+    if (const int error = PlaceFrameFile(job.path, extension, *data, job.existing, job.modified);
+        error != 0) {
         return FrameWriteFailure{finalPath, error};
     }
     return std::nullopt;

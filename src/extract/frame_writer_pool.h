@@ -23,6 +23,7 @@ struct FrameJob {
     std::filesystem::path path;  // the frame's ".jpg" name
     FrameWriteSettings settings;
     ExistingFiles existing = ExistingFiles::KeepBeside;
+    ModificationTime modified;   // nothing: the time of writing
     std::uint64_t sequence = 0;  // the order of handing out, set by the pool
 };
 

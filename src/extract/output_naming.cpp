@@ -49,20 +49,21 @@ std::filesystem::path FinalFramePath(const std::filesystem::path& jpgPath,
 }
 
 int PlaceFrameFile(const std::filesystem::path& jpgPath, std::string_view extension,
-                   std::span<const std::uint8_t> bytes, ExistingFiles existing) {
+                   std::span<const std::uint8_t> bytes, ExistingFiles existing,
+                   ModificationTime modified) {
     const std::filesystem::path finalPath = FinalFramePath(jpgPath, extension);
     switch (existing) {
         case ExistingFiles::Replace:
-            return WriteFileReplacing(finalPath, bytes);
+            return WriteFileReplacing(finalPath, bytes, modified);
         case ExistingFiles::Skip:
-            return WriteFileNoReplace(finalPath, bytes);
+            return WriteFileNoReplace(finalPath, bytes, modified);
         case ExistingFiles::KeepBeside:
             break;
     }
-    if (finalPath == jpgPath) return WriteFileReplacing(jpgPath, bytes);
-    const int error = WriteFileNoReplace(finalPath, bytes);
+    if (finalPath == jpgPath) return WriteFileReplacing(jpgPath, bytes, modified);
+    const int error = WriteFileNoReplace(finalPath, bytes, modified);
     if (error != EEXIST) return error;
-    return WriteFileNoReplace(jpgPath, bytes);
+    return WriteFileNoReplace(jpgPath, bytes, modified);
 }
 
 }  // namespace reelsnap

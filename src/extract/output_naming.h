@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/file_io.h"
+
 namespace reelsnap {
 
 // The index printed in a field of eight characters, zeros on the left; an
@@ -50,6 +52,7 @@ enum class ExistingFiles {
 // Returns 0 or an errno value.
 int PlaceFrameFile(const std::filesystem::path& jpgPath, std::string_view extension,
                    std::span<const std::uint8_t> bytes,
-                   ExistingFiles existing = ExistingFiles::KeepBeside);
+                   ExistingFiles existing = ExistingFiles::KeepBeside,
+                   ModificationTime modified = std::nullopt);
 
 }  // namespace reelsnap

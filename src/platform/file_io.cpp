@@ -1,6 +1,7 @@
 #include "platform/file_io.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -47,7 +48,7 @@ int WriteAll(int fd, std::span<const std::uint8_t> bytes) {
 
 // Writes the bytes to a new temporary file beside `path`; 0 or an errno value.
 int WriteTemporarySibling(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
-                          std::filesystem::path& temporary) {
+                          ModificationTime modified, std::filesystem::path& temporary) {
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temporary = TemporarySibling(path);
@@ -56,6 +57,12 @@ int WriteTemporarySibling(const std::filesystem::path& path, std::span<const std
     }
     if (fd < 0) return EEXIST;
     int error = WriteAll(fd, bytes);
+    if (error == 0 && modified) {
+        constexpr std::int64_t kNanoseconds = 1'000'000'000;
+        const timespec times[2] = {
+            {0, UTIME_OMIT}, {time_t(*modified / kNanoseconds), long(*modified % kNanoseconds)}};
+        if (::futimens(fd, times) != 0) error = errno;
+    }
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error != 0) ::unlink(temporary.c_str());
     return error;
@@ -65,9 +72,11 @@ int WriteTemporarySibling(const std::filesystem::path& path, std::span<const std
 // which answers 0 or an errno value; the temporary file never outlives a failure.
 template <typename Place>
 int WriteThroughTemporary(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
-                          Place place) {
+                          ModificationTime modified, Place place) {
     std::filesystem::path temporary;
-    if (const int error = WriteTemporarySibling(path, bytes, temporary); error != 0) return error;
+    if (const int error = WriteTemporarySibling(path, bytes, modified, temporary); error != 0) {
+        return error;
+    }
     const int error = place(temporary);
     if (error != 0) ::unlink(temporary.c_str());
     return error;
@@ -75,16 +84,19 @@ int WriteThroughTemporary(const std::filesystem::path& path, std::span<const std
 
 }  // namespace
 
-int WriteFileReplacing(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-    return WriteThroughTemporary(path, bytes, [&](const std::filesystem::path& temporary) {
-        return ::rename(temporary.c_str(), path.c_str()) == 0 ? 0 : errno;
-    });
+int WriteFileReplacing(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
+                       ModificationTime modified) {
+    return WriteThroughTemporary(
+        path, bytes, modified, [&](const std::filesystem::path& temporary) {
+            return ::rename(temporary.c_str(), path.c_str()) == 0 ? 0 : errno;
+        });
 }
 
-int WriteFileNoReplace(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-    return WriteThroughTemporary(path, bytes, [&](const std::filesystem::path& temporary) {
-        return RenameNoReplace(temporary, path);
-    });
+int WriteFileNoReplace(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
+                       ModificationTime modified) {
+    return WriteThroughTemporary(
+        path, bytes, modified,
+        [&](const std::filesystem::path& temporary) { return RenameNoReplace(temporary, path); });
 }
 
 }  // namespace reelsnap

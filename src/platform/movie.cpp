@@ -1,10 +1,16 @@
 #include "platform/movie.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <atomic>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+
+extern "C" {
+#include <libavutil/parseutils.h>
+}
 
 #include "platform/ffmpeg_raii.h"
 #include "platform/frame_converter.h"
@@ -344,6 +350,21 @@ double Movie::timeScale() const {
 
 std::int64_t Movie::packetsRead() const {
     return state_->packetsRead;
+}
+
+std::int64_t Movie::PresentationDate(std::int64_t time) const {
+    std::int64_t creation = 0;  // nanoseconds since 1970
+    const AVDictionaryEntry* tag =
+        av_dict_get(state_->input->metadata, "creation_time", nullptr, 0);
+    std::int64_t microseconds = 0;
+    if (tag && av_parse_time(&microseconds, tag->value, 0) == 0) {
+        creation = microseconds * 1000;
+    } else if (struct stat file; ::stat(state_->path.c_str(), &file) == 0) {
+        creation = std::int64_t(file.st_mtim.tv_sec) * 1'000'000'000 + file.st_mtim.tv_nsec;
+    }
+    if (!hasVideo()) return creation;
+    const AVRational base = state_->stream()->time_base;
+    return creation + av_rescale_q(time, base, AVRational{1, 1'000'000'000});
 }
 
 void Movie::Interrupt() {

@@ -42,6 +42,11 @@ class Movie {
     // only when the sample lies behind it or beyond the next key frame.
     std::optional<Image> FrameImageAtTime(std::int64_t time);
 
+    // The date at which the sample at `time` is shown, in nanoseconds since
+    // 1970: the movie's creation time (its file's modification time when it
+    // records none) plus the sample's presentation time.
+    std::int64_t PresentationDate(std::int64_t time) const;
+
     // Makes every read of the file fail from now on, so that a count or a
     // decode in progress ends soon; safe from any thread.
     void Interrupt();

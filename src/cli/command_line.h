@@ -1,0 +1,50 @@
+// reelsnap-cli: the extraction engine without a window. It reads its
+// settings from its options, never from the preferences file.
+#pragma once
+
+#include <QStringList>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "extract/extraction_run.h"
+
+namespace reelsnap::cli {
+
+// Exit statuses.
+inline constexpr int kAllDone = 0;
+inline constexpr int kSomeFailed = 1;
+inline constexpr int kUsageError = 2;
+
+struct Options {
+    std::filesystem::path output = ".";
+    std::optional<std::int32_t> first;
+    std::optional<std::int32_t> last;
+    std::int16_t step = 1;
+    std::int16_t scalePercent = 100;
+    ImageFileType type = ImageFileType::Jpeg;
+    float compressionFactor = 0.7f;
+    FrameNaming naming;
+    bool preserveDates = false;
+    bool overwrite = false;
+    bool countOnly = false;
+    bool quiet = false;
+    unsigned jobs = 0;  // 0: one writer a core
+    QStringList movies;
+};
+
+// The options, or the exit status when the command line is done with
+// (--help, --version: 0; a usage error: 2, after saying why).
+struct Parsed {
+    std::optional<Options> options;
+    int status = kAllDone;
+};
+Parsed ParseCommandLine(const QStringList& arguments);
+
+// Runs every movie; the exit status.
+int RunMovies(const Options& options);
+
+int RunCommandLine(int argc, char** argv);
+
+}  // namespace reelsnap::cli
