@@ -333,6 +333,23 @@ TEST_F(AppTest, StopEndsTheWalkAfterTheFrameInProgress) {
     ExpectIdleLook();
 }
 
+TEST_F(AppTest, StopWhileALongMovieIsCountedBreaksTheCountOff) {
+    UseStoredDestination(destination_);
+    bool stopped = false;
+    RunDocuments({Path(Fixture("long_mkv"))}, [&] {
+        // The progress display is shown before the movie is counted.
+        if (!stopped && App().mainWindow().progressBar()->isVisible()) {
+            stopped = true;
+            App().mainWindow().stopButton()->click();
+        }
+    });
+    ASSERT_TRUE(stopped) << "the window took commands while the movie was counted";
+    EXPECT_LT(App().run().framesExpected(), FixtureFrames("long_mkv"));
+    EXPECT_EQ(App().run().framesDone(), 0);
+    EXPECT_TRUE(FileNames(destination_).empty());
+    ExpectIdleLook();
+}
+
 TEST_F(AppTest, QuitEndsTheWalkAfterTheFrameInProgress) {
     UseStoredDestination(destination_, R"("Skip": 3)");
     const int framesAtQuit = RunUntilFiveFramesThen(

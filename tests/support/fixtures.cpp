@@ -132,6 +132,16 @@ std::map<std::string, Entry> Catalog() {
     MovieSpec sparseMkv = sparseTs;
     sparseMkv.format = "matroska";
     c["sparse_mkv"] = {"sparse.mkv", sparseMkv};
+    // Long enough that counting it, one demuxing pass, takes a while.
+    MovieSpec longMkv;
+    longMkv.format = "matroska";
+    longMkv.codec = "mjpeg";
+    longMkv.pixelFormat = AV_PIX_FMT_YUVJ420P;
+    longMkv.colorRange = AVCOL_RANGE_JPEG;
+    longMkv.width = 32;
+    longMkv.height = 32;
+    longMkv.frames = 30000;
+    c["long_mkv"] = {"long.mkv", longMkv};
     MovieSpec clip;
     clip.format = "mov";
     clip.width = 64;

@@ -23,7 +23,8 @@ std::set<std::string> FileNames(const std::filesystem::path& folder);
 // audio_only, rotated_90, anamorphic, bt709_limited, bt709_full, untagged_sd,
 // untagged_hd, alpha_png, prores_10bit, truncated, not_a_movie, non_ascii,
 // huge_frame, sparse_keys (every 50th frame wanted, key frame every 25),
-// sparse_ts and sparse_mkv (160 frames, key frame every 60).
+// sparse_ts and sparse_mkv (160 frames, key frame every 60), long_mkv (30000
+// tiny frames).
 const std::filesystem::path& Fixture(const std::string& name);
 
 // The frame count the generator wrote for a named test movie.
