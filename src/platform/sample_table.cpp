@@ -1,0 +1,67 @@
+#include "platform/sample_table.h"
+
+#include <algorithm>
+
+#include "platform/ffmpeg_raii.h"
+#include "platform/movie_input.h"
+
+namespace reelsnap {
+
+void SampleTable::Build(AVFormatContext* input, int streamIndex, std::int64_t listedSamples) {
+    std::vector<std::pair<std::int64_t, std::int32_t>> onTimeLine;
+    ff::Packet pkt = ff::MakePacket();
+    while (ReadStreamPacket(input, streamIndex, pkt.get()) == 0) {
+        ff::PacketRef unref(pkt.get());
+        Sample s;
+        s.dts = pkt->dts;
+        s.pts = pkt->pts != AV_NOPTS_VALUE ? pkt->pts : pkt->dts;
+        s.pos = pkt->pos;
+        s.key = (pkt->flags & AV_PKT_FLAG_KEY) != 0;
+        const auto index = std::int32_t(samples_.size());
+        samples_.push_back(s);
+        if (s.key) keySamples_.push_back(index);
+        if (s.pos >= 0) sampleAtPos_.emplace(s.pos, index);
+        if (s.pts != AV_NOPTS_VALUE) sampleAtPts_.emplace(s.pts, index);
+        const bool dropped = (pkt->flags & AV_PKT_FLAG_DISCARD) != 0;
+        if (!dropped && s.pts != AV_NOPTS_VALUE && s.pts >= 0) {
+            onTimeLine.emplace_back(s.pts, index);
+        }
+    }
+    std::stable_sort(onTimeLine.begin(), onTimeLine.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [pts, index] : onTimeLine) {
+        if (!times_.empty() && times_.back() == pts) continue;
+        times_.push_back(pts);
+        timeSample_.push_back(index);
+    }
+    std::int64_t t = times_.empty() ? 0 : times_.back();
+    while (std::int64_t(times_.size()) < listedSamples) {
+        times_.push_back(++t);
+        timeSample_.push_back(-1);
+    }
+}
+
+std::int32_t SampleTable::SeekSampleFor(std::int32_t sample) const {
+    auto it = std::upper_bound(keySamples_.begin(), keySamples_.end(), sample);
+    const std::int64_t pts = samples_[std::size_t(sample)].pts;
+    while (it != keySamples_.begin()) {
+        --it;
+        if (samples_[std::size_t(*it)].pts <= pts) return *it;
+    }
+    return 0;
+}
+
+std::int32_t SampleTable::Identify(const AVPacket& pkt, std::int32_t expected) const {
+    if (expected >= 0 && std::size_t(expected) < samples_.size()) {
+        const Sample& s = samples_[std::size_t(expected)];
+        if (pkt.pos >= 0 ? s.pos == pkt.pos : s.dts == pkt.dts) return expected;
+    }
+    if (pkt.pos >= 0) {
+        if (auto it = sampleAtPos_.find(pkt.pos); it != sampleAtPos_.end()) return it->second;
+    } else if (pkt.pts != AV_NOPTS_VALUE) {
+        if (auto it = sampleAtPts_.find(pkt.pts); it != sampleAtPts_.end()) return it->second;
+    }
+    return -1;
+}
+
+}  // namespace reelsnap

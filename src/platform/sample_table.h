@@ -1,0 +1,54 @@
+// A video stream's samples: decode order, the display-order time line and
+// the key frames to seek to, built by one demuxing pass.
+#pragma once
+
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
+
+namespace reelsnap {
+
+// One video packet of the stream, in decode order.
+struct Sample {
+    std::int64_t pts = AV_NOPTS_VALUE;
+    std::int64_t dts = AV_NOPTS_VALUE;
+    std::int64_t pos = -1;
+    bool key = false;
+};
+
+class SampleTable {
+  public:
+    // Reads every packet of the stream from `input`. Where the container's
+    // index lists more samples (`listedSamples`) than the file still holds,
+    // the missing ones stay on the time line without images.
+    void Build(AVFormatContext* input, int streamIndex, std::int64_t listedSamples);
+
+    // The presentation times of the samples that are shown, ascending:
+    // samples that an edit list drops or that begin before 0 are not on it.
+    const std::vector<std::int64_t>& times() const { return times_; }
+    // The sample shown at times()[i], or -1 when the file no longer holds it.
+    std::int32_t SampleAt(std::size_t timeIndex) const { return timeSample_[timeIndex]; }
+    const Sample& sample(std::int32_t index) const { return samples_[std::size_t(index)]; }
+
+    // The key frame from which decoding reaches the sample: the last one
+    // before it in decode order that is not presented after it.
+    std::int32_t SeekSampleFor(std::int32_t sample) const;
+
+    // The decode index of a packet just read, where `expected` is the index
+    // the reading should have reached; -1 when the packet is not known.
+    std::int32_t Identify(const AVPacket& packet, std::int32_t expected) const;
+
+  private:
+    std::vector<Sample> samples_;           // decode order
+    std::vector<std::int64_t> times_;       // the time line, ascending
+    std::vector<std::int32_t> timeSample_;  // times_[i]'s sample, -1 where unreadable
+    std::vector<std::int32_t> keySamples_;  // key frame samples, ascending
+    std::unordered_map<std::int64_t, std::int32_t> sampleAtPos_;
+    std::unordered_map<std::int64_t, std::int32_t> sampleAtPts_;
+};
+
+}  // namespace reelsnap

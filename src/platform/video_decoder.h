@@ -1,0 +1,32 @@
+// A video stream's decoder, in the shape of FFmpeg's demux-and-decode
+// example: send a packet, drain the frames it gives, flush at the end.
+#pragma once
+
+#include "platform/ffmpeg_raii.h"
+
+namespace reelsnap {
+
+class VideoDecoder {
+  public:
+    // False when the stream's codec cannot be decoded here.
+    bool Open(const AVStream& stream);
+    bool isOpen() const { return bool(context_); }
+
+    // Sends the packet; with `skipUnreferenced` a frame that no other frame
+    // refers to is not decoded at all. A packet that does not decode costs
+    // its frame, nothing more.
+    void Send(const AVPacket& packet, bool skipUnreferenced);
+    // No packet follows: the frames still held come out.
+    void Flush();
+    // 0 with a frame; AVERROR(EAGAIN) when it needs a packet; AVERROR_EOF
+    // after a flush has given every frame; another negative status for a
+    // frame that failed.
+    int Receive(AVFrame& frame);
+    // Forgets what it holds, for decoding from a new place.
+    void Reset();
+
+  private:
+    ff::CodecContext context_;
+};
+
+}  // namespace reelsnap
