@@ -13,28 +13,14 @@
 #include <memory>
 
 #include "imaging/encoders.h"
+#include "platform/c_owner.h"
 
 namespace reelsnap {
 namespace {
 
-struct LiqAttrDeleter {
-    void operator()(liq_attr* p) const { liq_attr_destroy(p); }
-};
-struct LiqImageDeleter {
-    void operator()(liq_image* p) const { liq_image_destroy(p); }
-};
-struct LiqResultDeleter {
-    void operator()(liq_result* p) const { liq_result_destroy(p); }
-};
-struct LiqHistogramDeleter {
-    void operator()(liq_histogram* p) const { liq_histogram_destroy(p); }
-};
-struct ColorMapDeleter {
-    void operator()(ColorMapObject* p) const { GifFreeMapObject(p); }
-};
-struct GifCloser {
-    void operator()(GifFileType* gif) const { EGifCloseFile(gif, nullptr); }
-};
+void CloseGif(GifFileType* gif) {
+    EGifCloseFile(gif, nullptr);
+}
 
 int AppendBytes(GifFileType* gif, const GifByteType* bytes, int length) {
     auto* out = static_cast<EncodedData*>(gif->UserData);
@@ -103,16 +89,16 @@ std::optional<EncodedData> EncodeGif(const Image& image) {
     thread_local const bool singleThreaded = (omp_set_num_threads(1), true);
     (void)singleThreaded;
     if (image.width() > 0xFFFF || image.height() > 0xFFFF) return std::nullopt;
-    std::unique_ptr<liq_attr, LiqAttrDeleter> attr(liq_attr_create());
+    COwner<liq_attr, liq_attr_destroy> attr(liq_attr_create());
     if (!attr) return std::nullopt;
     liq_set_speed(attr.get(), 10);
     liq_set_max_colors(attr.get(), 256);
 
     const Image sample = Subsample(image);
-    std::unique_ptr<liq_image, LiqImageDeleter> sampleImage(
+    COwner<liq_image, liq_image_destroy> sampleImage(
         liq_image_create_rgba(attr.get(), const_cast<std::uint8_t*>(sample.pixels()),
                               sample.width(), sample.height(), 0));
-    std::unique_ptr<liq_histogram, LiqHistogramDeleter> histogram(liq_histogram_create(attr.get()));
+    COwner<liq_histogram, liq_histogram_destroy> histogram(liq_histogram_create(attr.get()));
     if (!sampleImage || !histogram ||
         liq_histogram_add_image(histogram.get(), attr.get(), sampleImage.get()) != LIQ_OK) {
         return std::nullopt;
@@ -121,11 +107,11 @@ std::optional<EncodedData> EncodeGif(const Image& image) {
     if (liq_histogram_quantize(histogram.get(), attr.get(), &rawResult) != LIQ_OK) {
         return std::nullopt;
     }
-    std::unique_ptr<liq_result, LiqResultDeleter> result(rawResult);
+    COwner<liq_result, liq_result_destroy> result(rawResult);
     const liq_palette* palette = liq_get_palette(result.get());
     if (!palette || palette->count == 0) return std::nullopt;
 
-    std::unique_ptr<ColorMapObject, ColorMapDeleter> colorMap(GifMakeMapObject(256, nullptr));
+    COwner<ColorMapObject, GifFreeMapObject> colorMap(GifMakeMapObject(256, nullptr));
     if (!colorMap) return std::nullopt;
     int transparent = -1;
     unsigned lowestAlpha = 128;
@@ -152,7 +138,7 @@ std::optional<EncodedData> EncodeGif(const Image& image) {
     EncodedData data;
     data.reserve(pixelCount + pixelCount / 2);  // LZW of noise can outgrow the pixels
     int error = 0;
-    std::unique_ptr<GifFileType, GifCloser> gif(EGifOpen(&data, AppendBytes, &error));
+    COwner<GifFileType, CloseGif> gif(EGifOpen(&data, AppendBytes, &error));
     if (!gif) return std::nullopt;
     EGifSetGifVersion(gif.get(), true);
     if (EGifPutScreenDesc(gif.get(), image.width(), image.height(), 8, 0, colorMap.get()) ==

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "imaging/encoders.h"
+#include "platform/c_owner.h"
 
 namespace reelsnap {
 namespace {
@@ -45,17 +46,9 @@ OPJ_BOOL SeekProc(OPJ_OFF_T position, void* user) {
     return OPJ_TRUE;
 }
 
-struct CodecDeleter {
-    void operator()(opj_codec_t* p) const { opj_destroy_codec(p); }
-};
-struct ImageDeleter {
-    void operator()(opj_image_t* p) const { opj_image_destroy(p); }
-};
-struct StreamDeleter {
-    void operator()(opj_stream_t* p) const { opj_stream_destroy(p); }
-};
+using PlanarOwner = COwner<opj_image_t, opj_image_destroy>;
 
-std::unique_ptr<opj_image_t, ImageDeleter> PlanarImage(const Image& image, int components) {
+PlanarOwner PlanarImage(const Image& image, int components) {
     opj_image_cmptparm_t parameters[4]{};
     for (int c = 0; c < components; ++c) {
         parameters[c].dx = parameters[c].dy = 1;
@@ -64,8 +57,7 @@ std::unique_ptr<opj_image_t, ImageDeleter> PlanarImage(const Image& image, int c
         parameters[c].prec = 8;
         parameters[c].sgnd = 0;
     }
-    std::unique_ptr<opj_image_t, ImageDeleter> planar(
-        opj_image_create(OPJ_UINT32(components), parameters, OPJ_CLRSPC_SRGB));
+    PlanarOwner planar(opj_image_create(OPJ_UINT32(components), parameters, OPJ_CLRSPC_SRGB));
     if (!planar) return nullptr;
     planar->x1 = OPJ_UINT32(image.width());
     planar->y1 = OPJ_UINT32(image.height());
@@ -112,13 +104,13 @@ std::optional<EncodedData> EncodeJpeg2000(const Image& image, float compressionF
         parameters.irreversible = 1;
         parameters.tcp_rates[0] = float(std::pow(10.0, 2.5 * (1.0 - double(factor))));
     }
-    std::unique_ptr<opj_codec_t, CodecDeleter> codec(opj_create_compress(OPJ_CODEC_JP2));
+    COwner<opj_codec_t, opj_destroy_codec> codec(opj_create_compress(OPJ_CODEC_JP2));
     if (!codec || !opj_setup_encoder(codec.get(), &parameters, planar.get())) return std::nullopt;
     opj_codec_set_threads(codec.get(), int(std::max(1u, std::thread::hardware_concurrency())));
 
     OutputBuffer out;
     out.bytes.reserve(image.byteCount() / 4);
-    std::unique_ptr<opj_stream_t, StreamDeleter> stream(opj_stream_create(1 << 20, OPJ_FALSE));
+    COwner<opj_stream_t, opj_stream_destroy> stream(opj_stream_create(1 << 20, OPJ_FALSE));
     if (!stream) return std::nullopt;
     opj_stream_set_user_data(stream.get(), &out, nullptr);
     opj_stream_set_write_function(stream.get(), WriteProc);

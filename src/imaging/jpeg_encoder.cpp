@@ -6,14 +6,12 @@
 #include <memory>
 
 #include "imaging/encoders.h"
+#include "platform/c_owner.h"
 
 namespace reelsnap {
 namespace {
 
-struct TurboJpegDeleter {
-    void operator()(void* handle) const { tjDestroy(handle); }
-};
-using TurboJpegHandle = std::unique_ptr<void, TurboJpegDeleter>;
+using TurboJpegHandle = COwner<void, tjDestroy>;
 
 int QualityOf(float factor) {
     const long quality = std::lround(double(factor) * 100.0);

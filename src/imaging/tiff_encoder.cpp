@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "imaging/encoders.h"
+#include "platform/c_owner.h"
 
 namespace reelsnap {
 namespace {
@@ -70,10 +71,6 @@ int MapProc(thandle_t, void**, toff_t*) {
 }
 void UnmapProc(thandle_t, void*, toff_t) {}
 
-struct TiffCloser {
-    void operator()(TIFF* tiff) const { TIFFClose(tiff); }
-};
-
 // libtiff prints its complaints to stderr; the caller sees a failure instead.
 const bool kQuietTiff = [] {
     TIFFSetErrorHandler(nullptr);
@@ -88,9 +85,9 @@ std::optional<EncodedData> EncodeTiff(const Image& image) {
     MemoryFile file;
     file.bytes.reserve(image.byteCount() + 4096);
     {
-        std::unique_ptr<TIFF, TiffCloser> tiff(TIFFClientOpen("frame", "w", &file, ReadProc,
-                                                              WriteProc, SeekProc, CloseProc,
-                                                              SizeProc, MapProc, UnmapProc));
+        COwner<TIFF, TIFFClose> tiff(TIFFClientOpen("frame", "w", &file, ReadProc, WriteProc,
+                                                    SeekProc, CloseProc, SizeProc, MapProc,
+                                                    UnmapProc));
         if (!tiff) return std::nullopt;
         TIFF* t = tiff.get();
         const bool alpha = image.hasTransparency();

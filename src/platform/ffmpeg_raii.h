@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "platform/c_owner.h"
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -12,35 +14,19 @@ extern "C" {
 }
 
 namespace reelsnap::ff {
+using reelsnap::COwner;
 
-struct InputContextDeleter {
-    void operator()(AVFormatContext* ctx) const { avformat_close_input(&ctx); }
-};
-struct OutputContextDeleter {
-    void operator()(AVFormatContext* ctx) const {
-        if (ctx->pb && !(ctx->oformat->flags & AVFMT_NOFILE)) avio_closep(&ctx->pb);
-        avformat_free_context(ctx);
-    }
-};
-struct CodecContextDeleter {
-    void operator()(AVCodecContext* ctx) const { avcodec_free_context(&ctx); }
-};
-struct FrameDeleter {
-    void operator()(AVFrame* frame) const { av_frame_free(&frame); }
-};
-struct PacketDeleter {
-    void operator()(AVPacket* packet) const { av_packet_free(&packet); }
-};
-struct SwsContextDeleter {
-    void operator()(SwsContext* ctx) const { sws_freeContext(ctx); }
-};
+inline void CloseOutput(AVFormatContext* ctx) {
+    if (ctx->pb && !(ctx->oformat->flags & AVFMT_NOFILE)) avio_closep(&ctx->pb);
+    avformat_free_context(ctx);
+}
 
-using InputContext = std::unique_ptr<AVFormatContext, InputContextDeleter>;
-using OutputContext = std::unique_ptr<AVFormatContext, OutputContextDeleter>;
-using CodecContext = std::unique_ptr<AVCodecContext, CodecContextDeleter>;
-using Frame = std::unique_ptr<AVFrame, FrameDeleter>;
-using Packet = std::unique_ptr<AVPacket, PacketDeleter>;
-using ScaleContext = std::unique_ptr<SwsContext, SwsContextDeleter>;
+using InputContext = COwner<AVFormatContext, avformat_close_input>;
+using OutputContext = COwner<AVFormatContext, CloseOutput>;
+using CodecContext = COwner<AVCodecContext, avcodec_free_context>;
+using Frame = COwner<AVFrame, av_frame_free>;
+using Packet = COwner<AVPacket, av_packet_free>;
+using ScaleContext = COwner<SwsContext, sws_freeContext>;
 
 inline Frame MakeFrame() {
     return Frame(av_frame_alloc());
