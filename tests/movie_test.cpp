@@ -50,6 +50,21 @@ TEST(MovieFrames, EveryContainerWalksInPresentationOrder) {
     }
 }
 
+TEST(MovieFrames, WithoutPresentationTimesTheDecoderSaysTheOrder) {
+    for (const char* name : {"mpeg4_bframes_avi", "h264_bframes_avi", "mpeg2_ps", "h264_raw"}) {
+        ExpectFramesInPresentationOrder(name);
+        // A sparse walk, then a step back, still lands on the right frames.
+        auto movie = Movie::Open(Fixture(name));
+        ASSERT_TRUE(movie);
+        const auto times = SampleTimes(*movie);
+        for (const std::size_t i : {9u, 30u, 4u}) {
+            auto image = movie->FrameImageAtTime(times[i]);
+            ASSERT_TRUE(image) << name << " frame " << i + 1;
+            EXPECT_EQ(ReadFrameIndex(*image), int(i) + 1) << name;
+        }
+    }
+}
+
 TEST(MovieFrames, CountFromIndexMatchesTheDemuxedTimeLine) {
     for (const char* name : {"h264_mp4", "h264_mov", "late_start", "alpha_png"}) {
         auto fromIndex = Movie::Open(Fixture(name));
@@ -135,6 +150,17 @@ TEST(MovieImages, DisplaySizeAppliesRotationAndPixelAspect) {
     EXPECT_EQ(upright->height(), 320);
     EXPECT_EQ(ReadFrameIndex(*upright), 1) << "the picture comes out upright";
 
+    // The whole display matrix: a mirror after the turn, or alone.
+    for (const char* name : {"mirrored_left_right", "mirrored_top_bottom", "turned_and_mirrored"}) {
+        auto movie = Movie::Open(Fixture(name));
+        ASSERT_TRUE(movie) << name;
+        auto image = movie->FrameImageAtTime(movie->NextVideoSampleTime(0, true));
+        ASSERT_TRUE(image) << name;
+        const bool turned = std::string(name) == "turned_and_mirrored";
+        EXPECT_EQ(image->width(), turned ? 240 : 320) << name;
+        EXPECT_EQ(ReadFrameIndex(*image), 1) << name << ": shown as a player shows it";
+    }
+
     auto anamorphic = Movie::Open(Fixture("anamorphic"));
     ASSERT_TRUE(anamorphic);
     const auto times = SampleTimes(*anamorphic);
@@ -168,6 +194,28 @@ TEST(MovieImages, ColoursFollowTheStreamMatrixAndRange) {
     ExpectKnownColors("bt709_full");   // yuv420p with the full-range tag
     ExpectKnownColors("untagged_sd");  // BT.601 below 720 lines
     ExpectKnownColors("untagged_hd");  // BT.709 from 720 lines
+}
+
+TEST(MovieImages, TenBitGreysStayNeutralWithoutBanding) {
+    auto movie = Movie::Open(Fixture("grey_ramp_10bit"));
+    ASSERT_TRUE(movie);
+    auto image = movie->FrameImageAtTime(movie->NextVideoSampleTime(0, true));
+    ASSERT_TRUE(image);
+    const std::uint8_t* row = image->row(image->height() / 2);
+    int previous = -1;
+    for (int x = 0; x < image->width(); ++x) {
+        const std::uint8_t* p = row + 4 * x;
+        EXPECT_LE(std::abs(p[0] - p[1]), 1) << "x " << x;
+        EXPECT_LE(std::abs(p[2] - p[1]), 1) << "x " << x;
+        // 877 levels over 256 columns: about one 8-bit level a column.
+        if (previous >= 0) {
+            EXPECT_GE(p[1], previous) << "x " << x;
+            EXPECT_LE(p[1] - previous, 2) << "x " << x;
+        }
+        previous = p[1];
+    }
+    EXPECT_LE(row[1], 1);
+    EXPECT_GE(row[4 * (image->width() - 1) + 1], 254);
 }
 
 TEST(MovieImages, AlphaIsKept) {

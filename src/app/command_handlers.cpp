@@ -88,7 +88,10 @@ std::int16_t Application::CountFramesOfChosenMovie() {
     }
     auto movie = Movie::Open(file);
     if (!movie) return kNoErr;
-    const std::int32_t frames = CountVideoFrames(*movie);
+    // The window takes commands while a long movie is counted; Quit breaks the count off.
+    const std::int32_t frames = CountVideoFramesResponsively(
+        *movie, [] { QCoreApplication::processEvents(); }, [this] { return run_.quitRequested(); });
+    if (run_.quitRequested()) return kNoErr;
     const QString name = CopyCatalogName(file);
     if (name.isEmpty()) return kNoErr;
     // One substitution, so that a "%1" in the name stays as it is.

@@ -1,8 +1,6 @@
 #include "extract/extraction_run.h"
 
 #include <algorithm>
-#include <chrono>
-#include <future>
 
 #include "extract/frame_counting.h"
 #include "platform/movie.h"
@@ -87,18 +85,6 @@ bool ExtractionRun::WalkEnds() const {
     return stopRequested_ || quitRequested_ || writers_.FirstFailure();
 }
 
-// Counting a movie without a sample index reads all of it: it runs beside
-// the caller, which keeps yielding, and a stop interrupts its reads.
-std::int32_t ExtractionRun::CountFramesResponsively(Movie& movie, RunObserver& observer) {
-    std::future<std::int32_t> count =
-        std::async(std::launch::async, [&movie] { return CountVideoFrames(movie); });
-    while (count.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
-        observer.Yield();
-        if (stopRequested_ || quitRequested_) movie.Interrupt();
-    }
-    return count.get();
-}
-
 RunResult ExtractionRun::Run(const QStringList& documents, RunSettings& settings,
                              RunObserver& observer) {
     stopRequested_ = false;
@@ -127,7 +113,10 @@ RunResult ExtractionRun::RunFirstDocument(const QStringList& documents, RunSetti
     if (!movie) return {RunEnd::NotAMovie, std::nullopt};
 
     observer.ProgressShown();
-    const std::int32_t frameCount = CountFramesResponsively(*movie, observer);
+    // Counting a movie without a sample index reads all of it; a stop breaks it off.
+    const std::int32_t frameCount = CountVideoFramesResponsively(
+        *movie, [&observer] { observer.Yield(); },
+        [this] { return stopRequested_ || quitRequested_; });
     FrameSelection selection{1, 1, frameCount};
     settings.ReadSelection(selection);
     selection.step = std::max<std::int16_t>(selection.step, 1);

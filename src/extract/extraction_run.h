@@ -99,7 +99,6 @@ class ExtractionRun {
   private:
     RunResult RunFirstDocument(const QStringList& documents, RunSettings& settings,
                                RunObserver& observer);
-    std::int32_t CountFramesResponsively(Movie& movie, RunObserver& observer);
     bool WalkEnds() const;
 
     FrameWriterPool& writers_;

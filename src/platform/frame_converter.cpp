@@ -47,12 +47,25 @@ bool IsFullRange(const AVFrame& frame) {
 
 }  // namespace
 
-int ClockwiseQuarterTurns(const std::int32_t* displayMatrix) {
-    if (!displayMatrix) return 0;
-    double counterClockwise = av_display_rotation_get(displayMatrix);
-    if (std::isnan(counterClockwise)) return 0;
-    long turns = std::lround(-counterClockwise / 90.0);
-    return int(((turns % 4) + 4) % 4);
+DisplayGeometry DisplayMatrixGeometry(const std::int32_t* displayMatrix) {
+    DisplayGeometry geometry;
+    if (!displayMatrix) return geometry;
+    // A mirror turns the matrix's determinant negative. A left-right mirror
+    // after the turn negates the matrix's first column: negated back, what
+    // is left is the turn.
+    std::int32_t turn[9];
+    std::memcpy(turn, displayMatrix, sizeof turn);
+    const double determinant =
+        double(turn[0]) * double(turn[4]) - double(turn[1]) * double(turn[3]);
+    if (determinant < 0) {
+        geometry.mirrored = true;
+        av_display_matrix_flip(turn, 1, 0);
+    }
+    const double counterClockwise = av_display_rotation_get(turn);
+    if (std::isnan(counterClockwise)) return {};
+    const long turns = std::lround(-counterClockwise / 90.0);
+    geometry.clockwiseQuarterTurns = int(((turns % 4) + 4) % 4);
+    return geometry;
 }
 
 void DisplaySize(int codedWidth, int codedHeight, AVRational sar, int& width, int& height) {
@@ -108,8 +121,9 @@ bool FrameConverter::PrepareContext(const AVFrame& frame, int dstWidth, int dstH
         return true;
     }
     context_.reset(sws_getContext(frame.width, frame.height, AVPixelFormat(frame.format), dstWidth,
-                                  dstHeight, AV_PIX_FMT_RGBA, SWS_BICUBIC, nullptr, nullptr,
-                                  nullptr));
+                                  dstHeight, AV_PIX_FMT_RGBA,
+                                  SWS_BICUBIC | SWS_FULL_CHR_H_INT | SWS_ACCURATE_RND, nullptr,
+                                  nullptr, nullptr));
     if (!context_) return false;
     const int* dstCoefficients = sws_getCoefficients(SWS_CS_DEFAULT);
     sws_setColorspaceDetails(context_.get(), sws_getCoefficients(space), range, dstCoefficients, 1,
@@ -122,6 +136,17 @@ bool FrameConverter::PrepareContext(const AVFrame& frame, int dstWidth, int dstH
     colorSpace_ = space;
     colorRange_ = range;
     return true;
+}
+
+Image MirrorLeftRight(const Image& image) {
+    Image out(image.width(), image.height());
+    const int w = image.width();
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* src = reinterpret_cast<const std::uint32_t*>(image.row(y));
+        auto* dst = reinterpret_cast<std::uint32_t*>(out.row(y));
+        for (int x = 0; x < w; ++x) dst[x] = src[w - 1 - x];
+    }
+    return out;
 }
 
 std::optional<Image> FrameConverter::ToDisplayImage(const AVFrame& frame,
@@ -140,8 +165,9 @@ std::optional<Image> FrameConverter::ToDisplayImage(const AVFrame& frame,
         return std::nullopt;
     }
     if (geometry.clockwiseQuarterTurns != 0) {
-        return RotateClockwise(image, geometry.clockwiseQuarterTurns);
+        image = RotateClockwise(image, geometry.clockwiseQuarterTurns);
     }
+    if (geometry.mirrored) image = MirrorLeftRight(image);
     return image;
 }
 

@@ -9,9 +9,13 @@
 
 namespace reelsnap {
 
+// How a player shows the stored frames: the pixel aspect ratio, then the
+// display matrix as a clockwise turn followed by a left-right mirror (a
+// vertical mirror is a half turn and a left-right mirror).
 struct DisplayGeometry {
     AVRational sampleAspectRatio{1, 1};
     int clockwiseQuarterTurns = 0;  // 0 to 3
+    bool mirrored = false;
 };
 
 class FrameConverter {
@@ -26,12 +30,14 @@ class FrameConverter {
     int colorSpace_ = -1, colorRange_ = -1;
 };
 
-// Display matrix rotation as clockwise quarter turns (0 to 3).
-int ClockwiseQuarterTurns(const std::int32_t* displayMatrix);
+// The whole display matrix, mirror included; nothing turned or mirrored
+// without one.
+DisplayGeometry DisplayMatrixGeometry(const std::int32_t* displayMatrix);
 
 // Width and height once the pixel aspect ratio is applied; the height stays.
 void DisplaySize(int codedWidth, int codedHeight, AVRational sar, int& width, int& height);
 
 Image RotateClockwise(const Image& image, int quarterTurns);
+Image MirrorLeftRight(const Image& image);
 
 }  // namespace reelsnap

@@ -47,6 +47,7 @@ struct Movie::State {
     bool packetPending = false;  // `packet` was read but not yet decoded
     std::int64_t lastPulledPts = INT64_MIN;
     std::int32_t nextSample = 0;  // decode index of the next packet to read
+    std::int64_t framesOut = 0;   // frames given out since decoding started from the top
     bool inputEnded = false;
     int seeks = 0;
     std::int64_t packetsRead = 0;
@@ -57,6 +58,7 @@ struct Movie::State {
     void Scan();
     bool OpenDecoder();
     bool SeekToSample(std::int32_t sample);
+    bool Rewind();
     void ResetDecoding();
     int ReadVideoPacket();
     std::optional<Image> Convert();
@@ -121,12 +123,18 @@ bool Movie::State::SeekToSample(std::int32_t sample) {
         av_packet_unref(packet.get());
     }
     // Start over from the top of the file rather than give up.
+    return Rewind();
+}
+
+// Decoding starts again from the top of the file.
+bool Movie::State::Rewind() {
     ff::InputContext reopened = OpenInput(path, interrupted);
     if (!reopened) return false;
     input = std::move(reopened);
     KeepOnlyStream(input.get(), streamIndex);
     ResetDecoding();
     nextSample = 0;
+    framesOut = 0;
     return true;
 }
 
@@ -167,9 +175,10 @@ std::optional<Image> Movie::State::DecodeUpTo(std::int64_t time) {
                 packetPending = false;
                 ff::PacketRef unref(packet.get());
                 // A frame presented before the wanted one that no other frame
-                // refers to need not be decoded at all.
+                // refers to need not be decoded at all; without presentation
+                // times every frame counts.
                 const std::int64_t pts = packet->pts;
-                decoder.Send(*packet, pts != AV_NOPTS_VALUE && pts < time);
+                decoder.Send(*packet, !table.untimed() && pts != AV_NOPTS_VALUE && pts < time);
                 continue;
             }
             if (r < 0) {
@@ -177,6 +186,9 @@ std::optional<Image> Movie::State::DecodeUpTo(std::int64_t time) {
                 continue;
             }
             errors = 0;
+            // Without presentation times a frame's time is its place in the
+            // decoder's output.
+            if (table.untimed()) frame->pts = framesOut++;
             holding = true;
             lastPulledPts = FramePts(*frame);
         }
@@ -203,7 +215,7 @@ std::unique_ptr<Movie> Movie::Open(const std::filesystem::path& path) {
         KeepOnlyStream(state->input.get(), state->streamIndex);
         const auto* matrix = reinterpret_cast<const std::int32_t*>(
             av_stream_get_side_data(st, AV_PKT_DATA_DISPLAYMATRIX, nullptr));
-        state->geometry.clockwiseQuarterTurns = ClockwiseQuarterTurns(matrix);
+        state->geometry = DisplayMatrixGeometry(matrix);
         state->indexListsEverySample = IsMovFamily(state->input->iformat) && st->nb_frames > 0 &&
                                        avformat_index_get_entries_count(st) == st->nb_frames;
     }
@@ -273,8 +285,16 @@ std::optional<Image> Movie::FrameImageAtTime(std::int64_t time) {
     if (wanted < 0 || !s.OpenDecoder()) return std::nullopt;
 
     if (s.holding && FramePts(*s.frame) == time) return s.Convert();
-    const std::int32_t key = s.table.SeekSampleFor(wanted);
     const bool behind = time <= s.lastPulledPts;
+    if (s.table.untimed()) {
+        // No seek lands on a known place in the output: only the top does.
+        if (behind) {
+            ++s.seeks;
+            if (!s.Rewind()) return std::nullopt;
+        }
+        return s.DecodeUpTo(time);
+    }
+    const std::int32_t key = s.table.SeekSampleFor(wanted);
     if (behind || key > s.nextSample) {
         if (!s.SeekToSample(key)) return std::nullopt;
     }

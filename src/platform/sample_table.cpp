@@ -12,6 +12,7 @@ void SampleTable::Build(AVFormatContext* input, int streamIndex, std::int64_t li
     ff::Packet pkt = ff::MakePacket();
     while (ReadStreamPacket(input, streamIndex, pkt.get()) == 0) {
         ff::PacketRef unref(pkt.get());
+        if (pkt->pts == AV_NOPTS_VALUE) untimed_ = true;
         Sample s;
         s.dts = pkt->dts;
         s.pts = pkt->pts != AV_NOPTS_VALUE ? pkt->pts : pkt->dts;
@@ -26,6 +27,14 @@ void SampleTable::Build(AVFormatContext* input, int streamIndex, std::int64_t li
         if (!dropped && s.pts != AV_NOPTS_VALUE && s.pts >= 0) {
             onTimeLine.emplace_back(s.pts, index);
         }
+    }
+    if (untimed_) {
+        // One frame a packet, in the order the decoder gives them out.
+        for (std::int32_t i = 0; i < std::int32_t(samples_.size()); ++i) {
+            times_.push_back(i);
+            timeSample_.push_back(i);
+        }
+        return;
     }
     std::stable_sort(onTimeLine.begin(), onTimeLine.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });

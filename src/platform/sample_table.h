@@ -29,10 +29,17 @@ class SampleTable {
 
     // The presentation times of the samples that are shown, ascending:
     // samples that an edit list drops or that begin before 0 are not on it.
+    // Without presentation times (untimed()) they are 0, 1, 2...: the
+    // decoder's frames in the order it gives them out.
     const std::vector<std::int64_t>& times() const { return times_; }
     // The sample shown at times()[i], or -1 when the file no longer holds it.
     std::int32_t SampleAt(std::size_t timeIndex) const { return timeSample_[timeIndex]; }
     const Sample& sample(std::int32_t index) const { return samples_[std::size_t(index)]; }
+
+    // Some packet of the stream carries no presentation time (AVI, program
+    // streams, raw elementary streams): decode order says nothing of the
+    // display order, so only the decoder can tell which frame is which.
+    bool untimed() const { return untimed_; }
 
     // The key frame from which decoding reaches the sample: the last one
     // before it in decode order that is not presented after it.
@@ -49,6 +56,7 @@ class SampleTable {
     std::vector<std::int32_t> keySamples_;  // key frame samples, ascending
     std::unordered_map<std::int64_t, std::int32_t> sampleAtPos_;
     std::unordered_map<std::int64_t, std::int32_t> sampleAtPts_;
+    bool untimed_ = false;
 };
 
 }  // namespace reelsnap

@@ -1,5 +1,6 @@
 #include "test_movies.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -98,6 +99,23 @@ std::string WriteAudioOnly(const std::filesystem::path& path) {
     }
     av_write_trailer(out.get());
     return {};
+}
+
+// Limited-range 10-bit luma from 64 to 940 across the frame, neutral chroma.
+void FillGreyRamp10(AVFrame& frame) {
+    for (int y = 0; y < frame.height; ++y) {
+        auto* luma = reinterpret_cast<std::uint16_t*>(frame.data[0] + y * frame.linesize[0]);
+        for (int x = 0; x < frame.width; ++x) {
+            luma[x] = std::uint16_t(64 + x * (940 - 64) / std::max(1, frame.width - 1));
+        }
+    }
+    for (int plane = 1; plane < 3; ++plane) {
+        for (int y = 0; y < (frame.height + 1) / 2; ++y) {
+            auto* chroma =
+                reinterpret_cast<std::uint16_t*>(frame.data[plane] + y * frame.linesize[plane]);
+            std::fill(chroma, chroma + (frame.width + 1) / 2, std::uint16_t(512));
+        }
+    }
 }
 
 }  // namespace
@@ -220,6 +238,16 @@ std::string WriteTestMovie(const std::filesystem::path& path, const MovieSpec& s
             av_stream_new_side_data(w.stream, AV_PKT_DATA_DISPLAYMATRIX, 9 * sizeof(std::int32_t)));
         av_display_rotation_set(matrix, double(spec.clockwiseRotation));  // clockwise
     }
+    if (spec.mirrorLeftRight || spec.mirrorTopBottom) {
+        auto* matrix = reinterpret_cast<std::int32_t*>(
+            av_stream_get_side_data(w.stream, AV_PKT_DATA_DISPLAYMATRIX, nullptr));
+        if (!matrix) {
+            matrix = reinterpret_cast<std::int32_t*>(av_stream_new_side_data(
+                w.stream, AV_PKT_DATA_DISPLAYMATRIX, 9 * sizeof(std::int32_t)));
+            av_display_rotation_set(matrix, 0);
+        }
+        av_display_matrix_flip(matrix, spec.mirrorLeftRight, spec.mirrorTopBottom);
+    }
     if (avio_open(&w.out->pb, path.c_str(), AVIO_FLAG_WRITE) < 0) return "cannot open output";
     AVDictionary* muxOpts = nullptr;
     if (spec.faststart) av_dict_set(&muxOpts, "movflags", "+faststart", 0);
@@ -249,11 +277,18 @@ std::string WriteTestMovie(const std::filesystem::path& path, const MovieSpec& s
         Image display = spec.knownColors
                             ? DrawKnownColors(displayW, displayH)
                             : DrawIndexFrame(i, displayW, displayH, spec.noise, spec.translucent);
+        // A player turns the stored frame, then mirrors it: undone in reverse.
+        if (spec.mirrorTopBottom) display = MirrorLeftRight(RotateClockwise(display, 2));
+        if (spec.mirrorLeftRight) display = MirrorLeftRight(display);
         Image stored = turns ? RotateClockwise(display, 4 - turns) : std::move(display);
         if (av_frame_make_writable(frame.get()) < 0) return "frame not writable";
-        const std::uint8_t* src[4] = {stored.pixels(), nullptr, nullptr, nullptr};
-        const int srcStride[4] = {int(stored.stride()), 0, 0, 0};
-        sws_scale(sws.get(), src, srcStride, 0, spec.height, frame->data, frame->linesize);
+        if (spec.greyRamp) {
+            FillGreyRamp10(*frame);
+        } else {
+            const std::uint8_t* src[4] = {stored.pixels(), nullptr, nullptr, nullptr};
+            const int srcStride[4] = {int(stored.stride()), 0, 0, 0};
+            sws_scale(sws.get(), src, srcStride, 0, spec.height, frame->data, frame->linesize);
+        }
         frame->pts = pts;
         frame->sample_aspect_ratio = spec.sampleAspectRatio;
         pts += spec.variableFrameRate ? 20 + 17 * (i % 4) : 1;

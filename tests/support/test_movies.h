@@ -27,13 +27,16 @@ struct MovieSpec {
     int gop = 12;
     int firstFrameDelay = 0;  // the first sample begins this many frame durations late
     bool variableFrameRate = false;
-    int clockwiseRotation = 0;  // degrees a player turns the stored frames
+    int clockwiseRotation = 0;     // degrees a player turns the stored frames
+    bool mirrorLeftRight = false;  // and then mirrors them, as the display matrix says
+    bool mirrorTopBottom = false;
     AVRational sampleAspectRatio{1, 1};
     AVPixelFormat pixelFormat = AV_PIX_FMT_YUV420P;
     AVColorSpace colorSpace = AVCOL_SPC_UNSPECIFIED;  // matrix used and tagged
     bool tagColorSpace = false;                       // write the matrix into the stream
     AVColorRange colorRange = AVCOL_RANGE_MPEG;
     bool knownColors = false;  // fixed colour bars instead of the index grid
+    bool greyRamp = false;     // 10-bit limited-range greys from black to white, left to right
     bool translucent = false;  // alpha 128 outside the grid's marker cell
     int noise = 0;             // amplitude of pixel noise, for natural-looking content
     bool faststart = false;
