@@ -1,9 +1,30 @@
 #include "platform/video_decoder.h"
 
+#include <cstdlib>
+
 namespace reelsnap {
+namespace {
+
+// FFmpeg's own VP8 and VP9 decoders leave out the alpha layer that WebM
+// carries beside the picture; libvpx's decode it.
+const AVCodec* DecoderFor(const AVStream& stream) {
+    const AVCodecID id = stream.codecpar->codec_id;
+    const AVDictionaryEntry* alpha = av_dict_get(stream.metadata, "alpha_mode", nullptr, 0);
+    if (alpha && std::atoi(alpha->value) == 1) {
+        if (id == AV_CODEC_ID_VP9) {
+            if (const AVCodec* vpx = avcodec_find_decoder_by_name("libvpx-vp9")) return vpx;
+        }
+        if (id == AV_CODEC_ID_VP8) {
+            if (const AVCodec* vpx = avcodec_find_decoder_by_name("libvpx")) return vpx;
+        }
+    }
+    return avcodec_find_decoder(id);
+}
+
+}  // namespace
 
 bool VideoDecoder::Open(const AVStream& stream) {
-    const AVCodec* codec = avcodec_find_decoder(stream.codecpar->codec_id);
+    const AVCodec* codec = DecoderFor(stream);
     if (!codec) return false;
     ff::CodecContext ctx = ff::MakeCodecContext(codec);
     if (!ctx || avcodec_parameters_to_context(ctx.get(), stream.codecpar) < 0) return false;

@@ -133,6 +133,12 @@ std::map<std::string, Entry> Catalog() {
     alpha.translucent = true;
     alpha.frames = 4;
     c["alpha_png"] = {"alpha.mov", alpha};
+    MovieSpec vp9Alpha = alpha;
+    vp9Alpha.format = "webm";
+    vp9Alpha.codec = "libvpx-vp9";
+    vp9Alpha.pixelFormat = AV_PIX_FMT_YUVA420P;
+    vp9Alpha.crf = 4;
+    c["vp9_alpha"] = {"alpha.webm", vp9Alpha};
     MovieSpec prores;
     prores.format = "mov";
     prores.codec = "prores_ks";
