@@ -2,6 +2,9 @@
 // orientation, colours, and bad input.
 #include <gtest/gtest.h>
 
+#include <QProcess>
+#include <cmath>
+#include <cstring>
 #include <fstream>
 #include <set>
 #include <vector>
@@ -216,6 +219,76 @@ TEST(MovieImages, TenBitGreysStayNeutralWithoutBanding) {
     }
     EXPECT_LE(row[1], 1);
     EXPECT_GE(row[4 * (image->width() - 1) + 1], 254);
+}
+
+// The first frame as the ffmpeg tool shows it through these filters, in RGBA.
+std::optional<Image> FfmpegFrame(const std::filesystem::path& movie, const QString& filters,
+                                 int width, int height) {
+    QProcess ffmpeg;
+    ffmpeg.start("ffmpeg",
+                 {"-v", "error", "-i", QString::fromStdString(movie.string()), "-frames:v", "1",
+                  "-vf", filters, "-f", "rawvideo", "-pix_fmt", "rgba", "-"});
+    if (!ffmpeg.waitForFinished(60000) || ffmpeg.exitCode() != 0) return std::nullopt;
+    const QByteArray bytes = ffmpeg.readAllStandardOutput();
+    Image image(width, height);
+    if (std::size_t(bytes.size()) != image.byteCount()) return std::nullopt;
+    std::memcpy(image.pixels(), bytes.constData(), image.byteCount());
+    return image;
+}
+
+TEST(MovieImages, HdrIsToneMappedAsAnSdrPlayerShowsIt) {
+    const QString toneMapped =
+        "zscale=t=linear:npl=100,format=gbrpf32le,zscale=p=bt709,tonemap=hable:desat=0,"
+        "zscale=t=bt709:m=bt709:r=tv,format=yuv420p,"
+        "scale=flags=bicubic+full_chroma_int+accurate_rnd:in_color_matrix=bt709:in_range=tv";
+    for (const char* name : {"hdr_pq", "hdr_hlg"}) {
+        SCOPED_TRACE(name);
+        auto movie = Movie::Open(Fixture(name));
+        ASSERT_TRUE(movie);
+        auto ours = movie->FrameImageAtTime(movie->NextVideoSampleTime(0, true));
+        ASSERT_TRUE(ours);
+        auto theirs = FfmpegFrame(Fixture(name), toneMapped, ours->width(), ours->height());
+        ASSERT_TRUE(theirs);
+        double total = 0;
+        int worst = 0;
+        for (std::size_t i = 0; i < ours->byteCount(); ++i) {
+            const int difference = std::abs(ours->pixels()[i] - theirs->pixels()[i]);
+            total += difference;
+            worst = std::max(worst, difference);
+        }
+        EXPECT_LE(total / double(ours->byteCount()), 1.0) << "within a level on average";
+        EXPECT_LE(worst, 6);
+    }
+}
+
+// How far each row lies from the mean of its neighbours, the most of any
+// column: woven fields of a moving picture comb, one picture does not.
+double Combing(const Image& image) {
+    double most = 0;
+    for (int x = 0; x < image.width(); ++x) {
+        double sum = 0;
+        for (int y = 1; y + 1 < image.height(); ++y) {
+            const int above = image.row(y - 1)[4 * x], here = image.row(y)[4 * x],
+                      below = image.row(y + 1)[4 * x];
+            sum += std::abs(here - (above + below) / 2.0);
+        }
+        most = std::max(most, sum / (image.height() - 2));
+    }
+    return most;
+}
+
+TEST(MovieImages, InterlacedFramesAreDeinterlacedOnePictureAFrame) {
+    auto movie = Movie::Open(Fixture("interlaced_mpeg2"));
+    ASSERT_TRUE(movie);
+    const auto times = SampleTimes(*movie);
+    ASSERT_EQ(int(times.size()), FixtureFrames("interlaced_mpeg2"));
+    for (std::size_t i = 0; i < times.size(); ++i) {
+        auto image = movie->FrameImageAtTime(times[i]);
+        ASSERT_TRUE(image) << "frame " << i + 1;
+        EXPECT_LT(Combing(*image), 30.0) << "frame " << i + 1;
+    }
+    // The same pictures woven comb: about 200 levels in the bars' edges.
+    EXPECT_GT(Combing(testing::DrawFieldBars(3, 320, 240)), 150.0);
 }
 
 TEST(MovieImages, AlphaIsKept) {

@@ -11,6 +11,7 @@ extern "C" {
 
 #include "platform/ffmpeg_raii.h"
 #include "platform/frame_converter.h"
+#include "platform/frame_filter.h"
 #include "platform/movie_input.h"
 #include "platform/sample_table.h"
 #include "platform/video_decoder.h"
@@ -41,7 +42,11 @@ struct Movie::State {
     // Decoding state.
     VideoDecoder decoder;
     bool decoderFailed = false;
+    FrameFilter filter;
+    std::optional<std::string> filters;  // what the stream's frames need, once seen
+    bool filterFlushed = false;
     ff::Packet packet = ff::MakePacket();
+    ff::Frame decoded = ff::MakeFrame();
     ff::Frame frame = ff::MakeFrame();
     bool holding = false;        // `frame` holds a decoded frame not yet asked for
     bool packetPending = false;  // `packet` was read but not yet decoded
@@ -62,6 +67,7 @@ struct Movie::State {
     void ResetDecoding();
     int ReadVideoPacket();
     std::optional<Image> Convert();
+    int NextFrame(std::int64_t time);
     std::optional<Image> DecodeUpTo(std::int64_t time);
 };
 
@@ -95,6 +101,9 @@ bool Movie::State::OpenDecoder() {
 
 void Movie::State::ResetDecoding() {
     decoder.Reset();
+    filter.Reset();
+    filterFlushed = false;
+    av_frame_unref(decoded.get());
     holding = false;
     av_frame_unref(frame.get());
     if (packetPending) av_packet_unref(packet.get());
@@ -158,34 +167,64 @@ std::optional<Image> Movie::State::Convert() {
     return image;
 }
 
-// Sends packets and drains frames until the frame presented at `time`.
-std::optional<Image> Movie::State::DecodeUpTo(std::int64_t time) {
+// The next frame as a player shows it, into `frame`: decoded from the
+// packets that follow, then filtered where the stream needs it. 0, or a
+// negative status at the end.
+int Movie::State::NextFrame(std::int64_t time) {
     int errors = 0;
     while (true) {
+        if (filter.active()) {
+            const int r = filter.Receive(*frame);
+            if (r >= 0 || r == AVERROR_EOF) return r;
+            if (filterFlushed) return AVERROR_EOF;
+        }
+        const int r = decoder.Receive(*decoded);
+        if (r == AVERROR(EAGAIN)) {
+            if (inputEnded) return AVERROR_EOF;
+            if (!packetPending && ReadVideoPacket() < 0) {
+                inputEnded = true;
+                decoder.Flush();
+                continue;
+            }
+            packetPending = false;
+            ff::PacketRef unref(packet.get());
+            // A frame presented before the wanted one that no other frame
+            // refers to need not be decoded at all; without presentation
+            // times every frame counts.
+            const std::int64_t pts = packet->pts;
+            decoder.Send(*packet, !table.untimed() && pts != AV_NOPTS_VALUE && pts < time);
+            continue;
+        }
+        if (r == AVERROR_EOF) {
+            if (!filter.active() || filterFlushed) return AVERROR_EOF;
+            filterFlushed = true;
+            filter.Send(nullptr);
+            continue;
+        }
+        if (r < 0) {
+            if (++errors > kMaxConsecutiveErrors) return r;
+            continue;
+        }
+        errors = 0;
+        decoded->pts = FramePts(*decoded);
+        if (!filters) filters = FrameFilter::FiltersFor(*decoded, *stream()->codecpar);
+        if (!filters->empty() &&
+            (filter.active() || filter.Configure(*decoded, stream()->time_base, *filters))) {
+            filter.Send(decoded.get());
+            av_frame_unref(decoded.get());
+            continue;
+        }
+        av_frame_unref(frame.get());
+        av_frame_move_ref(frame.get(), decoded.get());
+        return 0;
+    }
+}
+
+// Takes frames until the one presented at `time`.
+std::optional<Image> Movie::State::DecodeUpTo(std::int64_t time) {
+    while (true) {
         if (!holding) {
-            const int r = decoder.Receive(*frame);
-            if (r == AVERROR_EOF) return std::nullopt;
-            if (r == AVERROR(EAGAIN)) {
-                if (inputEnded) return std::nullopt;
-                if (!packetPending && ReadVideoPacket() < 0) {
-                    inputEnded = true;
-                    decoder.Flush();
-                    continue;
-                }
-                packetPending = false;
-                ff::PacketRef unref(packet.get());
-                // A frame presented before the wanted one that no other frame
-                // refers to need not be decoded at all; without presentation
-                // times every frame counts.
-                const std::int64_t pts = packet->pts;
-                decoder.Send(*packet, !table.untimed() && pts != AV_NOPTS_VALUE && pts < time);
-                continue;
-            }
-            if (r < 0) {
-                if (++errors > kMaxConsecutiveErrors) return std::nullopt;
-                continue;
-            }
-            errors = 0;
+            if (NextFrame(time) < 0) return std::nullopt;
             // Without presentation times a frame's time is its place in the
             // decoder's output.
             if (table.untimed()) frame->pts = framesOut++;

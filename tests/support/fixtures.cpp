@@ -87,6 +87,27 @@ std::map<std::string, Entry> Catalog() {
     mirrored.mirrorLeftRight = true;
     mirrored.clockwiseRotation = 90;
     c["turned_and_mirrored"] = {"turned_mirrored.mp4", mirrored};
+    // HDR as phones record it: BT.2020, 10 bits, PQ or HLG.
+    MovieSpec pq;
+    pq.knownColors = true;
+    pq.frames = 3;
+    pq.tagColorSpace = true;
+    pq.codec = "libx265";
+    pq.pixelFormat = AV_PIX_FMT_YUV420P10LE;
+    pq.colorSpace = AVCOL_SPC_BT2020_NCL;
+    pq.primaries = AVCOL_PRI_BT2020;
+    pq.transfer = AVCOL_TRC_SMPTE2084;
+    pq.crf = 4;
+    c["hdr_pq"] = {"hdr_pq.mp4", pq};
+    MovieSpec hlg = pq;
+    hlg.transfer = AVCOL_TRC_ARIB_STD_B67;
+    c["hdr_hlg"] = {"hdr_hlg.mp4", hlg};
+    MovieSpec interlaced;
+    interlaced.format = "mpegts";
+    interlaced.codec = "mpeg2video";
+    interlaced.interlacedBars = true;
+    interlaced.frames = 6;
+    c["interlaced_mpeg2"] = {"interlaced.ts", interlaced};
     MovieSpec ramp;
     ramp.pixelFormat = AV_PIX_FMT_YUV420P10LE;
     ramp.greyRamp = true;

@@ -23,7 +23,8 @@ std::set<std::string> FileNames(const std::filesystem::path& folder);
 // audio_only, rotated_90, mirrored_left_right, mirrored_top_bottom,
 // turned_and_mirrored (90 degrees, then left-right), grey_ramp_10bit, anamorphic,
 // mpeg4_bframes_avi, h264_bframes_avi, mpeg2_ps, h264_raw (packets without
-// presentation times), vp9_alpha, bt709_limited, bt709_full, untagged_sd,
+// presentation times), vp9_alpha, hdr_pq and hdr_hlg (known colours in BT.2020,
+// 10 bits), interlaced_mpeg2, bt709_limited, bt709_full, untagged_sd,
 // untagged_hd, alpha_png, prores_10bit, truncated, not_a_movie, non_ascii,
 // huge_frame, sparse_keys (every 50th frame wanted, key frame every 25),
 // sparse_ts and sparse_mkv (160 frames, key frame every 60), long_mkv (30000

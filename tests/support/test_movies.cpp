@@ -140,6 +140,22 @@ Image DrawIndexFrame(int index, int width, int height, int noise, bool transluce
     return image;
 }
 
+Image DrawFieldBars(int index, int width, int height) {
+    Image image(width, height);
+    for (int y = 0; y < height; ++y) {
+        // The top field (even rows) is taken first, the bottom field after it.
+        const int field = 2 * (index - 1) + (y % 2);
+        const int left = 8 + 12 * field;
+        std::uint8_t* p = image.row(y);
+        for (int x = 0; x < width; ++x, p += 4) {
+            const std::uint8_t v = x >= left && x < left + kFieldBarWidth ? 235 : 16;
+            p[0] = p[1] = p[2] = v;
+            p[3] = 255;
+        }
+    }
+    return image;
+}
+
 Image DrawKnownColors(int width, int height) {
     Image image(width, height);
     for (int y = 0; y < height; ++y) {
@@ -201,9 +217,15 @@ std::string WriteTestMovie(const std::filesystem::path& path, const MovieSpec& s
         enc->color_primaries =
             spec.colorSpace == AVCOL_SPC_BT709 ? AVCOL_PRI_BT709 : AVCOL_PRI_SMPTE170M;
         enc->color_trc = spec.colorSpace == AVCOL_SPC_BT709 ? AVCOL_TRC_BT709 : AVCOL_TRC_SMPTE170M;
+        if (spec.primaries != AVCOL_PRI_UNSPECIFIED) enc->color_primaries = spec.primaries;
+        if (spec.transfer != AVCOL_TRC_UNSPECIFIED) enc->color_trc = spec.transfer;
     }
     if (spec.codec == "mjpeg") enc->strict_std_compliance = FF_COMPLIANCE_UNOFFICIAL;
-    if (spec.codec == "mjpeg" || spec.codec == "mpeg4") {
+    if (spec.interlacedBars) {
+        enc->flags |= AV_CODEC_FLAG_INTERLACED_DCT | AV_CODEC_FLAG_INTERLACED_ME;
+        enc->field_order = AV_FIELD_TT;
+    }
+    if (spec.codec == "mjpeg" || spec.codec == "mpeg4" || spec.codec == "mpeg2video") {
         enc->flags |= AV_CODEC_FLAG_QSCALE;
         enc->global_quality = FF_QP2LAMBDA * 3;
     }
@@ -218,6 +240,11 @@ std::string WriteTestMovie(const std::filesystem::path& path, const MovieSpec& s
              ":min-keyint=" + std::to_string(spec.gop) + ":scenecut=0")
                 .c_str(),
             0);
+    }
+    if (spec.codec == "libx265") {
+        av_dict_set(&opts, "preset", "ultrafast", 0);
+        av_dict_set(&opts, "crf", std::to_string(spec.crf).c_str(), 0);
+        av_dict_set(&opts, "x265-params", "log-level=error", 0);
     }
     if (spec.codec == "libvpx-vp9") {
         av_dict_set(&opts, "deadline", "realtime", 0);
@@ -274,8 +301,9 @@ std::string WriteTestMovie(const std::filesystem::path& path, const MovieSpec& s
 
     std::int64_t pts = std::int64_t(spec.firstFrameDelay) * (spec.variableFrameRate ? 40 : 1);
     for (int i = 1; i <= spec.frames; ++i) {
-        Image display = spec.knownColors
-                            ? DrawKnownColors(displayW, displayH)
+        Image display = spec.knownColors ? DrawKnownColors(displayW, displayH)
+                        : spec.interlacedBars
+                            ? DrawFieldBars(i, displayW, displayH)
                             : DrawIndexFrame(i, displayW, displayH, spec.noise, spec.translucent);
         // A player turns the stored frame, then mirrors it: undone in reverse.
         if (spec.mirrorTopBottom) display = MirrorLeftRight(RotateClockwise(display, 2));
@@ -290,6 +318,8 @@ std::string WriteTestMovie(const std::filesystem::path& path, const MovieSpec& s
             sws_scale(sws.get(), src, srcStride, 0, spec.height, frame->data, frame->linesize);
         }
         frame->pts = pts;
+        frame->interlaced_frame = spec.interlacedBars ? 1 : 0;
+        frame->top_field_first = spec.interlacedBars ? 1 : 0;
         frame->sample_aspect_ratio = spec.sampleAspectRatio;
         pts += spec.variableFrameRate ? 20 + 17 * (i % 4) : 1;
         if (avcodec_send_frame(enc, frame.get()) < 0) return "send_frame failed";

@@ -34,9 +34,16 @@ struct MovieSpec {
     AVPixelFormat pixelFormat = AV_PIX_FMT_YUV420P;
     AVColorSpace colorSpace = AVCOL_SPC_UNSPECIFIED;  // matrix used and tagged
     bool tagColorSpace = false;                       // write the matrix into the stream
+    // With tagColorSpace, the transfer and primaries tagged; unspecified
+    // follows the matrix (BT.709 or BT.601).
+    AVColorTransferCharacteristic transfer = AVCOL_TRC_UNSPECIFIED;
+    AVColorPrimaries primaries = AVCOL_PRI_UNSPECIFIED;
     AVColorRange colorRange = AVCOL_RANGE_MPEG;
     bool knownColors = false;  // fixed colour bars instead of the index grid
     bool greyRamp = false;     // 10-bit limited-range greys from black to white, left to right
+    // Interlaced: each field shows a white bar at another place, moving on
+    // from field to field, as a camera that takes fields one after another.
+    bool interlacedBars = false;
     bool translucent = false;  // alpha 128 outside the grid's marker cell
     int noise = 0;             // amplitude of pixel noise, for natural-looking content
     bool faststart = false;
@@ -59,6 +66,10 @@ struct Rgb {
 };
 inline constexpr Rgb kKnownColors[3] = {{200, 40, 50}, {30, 170, 90}, {60, 80, 210}};
 Image DrawKnownColors(int width, int height);
+
+// A frame of the interlacedBars movies: field bars kFieldBarWidth wide.
+inline constexpr int kFieldBarWidth = 40;
+Image DrawFieldBars(int index, int width, int height);
 
 // Frames decoded by a plain libavcodec loop, as `ffmpeg -fps_mode passthrough` would.
 int DecodeAllFrames(const std::filesystem::path& path);

@@ -1,0 +1,112 @@
+#include "platform/frame_filter.h"
+
+#include <string>
+
+extern "C" {
+#include <libavfilter/buffersink.h>
+#include <libavfilter/buffersrc.h>
+#include <libavutil/pixdesc.h>
+}
+
+namespace reelsnap {
+namespace {
+
+bool IsHdr(AVColorTransferCharacteristic transfer) {
+    return transfer == AVCOL_TRC_SMPTE2084 || transfer == AVCOL_TRC_ARIB_STD_B67;
+}
+
+// zscale's names for the frame's own colour properties, so that nothing is
+// guessed: BT.2020 where an HDR frame leaves them out.
+std::string ZscaleInput(const AVFrame& frame) {
+    const char* transfer = frame.color_trc == AVCOL_TRC_ARIB_STD_B67 ? "arib-std-b67" : "smpte2084";
+    const char* primaries = frame.color_primaries == AVCOL_PRI_BT709 ? "709" : "2020";
+    const char* matrix = frame.colorspace == AVCOL_SPC_BT709       ? "709"
+                         : frame.colorspace == AVCOL_SPC_BT2020_CL ? "2020_cl"
+                                                                   : "2020_ncl";
+    const char* range = frame.color_range == AVCOL_RANGE_JPEG ? "full" : "limited";
+    return std::string("tin=") + transfer + ":pin=" + primaries + ":min=" + matrix +
+           ":rin=" + range;
+}
+
+}  // namespace
+
+std::string FrameFilter::FiltersFor(const AVFrame& frame, const AVCodecParameters& stream) {
+    std::string filters;
+    const bool interlaced = frame.interlaced_frame || (stream.field_order != AV_FIELD_UNKNOWN &&
+                                                       stream.field_order != AV_FIELD_PROGRESSIVE);
+    // One picture per frame from the frames that are flagged; progressive
+    // frames pass unchanged.
+    if (interlaced) filters = "bwdif=mode=send_frame:parity=auto:deint=interlaced";
+    if (IsHdr(frame.color_trc)) {
+        // Linear light, tone-mapped (Hable) in BT.709 primaries, then BT.709 again.
+        if (!filters.empty()) filters += ",";
+        filters += "zscale=" + ZscaleInput(frame) +
+                   ":t=linear:npl=100,format=gbrpf32le,zscale=p=bt709,tonemap=hable:desat=0,"
+                   "zscale=t=bt709:m=bt709:r=tv,format=yuv420p";
+    }
+    return filters;
+}
+
+bool FrameFilter::Configure(const AVFrame& frame, AVRational timeBase, const std::string& filters) {
+    Reset();
+    COwner<AVFilterGraph, avfilter_graph_free> graph(avfilter_graph_alloc());
+    if (!graph) return false;
+    graph->nb_threads = 0;
+    const AVRational sar =
+        frame.sample_aspect_ratio.num > 0 ? frame.sample_aspect_ratio : AVRational{1, 1};
+    const std::string source =
+        "video_size=" + std::to_string(frame.width) + "x" + std::to_string(frame.height) +
+        ":pix_fmt=" + std::to_string(frame.format) + ":time_base=" + std::to_string(timeBase.num) +
+        "/" + std::to_string(timeBase.den) + ":pixel_aspect=" + std::to_string(sar.num) + "/" +
+        std::to_string(sar.den);
+    AVFilterContext* in = nullptr;
+    AVFilterContext* out = nullptr;
+    if (avfilter_graph_create_filter(&in, avfilter_get_by_name("buffer"), "in", source.c_str(),
+                                     nullptr, graph.get()) < 0 ||
+        avfilter_graph_create_filter(&out, avfilter_get_by_name("buffersink"), "out", nullptr,
+                                     nullptr, graph.get()) < 0) {
+        return false;
+    }
+    // The graph's open ends: "in" feeds the filters, "out" takes what they give.
+    COwner<AVFilterInOut, avfilter_inout_free> outputs(avfilter_inout_alloc());
+    COwner<AVFilterInOut, avfilter_inout_free> inputs(avfilter_inout_alloc());
+    if (!outputs || !inputs) return false;
+    outputs->name = av_strdup("in");
+    outputs->filter_ctx = in;
+    inputs->name = av_strdup("out");
+    inputs->filter_ctx = out;
+    // Parsing takes the lists and hands back what it left over.
+    AVFilterInOut* inputsLeft = inputs.release();
+    AVFilterInOut* outputsLeft = outputs.release();
+    const int parsed =
+        avfilter_graph_parse_ptr(graph.get(), filters.c_str(), &inputsLeft, &outputsLeft, nullptr);
+    inputs.reset(inputsLeft);
+    outputs.reset(outputsLeft);
+    if (parsed < 0 || avfilter_graph_config(graph.get(), nullptr) < 0) return false;
+    graph_ = std::move(graph);
+    timeBase_ = timeBase;
+    source_ = in;
+    sink_ = out;
+    return true;
+}
+
+bool FrameFilter::Send(AVFrame* frame) {
+    return av_buffersrc_add_frame_flags(source_, frame, AV_BUFFERSRC_FLAG_KEEP_REF) >= 0;
+}
+
+int FrameFilter::Receive(AVFrame& frame) {
+    const int r = av_buffersink_get_frame(sink_, &frame);
+    // A deinterlacer counts in fields: its times are given back in the stream's.
+    if (r >= 0 && frame.pts != AV_NOPTS_VALUE) {
+        frame.pts = av_rescale_q(frame.pts, av_buffersink_get_time_base(sink_), timeBase_);
+    }
+    return r;
+}
+
+void FrameFilter::Reset() {
+    graph_.reset();
+    source_ = nullptr;
+    sink_ = nullptr;
+}
+
+}  // namespace reelsnap

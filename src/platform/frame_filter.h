@@ -1,0 +1,44 @@
+// What a player does to some frames before it shows them, through a
+// libavfilter graph: HDR (PQ and HLG) tone-mapped to SDR BT.709, and frames
+// flagged interlaced deinterlaced, one picture per frame. Other frames pass
+// by untouched, without a graph.
+#pragma once
+
+#include <string>
+
+#include "platform/c_owner.h"
+#include "platform/ffmpeg_raii.h"
+
+extern "C" {
+#include <libavfilter/avfilter.h>
+}
+
+namespace reelsnap {
+
+class FrameFilter {
+  public:
+    // The filters a frame of this stream needs, as a filter graph
+    // description; empty when it needs none.
+    static std::string FiltersFor(const AVFrame& frame, const AVCodecParameters& stream);
+
+    bool active() const { return bool(graph_); }
+    // Builds the graph for frames like `frame` with these filters; false
+    // when libavfilter refuses.
+    bool Configure(const AVFrame& frame, AVRational timeBase, const std::string& filters);
+    // Hands a frame in (its reference is taken over); nullptr: no frame follows.
+    bool Send(AVFrame* frame);
+    // 0 with a filtered frame, its time in the time base it was configured
+    // with; AVERROR(EAGAIN) when it needs a frame;
+    // AVERROR_EOF once every frame is out after the last was sent.
+    int Receive(AVFrame& frame);
+    // Forgets the graph, for decoding from a new place.
+    void Reset();
+
+  private:
+    COwner<AVFilterGraph, avfilter_graph_free> graph_;
+    AVFilterContext* source_ = nullptr;  // owned by the graph
+    AVFilterContext* sink_ = nullptr;
+    AVRational timeBase_{1, 1};
+};
+
+}  // namespace reelsnap
