@@ -2,7 +2,8 @@
 # The real application, headless, against the ffmpeg command-line tool doing
 # the same work on the same 1920x1080 H.264 movie (1000 frames, a key frame
 # every 25): every frame to JPEG, every frame to PNG, every 50th frame to
-# JPEG. Then the application's peak memory on a 1-minute and a 10-minute
+# JPEG; every frame of a 4-second 4K HEVC Main10 HLG movie to JPEG, tone-mapped
+# by both. Then the application's peak memory on a 1-minute and a 10-minute
 # movie. Our times leave out the one-second delay before QuitWhenDone ends
 # the process.
 set -euo pipefail
@@ -18,6 +19,8 @@ short=$out/mem-1min.mp4
 long=$out/mem-10min.mp4
 [ -f "$short" ] || build/make-test-movie "$short" 60 640 360 25 2
 [ -f "$long" ] || build/make-test-movie "$long" 600 640 360 25 2
+hdr=$out/hlg-4k-main10.mp4
+[ -f "$hdr" ] || build/make-test-movie "$hdr" 4 3840 2160 25 3 hevc-hlg
 
 config=$out/config
 frames=$out/frames
@@ -52,6 +55,13 @@ read -r ff _ < <(theirs -i "$movie" -vf 'select=not(mod(n\,50))' -fps_mode passt
   "$frames/frame_%d.jpg")
 read -r us _ < <(ours ', "Skip": 50' "$movie")
 report "every 50th to JPEG" "$ff" "$us"
+
+# HDR: the same tone mapping as ours (zimg linear light, Hable, BT.709).
+read -r ff _ < <(theirs -i "$hdr" -fps_mode passthrough -vf \
+  'zscale=t=linear:npl=100,format=gbrpf32le,zscale=p=bt709,tonemap=hable:desat=0,zscale=t=bt709:m=bt709:r=tv,format=yuv420p' \
+  -q:v 4 "$frames/frame_%d.jpg")
+read -r us _ < <(ours '' "$hdr")
+report "4K HLG Main10 to JPEG" "$ff" "$us"
 
 read -r _ short_kib < <(ours ', "Skip": 10' "$short")
 read -r _ long_kib < <(ours ', "Skip": 10' "$long")

@@ -1,5 +1,6 @@
-// Writes an H.264 MP4 test movie whose frames carry their index:
-//   make-test-movie OUT SECONDS WIDTH HEIGHT GOP BFRAMES
+// Writes an H.264 MP4 test movie whose frames carry their index, or with
+// "hevc-hlg" an HEVC Main10 movie tagged BT.2020 HLG:
+//   make-test-movie OUT SECONDS WIDTH HEIGHT GOP BFRAMES [hevc-hlg]
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -11,8 +12,10 @@ extern "C" {
 }
 
 int main(int argc, char** argv) {
-    if (argc != 7) {
-        std::fprintf(stderr, "usage: make-test-movie OUT SECONDS WIDTH HEIGHT GOP BFRAMES\n");
+    const bool hlg = argc == 8 && std::string(argv[7]) == "hevc-hlg";
+    if (argc != 7 && !hlg) {
+        std::fprintf(stderr,
+                     "usage: make-test-movie OUT SECONDS WIDTH HEIGHT GOP BFRAMES [hevc-hlg]\n");
         return 2;
     }
     av_log_set_level(AV_LOG_ERROR);
@@ -24,6 +27,14 @@ int main(int argc, char** argv) {
     spec.bFrames = std::atoi(argv[6]);
     spec.noise = 12;
     spec.crf = 23;
+    if (hlg) {
+        spec.codec = "libx265";
+        spec.pixelFormat = AV_PIX_FMT_YUV420P10LE;
+        spec.colorSpace = AVCOL_SPC_BT2020_NCL;
+        spec.tagColorSpace = true;
+        spec.primaries = AVCOL_PRI_BT2020;
+        spec.transfer = AVCOL_TRC_ARIB_STD_B67;
+    }
     const std::string error = reelsnap::testing::WriteTestMovie(argv[1], spec);
     if (!error.empty()) {
         std::fprintf(stderr, "make-test-movie: %s\n", error.c_str());
