@@ -45,6 +45,16 @@ bool IsFullRange(const AVFrame& frame) {
     }
 }
 
+// swscale's fast paths round high bit depths and 4:1:1 chroma into tinted
+// greys (about two levels of green); those formats take the accurate path,
+// which costs several times more and which 8-bit 4:2:0 does not need.
+int ScaleFlags(AVPixelFormat format) {
+    const AVPixFmtDescriptor* desc = av_pix_fmt_desc_get(format);
+    const bool deep = desc && desc->comp[0].depth > 8;
+    const bool quarterChroma = desc && desc->log2_chroma_w == 2;
+    return SWS_BICUBIC | (deep || quarterChroma ? SWS_FULL_CHR_H_INT | SWS_ACCURATE_RND : 0);
+}
+
 }  // namespace
 
 DisplayGeometry DisplayMatrixGeometry(const std::int32_t* displayMatrix) {
@@ -120,10 +130,9 @@ bool FrameConverter::PrepareContext(const AVFrame& frame, int dstWidth, int dstH
         colorSpace_ == space && colorRange_ == range) {
         return true;
     }
-    context_.reset(sws_getContext(frame.width, frame.height, AVPixelFormat(frame.format), dstWidth,
-                                  dstHeight, AV_PIX_FMT_RGBA,
-                                  SWS_BICUBIC | SWS_FULL_CHR_H_INT | SWS_ACCURATE_RND, nullptr,
-                                  nullptr, nullptr));
+    context_.reset(sws_getContext(
+        frame.width, frame.height, AVPixelFormat(frame.format), dstWidth, dstHeight,
+        AV_PIX_FMT_RGBA, ScaleFlags(AVPixelFormat(frame.format)), nullptr, nullptr, nullptr));
     if (!context_) return false;
     const int* dstCoefficients = sws_getCoefficients(SWS_CS_DEFAULT);
     sws_setColorspaceDetails(context_.get(), sws_getCoefficients(space), range, dstCoefficients, 1,

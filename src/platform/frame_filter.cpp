@@ -38,11 +38,13 @@ std::string FrameFilter::FiltersFor(const AVFrame& frame, const AVCodecParameter
     // frames pass unchanged.
     if (interlaced) filters = "bwdif=mode=send_frame:parity=auto:deint=interlaced";
     if (IsHdr(frame.color_trc)) {
-        // Linear light, tone-mapped (Hable) in BT.709 primaries, then BT.709 again.
+        // Linear light, tone-mapped (Hable) in BT.709 primaries, then the
+        // BT.709 transfer, straight to 8-bit RGB: no chroma is subsampled
+        // again only to be upsampled for the image.
         if (!filters.empty()) filters += ",";
         filters += "zscale=" + ZscaleInput(frame) +
                    ":t=linear:npl=100,format=gbrpf32le,zscale=p=bt709,tonemap=hable:desat=0,"
-                   "zscale=t=bt709:m=bt709:r=tv,format=yuv420p";
+                   "zscale=t=bt709:r=full,format=gbrp";
     }
     return filters;
 }
