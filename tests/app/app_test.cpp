@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWindow>
+#include <chrono>
 #include <algorithm>
 #include <fstream>
 #include <numeric>
@@ -399,6 +400,26 @@ TEST_F(AppTest, AFailedWriteEndsTheWalkAndIsReported) {
     EXPECT_TRUE(StatusLine1().startsWith("Could not write “frame_1.jpg”: "))
         << StatusLine1().toStdString();
     EXPECT_LT(App().run().framesDone(), 40);
+}
+
+TEST_F(AppTest, PreserveDatesDatesEachFileByItsFrame) {
+    using namespace std::chrono;
+    // A movie that records no creation time is dated by its file.
+    const fs::path movie = NewTempDir("dated") / "clip.mov";
+    fs::copy_file(Fixture("clip_120"), movie);
+    const auto dated = floor<seconds>(fs::file_time_type::clock::now()) - hours(24 * 400);
+    fs::last_write_time(movie, dated);
+    UseStoredDestination(destination_, R"("PreserveDates": true, "FinalFrameIndex": 3)");
+    RunDocuments({Path(movie)});
+    EXPECT_EQ(fs::last_write_time(destination_ / "frame_1.jpg"), dated);
+    EXPECT_EQ(fs::last_write_time(destination_ / "frame_3.jpg") - dated, milliseconds(80))
+        << "25 frames a second";
+
+    const fs::path plain = NewTempDir("undated");
+    UseStoredDestination(plain, R"("FinalFrameIndex": 1)");
+    RunDocuments({Path(movie)});
+    EXPECT_GT(fs::last_write_time(plain / "frame_1.jpg"), dated + hours(24))
+        << "off, a file is dated when it is written";
 }
 
 TEST_F(AppTest, AStoredFolderThatIsGoneFallsBackToAsking) {
