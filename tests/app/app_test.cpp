@@ -22,6 +22,7 @@
 #include "app_harness.h"
 #include "extract/extraction_run.h"
 #include "files/file_system.h"
+#include "platform/movie.h"
 #include "settings/preferences_window.h"
 #include "support/image_files.h"
 
@@ -420,6 +421,18 @@ TEST_F(AppTest, PreserveDatesDatesEachFileByItsFrame) {
     RunDocuments({Path(movie)});
     EXPECT_GT(fs::last_write_time(plain / "frame_1.jpg"), dated + hours(24))
         << "off, a file is dated when it is written";
+}
+
+TEST_F(AppTest, HdrFramesAreWrittenToneMapped) {
+    UseStoredDestination(destination_, R"("ImageType": 5)");
+    RunDocuments({Path(Fixture("hdr_hlg"))});
+    ASSERT_EQ(FileNames(destination_).size(), 3u);
+    auto movie = Movie::Open(Fixture("hdr_hlg"));
+    ASSERT_TRUE(movie);
+    auto expected = movie->FrameImageAtTime(movie->NextVideoSampleTime(0, true));
+    auto written = DecodeImageFile(destination_ / "frame_1.png");
+    ASSERT_TRUE(expected && written);
+    EXPECT_TRUE(SamePixels(*written, *expected));
 }
 
 TEST_F(AppTest, AStoredFolderThatIsGoneFallsBackToAsking) {
