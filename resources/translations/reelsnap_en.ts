@@ -63,6 +63,10 @@
         <source>frames</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No frame of “%1” could be decoded.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -191,8 +191,15 @@ void Application::ProgressHidden() {
 
 void Application::RunFinished(const RunResult& result) {
     mainWindow_->ShowIdleLook();
-    mainWindow_->ShowStatusMessage(
-        result.failure ? WriteFailureMessage(*result.failure) : QString(kIdleMessage), 1);
+    // A failure takes the idle message's place, so that it is seen.
+    QString message = kIdleMessage;
+    if (result.failure) {
+        message = WriteFailureMessage(*result.failure);
+    } else if (result.noFrameDecoded) {
+        const QString movie = QFileInfo(pendingDocuments_.value(0)).fileName();
+        message = LocalizedString(kNothingDecodedMessage).arg(movie);
+    }
+    mainWindow_->ShowStatusMessage(message, 1);
     if (settings_.ReadBoolSetting(keys::QuitWhenDone)) {
         quitAfterRunArmed_ = true;
         QTimer::singleShot(1000, this, [this] { QuitAfterRun(); });

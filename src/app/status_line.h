@@ -16,6 +16,8 @@ inline const char* const kCounterFormat = QT_TRANSLATE_NOOP("LocalizedStrings", 
 inline const char* const kByeMessage = QT_TRANSLATE_NOOP("LocalizedStrings", "Bye.");
 inline const char* const kWriteFailedMessage =
     QT_TRANSLATE_NOOP("LocalizedStrings", "Could not write “%1”: %2.");
+inline const char* const kNothingDecodedMessage =
+    QT_TRANSLATE_NOOP("LocalizedStrings", "No frame of “%1” could be decoded.");
 inline const char* const kNotEncodedReason =
     QT_TRANSLATE_NOOP("LocalizedStrings", "the image could not be encoded");
 

@@ -161,6 +161,7 @@ std::optional<Problem> ExtractMovie(const Options& options, const std::filesyste
                                                               : "the image could not be encoded";
         return Problem{"could not write " + Quoted(result.failure->path) + ": " + reason};
     }
+    if (result.noFrameDecoded) return Problem{"no frame could be decoded"};
     if (run.quitRequested()) return Problem{"interrupted"};
     return std::nullopt;
 }

@@ -59,6 +59,7 @@ class FrameWalk {
         observer_.Yield();
         std::optional<Image> image = movie_.FrameImageAtTime(t);
         if (!image) return;
+        ++run_.framesDecoded_;
         const std::optional<std::string> name =
             BuildFrameFileName(i, frameCount_, settings_.CurrentNaming());
         if (!name) return;
@@ -121,6 +122,7 @@ RunResult ExtractionRun::RunFirstDocument(const QStringList& documents, RunSetti
     settings.ReadSelection(selection);
     selection.step = std::max<std::int16_t>(selection.step, 1);
     framesDone_ = 0;
+    framesDecoded_ = 0;
     framesExpected_ = FramesToHandOut(selection, frameCount);
     // A stop while the movie was counted ends the run before any frame.
     if (!stopRequested_ && !quitRequested_) {
@@ -129,7 +131,8 @@ RunResult ExtractionRun::RunFirstDocument(const QStringList& documents, RunSetti
 
     // Every frame handed out is complete before the run ends.
     writers_.WaitUntilIdle();
-    RunResult result{RunEnd::Walked, writers_.FirstFailure()};
+    RunResult result{RunEnd::Walked, writers_.FirstFailure(),
+                     framesDone_ > 0 && framesDecoded_ == 0};
     writers_.ClearFailure();
     observer.ProgressHidden();
     return result;

@@ -57,6 +57,8 @@ enum class RunEnd {
 struct RunResult {
     RunEnd end = RunEnd::NoDocument;
     std::optional<FrameWriteFailure> failure;  // the earliest failed write
+    // Frames were handled, and not one of them gave a picture.
+    bool noFrameDecoded = false;
 };
 
 // Told what the run does, in this order: busy; progress shown; a frame
@@ -106,6 +108,7 @@ class ExtractionRun {
     std::atomic<bool> quitRequested_ = false;
     std::int32_t framesDone_ = 0;
     std::int32_t framesExpected_ = 0;
+    std::int32_t framesDecoded_ = 0;
 
     friend class FrameWalk;
 };

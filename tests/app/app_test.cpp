@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWindow>
-#include <chrono>
 #include <algorithm>
+#include <chrono>
 #include <fstream>
 #include <numeric>
 
@@ -433,6 +433,17 @@ TEST_F(AppTest, HdrFramesAreWrittenToneMapped) {
     auto written = DecodeImageFile(destination_ / "frame_1.png");
     ASSERT_TRUE(expected && written);
     EXPECT_TRUE(SamePixels(*written, *expected));
+}
+
+TEST_F(AppTest, AMovieOfWhichNoFrameDecodesIsReported) {
+    // Frames too wide to hold once their pixel aspect ratio is applied.
+    UseStoredDestination(destination_);
+    RunDocuments({Path(Fixture("huge_frame"))});
+    EXPECT_EQ(StatusLine1(), "No frame of “huge.mkv” could be decoded.");
+    EXPECT_TRUE(FileNames(destination_).empty());
+    // A movie of which some frames decode ends as usual.
+    RunDocuments({Path(Fixture("truncated"))});
+    EXPECT_EQ(StatusLine1(), kIdleMessage);
 }
 
 TEST_F(AppTest, AStoredFolderThatIsGoneFallsBackToAsking) {
