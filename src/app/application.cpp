@@ -21,6 +21,7 @@ extern "C" {
 #include "app/open_documents.h"
 #include "files/choosers.h"
 #include "files/file_system.h"
+#include "platform/quit_signals.h"
 #include "platform/status_codes.h"
 #include "settings/preferences_window.h"
 
@@ -232,6 +233,11 @@ int RunApplication(int argc, char** argv) {
         QCoreApplication::installTranslator(&translator);
     }
     Application application(PreferencesDomain::ApplicationFile());
+    // A termination signal quits as Quit does: the frame in progress completes.
+    QuitSignals quitSignals;
+    QObject::connect(&quitSignals, &QuitSignals::quitRequested, &application, [&application] {
+        application.DispatchCommand(commands::Quit, CommandOrigin::MainWindow);
+    });
     const QStringList arguments = app.arguments().mid(1);
     // Handled once the event loop runs, with the main window on screen.
     if (!arguments.isEmpty()) application.PostOpenDocuments(LaunchDocuments(arguments));

@@ -22,7 +22,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Set by SIGINT and SIGTERM; the run then ends after the frame in progress.
+// Set by SIGINT, SIGTERM and SIGHUP; the run then ends after the frame in
+// progress.
 volatile std::sig_atomic_t interrupted = 0;
 
 extern "C" void NoteInterrupt(int) {
@@ -306,6 +307,7 @@ int RunCommandLine(int argc, char** argv) {
     if (!parsed.options) return parsed.status;
     std::signal(SIGINT, NoteInterrupt);
     std::signal(SIGTERM, NoteInterrupt);
+    std::signal(SIGHUP, NoteInterrupt);
     return RunMovies(*parsed.options);
 }
 

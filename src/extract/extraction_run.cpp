@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "extract/frame_counting.h"
+#include "platform/file_io.h"
 #include "platform/movie.h"
 
 namespace reelsnap {
@@ -110,6 +111,7 @@ RunResult ExtractionRun::RunFirstDocument(const QStringList& documents, RunSetti
     if (!destination || destination->string().size() >= 4096 || document.string().size() >= 4095) {
         return {RunEnd::NoDestination, std::nullopt};
     }
+    RemoveStaleTemporaryFiles(*destination);
     std::unique_ptr<Movie> movie = Movie::Open(document);
     if (!movie) return {RunEnd::NotAMovie, std::nullopt};
 

@@ -4,10 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace reelsnap {
 
@@ -27,10 +30,31 @@ int RenameNoReplace(const std::filesystem::path& from, const std::filesystem::pa
 
 namespace {
 
+constexpr std::string_view kTemporaryMark = ".part-";
+
+// ".NAME.part-PID-N", as TemporarySibling makes it.
+std::filesystem::path TemporarySibling(const std::filesystem::path& path);
+
+// The process that wrote a temporary file of ours, or 0 for another file.
+pid_t WriterOfTemporary(const std::string& name) {
+    if (name.empty() || name[0] != '.') return 0;
+    const std::size_t mark = name.rfind(kTemporaryMark);
+    if (mark == std::string::npos) return 0;
+    const std::size_t from = mark + kTemporaryMark.size();
+    const std::size_t dash = name.find('-', from);
+    if (dash == std::string::npos || dash == from || dash + 1 == name.size()) return 0;
+    const auto digits = [&](std::size_t a, std::size_t b) {
+        return std::all_of(name.begin() + long(a), name.begin() + long(b),
+                           [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (!digits(from, dash) || !digits(dash + 1, name.size()) || dash - from > 9) return 0;
+    return pid_t(std::stol(name.substr(from, dash - from)));
+}
+
 std::filesystem::path TemporarySibling(const std::filesystem::path& path) {
     static std::atomic<unsigned> counter{0};
-    std::string name = "." + path.filename().string() + ".part-" + std::to_string(::getpid()) +
-                       "-" + std::to_string(counter.fetch_add(1));
+    std::string name = "." + path.filename().string() + std::string(kTemporaryMark) +
+                       std::to_string(::getpid()) + "-" + std::to_string(counter.fetch_add(1));
     return path.parent_path() / name;
 }
 
@@ -90,6 +114,16 @@ int WriteFileReplacing(const std::filesystem::path& path, std::span<const std::u
         path, bytes, modified, [&](const std::filesystem::path& temporary) {
             return ::rename(temporary.c_str(), path.c_str()) == 0 ? 0 : errno;
         });
+}
+
+void RemoveStaleTemporaryFiles(const std::filesystem::path& folder) {
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+        const pid_t writer = WriterOfTemporary(entry.path().filename().string());
+        if (writer <= 0 || !entry.is_regular_file(ec)) continue;
+        // No such process any more: nothing will finish or remove the file.
+        if (::kill(writer, 0) != 0 && errno == ESRCH) ::unlink(entry.path().c_str());
+    }
 }
 
 int WriteFileNoReplace(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,

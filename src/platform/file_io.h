@@ -27,4 +27,9 @@ int WriteFileReplacing(const std::filesystem::path& path, std::span<const std::u
 int WriteFileNoReplace(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
                        ModificationTime modified = std::nullopt);
 
+// Removes the temporary files that writes of ours left in the folder when
+// their process ended before it could (a kill, a crash); files of running
+// processes stay.
+void RemoveStaleTemporaryFiles(const std::filesystem::path& folder);
+
 }  // namespace reelsnap

@@ -2,10 +2,13 @@
 // QuitWhenDone and the exit status.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <csignal>
 #include <fstream>
 
+#include "app_harness.h"
 #include "support/fixtures.h"
 #include "support/image_files.h"
 
@@ -19,14 +22,18 @@ struct Launch {
     bool finished = false;
 };
 
-Launch LaunchApplication(const fs::path& config, const QStringList& arguments) {
-    QProcess process;
+void StartApplication(QProcess& process, const fs::path& config, const QStringList& arguments) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", QString::fromStdString(config.string()));
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("QT_LOGGING_RULES", "*.warning=false");
     process.setProcessEnvironment(env);
     process.start(REELSNAP_BINARY, arguments);
+}
+
+Launch LaunchApplication(const fs::path& config, const QStringList& arguments) {
+    QProcess process;
+    StartApplication(process, config, arguments);
     Launch launch;
     launch.finished = process.waitForFinished(60000);
     if (!launch.finished) process.kill();
@@ -84,6 +91,59 @@ TEST(Executable, QuitWhenDoneAfterAWalkThatStoppedAtItsLastIndex) {
     EXPECT_EQ(launch.exitCode, 0);
     EXPECT_EQ(FileNames(destination),
               (std::set<std::string>{"frame_1.tif", "frame_2.tif", "frame_3.tif"}));
+}
+
+// The files of a folder whose names say they are temporary files of ours.
+std::vector<std::string> TemporaryFiles(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const std::string& name : FileNames(folder)) {
+        if (name.find(".part-") != std::string::npos) names.push_back(name);
+    }
+    return names;
+}
+
+TEST(Executable, TerminationSignalsQuitAfterTheFrameInProgress) {
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        const fs::path config = NewTempDir("process-config");
+        const fs::path destination = NewTempDir("process-frames");
+        WritePreferences(config, destination, R"("QuitWhenDone": false, )");
+        QProcess process;
+        StartApplication(process, config, {QString::fromStdString(Fixture("long_mkv").string())});
+        // Once the walk writes files, the signal comes in the middle of it.
+        ASSERT_TRUE(ProcessEventsUntil([&] { return FileNames(destination).size() > 20; }, 30));
+        ::kill(pid_t(process.processId()), signal);
+        ASSERT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << "quit, not killed";
+        EXPECT_EQ(process.exitCode(), 0);
+        EXPECT_TRUE(TemporaryFiles(destination).empty());
+        const auto names = FileNames(destination);
+        EXPECT_LT(names.size(), 30000u);
+        for (const std::string& name : names) {
+            auto image = DecodeImageFile(destination / name);
+            ASSERT_TRUE(image) << name << " is complete";
+        }
+    }
+}
+
+TEST(Executable, ARunRemovesTemporaryFilesOfProcessesThatAreGone) {
+    QProcess gone;
+    gone.start("true", QStringList{});
+    ASSERT_TRUE(gone.waitForFinished(10000));
+    const qint64 deadPid = gone.processId() > 0 ? gone.processId() : 999999;
+    const fs::path config = NewTempDir("process-config");
+    const fs::path destination = NewTempDir("process-frames");
+    const std::string stale = ".frame_9.tif.part-" + std::to_string(deadPid) + "-0";
+    const std::string live = ".frame_8.tif.part-" + std::to_string(::getpid()) + "-0";
+    std::ofstream(destination / stale) << "left by a kill";
+    std::ofstream(destination / live) << "being written";
+    std::ofstream(destination / ".notes.part-x") << "not ours";
+    WritePreferences(config, destination, R"("FinalFrameIndex": 1, )");
+    const Launch launch =
+        LaunchApplication(config, {QString::fromStdString(Fixture("h264_mp4").string())});
+    ASSERT_TRUE(launch.finished);
+    EXPECT_EQ(FileNames(destination),
+              (std::set<std::string>{live, ".notes.part-x", "frame_1.tif"}));
 }
 
 }  // namespace
