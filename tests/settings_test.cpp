@@ -140,5 +140,56 @@ TEST(SettingsStore, CorruptFileReadsEmptyAndIsKeptAside) {
     EXPECT_TRUE(StoredObject(home).value("CopyTo").toBool());
 }
 
+TEST(PreferencesFile, EveryCorruptFileIsKept) {
+    FreshStore fresh;
+    for (const std::string corrupt : {"{ first", "{ second", "{ third"}) {
+        fresh.home.WritePreferences(corrupt);
+        fresh.store.StoreBoolSetting(keys::CopyTo, true);
+    }
+    const std::string file = fresh.home.preferencesFile().string();
+    const auto contents = [](const std::string& path) {
+        std::ifstream in(path);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_EQ(contents(file + ".corrupt"), "{ first");
+    EXPECT_EQ(contents(file + ".corrupt.2"), "{ second");
+    EXPECT_EQ(contents(file + ".corrupt.3"), "{ third");
+}
+
+TEST(PreferencesFile, ALinkIsWrittenThrough) {
+    ScopedConfigHome home;
+    const std::filesystem::path target = testing::NewTempDir("dotfiles") / "reelsnap.json";
+    std::ofstream(target) << R"({"Skip": 3})";
+    std::filesystem::create_directories(home.preferencesFile().parent_path());
+    std::filesystem::create_symlink(target, home.preferencesFile());
+    PreferencesDomain domain(home.preferencesFile());
+    SettingsStore store(domain);
+    store.StoreBoolSetting(keys::QuitWhenDone, true);
+    EXPECT_TRUE(std::filesystem::is_symlink(home.preferencesFile())) << "the link stays";
+    std::ifstream in(target);
+    const QJsonObject stored = QJsonDocument::fromJson(QByteArray::fromStdString(std::string(
+                                                           std::istreambuf_iterator<char>(in), {})))
+                                   .object();
+    EXPECT_EQ(stored.value("QuitWhenDone"), QJsonValue(true));
+    EXPECT_EQ(stored.value("Skip"), QJsonValue(3));
+
+    // A corrupt file behind the link is kept aside beside it, not the link.
+    std::ofstream(target) << "{ corrupt";
+    store.StoreBoolSetting(keys::CopyTo, true);
+    EXPECT_TRUE(std::filesystem::is_symlink(home.preferencesFile()));
+    EXPECT_TRUE(std::filesystem::exists(target.string() + ".corrupt"));
+    EXPECT_TRUE(store.ReadBoolSetting(keys::CopyTo));
+}
+
+TEST(PreferencesFile, LargeWholeNumbersOfOtherMembersStayExact) {
+    FreshStore fresh;
+    fresh.home.WritePreferences(R"({"Big": 9007199254740993, "Small": -9223372036854775807})");
+    fresh.store.StoreBoolSetting(keys::CopyTo, true);
+    const std::string text = fresh.home.ReadPreferences();
+    EXPECT_NE(text.find("9007199254740993"), std::string::npos) << text;
+    EXPECT_NE(text.find("-9223372036854775807"), std::string::npos) << text;
+    EXPECT_FALSE(fresh.store.ReadInt32Setting("Big")) << "of another type";
+}
+
 }  // namespace
 }  // namespace reelsnap

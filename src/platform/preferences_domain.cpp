@@ -4,14 +4,28 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
+#include <cmath>
 #include <cstdlib>
 
 namespace reelsnap {
 namespace {
 
+// Whole numbers beyond 2^53 have no exact double: they stay JSON values, so
+// that they are written back digit for digit (and read as "of another type").
+bool IsExactAsDouble(const QJsonValue& value) {
+    constexpr double kExactLimit = 9007199254740992.0;  // 2^53
+    const double number = value.toDouble();
+    if (std::trunc(number) != number || std::abs(number) < kExactLimit) return true;
+    if (number >= 9223372036854775808.0 || number < -9223372036854775808.0) {
+        return true;  // beyond 64 bits: a double
+    }
+    // The parser keeps whole numbers in 64 bits; a double would round them.
+    return qint64(number) == value.toInteger();
+}
+
 QVariant FromJson(const QJsonValue& value) {
     if (value.isBool()) return value.toBool();
-    if (value.isDouble()) return value.toDouble();
+    if (value.isDouble() && IsExactAsDouble(value)) return value.toDouble();
     if (value.isObject()) {
         const QJsonObject object = value.toObject();
         if (object.size() == 1 && object.value("data").isString()) {
@@ -73,9 +87,23 @@ QSettings::Format JsonSettingsFormat() {
     return format;
 }
 
+namespace {
+
+// A preferences file that is a link (to a dotfiles repository, say) is
+// written through the link, at its target, so that the link stays.
+std::filesystem::path ThroughLinks(const std::filesystem::path& file) {
+    std::error_code ec;
+    if (!std::filesystem::is_symlink(file, ec)) return file;
+    const std::filesystem::path target = std::filesystem::weakly_canonical(file, ec);
+    return ec ? file : target;
+}
+
+}  // namespace
+
 PreferencesDomain::PreferencesDomain(std::filesystem::path file)
     : file_(std::move(file)),
-      settings_(std::make_unique<QSettings>(QString::fromStdString(file_.string()),
+      written_(ThroughLinks(file_)),
+      settings_(std::make_unique<QSettings>(QString::fromStdString(written_.string()),
                                             JsonSettingsFormat())) {}
 
 std::filesystem::path PreferencesDomain::ApplicationFile() {
@@ -91,14 +119,19 @@ std::filesystem::path PreferencesDomain::ApplicationFile() {
 }
 
 void PreferencesDomain::KeepCorruptFileAside() {
-    QFile current(QString::fromStdString(file_.string()));
+    QFile current(QString::fromStdString(written_.string()));
     if (!current.open(QIODevice::ReadOnly)) return;
     const QByteArray bytes = current.readAll();
     current.close();
     if (bytes.trimmed().isEmpty() || ParseObject(bytes)) return;
+    // Every corrupt file is kept: Reelsnap.json.corrupt, then .corrupt.2 ...
     const QString aside = current.fileName() + ".corrupt";
-    QFile::remove(aside);
-    current.rename(aside);
+    for (int n = 1; n < 1000; ++n) {
+        const QString name = n == 1 ? aside : aside + "." + QString::number(n);
+        if (QFile::exists(name)) continue;
+        current.rename(name);
+        return;
+    }
 }
 
 void PreferencesDomain::Synchronize() {

@@ -33,6 +33,7 @@ class PreferencesDomain {
     void KeepCorruptFileAside();
 
     std::filesystem::path file_;
+    std::filesystem::path written_;  // the file itself, through any link
     std::unique_ptr<QSettings> settings_;
     bool dirty_ = false;
 };
