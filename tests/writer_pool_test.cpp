@@ -3,7 +3,9 @@
 // encoded is a failure under its final name.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
+#include <new>
 #include <thread>
 
 #include "extract/frame_writer_pool.h"
@@ -68,6 +70,58 @@ TEST(FrameWriterPool, AFrameThatCannotBeEncodedFailsUnderItsFinalName) {
     EXPECT_EQ(failure->path, dir / "frame_2.jp2");
     EXPECT_EQ(failure->error, 0) << "no system error: the image could not be made";
     EXPECT_EQ(testing::FileNames(dir), (std::set<std::string>{"frame_1.png"}));
+}
+
+TEST(FrameWriterPool, HoldsFramesByBytesNotByCount) {
+    const fs::path dir = testing::NewTempDir("pool-bytes");
+    constexpr std::size_t kFrame = 512 * 512 * 4;  // 1 MiB
+    std::atomic<std::size_t> most = 0;
+    FrameWriterPool* self = nullptr;
+    FrameWriterPool pool(
+        4,
+        [&](const FrameJob&) -> std::optional<FrameWriteFailure> {
+            std::size_t held = self->bytesHeld();
+            std::size_t seen = most;
+            while (held > seen && !most.compare_exchange_weak(seen, held)) {
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            return std::nullopt;
+        },
+        3 * kFrame);
+    self = &pool;
+    for (int i = 1; i <= 12; ++i) {
+        FrameJob job;
+        job.image = Image(512, 512);
+        job.path = dir / ("frame_" + std::to_string(i) + ".jpg");
+        pool.Submit(std::move(job));
+        EXPECT_LE(pool.bytesHeld(), 3 * kFrame);
+    }
+    pool.WaitUntilIdle();
+    EXPECT_LE(most.load(), 3 * kFrame) << "four workers, but three frames' worth of bytes";
+    EXPECT_EQ(pool.bytesHeld(), 0u);
+
+    // A frame larger than the budget still goes, alone.
+    FrameJob big;
+    big.image = Image(1024, 1024);
+    big.path = dir / "frame_13.jpg";
+    pool.Submit(std::move(big));
+    pool.WaitUntilIdle();
+    EXPECT_FALSE(pool.FirstFailure());
+}
+
+TEST(FrameWriterPool, RunningOutOfMemoryIsAFailedWrite) {
+    const fs::path dir = testing::NewTempDir("pool-memory");
+    FrameWriterPool pool(2, [](const FrameJob& job) -> std::optional<FrameWriteFailure> {
+        if (job.path.filename() == "frame_2.jpg") throw std::bad_alloc();
+        return WriteFrameJob(job);
+    });
+    for (int i = 1; i <= 3; ++i) pool.Submit(Job(dir, i));
+    pool.WaitUntilIdle();
+    const auto failure = pool.FirstFailure();
+    ASSERT_TRUE(failure) << "reported, not an abort";
+    EXPECT_EQ(failure->error, ENOMEM);
+    EXPECT_EQ(failure->path.filename(), "frame_2.jpg");
+    EXPECT_EQ(testing::FileNames(dir), (std::set<std::string>{"frame_1.png", "frame_3.png"}));
 }
 
 }  // namespace

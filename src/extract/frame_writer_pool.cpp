@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <new>
 #include <utility>
 
 namespace reelsnap {
@@ -14,8 +15,8 @@ unsigned FrameWriterPool::DefaultWorkers() {
     return std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
 }
 
-FrameWriterPool::FrameWriterPool(unsigned workers, FrameJobWriter writer)
-    : capacity_(std::max(1u, workers)), writer_(std::move(writer)) {
+FrameWriterPool::FrameWriterPool(unsigned workers, FrameJobWriter writer, std::size_t byteBudget)
+    : capacity_(std::max(1u, workers)), byteBudget_(byteBudget), writer_(std::move(writer)) {
     for (unsigned i = 0; i < std::max(1u, workers); ++i) workers_.emplace_back([this] { Work(); });
 }
 
@@ -29,11 +30,21 @@ FrameWriterPool::~FrameWriterPool() {
 }
 
 void FrameWriterPool::Submit(FrameJob job) {
+    const std::size_t bytes = job.image.byteCount();
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return queue_.size() < capacity_; });
+    // A 16K frame weighs what sixty-four 1080p frames do: the bound is in bytes.
+    changed_.wait(lock, [&] {
+        return queue_.size() < capacity_ && (bytesHeld_ == 0 || bytesHeld_ + bytes <= byteBudget_);
+    });
     job.sequence = submitted_++;
+    bytesHeld_ += bytes;
     queue_.push_back(std::move(job));
     changed_.notify_all();
+}
+
+std::size_t FrameWriterPool::bytesHeld() const {
+    std::lock_guard lock(mutex_);
+    return bytesHeld_;
 }
 
 void FrameWriterPool::WaitUntilIdle() {
@@ -66,10 +77,18 @@ void FrameWriterPool::Work() {
         ++busy_;
         changed_.notify_all();
         lock.unlock();
-        std::optional<FrameWriteFailure> failure = writer_(job);
+        const std::size_t bytes = job.image.byteCount();
+        std::optional<FrameWriteFailure> failure;
+        try {
+            failure = writer_(job);
+        } catch (const std::bad_alloc&) {
+            // Memory ran out for this frame: a failed write, not an abort.
+            failure = FrameWriteFailure{job.path, ENOMEM};
+        }
         if (failure) failure->sequence = job.sequence;
         job.image = Image();
         lock.lock();
+        bytesHeld_ -= bytes;
         if (failure && failure->error == EEXIST && job.existing == ExistingFiles::Skip) {
             skipped_.push_back(std::move(failure->path));
         } else if (failure && (!failure_ || failure->sequence < failure_->sequence)) {
@@ -84,12 +103,17 @@ std::optional<FrameWriteFailure> WriteFrameJob(const FrameJob& job) {
     if (!job.settings.type) return std::nullopt;
     const char* extension = ImageTypeExtension(*job.settings.type);
     const std::filesystem::path finalPath = FinalFramePath(job.path, extension);
-    bool encodingFailed = false;
-    const auto data = EncodeFrameImage(job.image, job.settings, encodingFailed);
-    if (!data) return FrameWriteFailure{finalPath, 0};
-    if (const int error = PlaceFrameFile(job.path, extension, *data, job.existing, job.modified);
-        error != 0) {
-        return FrameWriteFailure{finalPath, error};
+    try {
+        bool encodingFailed = false;
+        const auto data = EncodeFrameImage(job.image, job.settings, encodingFailed);
+        if (!data) return FrameWriteFailure{finalPath, 0};
+        if (const int error =
+                PlaceFrameFile(job.path, extension, *data, job.existing, job.modified);
+            error != 0) {
+            return FrameWriteFailure{finalPath, error};
+        }
+    } catch (const std::bad_alloc&) {
+        return FrameWriteFailure{finalPath, ENOMEM};  // no memory for the scaled or encoded image
     }
     return std::nullopt;
 }

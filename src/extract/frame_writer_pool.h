@@ -42,16 +42,24 @@ std::optional<FrameWriteFailure> WriteFrameJob(const FrameJob& job);
 
 class FrameWriterPool {
   public:
+    // The frames queued and being written hold at most `byteBudget` bytes
+    // of images (a single frame larger than that still goes, alone).
     explicit FrameWriterPool(unsigned workers = DefaultWorkers(),
-                             FrameJobWriter writer = WriteFrameJob);
+                             FrameJobWriter writer = WriteFrameJob,
+                             std::size_t byteBudget = kDefaultByteBudget);
+
+    static constexpr std::size_t kDefaultByteBudget = std::size_t(512) << 20;
     ~FrameWriterPool();
     FrameWriterPool(const FrameWriterPool&) = delete;
     FrameWriterPool& operator=(const FrameWriterPool&) = delete;
 
     static unsigned DefaultWorkers();
 
-    // Queues the job; waits while as many jobs as workers are already queued.
+    // Queues the job; waits while as many jobs as workers are already
+    // queued, or while the frames held would pass the byte budget.
     void Submit(FrameJob job);
+    // The bytes of images queued and being written now.
+    std::size_t bytesHeld() const;
     // Returns once every submitted job is complete.
     void WaitUntilIdle();
     // The failed write of the earliest frame handed out, whichever worker
@@ -69,6 +77,8 @@ class FrameWriterPool {
     std::condition_variable changed_;
     std::deque<FrameJob> queue_;
     std::size_t capacity_;
+    std::size_t byteBudget_;
+    std::size_t bytesHeld_ = 0;
     unsigned busy_ = 0;
     std::uint64_t submitted_ = 0;
     bool stopping_ = false;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <new>
 
 extern "C" {
 #include <libavutil/parseutils.h>
@@ -161,7 +162,13 @@ int Movie::State::ReadVideoPacket() {
 std::optional<Image> Movie::State::Convert() {
     DisplayGeometry g = geometry;
     g.sampleAspectRatio = av_guess_sample_aspect_ratio(input.get(), stream(), frame.get());
-    std::optional<Image> image = converter.ToDisplayImage(*frame, g);
+    std::optional<Image> image;
+    try {
+        image = converter.ToDisplayImage(*frame, g);
+    } catch (const std::bad_alloc&) {
+        // No memory for a frame this large: it has no image, as one that
+        // does not decode.
+    }
     av_frame_unref(frame.get());
     holding = false;
     return image;
