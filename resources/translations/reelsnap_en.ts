@@ -67,15 +67,19 @@
         <source>No frame of “%1” could be decoded.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Open Movie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Movies (*.mp4 *.m4v *.mov *.mkv *.webm *.avi *.mpg *.mpeg *.ts *.mts *.m2ts *.wmv *.flv *.3gp *.ogv *.dv *.mxf *.h264 *.264 *.hevc *.265);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Reelsnap</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Drop movies here</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -144,6 +148,22 @@
     </message>
     <message>
         <source>HELP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop movies here&lt;br&gt;&lt;small&gt;or open one with File ▸ Open Movie… (Ctrl+O)&lt;/small&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Movie…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

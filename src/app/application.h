@@ -65,6 +65,8 @@ class Application : public QObject, private RunSettings, private RunObserver {
     std::int16_t HandleHelpMenuCommand(CommandId command);
     // The frame-count command: asks for a movie and tells its frame count.
     std::int16_t CountFramesOfChosenMovie();
+    // File ▸ Open Movie: the chosen movie is handed in as a drop is.
+    std::int16_t OpenChosenMovie();
     void ShowPreferencesSheet();
 
     // The one-millisecond timer's callback: a run, or, while one is in

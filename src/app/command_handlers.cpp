@@ -46,6 +46,8 @@ std::int16_t Application::HandleCommand(CommandId command) {
             return kNoErr;
         case commands::FrameCount:
             return CountFramesOfChosenMovie();
+        case commands::OpenMovie:
+            return OpenChosenMovie();
         case commands::Preferences:
             ShowPreferencesSheet();
             return kNoErr;
@@ -77,6 +79,19 @@ QString CopyCatalogName(const std::filesystem::path& item) {
     QString name;
     if (NameOfRef(item, &name) != kNoErr) return QString();
     return name;
+}
+
+std::int16_t Application::OpenChosenMovie() {
+    std::filesystem::path file;
+    const QString prompt = LocalizedString(kOpenMoviePrompt);
+    if (const std::int16_t status =
+            ChooseFile(*chooser_, nullptr, &prompt, &file, LocalizedString(kMovieFilter));
+        status != kNoErr) {
+        return status;
+    }
+    // As a drop: one open-documents event in the application's own queue.
+    PostOpenDocuments({QString::fromStdString(file.string())});
+    return kNoErr;
 }
 
 std::int16_t Application::CountFramesOfChosenMovie() {

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
+#include <QKeyEvent>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
@@ -177,6 +178,15 @@ void MainWindow::ConnectCommands() {
     connect(ui_->StopButton, &QPushButton::clicked, this, [this] {
         emit commandTriggered(CommandOf(ui_->StopButton), CommandOrigin::MainWindow);
     });
+}
+
+// Escape stops a run, as the Stop button does (it is enabled only then).
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && ui_->StopButton->isEnabled()) {
+        ui_->StopButton->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 // Closing the window quits, as Quit does; a running walk ends after the

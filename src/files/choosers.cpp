@@ -18,8 +18,9 @@ QString StartDirectory(const std::filesystem::path* start) {
 }  // namespace
 
 std::optional<std::filesystem::path> FileDialogChooser::AskForFile(
-    const QString& message, const std::filesystem::path* start) {
-    const QString file = QFileDialog::getOpenFileName(parent_, message, StartDirectory(start));
+    const QString& message, const std::filesystem::path* start, const QString& filter) {
+    const QString file =
+        QFileDialog::getOpenFileName(parent_, message, StartDirectory(start), filter);
     if (file.isEmpty()) return std::nullopt;
     return std::filesystem::path(file.toStdString());
 }
@@ -33,8 +34,9 @@ std::optional<std::filesystem::path> FileDialogChooser::AskForFolder(
 }
 
 std::int16_t ChooseFile(Chooser& chooser, const std::filesystem::path* defaultLocation,
-                        const QString* message, std::filesystem::path* file) {
-    auto chosen = chooser.AskForFile(message ? *message : QString(), defaultLocation);
+                        const QString* message, std::filesystem::path* file,
+                        const QString& filter) {
+    auto chosen = chooser.AskForFile(message ? *message : QString(), defaultLocation, filter);
     if (!chosen) return kUserCanceledErr;
     std::error_code ec;
     if (!std::filesystem::is_regular_file(*chosen, ec)) return kFileNotFoundErr;

@@ -18,8 +18,10 @@ class SettingsStore;
 class Chooser {
   public:
     virtual ~Chooser() = default;
+    // `filter` is a file dialog's name filter; empty: any file.
     virtual std::optional<std::filesystem::path> AskForFile(const QString& message,
-                                                            const std::filesystem::path* start) = 0;
+                                                            const std::filesystem::path* start,
+                                                            const QString& filter) = 0;
     virtual std::optional<std::filesystem::path> AskForFolder(
         const QString& message, const std::filesystem::path* start) = 0;
 };
@@ -29,7 +31,8 @@ class FileDialogChooser : public Chooser {
   public:
     explicit FileDialogChooser(QWidget* parent) : parent_(parent) {}
     std::optional<std::filesystem::path> AskForFile(const QString& message,
-                                                    const std::filesystem::path* start) override;
+                                                    const std::filesystem::path* start,
+                                                    const QString& filter) override;
     std::optional<std::filesystem::path> AskForFolder(const QString& message,
                                                       const std::filesystem::path* start) override;
 
@@ -41,10 +44,17 @@ class FileDialogChooser : public Chooser {
 inline const char* const kDestinationPrompt = QT_TRANSLATE_NOOP(
     "LocalizedStrings", "Choose a folder for the destination of the movie frames.");
 inline const char* const kChooseFilePrompt = QT_TRANSLATE_NOOP("LocalizedStrings", "Choose a file");
+inline const char* const kOpenMoviePrompt = QT_TRANSLATE_NOOP("LocalizedStrings", "Open Movie");
+// The movie files a file dialog offers first.
+inline const char* const kMovieFilter = QT_TRANSLATE_NOOP(
+    "LocalizedStrings",
+    "Movies (*.mp4 *.m4v *.mov *.mkv *.webm *.avi *.mpg *.mpeg *.ts *.mts *.m2ts *.wmv *.flv "
+    "*.3gp *.ogv *.dv *.mxf *.h264 *.264 *.hevc *.265);;All files (*)");
 
 // 0 when exactly one existing file was chosen; -128 when the user cancelled.
 std::int16_t ChooseFile(Chooser& chooser, const std::filesystem::path* defaultLocation,
-                        const QString* message, std::filesystem::path* file);
+                        const QString* message, std::filesystem::path* file,
+                        const QString& filter = QString());
 // 0 when an existing folder was chosen; -128 when the user cancelled.
 std::int16_t ChooseFolder(Chooser& chooser, const std::filesystem::path* defaultLocation,
                           const QString* message, std::filesystem::path* folder);

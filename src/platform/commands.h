@@ -21,6 +21,7 @@ constexpr CommandId FourCC(const char* code) {
 namespace commands {
 inline constexpr CommandId Help = FourCC("HELP");
 inline constexpr CommandId FrameCount = FourCC("frmC");
+inline constexpr CommandId OpenMovie = FourCC("open");
 inline constexpr CommandId Preferences = FourCC("pref");
 inline constexpr CommandId Stop = FourCC("not!");
 inline constexpr CommandId Quit = FourCC("quit");

@@ -21,7 +21,9 @@ std::optional<fs::path> ScriptedChooser::Next(const QString& message) {
     return answer;
 }
 
-std::optional<fs::path> ScriptedChooser::AskForFile(const QString& message, const fs::path*) {
+std::optional<fs::path> ScriptedChooser::AskForFile(const QString& message, const fs::path*,
+                                                    const QString& filter) {
+    filters.push_back(filter);
     return Next(message);
 }
 

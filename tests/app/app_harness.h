@@ -27,8 +27,10 @@ class ScriptedChooser : public Chooser {
     std::deque<std::optional<std::filesystem::path>> answers;
     std::vector<QString> prompts;
 
+    std::vector<QString> filters;  // of the file questions
     std::optional<std::filesystem::path> AskForFile(const QString& message,
-                                                    const std::filesystem::path*) override;
+                                                    const std::filesystem::path*,
+                                                    const QString& filter) override;
     std::optional<std::filesystem::path> AskForFolder(const QString& message,
                                                       const std::filesystem::path*) override;
 

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
@@ -333,6 +334,32 @@ TEST_F(AppTest, StopEndsTheWalkAfterTheFrameInProgress) {
     EXPECT_EQ(int(indices.size()), App().run().framesDone())
         << "every counted frame's file is complete";
     ExpectIdleLook();
+}
+
+TEST_F(AppTest, EscapeStopsARun) {
+    UseStoredDestination(destination_);
+    const int framesAtEscape =
+        RunUntilFiveFramesThen([] { QTest::keyClick(&App().mainWindow(), Qt::Key_Escape); });
+    ASSERT_GT(framesAtEscape, 0);
+    EXPECT_LE(App().run().framesDone(), framesAtEscape + 1) << "of 160 frames";
+    ExpectIdleLook();
+}
+
+TEST_F(AppTest, OpenMovieHandsTheChoiceInAsADropDoes) {
+    UseStoredDestination(destination_, R"("FinalFrameIndex": 2)");
+    Dialogs().answers = {Fixture("h264_mp4")};
+    const int runs = RunsCompleted();
+    App().mainWindow().findChild<QAction*>("OpenAction")->trigger();
+    ASSERT_TRUE(ProcessEventsUntil([&] { return RunsCompleted() > runs; }));
+    EXPECT_EQ(Dialogs().prompts.back(), "Open Movie");
+    EXPECT_TRUE(Dialogs().filters.back().startsWith("Movies (*.mp4 "));
+    EXPECT_EQ(FileNames(destination_), (std::set<std::string>{"frame_1.jpg", "frame_2.jpg"}));
+
+    // Cancelled: nothing happens.
+    Dialogs().answers = {std::nullopt};
+    App().mainWindow().findChild<QAction*>("OpenAction")->trigger();
+    ProcessEventsUntil([] { return false; }, 0.1);
+    EXPECT_EQ(RunsCompleted(), runs + 1);
 }
 
 TEST_F(AppTest, StopWhileALongMovieIsCountedBreaksTheCountOff) {
