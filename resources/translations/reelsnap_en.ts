@@ -32,10 +32,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>View in Mac App Store...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The movie &quot;%1&quot; has %2 frames.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -73,6 +69,10 @@
     </message>
     <message>
         <source>Movies (*.mp4 *.m4v *.mov *.mkv *.webm *.avi *.mpg *.mpeg *.ts *.mts *.m2ts *.wmv *.flv *.3gp *.ogv *.dv *.mxf *.h264 *.264 *.hevc *.265);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View in Software Centre...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

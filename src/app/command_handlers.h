@@ -10,12 +10,14 @@ class QWidget;
 namespace reelsnap {
 
 inline const char* const kProductPage = "https://www.ondrel.com/reelsnap/";
-inline const char* const kAppStorePage = "https://apps.apple.com/app/reelsnap/id1491235702";
+// On Linux the software store is the distribution's software centre, which
+// opens an application's page from its AppStream id.
+inline const char* const kAppStorePage = "appstream://com.ondrel.Reelsnap";
 
 inline const char* const kWebSiteItem =
     QT_TRANSLATE_NOOP("LocalizedStrings", "View in Ondrel Website...");
 inline const char* const kAppStoreItem =
-    QT_TRANSLATE_NOOP("LocalizedStrings", "View in Mac App Store...");
+    QT_TRANSLATE_NOOP("LocalizedStrings", "View in Software Centre...");
 inline const char* const kFrameCountAlert =
     QT_TRANSLATE_NOOP("LocalizedStrings", "The movie \"%1\" has %2 frames.");
 

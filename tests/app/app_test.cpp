@@ -57,7 +57,7 @@ TEST_F(AppTest, StartsInTheIdleLookWithItsMenus) {
     ExpectIdleLook();
     QStringList help;
     for (QAction* action : App().mainWindow().helpMenu()->actions()) help << action->text();
-    const auto store = help.indexOf("View in Mac App Store...");
+    const auto store = help.indexOf("View in Software Centre...");
     ASSERT_GE(store, 0);
     EXPECT_EQ(help.value(store + 1), "View in Ondrel Website...");
     QStringList commands;
