@@ -3,8 +3,8 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
-#include <QKeyEvent>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>

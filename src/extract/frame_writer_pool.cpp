@@ -1,7 +1,5 @@
 #include "extract/frame_writer_pool.h"
 
-#include "extract/output_naming.h"
-
 #include <algorithm>
 #include <cerrno>
 #include <new>
@@ -9,8 +7,7 @@
 
 namespace reelsnap {
 
-// One worker a core, at most eight: with as many frames queued as workers,
-// a 4K run then holds at most about half a gigabyte of frames in flight.
+// One worker a core, at most eight; the byte budget bounds what they hold.
 unsigned FrameWriterPool::DefaultWorkers() {
     return std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
 }

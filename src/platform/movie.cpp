@@ -31,6 +31,7 @@ std::int64_t FramePts(const AVFrame& frame) {
 struct Movie::State {
     std::filesystem::path path;
     std::atomic<bool> interrupted = false;
+    std::optional<std::int64_t> creationTime;  // the movie's, once asked for
     ff::InputContext input;
     int streamIndex = -1;
     bool indexListsEverySample = false;
@@ -282,18 +283,22 @@ std::int64_t Movie::packetsRead() const {
 }
 
 std::int64_t Movie::PresentationDate(std::int64_t time) const {
-    std::int64_t creation = 0;  // nanoseconds since 1970
-    const AVDictionaryEntry* tag =
-        av_dict_get(state_->input->metadata, "creation_time", nullptr, 0);
-    std::int64_t microseconds = 0;
-    if (tag && av_parse_time(&microseconds, tag->value, 0) == 0) {
-        creation = microseconds * 1000;
-    } else if (struct stat file; ::stat(state_->path.c_str(), &file) == 0) {
-        creation = std::int64_t(file.st_mtim.tv_sec) * 1'000'000'000 + file.st_mtim.tv_nsec;
+    State& s = *state_;
+    // Read once: every dated frame of a run asks.
+    if (!s.creationTime) {
+        s.creationTime = 0;  // nanoseconds since 1970
+        const AVDictionaryEntry* tag = av_dict_get(s.input->metadata, "creation_time", nullptr, 0);
+        std::int64_t microseconds = 0;
+        if (tag && av_parse_time(&microseconds, tag->value, 0) == 0) {
+            s.creationTime = microseconds * 1000;
+        } else if (struct stat file; ::stat(s.path.c_str(), &file) == 0) {
+            s.creationTime =
+                std::int64_t(file.st_mtim.tv_sec) * 1'000'000'000 + file.st_mtim.tv_nsec;
+        }
     }
-    if (!hasVideo()) return creation;
-    const AVRational base = state_->stream()->time_base;
-    return creation + av_rescale_q(time, base, AVRational{1, 1'000'000'000});
+    if (!hasVideo()) return *s.creationTime;
+    const AVRational base = s.stream()->time_base;
+    return *s.creationTime + av_rescale_q(time, base, AVRational{1, 1'000'000'000});
 }
 
 void Movie::Interrupt() {
