@@ -21,7 +21,11 @@ inline void CloseOutput(AVFormatContext* ctx) {
     avformat_free_context(ctx);
 }
 
-using InputContext = COwner<AVFormatContext, avformat_close_input>;
+// Closes an input, and the I/O it reads through where that is the movie
+// layer's own.
+void CloseInput(AVFormatContext* ctx);
+
+using InputContext = COwner<AVFormatContext, CloseInput>;
 using OutputContext = COwner<AVFormatContext, CloseOutput>;
 using CodecContext = COwner<AVCodecContext, avcodec_free_context>;
 using Frame = COwner<AVFrame, av_frame_free>;

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "platform/mov_sample_bounds.h"
+
 namespace reelsnap {
 namespace {
 
@@ -37,8 +39,20 @@ ff::InputContext OpenInput(const std::filesystem::path& path, std::atomic<bool>&
     AVFormatContext* raw = avformat_alloc_context();
     if (!raw) return {};
     raw->interrupt_callback = {IsInterrupted, &interrupted};
-    // On failure avformat_open_input frees the context itself.
-    if (avformat_open_input(&raw, path.c_str(), nullptr, nullptr) < 0) return {};
+    if (auto patches = ImpossibleSampleCounts(path); !patches.empty()) {
+        raw->pb = OpenPatchedFileReader(path, std::move(patches), interrupted);
+        if (!raw->pb) {
+            avformat_free_context(raw);
+            return {};
+        }
+        raw->flags |= AVFMT_FLAG_CUSTOM_IO;
+    }
+    AVIOContext* ownIo = raw->pb;
+    // On failure avformat_open_input frees the context itself, but not our I/O.
+    if (avformat_open_input(&raw, path.c_str(), nullptr, nullptr) < 0) {
+        FreePatchedFileReader(ownIo);
+        return {};
+    }
     ff::InputContext ctx(raw);
     if (IsTextFormat(ctx->iformat)) return {};
     // The MP4 and MOV headers describe every stream fully; probing them
@@ -84,5 +98,13 @@ int ReadStreamPacket(AVFormatContext* input, int streamIndex, AVPacket* packet) 
         av_packet_unref(packet);
     }
 }
+
+namespace ff {
+void CloseInput(AVFormatContext* ctx) {
+    AVIOContext* ownIo = (ctx->flags & AVFMT_FLAG_CUSTOM_IO) ? ctx->pb : nullptr;
+    avformat_close_input(&ctx);
+    FreePatchedFileReader(ownIo);
+}
+}  // namespace ff
 
 }  // namespace reelsnap

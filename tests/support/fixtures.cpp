@@ -14,14 +14,9 @@ extern "C" {
 namespace reelsnap::testing {
 namespace fs = std::filesystem;
 
-namespace {
+using Entry = FixtureEntry;
 
-struct Entry {
-    std::string file;
-    MovieSpec spec;
-};
-
-std::map<std::string, Entry> Catalog() {
+std::map<std::string, FixtureEntry> FixtureCatalog() {
     std::map<std::string, Entry> c;
     MovieSpec h264;
     h264.bFrames = 3;
@@ -217,8 +212,10 @@ std::map<std::string, Entry> Catalog() {
     return c;
 }
 
+namespace {
+
 Entry& Lookup(const std::string& name) {
-    static std::map<std::string, Entry> catalog = Catalog();
+    static std::map<std::string, Entry> catalog = FixtureCatalog();
     auto it = catalog.find(name);
     if (it == catalog.end()) throw std::runtime_error("no fixture " + name);
     return it->second;

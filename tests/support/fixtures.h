@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <set>
 #include <string>
 
@@ -33,6 +34,13 @@ const std::filesystem::path& Fixture(const std::string& name);
 
 // The frame count the generator wrote for a named test movie.
 int FixtureFrames(const std::string& name);
+
+// Every named test movie: its file name and how it is written.
+struct FixtureEntry {
+    std::string file;
+    MovieSpec spec;
+};
+std::map<std::string, FixtureEntry> FixtureCatalog();
 
 }  // namespace reelsnap::testing
 
