@@ -1,6 +1,7 @@
 // The movie layer on generated movies: counts, the order of frames, sizes,
 // orientation, colours, and bad input.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QProcess>
 #include <cmath>
@@ -342,6 +343,35 @@ TEST(MovieBadInput, TruncatedMovieCountsItsIndexAndDecodesWhatIsLeft) {
     }
     EXPECT_GT(decoded, 10);
     EXPECT_LT(decoded, frames);
+}
+
+std::int64_t PeakMemoryKiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// A few kilobytes whose header declares 85 million samples of 16 bytes: the
+// movie holds the samples its bytes can, and no more, without indexing the
+// samples it declared (gigabytes).
+TEST(MovieBadInput, DeclaredSamplesBeyondTheFileAreNotThere) {
+    const std::int64_t peakBefore = PeakMemoryKiB();
+    const std::filesystem::path file =
+        REELSNAP_FUZZ_CORPUS "/movie/regression-huge-sample-count.mp4";
+    auto movie = Movie::Open(file);
+    ASSERT_TRUE(movie);
+    const auto bound = std::int64_t(std::filesystem::file_size(file) / 16);
+    const std::int64_t count = CountVideoFrames(*movie);
+    EXPECT_GT(count, 0);
+    EXPECT_LE(count, bound);
+    std::int64_t walked = 0;
+    for (std::int64_t t = movie->NextVideoSampleTime(0, true); t >= 0 && walked <= bound;
+         t = movie->NextVideoSampleTime(t, false)) {
+        ++walked;
+        movie->FrameImageAtTime(t);
+    }
+    EXPECT_EQ(walked, count);
+    EXPECT_LT(PeakMemoryKiB() - peakBefore, 300 * 1024);
 }
 
 TEST(MovieBadInput, AbsurdFrameSizeGivesNoImage) {
