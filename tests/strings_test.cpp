@@ -49,7 +49,7 @@ TEST(Strings, TheTableHoldsEveryKeyOfTheSources) {
                               "Choose a folder for the destination of the movie frames.",
                               "Choose a file", "Choose a folder for the destination of the copy.",
                               "frame", "frames", "%1 percent", "The movie \"%1\" has %2 frames.",
-                              "View in Ondrel Website...", "View in Software Centre..."}) {
+                              "View in Ondrel &Website...", "View in &Software Centre..."}) {
         EXPECT_TRUE(keys.contains(key)) << key.toStdString();
     }
 }

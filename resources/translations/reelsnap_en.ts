@@ -28,10 +28,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>View in Ondrel Website...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The movie &quot;%1&quot; has %2 frames.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -72,7 +68,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>View in Software Centre...</source>
+        <source>View in Ondrel &amp;Website...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View in &amp;Software Centre...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -83,15 +83,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>color: palette(mid); font-size: 15pt; border: 2px dashed palette(mid); border-radius: 8px;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -103,27 +95,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Count Frames…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Ctrl+I</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>frmC</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Preferences…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Ctrl+,</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>pref</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -135,19 +111,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>quit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reelsnap Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>HELP</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -163,7 +127,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>open</source>
+        <source>&amp;Count Frames…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reelsnap &amp;Help</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -206,10 +178,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Eprt</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>TIFF</source>
         <translation type="unfinished"></translation>
     </message>
@@ -238,10 +206,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>ImQu</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Low</source>
         <translation type="unfinished"></translation>
     </message>
@@ -266,23 +230,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>PIWZ</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Append the frame count to the names</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>apnD</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Preserve dates</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pdte</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -294,15 +246,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Copy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Choose…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Chse</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -310,23 +254,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Qwdo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>not!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ok  </source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -3,11 +3,10 @@
 #include <malloc.h>
 #include <QApplication>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QTimer>
-#include <QTranslator>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -19,16 +18,20 @@ extern "C" {
 
 #include "app/command_handlers.h"
 #include "app/open_documents.h"
+#include "app/single_instance.h"
 #include "files/choosers.h"
 #include "files/file_system.h"
 #include "platform/quit_signals.h"
 #include "platform/status_codes.h"
+#include "platform/translations.h"
 #include "settings/preferences_window.h"
 
 namespace reelsnap {
 namespace {
 
 constexpr int kProgressScale = 512;
+// The main window's size and place, as QWidget::saveGeometry() gives them.
+const QString kWindowGeometryKey = QStringLiteral("MainWindowGeometry");
 
 // Frame images are megabytes each. Left to itself the allocator maps each
 // one afresh and unmaps it when freed, and the kernel then clears every page
@@ -56,6 +59,14 @@ QString WriteFailureMessage(const FrameWriteFailure& failure) {
 
 }  // namespace
 
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (const int size : {32, 64, 256}) {
+        icon.addFile(QStringLiteral(":/icons/%1/com.ondrel.Reelsnap.png").arg(size));
+    }
+    return icon;
+}
+
 Application::Application(const std::filesystem::path& preferencesFile,
                          std::unique_ptr<Chooser> chooser)
     : domain_(preferencesFile),
@@ -63,6 +74,8 @@ Application::Application(const std::filesystem::path& preferencesFile,
       chooser_(chooser ? std::move(chooser)
                        : std::make_unique<FileDialogChooser>(mainWindow_.get())) {
     mainWindow_->hide();
+    SetApplicationLooks();
+    RestoreWindowGeometry();
     preferencesWindow_ =
         std::make_unique<PreferencesWindow>(mainWindow_.get(), settings_, *chooser_);
     ConnectWindows();
@@ -73,6 +86,27 @@ Application::Application(const std::filesystem::path& preferencesFile,
 
 Application::~Application() {
     writers_.WaitUntilIdle();
+    SaveWindowGeometry();
+}
+
+// The version, and the icon that every window and alert shows.
+void Application::SetApplicationLooks() {
+    QApplication::setApplicationVersion(QStringLiteral(REELSNAP_VERSION));
+    QApplication::setWindowIcon(ApplicationIcon());
+}
+
+void Application::RestoreWindowGeometry() {
+    const QVariant geometry = domain_.Value(kWindowGeometryKey);
+    if (geometry.typeId() == QMetaType::QByteArray) {
+        mainWindow_->restoreGeometry(geometry.toByteArray());
+    }
+}
+
+void Application::SaveWindowGeometry() {
+    const QByteArray geometry = mainWindow_->saveGeometry();
+    if (domain_.Value(kWindowGeometryKey).toByteArray() == geometry) return;
+    domain_.SetValue(kWindowGeometryKey, geometry);
+    domain_.Synchronize();
 }
 
 void Application::ConnectWindows() {
@@ -92,8 +126,12 @@ void Application::AddHelpMenuItems() {
         status_ = kHelpMenuNotFoundErr;
         return;
     }
-    // Both at the first free place: the App Store item ends up above the website's.
-    const int index = int(help->actions().size());
+    // Both at the first free place, before the About item's group: the
+    // App Store item ends up above the website's.
+    const QList<QAction*> actions = help->actions();
+    const auto separator =
+        std::find_if(actions.begin(), actions.end(), [](QAction* a) { return a->isSeparator(); });
+    const int index = int(separator - actions.begin());
     mainWindow_->InsertHelpMenuItem(index, LocalizedString(kWebSiteItem), commands::WebSite);
     mainWindow_->InsertHelpMenuItem(index, LocalizedString(kAppStoreItem), commands::AppStore);
 }
@@ -121,6 +159,7 @@ void Application::ExtractionRunTimer() {
 void Application::QuitAfterRun() {
     // A run that started meanwhile arms its own when it ends.
     if (!quitAfterRunArmed_ || runInProgress_) return;
+    SaveWindowGeometry();  // the process ends without unwinding
     SayGoodbye();
     writers_.WaitUntilIdle();
     std::fflush(nullptr);
@@ -227,20 +266,24 @@ int RunApplication(int argc, char** argv) {
     QApplication::setApplicationDisplayName("Reelsnap");
     QApplication::setDesktopFileName("reelsnap");
     QApplication::setQuitOnLastWindowClosed(false);
-    // The string table; a missing one leaves every text in English.
-    QTranslator translator;
-    if (translator.load(QLocale(), "reelsnap", "_", ":/i18n")) {
-        QCoreApplication::installTranslator(&translator);
-    }
+    const Translations translations;  // the system locale's
+    const QStringList documents = LaunchDocuments(app.arguments().mid(1));
+    if (SingleInstance::HandToRunningInstance(documents)) return 0;
+    SingleInstance instance;
+    instance.Listen();  // without it this instance runs on alone
     Application application(PreferencesDomain::ApplicationFile());
     // A termination signal quits as Quit does: the frame in progress completes.
     QuitSignals quitSignals;
     QObject::connect(&quitSignals, &QuitSignals::quitRequested, &application, [&application] {
         application.DispatchCommand(commands::Quit, CommandOrigin::MainWindow);
     });
-    const QStringList arguments = app.arguments().mid(1);
     // Handled once the event loop runs, with the main window on screen.
-    if (!arguments.isEmpty()) application.PostOpenDocuments(LaunchDocuments(arguments));
+    if (!documents.isEmpty()) application.PostOpenDocuments(documents);
+    QObject::connect(&instance, &SingleInstance::documentsReceived, &application,
+                     [&application](const QStringList& handedOn) {
+                         if (!handedOn.isEmpty()) application.PostOpenDocuments(handedOn);
+                         application.mainWindow().BringToFront();
+                     });
     QApplication::exec();
     return application.status();
 }

@@ -4,6 +4,7 @@
 // settings and its observer, and it receives the open-documents events.
 #pragma once
 
+#include <QIcon>
 #include <QObject>
 #include <QStringList>
 #include <cstdint>
@@ -16,8 +17,6 @@
 #include "extract/frame_writer_pool.h"
 #include "platform/preferences_domain.h"
 #include "settings/settings_store.h"
-
-class QTranslator;
 
 namespace reelsnap {
 
@@ -85,6 +84,9 @@ class Application : public QObject, private RunSettings, private RunObserver {
     bool event(QEvent* event) override;
 
   private:
+    static void SetApplicationLooks();
+    void RestoreWindowGeometry();
+    void SaveWindowGeometry();
     void AddHelpMenuItems();
     void ConnectWindows();
 
@@ -120,6 +122,9 @@ class Application : public QObject, private RunSettings, private RunObserver {
     bool quitting_ = false;
     std::int16_t status_ = 0;
 };
+
+// Reelsnap's icon, at the sizes windows and alerts use.
+QIcon ApplicationIcon();
 
 // The process entry: runs the application with the launch arguments as the
 // open-documents list; returns the exit status.

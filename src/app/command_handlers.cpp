@@ -11,6 +11,7 @@
 #include "extract/frame_counting.h"
 #include "files/choosers.h"
 #include "files/file_system.h"
+#include "platform/library_versions.h"
 #include "platform/movie.h"
 #include "settings/preferences_window.h"
 
@@ -43,6 +44,9 @@ std::int16_t Application::HandleCommand(CommandId command) {
     switch (command) {
         case commands::Help:
             OpenWebPage(kProductPage);
+            return kNoErr;
+        case commands::About:
+            ShowAbout(mainWindow_.get());
             return kNoErr;
         case commands::FrameCount:
             return CountFramesOfChosenMovie();
@@ -126,6 +130,26 @@ void ShowAlert(QWidget* parent, const QString& message) {
     alert.setTextFormat(Qt::PlainText);  // a movie's name is not markup
     alert.setDefaultButton(QMessageBox::Ok);
     alert.exec();
+}
+
+QString AboutText() {
+    QString libraries;
+    for (const auto& [name, version] : LibraryVersions()) {
+        libraries += QStringLiteral("<br>%1 %2").arg(QString::fromStdString(name).toHtmlEscaped(),
+                                                     QString::fromStdString(version).toHtmlEscaped());
+    }
+    libraries += QStringLiteral("<br>Qt %1").arg(QString::fromLatin1(qVersion()));
+    return QStringLiteral("<h3>Reelsnap %1</h3><p>%2</p><p>%3%4</p><p>%5</p>")
+        .arg(QCoreApplication::applicationVersion().toHtmlEscaped(),
+             LocalizedString(kAboutSummary).toHtmlEscaped(),
+             LocalizedString(kAboutLibraries).toHtmlEscaped(), libraries,
+             LocalizedString(kAboutFfmpegLicence)
+                 .arg(QString::fromStdString(FfmpegLicence()))
+                 .toHtmlEscaped());
+}
+
+void ShowAbout(QWidget* parent) {
+    QMessageBox::about(parent, LocalizedString(kAboutTitle), AboutText());
 }
 
 }  // namespace reelsnap

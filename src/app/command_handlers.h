@@ -15,11 +15,24 @@ inline const char* const kProductPage = "https://www.ondrel.com/reelsnap/";
 inline const char* const kAppStorePage = "appstream://com.ondrel.Reelsnap";
 
 inline const char* const kWebSiteItem =
-    QT_TRANSLATE_NOOP("LocalizedStrings", "View in Ondrel Website...");
+    QT_TRANSLATE_NOOP("LocalizedStrings", "View in Ondrel &Website...");
 inline const char* const kAppStoreItem =
-    QT_TRANSLATE_NOOP("LocalizedStrings", "View in Software Centre...");
+    QT_TRANSLATE_NOOP("LocalizedStrings", "View in &Software Centre...");
 inline const char* const kFrameCountAlert =
     QT_TRANSLATE_NOOP("LocalizedStrings", "The movie \"%1\" has %2 frames.");
+
+inline const char* const kAboutTitle = QT_TRANSLATE_NOOP("LocalizedStrings", "About Reelsnap");
+inline const char* const kAboutSummary =
+    QT_TRANSLATE_NOOP("LocalizedStrings", "Turns a movie into still images, one per frame.");
+inline const char* const kAboutLibraries =
+    QT_TRANSLATE_NOOP("LocalizedStrings", "Built on these libraries, in use now:");
+inline const char* const kAboutFfmpegLicence =
+    QT_TRANSLATE_NOOP("LocalizedStrings", "The FFmpeg libraries are licensed under the %1.");
+
+// The About box: the version, the libraries in use and their versions, and
+// the licence they were built under; with the application's icon.
+QString AboutText();
+void ShowAbout(QWidget* parent);
 
 // Beeps, then shows an alert with the application's icon and one OK button
 // until it is dismissed. The message is plain text.

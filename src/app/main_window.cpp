@@ -55,6 +55,13 @@ QWidget* MainWindow::dropHighlight() const {
     return highlight_.get();
 }
 
+void MainWindow::BringToFront() {
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
 void MainWindow::InsertHelpMenuItem(int index, const QString& text, CommandId command) {
     QMenu* menu = helpMenu();
     const QList<QAction*> existing = menu->actions();

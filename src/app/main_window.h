@@ -60,6 +60,8 @@ class MainWindow : public QMainWindow {
     void ShowDestinationFolder(const QString& displayName, const QString& path);
     // Fades the window out over a quarter of a second, then hides it.
     void FadeOutAndHide();
+    // Shows the window above the others, as a second launch asks.
+    void BringToFront();
 
   signals:
     void commandTriggered(CommandId command, CommandOrigin origin);

@@ -20,6 +20,7 @@ constexpr CommandId FourCC(const char* code) {
 
 namespace commands {
 inline constexpr CommandId Help = FourCC("HELP");
+inline constexpr CommandId About = FourCC("abou");
 inline constexpr CommandId FrameCount = FourCC("frmC");
 inline constexpr CommandId OpenMovie = FourCC("open");
 inline constexpr CommandId Preferences = FourCC("pref");

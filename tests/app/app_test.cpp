@@ -57,9 +57,9 @@ TEST_F(AppTest, StartsInTheIdleLookWithItsMenus) {
     ExpectIdleLook();
     QStringList help;
     for (QAction* action : App().mainWindow().helpMenu()->actions()) help << action->text();
-    const auto store = help.indexOf("View in Software Centre...");
+    const auto store = help.indexOf("View in &Software Centre...");
     ASSERT_GE(store, 0);
-    EXPECT_EQ(help.value(store + 1), "View in Ondrel Website...");
+    EXPECT_EQ(help.value(store + 1), "View in Ondrel &Website...");
     QStringList commands;
     for (QAction* action : App().mainWindow().findChildren<QAction*>()) {
         commands << CommandText(CommandOf(action));

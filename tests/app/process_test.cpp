@@ -2,7 +2,10 @@
 // QuitWhenDone and the exit status.
 #include <gtest/gtest.h>
 
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <csignal>
@@ -25,6 +28,8 @@ struct Launch {
 void StartApplication(QProcess& process, const fs::path& config, const QStringList& arguments) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", QString::fromStdString(config.string()));
+    // Its own instance socket, apart from any Reelsnap the user runs.
+    env.insert("XDG_RUNTIME_DIR", QString::fromStdString(config.string()));
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("QT_LOGGING_RULES", "*.warning=false");
     process.setProcessEnvironment(env);
@@ -144,6 +149,68 @@ TEST(Executable, ARunRemovesTemporaryFilesOfProcessesThatAreGone) {
     ASSERT_TRUE(launch.finished);
     EXPECT_EQ(FileNames(destination),
               (std::set<std::string>{live, ".notes.part-x", "frame_1.tif"}));
+}
+
+// Whether a Reelsnap listens for later launches on the socket.
+bool InstanceListens(const fs::path& config) {
+    QLocalSocket probe;
+    probe.connectToServer(QString::fromStdString((config / "com.ondrel.Reelsnap").string()));
+    return probe.waitForConnected(100);
+}
+
+// Starts the first instance, with nothing to do, and waits until it listens.
+void StartFirstInstance(QProcess& first, const fs::path& config) {
+    StartApplication(first, config, {});
+    ASSERT_TRUE(ProcessEventsUntil([&] { return InstanceListens(config); }, 30));
+}
+
+// A second launch with a movie ends at once with status 0, and the first
+// instance runs the movie.
+void ExpectHandedOn(const fs::path& config, const fs::path& destination, std::size_t frames) {
+    const Launch second =
+        LaunchApplication(config, {QString::fromStdString(Fixture("h264_mp4").string())});
+    ASSERT_TRUE(second.finished);
+    EXPECT_EQ(second.exitCode, 0);
+    EXPECT_TRUE(ProcessEventsUntil([&] { return FileNames(destination).size() == frames; }, 60));
+}
+
+void Terminate(QProcess& first) {
+    ::kill(pid_t(first.processId()), SIGTERM);
+    ASSERT_TRUE(first.waitForFinished(30000));
+    EXPECT_EQ(first.exitCode(), 0);
+}
+
+TEST(Executable, ASecondLaunchHandsItsMoviesToTheRunningOne) {
+    const fs::path config = NewTempDir("process-config");
+    const fs::path destination = NewTempDir("process-frames");
+    WritePreferences(config, destination, R"("QuitWhenDone": false, )");
+    QProcess first;
+    StartFirstInstance(first, config);
+    ExpectHandedOn(config, destination, 40);
+    EXPECT_EQ(LaunchApplication(config, {}).exitCode, 0) << "a plain launch only brings it forward";
+    EXPECT_EQ(first.state(), QProcess::Running);
+    Terminate(first);
+    EXPECT_FALSE(fs::exists(config / "com.ondrel.Reelsnap")) << "the socket goes with it";
+}
+
+TEST(Executable, ASocketLeftByACrashedInstanceIsTakenOver) {
+    const fs::path config = NewTempDir("process-config");
+    const fs::path destination = NewTempDir("process-frames");
+    WritePreferences(config, destination, R"("QuitWhenDone": false, "FinalFrameIndex": 2, )");
+    // A socket file that nobody listens on any more.
+    const std::string socketPath = (config / "com.ondrel.Reelsnap").string();
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    socketPath.copy(address.sun_path, sizeof(address.sun_path) - 1);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    ::close(fd);
+    ASSERT_FALSE(InstanceListens(config));
+
+    QProcess first;
+    StartFirstInstance(first, config);
+    ExpectHandedOn(config, destination, 2);
+    Terminate(first);
 }
 
 }  // namespace

@@ -1,0 +1,34 @@
+#include "platform/translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+
+namespace reelsnap {
+namespace {
+
+QStringList TableFolders() {
+    const QString executable = QCoreApplication::applicationDirPath();
+    return {executable + "/translations", executable + "/../share/reelsnap/translations"};
+}
+
+}  // namespace
+
+Translations::Translations(const QLocale& locale) {
+    for (const QString& folder : TableFolders()) {
+        if (own_.load(locale, "reelsnap", "_", folder)) {
+            ownLoaded_ = QCoreApplication::installTranslator(&own_);
+            break;
+        }
+    }
+    // Qt's own texts (standard buttons, file dialogs) in the same language.
+    if (qt_.load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        qtLoaded_ = QCoreApplication::installTranslator(&qt_);
+    }
+}
+
+Translations::~Translations() {
+    if (ownLoaded_) QCoreApplication::removeTranslator(&own_);
+    if (qtLoaded_) QCoreApplication::removeTranslator(&qt_);
+}
+
+}  // namespace reelsnap

@@ -1,0 +1,29 @@
+// The application's string tables and Qt's own, for a locale, installed for
+// as long as the object lives. Tables are looked for beside the executable
+// (the build tree) and where `cmake --install` puts them; a locale without a
+// table leaves every text in English.
+#pragma once
+
+#include <QLocale>
+#include <QTranslator>
+
+namespace reelsnap {
+
+class Translations {
+  public:
+    explicit Translations(const QLocale& locale = QLocale());
+    ~Translations();
+    Translations(const Translations&) = delete;
+    Translations& operator=(const Translations&) = delete;
+
+    // Whether Reelsnap's own table for the locale was found.
+    bool loaded() const { return ownLoaded_; }
+
+  private:
+    QTranslator own_;
+    QTranslator qt_;
+    bool ownLoaded_ = false;
+    bool qtLoaded_ = false;
+};
+
+}  // namespace reelsnap
