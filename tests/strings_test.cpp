@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <set>
 
@@ -51,6 +52,43 @@ TEST(Strings, TheTableHoldsEveryKeyOfTheSources) {
                               "frame", "frames", "%1 percent", "The movie \"%1\" has %2 frames.",
                               "View in Ondrel &Website...", "View in &Software Centre..."}) {
         EXPECT_TRUE(keys.contains(key)) << key.toStdString();
+    }
+}
+
+// The placeholders of a text, in order: %1, %2, %d.
+QStringList Placeholders(const QString& text) {
+    QStringList found;
+    static const QRegularExpression placeholder("%[0-9d]");
+    for (const auto& match : placeholder.globalMatch(text)) found << match.captured();
+    found.sort();
+    return found;
+}
+
+// German and French translate every English text, keeping its placeholders.
+TEST(Strings, EveryLanguageTranslatesEveryText) {
+    const QString english = REELSNAP_SOURCE_DIR "/resources/translations/reelsnap_en.ts";
+    for (const QString language : {"de", "fr"}) {
+        SCOPED_TRACE(language.toStdString());
+        QFile file(REELSNAP_SOURCE_DIR "/resources/translations/reelsnap_" + language + ".ts");
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        std::set<QString> translated;
+        QString source;
+        while (!xml.atEnd()) {
+            if (!xml.readNextStartElement()) continue;
+            if (xml.name() == u"source") source = xml.readElementText();
+            if (xml.name() != u"translation") continue;
+            const bool unfinished = xml.attributes().value("type") == u"unfinished";
+            const QString translation = xml.readElementText();
+            EXPECT_FALSE(unfinished || translation.isEmpty()) << source.toStdString();
+            EXPECT_EQ(Placeholders(translation), Placeholders(source)) << source.toStdString();
+            translated.insert(source);
+        }
+        for (const QString context : {"LocalizedStrings", "MainWindow", "PreferencesWindow"}) {
+            for (const QString& text : SourcesIn(english, context)) {
+                EXPECT_TRUE(translated.contains(text)) << text.toStdString();
+            }
+        }
     }
 }
 

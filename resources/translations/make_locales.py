@@ -72,6 +72,13 @@ DE = {
     "Quit when done": "Nach Abschluss beenden",
     "Cancel": "Abbrechen",
     "OK": "OK",
+    "About Reelsnap": "Über Reelsnap",
+    "Turns a movie into still images, one per frame.": "Macht aus einem Film Standbilder, eines je Bild.",
+    "Built on these libraries, in use now:": "Gebaut auf diesen Bibliotheken, jetzt in Gebrauch:",
+    "The FFmpeg libraries are licensed under the %1.": "Die FFmpeg-Bibliotheken stehen unter der Lizenz %1.",
+    "Working": "In Arbeit",
+    "Frames written": "Geschriebene Bilder",
+    "&About Reelsnap": "&Über Reelsnap",
 }
 
 FR = {
@@ -139,6 +146,13 @@ FR = {
     "Quit when done": "Quitter une fois terminé",
     "Cancel": "Annuler",
     "OK": "OK",
+    "About Reelsnap": "À propos de Reelsnap",
+    "Turns a movie into still images, one per frame.": "Transforme une vidéo en images fixes, une par image.",
+    "Built on these libraries, in use now:": "Construit sur ces bibliothèques, utilisées en ce moment :",
+    "The FFmpeg libraries are licensed under the %1.": "Les bibliothèques FFmpeg sont distribuées sous la licence %1.",
+    "Working": "Traitement en cours",
+    "Frames written": "Images écrites",
+    "&About Reelsnap": "À &propos de Reelsnap",
 }
 
 

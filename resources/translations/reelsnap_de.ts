@@ -75,6 +75,22 @@
         <source>View in &amp;Software Centre...</source>
         <translation>Im &amp;Software-Center ansehen …</translation>
     </message>
+    <message>
+        <source>About Reelsnap</source>
+        <translation>Über Reelsnap</translation>
+    </message>
+    <message>
+        <source>Turns a movie into still images, one per frame.</source>
+        <translation>Macht aus einem Film Standbilder, eines je Bild.</translation>
+    </message>
+    <message>
+        <source>Built on these libraries, in use now:</source>
+        <translation>Gebaut auf diesen Bibliotheken, jetzt in Gebrauch:</translation>
+    </message>
+    <message>
+        <source>The FFmpeg libraries are licensed under the %1.</source>
+        <translation>Die FFmpeg-Bibliotheken stehen unter der Lizenz %1.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -137,6 +153,18 @@
     <message>
         <source>Reelsnap &amp;Help</source>
         <translation>Reelsnap-&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation>In Arbeit</translation>
+    </message>
+    <message>
+        <source>Frames written</source>
+        <translation>Geschriebene Bilder</translation>
+    </message>
+    <message>
+        <source>&amp;About Reelsnap</source>
+        <translation>&amp;Über Reelsnap</translation>
     </message>
 </context>
 <context>

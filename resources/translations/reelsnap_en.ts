@@ -75,6 +75,22 @@
         <source>View in &amp;Software Centre...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>About Reelsnap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turns a movie into still images, one per frame.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Built on these libraries, in use now:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The FFmpeg libraries are licensed under the %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -136,6 +152,18 @@
     </message>
     <message>
         <source>Reelsnap &amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frames written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Reelsnap</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

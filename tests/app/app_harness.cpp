@@ -77,6 +77,11 @@ const auto* const kEnvironment =
 
 void AppFixture::SetUp() {
     home_ = std::make_unique<ScopedConfigHome>();
+    RestartApplication();
+}
+
+void AppFixture::RestartApplication() {
+    app_.reset();
     auto chooser = std::make_unique<ScriptedChooser>();
     scripted = chooser.get();
     app_ = std::make_unique<Application>(home_->preferencesFile(), std::move(chooser));
@@ -87,6 +92,10 @@ void AppFixture::SetUp() {
 
 void AppFixture::TearDown() {
     app_.reset();
+    // A test that quit leaves Qt's "quit now" mark, which would end every
+    // modal dialog of later tests at once; a turn of exec() clears it.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
     current = nullptr;
     scripted = nullptr;
     home_.reset();

@@ -43,6 +43,8 @@ class AppFixture : public ::testing::Test {
   protected:
     void SetUp() override;
     void TearDown() override;
+    // Takes the application down and starts it again over the same preferences.
+    void RestartApplication();
 
   private:
     std::unique_ptr<ScopedConfigHome> home_;

@@ -100,7 +100,7 @@ TEST_F(AppTest, QuitEndsTheEventLoopAndTheProcessStatusIsZero) {
 struct Alert {
     QString text;
     Qt::TextFormat format = Qt::AutoText;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QImage icon;
 };
 
 // Reads the alert the command shows, and dismisses it.
@@ -109,7 +109,8 @@ Alert AnswerAlert(const std::function<void()>& command) {
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            alert = {box->text(), box->textFormat(), box->icon()};
+            alert = {box->text(), box->textFormat(),
+                     box->iconPixmap().toImage().convertToFormat(QImage::Format_ARGB32)};
             box->accept();
         }
     });
@@ -123,7 +124,8 @@ TEST_F(AppTest, FrameCountShowsAnAlert) {
     const Alert alert =
         AnswerAlert([] { App().DispatchCommand(commands::FrameCount, CommandOrigin::MainWindow); });
     EXPECT_EQ(alert.text, "The movie \"clip.mov\" has 120 frames.");
-    EXPECT_EQ(alert.icon, QMessageBox::Information) << "an answer, not an error";
+    EXPECT_EQ(alert.icon, ApplicationIcon().pixmap(64).toImage().convertToFormat(QImage::Format_ARGB32))
+        << "the application's own icon";
     EXPECT_EQ(Dialogs().prompts.back(), "Choose a file");
 
     // A name is shown as it is: neither filled in again nor read as markup.

@@ -1,0 +1,153 @@
+// What makes Reelsnap a desktop application beyond its run: the icon, the
+// About box, the window's size and place, accessible names, access letters
+// and the translations.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QTimer>
+
+#include "app/command_handlers.h"
+#include "app_harness.h"
+#include "platform/translations.h"
+#include "settings/preferences_window.h"
+
+namespace reelsnap {
+namespace {
+using namespace testing;
+
+class DesktopTest : public AppFixture {};
+
+struct Box {
+    QString title;
+    QString text;
+    QImage icon;
+};
+
+// Triggers the main window's action for the command, reads the message box
+// it shows, and dismisses it.
+Box AnswerBoxOfCommand(CommandId command) {
+    QAction* action = nullptr;
+    for (QAction* a : App().mainWindow().findChildren<QAction*>()) {
+        if (CommandOf(a) == command) action = a;
+    }
+    EXPECT_TRUE(action);
+    if (!action) return {};
+    Box box;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            box = {shown->windowTitle(), shown->text(),
+                   shown->iconPixmap().toImage().convertToFormat(QImage::Format_ARGB32)};
+            shown->accept();
+        }
+    });
+    poll.start(10);
+    action->trigger();
+    return box;
+}
+
+QImage IconImage(int size) {
+    return ApplicationIcon().pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+TEST_F(DesktopTest, TheIconShowsOnTheWindowAndInTheAboutBox) {
+    EXPECT_FALSE(ApplicationIcon().isNull());
+    EXPECT_EQ(App().mainWindow().windowIcon().pixmap(64).toImage().convertToFormat(
+                  QImage::Format_ARGB32),
+              IconImage(64));
+
+    const Box about = AnswerBoxOfCommand(commands::About);
+    EXPECT_EQ(about.title, "About Reelsnap");
+    EXPECT_TRUE(about.text.contains("Reelsnap 1.0")) << about.text.toStdString();
+    for (const char* library : {"FFmpeg 5", "Qt 6.", "libjpeg-turbo 2.", "libpng 1.", "libtiff 4.",
+                                "giflib 5.", "libimagequant 2.", "OpenJPEG 2."}) {
+        EXPECT_TRUE(about.text.contains(library)) << library;
+    }
+    EXPECT_TRUE(about.text.contains("licensed under the GPL")) << about.text.toStdString();
+    EXPECT_FALSE(about.icon.isNull());
+    EXPECT_EQ(about.icon.size(), IconImage(64).size());
+}
+
+TEST_F(DesktopTest, TheWindowKeepsItsSizeAndPlace) {
+    App().mainWindow().setGeometry(123, 84, 611, 347);
+    const QPoint place = App().mainWindow().pos();
+    RestartApplication();
+    EXPECT_EQ(App().mainWindow().size(), QSize(611, 347));
+    EXPECT_EQ(App().mainWindow().pos(), place);
+}
+
+// Every control names itself to assistive technology as a screen reader
+// reads it: its text, its label's, or its own accessible name.
+void ExpectAccessibleNames(QWidget& window) {
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!qobject_cast<QAbstractButton*>(widget) && !qobject_cast<QLineEdit*>(widget) &&
+            !qobject_cast<QComboBox*>(widget) && !qobject_cast<QAbstractSlider*>(widget) &&
+            !qobject_cast<QProgressBar*>(widget)) {
+            continue;
+        }
+        if (widget->objectName().startsWith("qt_")) continue;  // Qt's own, such as the menu bar's »
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        ASSERT_TRUE(accessible) << widget->objectName().toStdString();
+        EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty())
+            << widget->objectName().toStdString();
+    }
+}
+
+TEST_F(DesktopTest, ControlsHaveAccessibleNamesAndMenusAccessLetters) {
+    ExpectAccessibleNames(App().mainWindow());
+    ExpectAccessibleNames(App().preferencesWindow());
+    for (QAction* menu : App().mainWindow().menuBar()->actions()) {
+        EXPECT_TRUE(menu->text().contains('&')) << menu->text().toStdString();
+        QSet<QChar> letters;
+        for (QAction* item : menu->menu()->actions()) {
+            if (item->isSeparator()) continue;
+            const QString text = item->text();
+            const auto at = text.indexOf('&');
+            ASSERT_GE(at, 0) << text.toStdString();
+            EXPECT_FALSE(letters.contains(text.at(at + 1).toLower())) << text.toStdString();
+            letters.insert(text.at(at + 1).toLower());
+        }
+    }
+}
+
+// Under LANG=de_DE.UTF-8 (the app_test_de run), the string table and the
+// windows speak German, and Qt's own texts too.
+class GermanTest : public AppFixture {
+  protected:
+    void SetUp() override {
+        if (QLocale().language() != QLocale::German) {
+            GTEST_SKIP() << "runs under LANG=de_DE.UTF-8";
+        }
+        translations_ = std::make_unique<Translations>();
+        AppFixture::SetUp();
+    }
+    void TearDown() override {
+        AppFixture::TearDown();
+        translations_.reset();
+    }
+    std::unique_ptr<Translations> translations_;
+};
+
+TEST_F(GermanTest, StatusLinesAndWindowsSpeakTheSystemsLanguage) {
+    ASSERT_TRUE(translations_->loaded());
+    EXPECT_EQ(StatusLine1(),
+              "Ziehen Sie eine Filmdatei auf das Programm oder dieses Fenster, um sie zu "
+              "verarbeiten.");
+    const auto labels = App().preferencesWindow().findChildren<QLabel*>("InitialFrameLabel");
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels.front()->text(), "Erstes Bild:");
+    EXPECT_EQ(App().mainWindow().menuBar()->actions().front()->text(), "&Datei");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+}
+
+}  // namespace
+}  // namespace reelsnap
