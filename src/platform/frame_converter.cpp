@@ -8,6 +8,8 @@ extern "C" {
 #include <libavutil/pixdesc.h>
 }
 
+#include "platform/color_tags.h"
+
 namespace reelsnap {
 namespace {
 
@@ -41,7 +43,7 @@ bool IsFullRange(const AVFrame& frame) {
         case AV_PIX_FMT_YUVJ411P:
             return true;
         default:
-            return frame.color_range == AVCOL_RANGE_JPEG;
+            return RangeOf(frame) == AVCOL_RANGE_JPEG;
     }
 }
 
@@ -123,7 +125,7 @@ Image RotateClockwise(const Image& image, int quarterTurns) {
 }
 
 bool FrameConverter::PrepareContext(const AVFrame& frame, int dstWidth, int dstHeight) {
-    const int space = SwsColorSpace(frame.colorspace, frame.height);
+    const int space = SwsColorSpace(ColorSpaceOf(frame), frame.height);
     const int range = IsFullRange(frame) ? 1 : 0;
     if (context_ && srcWidth_ == frame.width && srcHeight_ == frame.height &&
         srcFormat_ == frame.format && dstWidth_ == dstWidth && dstHeight_ == dstHeight &&

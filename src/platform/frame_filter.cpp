@@ -8,6 +8,8 @@ extern "C" {
 #include <libavutil/pixdesc.h>
 }
 
+#include "platform/color_tags.h"
+
 namespace reelsnap {
 namespace {
 
@@ -18,12 +20,13 @@ bool IsHdr(AVColorTransferCharacteristic transfer) {
 // zscale's names for the frame's own colour properties, so that nothing is
 // guessed: BT.2020 where an HDR frame leaves them out.
 std::string ZscaleInput(const AVFrame& frame) {
-    const char* transfer = frame.color_trc == AVCOL_TRC_ARIB_STD_B67 ? "arib-std-b67" : "smpte2084";
-    const char* primaries = frame.color_primaries == AVCOL_PRI_BT709 ? "709" : "2020";
-    const char* matrix = frame.colorspace == AVCOL_SPC_BT709       ? "709"
-                         : frame.colorspace == AVCOL_SPC_BT2020_CL ? "2020_cl"
-                                                                   : "2020_ncl";
-    const char* range = frame.color_range == AVCOL_RANGE_JPEG ? "full" : "limited";
+    const char* transfer = TransferOf(frame) == AVCOL_TRC_ARIB_STD_B67 ? "arib-std-b67" : "smpte2084";
+    const char* primaries = PrimariesOf(frame) == AVCOL_PRI_BT709 ? "709" : "2020";
+    const AVColorSpace space = ColorSpaceOf(frame);
+    const char* matrix = space == AVCOL_SPC_BT709       ? "709"
+                         : space == AVCOL_SPC_BT2020_CL ? "2020_cl"
+                                                        : "2020_ncl";
+    const char* range = RangeOf(frame) == AVCOL_RANGE_JPEG ? "full" : "limited";
     return std::string("tin=") + transfer + ":pin=" + primaries + ":min=" + matrix +
            ":rin=" + range;
 }
@@ -32,12 +35,13 @@ std::string ZscaleInput(const AVFrame& frame) {
 
 std::string FrameFilter::FiltersFor(const AVFrame& frame, const AVCodecParameters& stream) {
     std::string filters;
-    const bool interlaced = frame.interlaced_frame || (stream.field_order != AV_FIELD_UNKNOWN &&
-                                                       stream.field_order != AV_FIELD_PROGRESSIVE);
+    const AVFieldOrder order = CheckedTag(stream.field_order, AV_FIELD_BB + 1, AV_FIELD_UNKNOWN);
+    const bool interlaced = frame.interlaced_frame ||
+                            (order != AV_FIELD_UNKNOWN && order != AV_FIELD_PROGRESSIVE);
     // One picture per frame from the frames that are flagged; progressive
     // frames pass unchanged.
     if (interlaced) filters = "bwdif=mode=send_frame:parity=auto:deint=interlaced";
-    if (IsHdr(frame.color_trc)) {
+    if (IsHdr(TransferOf(frame))) {
         // Linear light, tone-mapped (Hable) in BT.709 primaries, then the
         // BT.709 transfer, straight to 8-bit RGB: no chroma is subsampled
         // again only to be upsampled for the image.

@@ -1,0 +1,37 @@
+// A frame's colour tags, read safely. Decoders copy them from the bitstream
+// without checking, so a field may hold a number that no enumerator has, and
+// reading it as its enum type is undefined behaviour. These read the number
+// and give the tag only where it lies within the enum (unspecified where not).
+#pragma once
+
+#include <cstring>
+
+extern "C" {
+#include <libavutil/frame.h>
+#include <libavutil/pixfmt.h>
+}
+
+namespace reelsnap {
+
+template <typename Enum>
+Enum CheckedTag(const Enum& field, int count, Enum unspecified) {
+    static_assert(sizeof(Enum) == sizeof(int));
+    int number = 0;
+    std::memcpy(&number, &field, sizeof number);
+    return number >= 0 && number < count ? static_cast<Enum>(number) : unspecified;
+}
+
+inline AVColorSpace ColorSpaceOf(const AVFrame& frame) {
+    return CheckedTag(frame.colorspace, AVCOL_SPC_NB, AVCOL_SPC_UNSPECIFIED);
+}
+inline AVColorTransferCharacteristic TransferOf(const AVFrame& frame) {
+    return CheckedTag(frame.color_trc, AVCOL_TRC_NB, AVCOL_TRC_UNSPECIFIED);
+}
+inline AVColorPrimaries PrimariesOf(const AVFrame& frame) {
+    return CheckedTag(frame.color_primaries, AVCOL_PRI_NB, AVCOL_PRI_UNSPECIFIED);
+}
+inline AVColorRange RangeOf(const AVFrame& frame) {
+    return CheckedTag(frame.color_range, AVCOL_RANGE_NB, AVCOL_RANGE_UNSPECIFIED);
+}
+
+}  // namespace reelsnap
