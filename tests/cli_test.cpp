@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <chrono>
 #include <fstream>
 
@@ -20,8 +21,14 @@ struct Result {
     std::string err;
 };
 
-Result RunCli(const QStringList& arguments) {
+// Runs reelsnap-cli, under the system locale `locale` when one is given.
+Result RunCli(const QStringList& arguments, const QString& locale = {}) {
     QProcess process;
+    if (!locale.isEmpty()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LANG", "LC_ALL", "LANGUAGE"}) env.insert(name, locale);
+        process.setProcessEnvironment(env);
+    }
     process.start(REELSNAP_CLI, arguments);
     Result result;
     if (!process.waitForFinished(60000)) {
@@ -83,6 +90,16 @@ TEST(CommandLine, UsageErrorsExitWithTwo) {
     }
     EXPECT_EQ(RunCli({"--help"}).status, 0);
     EXPECT_EQ(RunCli({"--version"}).out, "reelsnap-cli " REELSNAP_VERSION "\n");
+}
+
+TEST(CommandLine, SpeaksTheSystemsLanguage) {
+    const Result german = RunCli({"--step", "0", Path(Fixture("h264_mp4"))}, "de_DE.UTF-8");
+    EXPECT_EQ(german.status, 2);
+    EXPECT_EQ(german.err,
+              "reelsnap-cli: --step erwartet eine Zahl von 1 bis 32767\n"
+              "reelsnap-cli: siehe --help\n");
+    const Result french = RunCli({"--count", Path(Fixture("h264_mp4"))}, "fr_FR.UTF-8");
+    EXPECT_EQ(french.out, Fixture("h264_mp4").string() + " : 40 images\n");
 }
 
 TEST(CommandLine, AnExistingFileIsKeptUnlessOverwriteIsGiven) {

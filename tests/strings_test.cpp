@@ -40,7 +40,8 @@ TEST(Strings, TheTableHoldsEveryKeyOfTheSources) {
     ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
 
     const QString table = REELSNAP_SOURCE_DIR "/resources/translations/reelsnap_en.ts";
-    for (const QString context : {"LocalizedStrings", "MainWindow", "PreferencesWindow"}) {
+    for (const QString context :
+         {"LocalizedStrings", "MainWindow", "PreferencesWindow", "CommandLine"}) {
         EXPECT_EQ(SourcesIn(found, context), SourcesIn(table, context)) << context.toStdString();
     }
     // Status lines, prompts, units, the alert and the menu items are all keys.
@@ -84,7 +85,8 @@ TEST(Strings, EveryLanguageTranslatesEveryText) {
             EXPECT_EQ(Placeholders(translation), Placeholders(source)) << source.toStdString();
             translated.insert(source);
         }
-        for (const QString context : {"LocalizedStrings", "MainWindow", "PreferencesWindow"}) {
+        for (const QString context :
+             {"LocalizedStrings", "MainWindow", "PreferencesWindow", "CommandLine"}) {
             for (const QString& text : SourcesIn(english, context)) {
                 EXPECT_TRUE(translated.contains(text)) << text.toStdString();
             }

@@ -156,6 +156,97 @@ FR = {
 }
 
 
+# The command line's texts.
+DESC_EN = "Writes a movie's frames as image files, one per selected frame, named frame_7.jpg\nand so on. Frame i is the movie's i-th frame in display order, counted from 1;\nthe selected frames are the multiples of the step from the first to the last.\nAn existing file is never replaced without --overwrite.\n\nExit status: 0 when every movie was done, 1 when any movie failed (the others\nare still done), 2 for a usage error."
+DE_CLI = {
+    "“%1”": "„%1“",
+    "%1: %2 frames": "%1: %2 Bilder",
+    "%1: frame %2 of %3, %4 frames/s, %5 s left": "%1: Bild %2 von %3, %4 Bilder/s, noch %5 s",
+    "is a folder": "ist ein Ordner",
+    "not a movie, or cannot be read": "kein Film oder nicht lesbar",
+    "kept the existing %1 (see --overwrite)": "das vorhandene %1 wurde behalten (siehe --overwrite)",
+    "cannot make the folder %1": "der Ordner %1 kann nicht angelegt werden",
+    "could not write %1: %2": "%1 konnte nicht geschrieben werden: %2",
+    "no frame could be decoded": "kein Bild konnte dekodiert werden",
+    "interrupted": "unterbrochen",
+    DESC_EN: "Schreibt die Bilder eines Films als Bilddateien, eine je ausgewähltem Bild, benannt\nframe_7.jpg und so weiter. Bild i ist das i-te Bild des Films in Anzeigereihenfolge,\ngezählt ab 1; ausgewählt sind die Vielfachen der Schrittweite vom ersten bis zum\nletzten. Eine vorhandene Datei wird ohne --overwrite nie ersetzt.\n\nRückgabewert: 0, wenn jeder Film fertig wurde, 1, wenn ein Film misslang (die\nanderen werden trotzdem fertig), 2 bei einem Aufruffehler.",
+    "Show this help and exit.": "Diese Hilfe zeigen und beenden.",
+    "Show the version and exit.": "Die Version zeigen und beenden.",
+    "Write into DIR (default: the current folder); with several movies, each into a folder named after the movie.":
+        "In DIR schreiben (Vorgabe: der aktuelle Ordner); bei mehreren Filmen jeden in einen Ordner mit dem Namen des Films.",
+    "First frame index (default 1).": "Nummer des ersten Bildes (Vorgabe 1).",
+    "Last frame index (default: the movie's last).": "Nummer des letzten Bildes (Vorgabe: das letzte des Films).",
+    "Take every Nth frame index (default 1).": "Jede N-te Bildnummer nehmen (Vorgabe 1).",
+    "Image size in percent, 1 to 100 (default 100).": "Bildgröße in Prozent, 1 bis 100 (Vorgabe 100).",
+    "tiff, bmp, gif, jpeg (default), png or jp2.": "tiff, bmp, gif, jpeg (Vorgabe), png oder jp2.",
+    "For jpeg and jp2: low, medium (default), high or max (jp2: lossless).":
+        "Für jpeg und jp2: low, medium (Vorgabe), high oder max (jp2: verlustfrei).",
+    "Pad indices with zeros to eight digits.": "Nummern mit Nullen auf acht Stellen auffüllen.",
+    "Append the movie's frame count: frame_7 of 120.jpg.": "Die Bildanzahl des Films anhängen: frame_7 of 120.jpg.",
+    "Date each file at the movie's creation time plus the frame's presentation time.":
+        "Jede Datei auf die Entstehungszeit des Films plus die Anzeigezeit des Bildes datieren.",
+    "Replace existing files of the same names.": "Vorhandene Dateien gleichen Namens ersetzen.",
+    "Print each movie's frame count; write nothing.": "Die Bildanzahl jedes Films ausgeben; nichts schreiben.",
+    "Encode with N workers (default: one a core, at most 8).": "Mit N Arbeitern kodieren (Vorgabe: einer je Kern, höchstens 8).",
+    "Say nothing but errors.": "Nur Fehler melden.",
+    "The movies to take frames from.": "Die Filme, deren Bilder geschrieben werden.",
+    "try --help": "siehe --help",
+    "no movie given": "kein Film angegeben",
+    "--first takes a frame index from 1": "--first erwartet eine Bildnummer ab 1",
+    "--last takes a frame index from 1": "--last erwartet eine Bildnummer ab 1",
+    "--step takes a number from 1 to 32767": "--step erwartet eine Zahl von 1 bis 32767",
+    "--scale takes a percentage from 1 to 100": "--scale erwartet einen Prozentwert von 1 bis 100",
+    "--type takes tiff, bmp, gif, jpeg, png or jp2": "--type erwartet tiff, bmp, gif, jpeg, png oder jp2",
+    "--quality takes low, medium, high or max": "--quality erwartet low, medium, high oder max",
+    "--jobs takes a number from 1 to 64": "--jobs erwartet eine Zahl von 1 bis 64",
+}
+FR_CLI = {
+    "“%1”": "« %1 »",
+    "%1: %2 frames": "%1 : %2 images",
+    "%1: frame %2 of %3, %4 frames/s, %5 s left": "%1 : image %2 sur %3, %4 images/s, encore %5 s",
+    "is a folder": "est un dossier",
+    "not a movie, or cannot be read": "n’est pas une vidéo, ou ne peut pas être lu",
+    "kept the existing %1 (see --overwrite)": "%1 existant conservé (voir --overwrite)",
+    "cannot make the folder %1": "impossible de créer le dossier %1",
+    "could not write %1: %2": "impossible d’écrire %1 : %2",
+    "no frame could be decoded": "aucune image n’a pu être décodée",
+    "interrupted": "interrompu",
+    DESC_EN: "Écrit les images d’une vidéo dans des fichiers image, un par image choisie, nommés\nframe_7.jpg et ainsi de suite. L’image i est la i-ième image de la vidéo dans l’ordre\nd’affichage, comptée à partir de 1 ; les images choisies sont les multiples du pas,\nde la première à la dernière. Un fichier existant n’est jamais remplacé sans --overwrite.\n\nCode de sortie : 0 quand chaque vidéo a été traitée, 1 quand une vidéo a échoué (les\nautres sont tout de même traitées), 2 pour une erreur d’utilisation.",
+    "Show this help and exit.": "Afficher cette aide et quitter.",
+    "Show the version and exit.": "Afficher la version et quitter.",
+    "Write into DIR (default: the current folder); with several movies, each into a folder named after the movie.":
+        "Écrire dans DIR (par défaut : le dossier courant) ; avec plusieurs vidéos, chacune dans un dossier portant son nom.",
+    "First frame index (default 1).": "Numéro de la première image (par défaut 1).",
+    "Last frame index (default: the movie's last).": "Numéro de la dernière image (par défaut : la dernière de la vidéo).",
+    "Take every Nth frame index (default 1).": "Prendre un numéro d’image sur N (par défaut 1).",
+    "Image size in percent, 1 to 100 (default 100).": "Taille de l’image en pour cent, de 1 à 100 (par défaut 100).",
+    "tiff, bmp, gif, jpeg (default), png or jp2.": "tiff, bmp, gif, jpeg (par défaut), png ou jp2.",
+    "For jpeg and jp2: low, medium (default), high or max (jp2: lossless).":
+        "Pour jpeg et jp2 : low, medium (par défaut), high ou max (jp2 : sans perte).",
+    "Pad indices with zeros to eight digits.": "Compléter les numéros par des zéros jusqu’à huit chiffres.",
+    "Append the movie's frame count: frame_7 of 120.jpg.": "Ajouter le nombre d’images de la vidéo : frame_7 of 120.jpg.",
+    "Date each file at the movie's creation time plus the frame's presentation time.":
+        "Dater chaque fichier de l’heure de création de la vidéo plus l’instant d’affichage de l’image.",
+    "Replace existing files of the same names.": "Remplacer les fichiers existants de même nom.",
+    "Print each movie's frame count; write nothing.": "Afficher le nombre d’images de chaque vidéo ; ne rien écrire.",
+    "Encode with N workers (default: one a core, at most 8).": "Encoder avec N processus (par défaut : un par cœur, 8 au plus).",
+    "Say nothing but errors.": "N’afficher que les erreurs.",
+    "The movies to take frames from.": "Les vidéos dont prendre les images.",
+    "try --help": "essayez --help",
+    "no movie given": "aucune vidéo indiquée",
+    "--first takes a frame index from 1": "--first attend un numéro d’image à partir de 1",
+    "--last takes a frame index from 1": "--last attend un numéro d’image à partir de 1",
+    "--step takes a number from 1 to 32767": "--step attend un nombre de 1 à 32767",
+    "--scale takes a percentage from 1 to 100": "--scale attend un pourcentage de 1 à 100",
+    "--type takes tiff, bmp, gif, jpeg, png or jp2": "--type attend tiff, bmp, gif, jpeg, png ou jp2",
+    "--quality takes low, medium, high or max": "--quality attend low, medium, high ou max",
+    "--jobs takes a number from 1 to 64": "--jobs attend un nombre de 1 à 64",
+}
+
+DE.update(DE_CLI)
+FR.update(FR_CLI)
+
+
 def fill(table, language):
     text = (HERE / "reelsnap_en.ts").read_text(encoding="utf-8")
     text = text.replace('language="en"', f'language="{language}"')

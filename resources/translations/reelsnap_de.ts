@@ -2,6 +2,173 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>“%1”</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>%1: %2 frames</source>
+        <translation>%1: %2 Bilder</translation>
+    </message>
+    <message>
+        <source>%1: frame %2 of %3, %4 frames/s, %5 s left</source>
+        <translation>%1: Bild %2 von %3, %4 Bilder/s, noch %5 s</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>not a movie, or cannot be read</source>
+        <translation>kein Film oder nicht lesbar</translation>
+    </message>
+    <message>
+        <source>kept the existing %1 (see --overwrite)</source>
+        <translation>das vorhandene %1 wurde behalten (siehe --overwrite)</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the image could not be encoded</source>
+        <translation>das Bild konnte nicht kodiert werden</translation>
+    </message>
+    <message>
+        <source>could not write %1: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>no frame could be decoded</source>
+        <translation>kein Bild konnte dekodiert werden</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>unterbrochen</translation>
+    </message>
+    <message>
+        <source>Writes a movie&apos;s frames as image files, one per selected frame, named frame_7.jpg
+and so on. Frame i is the movie&apos;s i-th frame in display order, counted from 1;
+the selected frames are the multiples of the step from the first to the last.
+An existing file is never replaced without --overwrite.
+
+Exit status: 0 when every movie was done, 1 when any movie failed (the others
+are still done), 2 for a usage error.</source>
+        <translation>Schreibt die Bilder eines Films als Bilddateien, eine je ausgewähltem Bild, benannt
+frame_7.jpg und so weiter. Bild i ist das i-te Bild des Films in Anzeigereihenfolge,
+gezählt ab 1; ausgewählt sind die Vielfachen der Schrittweite vom ersten bis zum
+letzten. Eine vorhandene Datei wird ohne --overwrite nie ersetzt.
+
+Rückgabewert: 0, wenn jeder Film fertig wurde, 1, wenn ein Film misslang (die
+anderen werden trotzdem fertig), 2 bei einem Aufruffehler.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Write into DIR (default: the current folder); with several movies, each into a folder named after the movie.</source>
+        <translation>In DIR schreiben (Vorgabe: der aktuelle Ordner); bei mehreren Filmen jeden in einen Ordner mit dem Namen des Films.</translation>
+    </message>
+    <message>
+        <source>First frame index (default 1).</source>
+        <translation>Nummer des ersten Bildes (Vorgabe 1).</translation>
+    </message>
+    <message>
+        <source>Last frame index (default: the movie&apos;s last).</source>
+        <translation>Nummer des letzten Bildes (Vorgabe: das letzte des Films).</translation>
+    </message>
+    <message>
+        <source>Take every Nth frame index (default 1).</source>
+        <translation>Jede N-te Bildnummer nehmen (Vorgabe 1).</translation>
+    </message>
+    <message>
+        <source>Image size in percent, 1 to 100 (default 100).</source>
+        <translation>Bildgröße in Prozent, 1 bis 100 (Vorgabe 100).</translation>
+    </message>
+    <message>
+        <source>tiff, bmp, gif, jpeg (default), png or jp2.</source>
+        <translation>tiff, bmp, gif, jpeg (Vorgabe), png oder jp2.</translation>
+    </message>
+    <message>
+        <source>For jpeg and jp2: low, medium (default), high or max (jp2: lossless).</source>
+        <translation>Für jpeg und jp2: low, medium (Vorgabe), high oder max (jp2: verlustfrei).</translation>
+    </message>
+    <message>
+        <source>Pad indices with zeros to eight digits.</source>
+        <translation>Nummern mit Nullen auf acht Stellen auffüllen.</translation>
+    </message>
+    <message>
+        <source>Append the movie&apos;s frame count: frame_7 of 120.jpg.</source>
+        <translation>Die Bildanzahl des Films anhängen: frame_7 of 120.jpg.</translation>
+    </message>
+    <message>
+        <source>Date each file at the movie&apos;s creation time plus the frame&apos;s presentation time.</source>
+        <translation>Jede Datei auf die Entstehungszeit des Films plus die Anzeigezeit des Bildes datieren.</translation>
+    </message>
+    <message>
+        <source>Replace existing files of the same names.</source>
+        <translation>Vorhandene Dateien gleichen Namens ersetzen.</translation>
+    </message>
+    <message>
+        <source>Print each movie&apos;s frame count; write nothing.</source>
+        <translation>Die Bildanzahl jedes Films ausgeben; nichts schreiben.</translation>
+    </message>
+    <message>
+        <source>Encode with N workers (default: one a core, at most 8).</source>
+        <translation>Mit N Arbeitern kodieren (Vorgabe: einer je Kern, höchstens 8).</translation>
+    </message>
+    <message>
+        <source>Say nothing but errors.</source>
+        <translation>Nur Fehler melden.</translation>
+    </message>
+    <message>
+        <source>The movies to take frames from.</source>
+        <translation>Die Filme, deren Bilder geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>try --help</source>
+        <translation>siehe --help</translation>
+    </message>
+    <message>
+        <source>no movie given</source>
+        <translation>kein Film angegeben</translation>
+    </message>
+    <message>
+        <source>--first takes a frame index from 1</source>
+        <translation>--first erwartet eine Bildnummer ab 1</translation>
+    </message>
+    <message>
+        <source>--last takes a frame index from 1</source>
+        <translation>--last erwartet eine Bildnummer ab 1</translation>
+    </message>
+    <message>
+        <source>--step takes a number from 1 to 32767</source>
+        <translation>--step erwartet eine Zahl von 1 bis 32767</translation>
+    </message>
+    <message>
+        <source>--scale takes a percentage from 1 to 100</source>
+        <translation>--scale erwartet einen Prozentwert von 1 bis 100</translation>
+    </message>
+    <message>
+        <source>--type takes tiff, bmp, gif, jpeg, png or jp2</source>
+        <translation>--type erwartet tiff, bmp, gif, jpeg, png oder jp2</translation>
+    </message>
+    <message>
+        <source>--quality takes low, medium, high or max</source>
+        <translation>--quality erwartet low, medium, high oder max</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 64</source>
+        <translation>--jobs erwartet eine Zahl von 1 bis 64</translation>
+    </message>
+</context>
+<context>
     <name>LocalizedStrings</name>
     <message>
         <source>Drop a movie file on the application or this window to process.</source>

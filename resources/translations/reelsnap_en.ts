@@ -2,6 +2,167 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>“%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 frames</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: frame %2 of %3, %4 frames/s, %5 s left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a movie, or cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kept the existing %1 (see --overwrite)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the image could not be encoded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no frame could be decoded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes a movie&apos;s frames as image files, one per selected frame, named frame_7.jpg
+and so on. Frame i is the movie&apos;s i-th frame in display order, counted from 1;
+the selected frames are the multiples of the step from the first to the last.
+An existing file is never replaced without --overwrite.
+
+Exit status: 0 when every movie was done, 1 when any movie failed (the others
+are still done), 2 for a usage error.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write into DIR (default: the current folder); with several movies, each into a folder named after the movie.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First frame index (default 1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last frame index (default: the movie&apos;s last).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take every Nth frame index (default 1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image size in percent, 1 to 100 (default 100).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tiff, bmp, gif, jpeg (default), png or jp2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For jpeg and jp2: low, medium (default), high or max (jp2: lossless).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pad indices with zeros to eight digits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Append the movie&apos;s frame count: frame_7 of 120.jpg.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date each file at the movie&apos;s creation time plus the frame&apos;s presentation time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace existing files of the same names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print each movie&apos;s frame count; write nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encode with N workers (default: one a core, at most 8).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Say nothing but errors.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The movies to take frames from.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>try --help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no movie given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--first takes a frame index from 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--last takes a frame index from 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--step takes a number from 1 to 32767</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--scale takes a percentage from 1 to 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--type takes tiff, bmp, gif, jpeg, png or jp2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--quality takes low, medium, high or max</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 64</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LocalizedStrings</name>
     <message>
         <source>Drop a movie file on the application or this window to process.</source>

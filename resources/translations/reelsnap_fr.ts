@@ -2,6 +2,173 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>“%1”</source>
+        <translation>« %1 »</translation>
+    </message>
+    <message>
+        <source>%1: %2 frames</source>
+        <translation>%1 : %2 images</translation>
+    </message>
+    <message>
+        <source>%1: frame %2 of %3, %4 frames/s, %5 s left</source>
+        <translation>%1 : image %2 sur %3, %4 images/s, encore %5 s</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>est un dossier</translation>
+    </message>
+    <message>
+        <source>not a movie, or cannot be read</source>
+        <translation>n’est pas une vidéo, ou ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>kept the existing %1 (see --overwrite)</source>
+        <translation>%1 existant conservé (voir --overwrite)</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>the image could not be encoded</source>
+        <translation>l’image n’a pas pu être encodée</translation>
+    </message>
+    <message>
+        <source>could not write %1: %2</source>
+        <translation>impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>no frame could be decoded</source>
+        <translation>aucune image n’a pu être décodée</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>interrompu</translation>
+    </message>
+    <message>
+        <source>Writes a movie&apos;s frames as image files, one per selected frame, named frame_7.jpg
+and so on. Frame i is the movie&apos;s i-th frame in display order, counted from 1;
+the selected frames are the multiples of the step from the first to the last.
+An existing file is never replaced without --overwrite.
+
+Exit status: 0 when every movie was done, 1 when any movie failed (the others
+are still done), 2 for a usage error.</source>
+        <translation>Écrit les images d’une vidéo dans des fichiers image, un par image choisie, nommés
+frame_7.jpg et ainsi de suite. L’image i est la i-ième image de la vidéo dans l’ordre
+d’affichage, comptée à partir de 1 ; les images choisies sont les multiples du pas,
+de la première à la dernière. Un fichier existant n’est jamais remplacé sans --overwrite.
+
+Code de sortie : 0 quand chaque vidéo a été traitée, 1 quand une vidéo a échoué (les
+autres sont tout de même traitées), 2 pour une erreur d’utilisation.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>Write into DIR (default: the current folder); with several movies, each into a folder named after the movie.</source>
+        <translation>Écrire dans DIR (par défaut : le dossier courant) ; avec plusieurs vidéos, chacune dans un dossier portant son nom.</translation>
+    </message>
+    <message>
+        <source>First frame index (default 1).</source>
+        <translation>Numéro de la première image (par défaut 1).</translation>
+    </message>
+    <message>
+        <source>Last frame index (default: the movie&apos;s last).</source>
+        <translation>Numéro de la dernière image (par défaut : la dernière de la vidéo).</translation>
+    </message>
+    <message>
+        <source>Take every Nth frame index (default 1).</source>
+        <translation>Prendre un numéro d’image sur N (par défaut 1).</translation>
+    </message>
+    <message>
+        <source>Image size in percent, 1 to 100 (default 100).</source>
+        <translation>Taille de l’image en pour cent, de 1 à 100 (par défaut 100).</translation>
+    </message>
+    <message>
+        <source>tiff, bmp, gif, jpeg (default), png or jp2.</source>
+        <translation>tiff, bmp, gif, jpeg (par défaut), png ou jp2.</translation>
+    </message>
+    <message>
+        <source>For jpeg and jp2: low, medium (default), high or max (jp2: lossless).</source>
+        <translation>Pour jpeg et jp2 : low, medium (par défaut), high ou max (jp2 : sans perte).</translation>
+    </message>
+    <message>
+        <source>Pad indices with zeros to eight digits.</source>
+        <translation>Compléter les numéros par des zéros jusqu’à huit chiffres.</translation>
+    </message>
+    <message>
+        <source>Append the movie&apos;s frame count: frame_7 of 120.jpg.</source>
+        <translation>Ajouter le nombre d’images de la vidéo : frame_7 of 120.jpg.</translation>
+    </message>
+    <message>
+        <source>Date each file at the movie&apos;s creation time plus the frame&apos;s presentation time.</source>
+        <translation>Dater chaque fichier de l’heure de création de la vidéo plus l’instant d’affichage de l’image.</translation>
+    </message>
+    <message>
+        <source>Replace existing files of the same names.</source>
+        <translation>Remplacer les fichiers existants de même nom.</translation>
+    </message>
+    <message>
+        <source>Print each movie&apos;s frame count; write nothing.</source>
+        <translation>Afficher le nombre d’images de chaque vidéo ; ne rien écrire.</translation>
+    </message>
+    <message>
+        <source>Encode with N workers (default: one a core, at most 8).</source>
+        <translation>Encoder avec N processus (par défaut : un par cœur, 8 au plus).</translation>
+    </message>
+    <message>
+        <source>Say nothing but errors.</source>
+        <translation>N’afficher que les erreurs.</translation>
+    </message>
+    <message>
+        <source>The movies to take frames from.</source>
+        <translation>Les vidéos dont prendre les images.</translation>
+    </message>
+    <message>
+        <source>try --help</source>
+        <translation>essayez --help</translation>
+    </message>
+    <message>
+        <source>no movie given</source>
+        <translation>aucune vidéo indiquée</translation>
+    </message>
+    <message>
+        <source>--first takes a frame index from 1</source>
+        <translation>--first attend un numéro d’image à partir de 1</translation>
+    </message>
+    <message>
+        <source>--last takes a frame index from 1</source>
+        <translation>--last attend un numéro d’image à partir de 1</translation>
+    </message>
+    <message>
+        <source>--step takes a number from 1 to 32767</source>
+        <translation>--step attend un nombre de 1 à 32767</translation>
+    </message>
+    <message>
+        <source>--scale takes a percentage from 1 to 100</source>
+        <translation>--scale attend un pourcentage de 1 à 100</translation>
+    </message>
+    <message>
+        <source>--type takes tiff, bmp, gif, jpeg, png or jp2</source>
+        <translation>--type attend tiff, bmp, gif, jpeg, png ou jp2</translation>
+    </message>
+    <message>
+        <source>--quality takes low, medium, high or max</source>
+        <translation>--quality attend low, medium, high ou max</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 64</source>
+        <translation>--jobs attend un nombre de 1 à 64</translation>
+    </message>
+</context>
+<context>
     <name>LocalizedStrings</name>
     <message>
         <source>Drop a movie file on the application or this window to process.</source>

@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QString>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -16,11 +17,21 @@ extern "C" {
 
 #include "extract/frame_counting.h"
 #include "platform/movie.h"
+#include "platform/translations.h"
 
 namespace reelsnap::cli {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// The command line's texts, in the "CommandLine" table.
+struct CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+std::string Text(const QString& text) {
+    return text.toStdString();
+}
 
 // Set by SIGINT, SIGTERM and SIGHUP; the run then ends after the frame in
 // progress.
@@ -34,8 +45,8 @@ void Say(const std::string& line) {
     std::fprintf(stderr, "reelsnap-cli: %s\n", line.c_str());
 }
 
-std::string Quoted(const std::filesystem::path& path) {
-    return "“" + path.string() + "”";
+QString Quoted(const std::filesystem::path& path) {
+    return CommandLine::tr("“%1”").arg(QString::fromStdString(path.string()));
 }
 
 // A whole number within [low, high], or nothing.
@@ -44,6 +55,11 @@ std::optional<long> NumberIn(const QString& text, long low, long high) {
     const long value = text.toLong(&ok);
     if (!ok || value < low || value > high) return std::nullopt;
     return value;
+}
+
+// "movie.mp4: 120 frames"
+std::string FramesLine(const std::string& movie, int frames) {
+    return Text(CommandLine::tr("%1: %2 frames").arg(QString::fromStdString(movie)).arg(frames));
 }
 
 struct Problem {
@@ -102,13 +118,18 @@ class ProgressReport : public RunObserver {
         const double seconds = std::chrono::duration<double>(Clock::now() - start_).count();
         const double rate = seconds > 0 ? done / seconds : 0;
         const double left = rate > 0 ? std::max(0, expected - done) / rate : 0;
-        std::fprintf(stderr, "\r%s: frame %d of %d, %.1f frames/s, %.0f s left   ", movie_.c_str(),
-                     done, expected, rate, left);
+        const QString line = CommandLine::tr("%1: frame %2 of %3, %4 frames/s, %5 s left")
+                                 .arg(QString::fromStdString(movie_))
+                                 .arg(done)
+                                 .arg(expected)
+                                 .arg(rate, 0, 'f', 1)
+                                 .arg(left, 0, 'f', 0);
+        std::fprintf(stderr, "\r%s   ", line.toUtf8().constData());
     }
     void ProgressHidden() override {
         if (quiet_) return;
         if (terminal_ && done_ > 0) std::fputc('\n', stderr);
-        std::fprintf(stderr, "%s: %d frames\n", movie_.c_str(), done_);
+        std::fprintf(stderr, "%s\n", FramesLine(movie_, done_).c_str());
     }
     void RunFinished(const RunResult&) override {}
     void Yield() override {
@@ -129,10 +150,11 @@ class ProgressReport : public RunObserver {
 
 std::optional<Problem> CountMovie(const std::filesystem::path& movie) {
     std::error_code ec;
-    if (std::filesystem::is_directory(movie, ec)) return Problem{"is a folder"};
+    if (std::filesystem::is_directory(movie, ec))
+        return Problem{Text(CommandLine::tr("is a folder"))};
     auto opened = Movie::Open(movie);
-    if (!opened) return Problem{"not a movie, or cannot be read"};
-    std::printf("%s: %d frames\n", movie.string().c_str(), CountVideoFrames(*opened));
+    if (!opened) return Problem{Text(CommandLine::tr("not a movie, or cannot be read"))};
+    std::printf("%s\n", FramesLine(movie.string(), CountVideoFrames(*opened)).c_str());
     return std::nullopt;
 }
 
@@ -144,26 +166,32 @@ std::optional<Problem> ExtractMovie(const Options& options, const std::filesyste
     ProgressReport report(run, options, movie.filename().string());
     const RunResult result = run.Run({QString::fromStdString(movie.string())}, settings, report);
     for (const std::filesystem::path& skipped : writers.TakeSkippedFiles()) {
-        if (!options.quiet) Say("kept the existing " + Quoted(skipped) + " (see --overwrite)");
+        if (!options.quiet) {
+            Say(Text(
+                CommandLine::tr("kept the existing %1 (see --overwrite)").arg(Quoted(skipped))));
+        }
     }
     switch (result.end) {
         case RunEnd::NoDocument:
         case RunEnd::Folder:
-            return Problem{"is a folder"};
+            return Problem{Text(CommandLine::tr("is a folder"))};
         case RunEnd::NoDestination:
-            return Problem{"cannot make the folder " + Quoted(destination)};
+            return Problem{
+                Text(CommandLine::tr("cannot make the folder %1").arg(Quoted(destination)))};
         case RunEnd::NotAMovie:
-            return Problem{"not a movie, or cannot be read"};
+            return Problem{Text(CommandLine::tr("not a movie, or cannot be read"))};
         case RunEnd::Walked:
             break;
     }
     if (result.failure) {
-        const std::string reason = result.failure->error != 0 ? std::strerror(result.failure->error)
-                                                              : "the image could not be encoded";
-        return Problem{"could not write " + Quoted(result.failure->path) + ": " + reason};
+        const QString reason = result.failure->error != 0
+                                   ? QString::fromLocal8Bit(std::strerror(result.failure->error))
+                                   : CommandLine::tr("the image could not be encoded");
+        return Problem{Text(
+            CommandLine::tr("could not write %1: %2").arg(Quoted(result.failure->path), reason))};
     }
-    if (result.noFrameDecoded) return Problem{"no frame could be decoded"};
-    if (run.quitRequested()) return Problem{"interrupted"};
+    if (result.noFrameDecoded) return Problem{Text(CommandLine::tr("no frame could be decoded"))};
+    if (run.quitRequested()) return Problem{Text(CommandLine::tr("interrupted"))};
     return std::nullopt;
 }
 
@@ -171,46 +199,56 @@ std::optional<Problem> ExtractMovie(const Options& options, const std::filesyste
 
 Parsed ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
+    parser.setApplicationDescription(CommandLine::tr(
         "Writes a movie's frames as image files, one per selected frame, named frame_7.jpg\n"
         "and so on. Frame i is the movie's i-th frame in display order, counted from 1;\n"
         "the selected frames are the multiples of the step from the first to the last.\n"
         "An existing file is never replaced without --overwrite.\n\n"
         "Exit status: 0 when every movie was done, 1 when any movie failed (the others\n"
-        "are still done), 2 for a usage error.");
+        "are still done), 2 for a usage error."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help({"h", "help"}, "Show this help and exit.");
-    const QCommandLineOption version("version", "Show the version and exit.");
-    const QCommandLineOption output({"o", "output"},
-                                    "Write into DIR (default: the current folder); with several "
-                                    "movies, each into a folder named after the movie.",
-                                    "DIR");
-    const QCommandLineOption first("first", "First frame index (default 1).", "N");
-    const QCommandLineOption last("last", "Last frame index (default: the movie's last).", "N");
-    const QCommandLineOption step("step", "Take every Nth frame index (default 1).", "N");
-    const QCommandLineOption scale("scale", "Image size in percent, 1 to 100 (default 100).", "P");
-    const QCommandLineOption type("type", "tiff, bmp, gif, jpeg (default), png or jp2.", "TYPE");
+    const QCommandLineOption help({"h", "help"}, CommandLine::tr("Show this help and exit."));
+    const QCommandLineOption version("version", CommandLine::tr("Show the version and exit."));
+    const QCommandLineOption output(
+        {"o", "output"},
+        CommandLine::tr("Write into DIR (default: the current folder); with several "
+                        "movies, each into a folder named after the movie."),
+        "DIR");
+    const QCommandLineOption first("first", CommandLine::tr("First frame index (default 1)."), "N");
+    const QCommandLineOption last(
+        "last", CommandLine::tr("Last frame index (default: the movie's last)."), "N");
+    const QCommandLineOption step("step",
+                                  CommandLine::tr("Take every Nth frame index (default 1)."), "N");
+    const QCommandLineOption scale(
+        "scale", CommandLine::tr("Image size in percent, 1 to 100 (default 100)."), "P");
+    const QCommandLineOption type(
+        "type", CommandLine::tr("tiff, bmp, gif, jpeg (default), png or jp2."), "TYPE");
     const QCommandLineOption quality(
-        "quality", "For jpeg and jp2: low, medium (default), high or max (jp2: lossless).",
+        "quality",
+        CommandLine::tr("For jpeg and jp2: low, medium (default), high or max (jp2: lossless)."),
         "QUALITY");
-    const QCommandLineOption pad("pad", "Pad indices with zeros to eight digits.");
-    const QCommandLineOption appendCount("append-count",
-                                         "Append the movie's frame count: frame_7 of 120.jpg.");
+    const QCommandLineOption pad("pad", CommandLine::tr("Pad indices with zeros to eight digits."));
+    const QCommandLineOption appendCount(
+        "append-count", CommandLine::tr("Append the movie's frame count: frame_7 of 120.jpg."));
     const QCommandLineOption preserveDates(
         "preserve-dates",
-        "Date each file at the movie's creation time plus the frame's presentation time.");
-    const QCommandLineOption overwrite("overwrite", "Replace existing files of the same names.");
-    const QCommandLineOption count("count", "Print each movie's frame count; write nothing.");
-    const QCommandLineOption jobs("jobs", "Encode with N workers (default: one a core, at most 8).",
-                                  "N");
-    const QCommandLineOption quiet({"q", "quiet"}, "Say nothing but errors.");
+        CommandLine::tr(
+            "Date each file at the movie's creation time plus the frame's presentation time."));
+    const QCommandLineOption overwrite(
+        "overwrite", CommandLine::tr("Replace existing files of the same names."));
+    const QCommandLineOption count(
+        "count", CommandLine::tr("Print each movie's frame count; write nothing."));
+    const QCommandLineOption jobs(
+        "jobs", CommandLine::tr("Encode with N workers (default: one a core, at most 8)."), "N");
+    const QCommandLineOption quiet({"q", "quiet"}, CommandLine::tr("Say nothing but errors."));
     parser.addOptions({help, version, output, first, last, step, scale, type, quality, pad,
                        appendCount, preserveDates, overwrite, count, jobs, quiet});
-    parser.addPositionalArgument("MOVIE", "The movies to take frames from.", "MOVIE...");
+    parser.addPositionalArgument("MOVIE", CommandLine::tr("The movies to take frames from."),
+                                 "MOVIE...");
 
     const auto usage = [](const std::string& why) {
         Say(why);
-        Say("try --help");
+        Say(Text(CommandLine::tr("try --help")));
         return Parsed{std::nullopt, kUsageError};
     };
     if (!parser.parse(arguments)) return usage(parser.errorText().toStdString());
@@ -225,29 +263,29 @@ Parsed ParseCommandLine(const QStringList& arguments) {
 
     Options o;
     o.movies = parser.positionalArguments();
-    if (o.movies.isEmpty()) return usage("no movie given");
+    if (o.movies.isEmpty()) return usage(Text(CommandLine::tr("no movie given")));
     if (parser.isSet(output)) o.output = parser.value(output).toStdString();
     const auto number = [&](const QCommandLineOption& option, long low, long high) {
         return NumberIn(parser.value(option), low, high);
     };
     if (parser.isSet(first)) {
         const auto n = number(first, 1, INT32_MAX);
-        if (!n) return usage("--first takes a frame index from 1");
+        if (!n) return usage(Text(CommandLine::tr("--first takes a frame index from 1")));
         o.first = std::int32_t(*n);
     }
     if (parser.isSet(last)) {
         const auto n = number(last, 1, INT32_MAX);
-        if (!n) return usage("--last takes a frame index from 1");
+        if (!n) return usage(Text(CommandLine::tr("--last takes a frame index from 1")));
         o.last = std::int32_t(*n);
     }
     if (parser.isSet(step)) {
         const auto n = number(step, 1, INT16_MAX);
-        if (!n) return usage("--step takes a number from 1 to 32767");
+        if (!n) return usage(Text(CommandLine::tr("--step takes a number from 1 to 32767")));
         o.step = std::int16_t(*n);
     }
     if (parser.isSet(scale)) {
         const auto n = number(scale, 1, 100);
-        if (!n) return usage("--scale takes a percentage from 1 to 100");
+        if (!n) return usage(Text(CommandLine::tr("--scale takes a percentage from 1 to 100")));
         o.scalePercent = std::int16_t(*n);
     }
     if (parser.isSet(type)) {
@@ -256,19 +294,21 @@ Parsed ParseCommandLine(const QStringList& arguments) {
             {"gif", ImageFileType::Gif},   {"jpeg", ImageFileType::Jpeg},
             {"png", ImageFileType::Png},   {"jp2", ImageFileType::Jpeg2000}};
         const auto it = kTypes.find(parser.value(type).toLower());
-        if (it == kTypes.end()) return usage("--type takes tiff, bmp, gif, jpeg, png or jp2");
+        if (it == kTypes.end())
+            return usage(Text(CommandLine::tr("--type takes tiff, bmp, gif, jpeg, png or jp2")));
         o.type = it->second;
     }
     if (parser.isSet(quality)) {
         static const std::map<QString, float> kQualities = {
             {"low", 0.4f}, {"medium", 0.7f}, {"high", 0.9f}, {"max", 1.0f}};
         const auto it = kQualities.find(parser.value(quality).toLower());
-        if (it == kQualities.end()) return usage("--quality takes low, medium, high or max");
+        if (it == kQualities.end())
+            return usage(Text(CommandLine::tr("--quality takes low, medium, high or max")));
         o.compressionFactor = it->second;
     }
     if (parser.isSet(jobs)) {
         const auto n = number(jobs, 1, 64);
-        if (!n) return usage("--jobs takes a number from 1 to 64");
+        if (!n) return usage(Text(CommandLine::tr("--jobs takes a number from 1 to 64")));
         o.jobs = unsigned(*n);
     }
     o.naming = {parser.isSet(appendCount), parser.isSet(pad)};
@@ -303,6 +343,7 @@ int RunCommandLine(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("reelsnap-cli");
     QCoreApplication::setApplicationVersion(REELSNAP_VERSION);
+    const Translations translations;  // the system locale's
     const Parsed parsed = ParseCommandLine(QCoreApplication::arguments());
     if (!parsed.options) return parsed.status;
     std::signal(SIGINT, NoteInterrupt);
