@@ -1,67 +1,101 @@
-// PNG through libpng: RGB when the image is opaque, RGBA otherwise; the Up
-// filter and zlib level 1, which on video frames give files about as small
-// as a default-settings encoder's (no filter, level 6) in a third of its time.
-#include <png.h>
+// PNG with libdeflate: RGB when the image is opaque, RGBA otherwise, every
+// row with the Up filter, compressed at libdeflate's level 1. On video frames
+// that is as small as zlib's level 1 and about twice as fast. libpng cannot
+// hand its compression to libdeflate, so the few chunks around the data are
+// written here.
+#include <libdeflate.h>
 
+#include <array>
+#include <cstring>
 #include <memory>
 
 #include "imaging/encoders.h"
+#include "platform/c_owner.h"
 
 namespace reelsnap {
 namespace {
 
-constexpr int kZlibLevel = 1;
-constexpr int kFilter = PNG_FILTER_UP;
+constexpr int kLevel = 1;
+constexpr std::uint8_t kFilterUp = 2;
+constexpr std::array<std::uint8_t, 8> kSignature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 
-struct PngWriter {
-    png_structp png = nullptr;
-    png_infop info = nullptr;
-    PngWriter() {
-        png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-        if (png) info = png_create_info_struct(png);
-    }
-    ~PngWriter() { png_destroy_write_struct(&png, &info); }
-    PngWriter(const PngWriter&) = delete;
-    PngWriter& operator=(const PngWriter&) = delete;
-};
+using Compressor = COwner<libdeflate_compressor, libdeflate_free_compressor>;
 
-void AppendBytes(png_structp png, png_bytep bytes, png_size_t length) {
-    auto* out = static_cast<EncodedData*>(png_get_io_ptr(png));
-    out->insert(out->end(), bytes, bytes + length);
+void PutBigEndian(std::uint8_t* at, std::uint32_t value) {
+    at[0] = std::uint8_t(value >> 24);
+    at[1] = std::uint8_t(value >> 16);
+    at[2] = std::uint8_t(value >> 8);
+    at[3] = std::uint8_t(value);
 }
 
-void Flush(png_structp) {}
+// A chunk whose data already lies after its 8-byte head at `start`: fills in
+// the length and the type, and appends the CRC of type and data.
+void CloseChunk(EncodedData& out, std::size_t start, const char type[4]) {
+    const std::size_t length = out.size() - start - 8;
+    PutBigEndian(out.data() + start, std::uint32_t(length));
+    std::memcpy(out.data() + start + 4, type, 4);
+    const std::uint32_t crc = libdeflate_crc32(0, out.data() + start + 4, length + 4);
+    out.resize(out.size() + 4);
+    PutBigEndian(out.data() + out.size() - 4, crc);
+}
 
-// libpng reports errors by longjmp: this function holds nothing with a
-// destructor, so the jump skips no clean-up.
-bool WritePng(png_structp png, png_infop info, const Image& image, bool opaque, EncodedData* out) {
-    if (setjmp(png_jmpbuf(png))) return false;
-    png_set_write_fn(png, out, AppendBytes, Flush);
-    png_set_compression_level(png, kZlibLevel);
-    png_set_filter(png, PNG_FILTER_TYPE_BASE, kFilter);
-    png_set_IHDR(png, info, png_uint_32(image.width()), png_uint_32(image.height()), 8,
-                 opaque ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_BASE, PNG_FILTER_TYPE_BASE);
-    png_write_info(png, info);
-    if (opaque) png_set_filler(png, 0, PNG_FILLER_AFTER);  // drops the alpha byte
+// The rows as PNG filters them: a filter byte, then each pixel's channels
+// minus those of the pixel above (Up).
+std::unique_ptr<std::uint8_t[]> FilteredRows(const Image& image, int channels,
+                                             std::size_t rowBytes) {
+    auto rows =
+        std::make_unique_for_overwrite<std::uint8_t[]>(rowBytes * std::size_t(image.height()));
     for (int y = 0; y < image.height(); ++y) {
-        png_write_row(png, const_cast<png_bytep>(image.row(y)));
+        std::uint8_t* out = rows.get() + rowBytes * std::size_t(y);
+        const std::uint8_t* row = image.row(y);
+        const std::uint8_t* above = y > 0 ? image.row(y - 1) : nullptr;
+        *out++ = y > 0 ? kFilterUp : 0;
+        for (int x = 0; x < image.width(); ++x, row += 4) {
+            for (int c = 0; c < channels; ++c) {
+                *out++ = std::uint8_t(row[c] - (above ? above[4 * x + c] : 0));
+            }
+        }
     }
-    png_write_end(png, info);
-    return true;
+    return rows;
 }
 
 }  // namespace
 
 std::optional<EncodedData> EncodePng(const Image& image) {
-    PngWriter writer;
-    if (!writer.png || !writer.info) return std::nullopt;
-    EncodedData data;
-    data.reserve(image.byteCount() / 2);
-    if (!WritePng(writer.png, writer.info, image, !image.hasTransparency(), &data)) {
-        return std::nullopt;
-    }
-    return data;
+    const Compressor compressor(libdeflate_alloc_compressor(kLevel));
+    if (!compressor || image.isNull()) return std::nullopt;
+    const int channels = image.hasTransparency() ? 4 : 3;
+    const std::size_t rowBytes = 1 + std::size_t(image.width()) * std::size_t(channels);
+    const std::size_t filteredBytes = rowBytes * std::size_t(image.height());
+    const auto filtered = FilteredRows(image, channels, rowBytes);
+
+    EncodedData out;
+    const std::size_t bound = libdeflate_zlib_compress_bound(compressor.get(), filteredBytes);
+    out.reserve(kSignature.size() + 25 + 12 + bound + 12);
+    out.insert(out.end(), kSignature.begin(), kSignature.end());
+
+    std::size_t start = out.size();
+    out.resize(start + 8 + 13);
+    std::uint8_t* header = out.data() + start + 8;
+    PutBigEndian(header, std::uint32_t(image.width()));
+    PutBigEndian(header + 4, std::uint32_t(image.height()));
+    header[8] = 8;                             // bits per channel
+    header[9] = channels == 4 ? 6 : 2;         // RGBA or RGB
+    header[10] = header[11] = header[12] = 0;  // deflate, adaptive filters, no interlace
+    CloseChunk(out, start, "IHDR");
+
+    start = out.size();
+    out.resize(start + 8 + bound);
+    const std::size_t compressed = libdeflate_zlib_compress(
+        compressor.get(), filtered.get(), filteredBytes, out.data() + start + 8, bound);
+    if (compressed == 0) return std::nullopt;
+    out.resize(start + 8 + compressed);
+    CloseChunk(out, start, "IDAT");
+
+    start = out.size();
+    out.resize(start + 8);
+    CloseChunk(out, start, "IEND");
+    return out;
 }
 
 }  // namespace reelsnap

@@ -2,9 +2,9 @@
 
 #include <gif_lib.h>
 #include <jconfig.h>
+#include <libdeflate.h>
 #include <libimagequant.h>
 #include <openjpeg.h>
-#include <png.h>
 #include <tiffio.h>
 
 extern "C" {
@@ -37,7 +37,7 @@ std::vector<std::pair<std::string, std::string>> LibraryVersions() {
         {"libjpeg-turbo", std::to_string(LIBJPEG_TURBO_VERSION_NUMBER / 1000000) + "." +
                               std::to_string(LIBJPEG_TURBO_VERSION_NUMBER / 1000 % 1000) + "." +
                               std::to_string(LIBJPEG_TURBO_VERSION_NUMBER % 1000)},
-        {"libpng", png_get_libpng_ver(nullptr)},
+        {"libdeflate", LIBDEFLATE_VERSION_STRING},
         {"libtiff", tiff},
         {"giflib", std::to_string(GIFLIB_MAJOR) + "." + std::to_string(GIFLIB_MINOR) + "." +
                        std::to_string(GIFLIB_RELEASE)},

@@ -68,7 +68,7 @@ TEST_F(DesktopTest, TheIconShowsOnTheWindowAndInTheAboutBox) {
     const Box about = AnswerBoxOfCommand(commands::About);
     EXPECT_EQ(about.title, "About Reelsnap");
     EXPECT_TRUE(about.text.contains("Reelsnap 1.0")) << about.text.toStdString();
-    for (const char* library : {"FFmpeg 5", "Qt 6.", "libjpeg-turbo 2.", "libpng 1.", "libtiff 4.",
+    for (const char* library : {"FFmpeg 5", "Qt 6.", "libjpeg-turbo 2.", "libdeflate 1.", "libtiff 4.",
                                 "giflib 5.", "libimagequant 2.", "OpenJPEG 2."}) {
         EXPECT_TRUE(about.text.contains(library)) << library;
     }
