@@ -7,8 +7,8 @@ namespace reelsnap {
 Image::Image(int width, int height)
     : width_(width),
       height_(height),
-      pixels_(std::make_unique_for_overwrite<std::uint8_t[]>(std::size_t(width) * 4 *
-                                                             std::size_t(height))) {}
+      pixels_(std::make_unique_for_overwrite<std::uint8_t[]>(
+          std::size_t(width) * 4 * std::size_t(height) + kPadding)) {}
 
 bool Image::hasTransparency() const {
     // Blocks without an early exit inside, so that the compiler vectorizes them.

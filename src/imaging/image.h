@@ -48,6 +48,11 @@ class Image {
                width * height <= kMaxPixels;
     }
 
+    // Bytes after the last pixel that a library may write: swscale's vector
+    // code writes whole blocks past the end of a row whose width is no
+    // multiple of the block.
+    static constexpr std::size_t kPadding = 64;
+
   private:
     int width_ = 0;
     int height_ = 0;

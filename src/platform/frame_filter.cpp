@@ -91,9 +91,16 @@ bool FrameFilter::Configure(const AVFrame& frame, AVRational timeBase, const std
     if (parsed < 0 || avfilter_graph_config(graph.get(), nullptr) < 0) return false;
     graph_ = std::move(graph);
     timeBase_ = timeBase;
+    width_ = frame.width;
+    height_ = frame.height;
+    format_ = frame.format;
     source_ = in;
     sink_ = out;
     return true;
+}
+
+bool FrameFilter::Accepts(const AVFrame& frame) const {
+    return frame.width == width_ && frame.height == height_ && frame.format == format_;
 }
 
 bool FrameFilter::Send(AVFrame* frame) {

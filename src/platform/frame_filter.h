@@ -22,6 +22,9 @@ class FrameFilter {
     static std::string FiltersFor(const AVFrame& frame, const AVCodecParameters& stream);
 
     bool active() const { return bool(graph_); }
+    // Whether the graph was built for frames of this size and format: a
+    // graph reads every frame as one like the first.
+    bool Accepts(const AVFrame& frame) const;
     // Builds the graph for frames like `frame` with these filters; false
     // when libavfilter refuses.
     bool Configure(const AVFrame& frame, AVRational timeBase, const std::string& filters);
@@ -39,6 +42,9 @@ class FrameFilter {
     AVFilterContext* source_ = nullptr;  // owned by the graph
     AVFilterContext* sink_ = nullptr;
     AVRational timeBase_{1, 1};
+    int width_ = 0;
+    int height_ = 0;
+    int format_ = -1;
 };
 
 }  // namespace reelsnap

@@ -215,6 +215,12 @@ int Movie::State::NextFrame(std::int64_t time) {
         }
         errors = 0;
         decoded->pts = FramePts(*decoded);
+        // Frames that change size or format midway get a graph of their own
+        // (frames still in the old one are dropped).
+        if (filter.active() && !filter.Accepts(*decoded)) {
+            filter.Reset();
+            filters.reset();
+        }
         if (!filters) filters = FrameFilter::FiltersFor(*decoded, *stream()->codecpar);
         if (!filters->empty() &&
             (filter.active() || filter.Configure(*decoded, stream()->time_base, *filters))) {
