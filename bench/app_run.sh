@@ -35,7 +35,7 @@ ours() {
   location=$(printf '%s' "$PWD/$frames" | base64 -w0)
   printf '{"CopyTo": true, "QuitWhenDone": true, "CopyToLocation": {"data": "%s"}%s}\n' \
     "$location" "$members" >"$config/Ondrel/Reelsnap.json"
-  XDG_CONFIG_HOME=$PWD/$config QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='*.warning=false' \
+  XDG_CONFIG_HOME=$PWD/$config XDG_RUNTIME_DIR=$PWD/$config QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='*.warning=false' \
     /usr/bin/time -f "%e %M" build/reelsnap "$file" 2>&1 >/dev/null | tail -n 1 |
     awk '{ printf "%.2f %d\n", $1 - 1.0, $2 }'
 }
