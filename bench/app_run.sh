@@ -2,13 +2,13 @@
 # The real application, headless, against the ffmpeg command-line tool doing
 # the same work on the same 1920x1080 H.264 movie (1000 frames, a key frame
 # every 25): every frame to JPEG, every frame to PNG, every 50th frame to
-# JPEG; every frame of a 4-second 4K HEVC Main10 HLG movie to JPEG, tone-mapped
-# by both. Then the application's peak memory on a 1-minute and a 10-minute
+# JPEG; every frame of 4-second 4K HEVC Main10 movies to JPEG, one SDR, one HLG
+# tone-mapped by both. Then the application's peak memory on a 1-minute and a 10-minute
 # movie. Our times leave out the one-second delay before QuitWhenDone ends
 # the process.
-#   bench/app_run.sh [CASE...]   cases: jpeg png sparse hlg memory (default: all)
+#   bench/app_run.sh [CASE...]   cases: jpeg png sparse main10 hlg memory (default: all)
 set -euo pipefail
-cases=${*:-jpeg png sparse hlg memory}
+cases=${*:-jpeg png sparse main10 hlg memory}
 wanted() { [[ " $cases " == *" $1 "* ]]; }
 cd "$(dirname "$0")/.."
 scripts/bootstrap
@@ -24,6 +24,8 @@ long=$out/mem-10min.mp4
 [ -f "$long" ] || build/make-test-movie "$long" 600 640 360 25 2
 hdr=$out/hlg-4k-main10.mp4
 [ -f "$hdr" ] || build/make-test-movie "$hdr" 4 3840 2160 25 3 hevc-hlg
+main10=$out/sdr-4k-main10.mp4
+[ -f "$main10" ] || build/make-test-movie "$main10" 4 3840 2160 25 3 hevc-main10
 
 config=$out/config
 frames=$out/frames
@@ -66,6 +68,12 @@ if wanted sparse; then
 fi
 
 # HDR: the same tone mapping as ours (zimg linear light, Hable, BT.709).
+if wanted main10; then
+  read -r ff _ < <(theirs -i "$main10" -fps_mode passthrough -q:v 4 "$frames/frame_%d.jpg")
+  read -r us us_kib < <(ours '' "$main10")
+  report "4K HEVC Main10 to JPEG" "$ff" "$us"
+  echo "  our peak memory: $us_kib KiB"
+fi
 if wanted hlg; then
   read -r ff _ < <(theirs -i "$hdr" -fps_mode passthrough -vf \
     'zscale=t=linear:npl=100,format=gbrpf32le,zscale=p=bt709,tonemap=hable:desat=0,zscale=t=bt709:m=bt709:r=tv,format=yuv420p' \

@@ -1,6 +1,7 @@
-// Writes an H.264 MP4 test movie whose frames carry their index, or with
-// "hevc-hlg" an HEVC Main10 movie tagged BT.2020 HLG:
-//   make-test-movie OUT SECONDS WIDTH HEIGHT GOP BFRAMES [hevc-hlg]
+// Writes an H.264 MP4 test movie whose frames carry their index; with
+// "hevc-main10" an HEVC Main10 movie (BT.709), with "hevc-hlg" one tagged
+// BT.2020 HLG:
+//   make-test-movie OUT SECONDS WIDTH HEIGHT GOP BFRAMES [hevc-main10|hevc-hlg]
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -12,10 +13,12 @@ extern "C" {
 }
 
 int main(int argc, char** argv) {
-    const bool hlg = argc == 8 && std::string(argv[7]) == "hevc-hlg";
-    if (argc != 7 && !hlg) {
-        std::fprintf(stderr,
-                     "usage: make-test-movie OUT SECONDS WIDTH HEIGHT GOP BFRAMES [hevc-hlg]\n");
+    const std::string variant = argc == 8 ? argv[7] : "";
+    const bool hlg = variant == "hevc-hlg";
+    const bool main10 = hlg || variant == "hevc-main10";
+    if (argc < 7 || argc > 8 || (argc == 8 && !main10)) {
+        std::fprintf(stderr, "usage: make-test-movie OUT SECONDS WIDTH HEIGHT GOP BFRAMES "
+                             "[hevc-main10|hevc-hlg]\n");
         return 2;
     }
     av_log_set_level(AV_LOG_ERROR);
@@ -27,11 +30,14 @@ int main(int argc, char** argv) {
     spec.bFrames = std::atoi(argv[6]);
     spec.noise = 12;
     spec.crf = 23;
-    if (hlg) {
+    if (main10) {
         spec.codec = "libx265";
         spec.pixelFormat = AV_PIX_FMT_YUV420P10LE;
-        spec.colorSpace = AVCOL_SPC_BT2020_NCL;
+        spec.colorSpace = AVCOL_SPC_BT709;
         spec.tagColorSpace = true;
+    }
+    if (hlg) {
+        spec.colorSpace = AVCOL_SPC_BT2020_NCL;
         spec.primaries = AVCOL_PRI_BT2020;
         spec.transfer = AVCOL_TRC_ARIB_STD_B67;
     }
