@@ -16,18 +16,18 @@ using reelsnap::ImageFileType;
 // The bytes each type's files begin with.
 std::string_view Signature(ImageFileType type) {
     switch (type) {
-    case ImageFileType::Tiff:
-        return "II*";
-    case ImageFileType::Bmp:
-        return "BM";
-    case ImageFileType::Gif:
-        return "GIF8";
-    case ImageFileType::Jpeg:
-        return "\xFF\xD8\xFF";
-    case ImageFileType::Png:
-        return "\x89PNG";
-    case ImageFileType::Jpeg2000:
-        return std::string_view("\0\0\0\x0CjP", 6);
+        case ImageFileType::Tiff:
+            return "II*";
+        case ImageFileType::Bmp:
+            return "BM";
+        case ImageFileType::Gif:
+            return "GIF8";
+        case ImageFileType::Jpeg:
+            return "\xFF\xD8\xFF";
+        case ImageFileType::Png:
+            return "\x89PNG";
+        case ImageFileType::Jpeg2000:
+            return std::string_view("\0\0\0\x0CjP", 6);
     }
     return {};
 }

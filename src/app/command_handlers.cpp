@@ -135,8 +135,9 @@ void ShowAlert(QWidget* parent, const QString& message) {
 QString AboutText() {
     QString libraries;
     for (const auto& [name, version] : LibraryVersions()) {
-        libraries += QStringLiteral("<br>%1 %2").arg(QString::fromStdString(name).toHtmlEscaped(),
-                                                     QString::fromStdString(version).toHtmlEscaped());
+        libraries += QStringLiteral("<br>%1 %2")
+                         .arg(QString::fromStdString(name).toHtmlEscaped(),
+                              QString::fromStdString(version).toHtmlEscaped());
     }
     libraries += QStringLiteral("<br>Qt %1").arg(QString::fromLatin1(qVersion()));
     return QStringLiteral("<h3>Reelsnap %1</h3><p>%2</p><p>%3%4</p><p>%5</p>")

@@ -20,7 +20,8 @@ bool IsHdr(AVColorTransferCharacteristic transfer) {
 // zscale's names for the frame's own colour properties, so that nothing is
 // guessed: BT.2020 where an HDR frame leaves them out.
 std::string ZscaleInput(const AVFrame& frame) {
-    const char* transfer = TransferOf(frame) == AVCOL_TRC_ARIB_STD_B67 ? "arib-std-b67" : "smpte2084";
+    const char* transfer =
+        TransferOf(frame) == AVCOL_TRC_ARIB_STD_B67 ? "arib-std-b67" : "smpte2084";
     const char* primaries = PrimariesOf(frame) == AVCOL_PRI_BT709 ? "709" : "2020";
     const AVColorSpace space = ColorSpaceOf(frame);
     const char* matrix = space == AVCOL_SPC_BT709       ? "709"
@@ -75,8 +76,8 @@ std::string ZscaleSdrInput(const AVFrame& frame) {
 std::string FrameFilter::FiltersFor(const AVFrame& frame, const AVCodecParameters& stream) {
     std::string filters;
     const AVFieldOrder order = CheckedTag(stream.field_order, AV_FIELD_BB + 1, AV_FIELD_UNKNOWN);
-    const bool interlaced = frame.interlaced_frame ||
-                            (order != AV_FIELD_UNKNOWN && order != AV_FIELD_PROGRESSIVE);
+    const bool interlaced =
+        frame.interlaced_frame || (order != AV_FIELD_UNKNOWN && order != AV_FIELD_PROGRESSIVE);
     // One picture per frame from the frames that are flagged; progressive
     // frames pass unchanged.
     if (interlaced) filters = "bwdif=mode=send_frame:parity=auto:deint=interlaced";

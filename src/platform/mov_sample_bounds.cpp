@@ -58,8 +58,7 @@ std::optional<Box> ReadBox(int fd, std::int64_t offset, std::int64_t end) {
 }
 
 bool HoldsSampleTables(const Box& box) {
-    return box.is("moov") || box.is("trak") || box.is("mdia") || box.is("minf") ||
-           box.is("stbl");
+    return box.is("moov") || box.is("trak") || box.is("mdia") || box.is("minf") || box.is("stbl");
 }
 
 // "stsz": version and flags, the common sample size, the sample count.
@@ -133,18 +132,18 @@ int ReadPacket(void* opaque, std::uint8_t* buf, int length) {
 std::int64_t Seek(void* opaque, std::int64_t offset, int whence) {
     auto& file = *static_cast<PatchedFile*>(opaque);
     switch (whence & ~AVSEEK_FORCE) {
-    case AVSEEK_SIZE:
-        return file.size;
-    case SEEK_SET:
-        break;
-    case SEEK_CUR:
-        offset += file.position;
-        break;
-    case SEEK_END:
-        offset += file.size;
-        break;
-    default:
-        return AVERROR(EINVAL);
+        case AVSEEK_SIZE:
+            return file.size;
+        case SEEK_SET:
+            break;
+        case SEEK_CUR:
+            offset += file.position;
+            break;
+        case SEEK_END:
+            offset += file.size;
+            break;
+        default:
+            return AVERROR(EINVAL);
     }
     if (offset < 0) return AVERROR(EINVAL);
     file.position = offset;

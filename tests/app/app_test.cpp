@@ -124,7 +124,8 @@ TEST_F(AppTest, FrameCountShowsAnAlert) {
     const Alert alert =
         AnswerAlert([] { App().DispatchCommand(commands::FrameCount, CommandOrigin::MainWindow); });
     EXPECT_EQ(alert.text, "The movie \"clip.mov\" has 120 frames.");
-    EXPECT_EQ(alert.icon, ApplicationIcon().pixmap(64).toImage().convertToFormat(QImage::Format_ARGB32))
+    EXPECT_EQ(alert.icon,
+              ApplicationIcon().pixmap(64).toImage().convertToFormat(QImage::Format_ARGB32))
         << "the application's own icon";
     EXPECT_EQ(Dialogs().prompts.back(), "Choose a file");
 

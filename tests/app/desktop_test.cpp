@@ -61,15 +61,15 @@ QImage IconImage(int size) {
 
 TEST_F(DesktopTest, TheIconShowsOnTheWindowAndInTheAboutBox) {
     EXPECT_FALSE(ApplicationIcon().isNull());
-    EXPECT_EQ(App().mainWindow().windowIcon().pixmap(64).toImage().convertToFormat(
-                  QImage::Format_ARGB32),
-              IconImage(64));
+    EXPECT_EQ(
+        App().mainWindow().windowIcon().pixmap(64).toImage().convertToFormat(QImage::Format_ARGB32),
+        IconImage(64));
 
     const Box about = AnswerBoxOfCommand(commands::About);
     EXPECT_EQ(about.title, "About Reelsnap");
     EXPECT_TRUE(about.text.contains("Reelsnap 1.0")) << about.text.toStdString();
-    for (const char* library : {"FFmpeg 5", "Qt 6.", "libjpeg-turbo 2.", "libdeflate 1.", "libtiff 4.",
-                                "giflib 5.", "libimagequant 2.", "OpenJPEG 2."}) {
+    for (const char* library : {"FFmpeg 5", "Qt 6.", "libjpeg-turbo 2.", "libdeflate 1.",
+                                "libtiff 4.", "giflib 5.", "libimagequant 2.", "OpenJPEG 2."}) {
         EXPECT_TRUE(about.text.contains(library)) << library;
     }
     EXPECT_TRUE(about.text.contains("licensed under the GPL")) << about.text.toStdString();

@@ -17,8 +17,9 @@ int main(int argc, char** argv) {
     const bool hlg = variant == "hevc-hlg";
     const bool main10 = hlg || variant == "hevc-main10";
     if (argc < 7 || argc > 8 || (argc == 8 && !main10)) {
-        std::fprintf(stderr, "usage: make-test-movie OUT SECONDS WIDTH HEIGHT GOP BFRAMES "
-                             "[hevc-main10|hevc-hlg]\n");
+        std::fprintf(stderr,
+                     "usage: make-test-movie OUT SECONDS WIDTH HEIGHT GOP BFRAMES "
+                     "[hevc-main10|hevc-hlg]\n");
         return 2;
     }
     av_log_set_level(AV_LOG_ERROR);
