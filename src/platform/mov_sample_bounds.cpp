@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <array>
-#include <cstring>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -74,7 +73,8 @@ void BoundSampleSizeBox(int fd, const Box& box, std::int64_t fileSize,
 
 void Walk(int fd, std::int64_t begin, std::int64_t end, std::int64_t fileSize, int depth,
           std::vector<HeaderPatch>& patches) {
-    for (std::int64_t at = begin; depth < kMaxDepth;) {
+    if (depth >= kMaxDepth) return;
+    for (std::int64_t at = begin;;) {
         const auto box = ReadBox(fd, at, end);
         if (!box) return;
         if (box->is("stsz")) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTimer>
 #include <QTranslator>
 #include <map>
@@ -158,6 +159,25 @@ void ResetTableLookups() {
 
 QString StatusLine1() {
     return App().mainWindow().statusText()->text();
+}
+
+MessageBoxSeen AnswerMessageBox(const std::function<void()>& command) {
+    MessageBoxSeen seen;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            seen = {box->windowTitle(), box->text(), box->textFormat(),
+                    box->iconPixmap().toImage().convertToFormat(QImage::Format_ARGB32)};
+            box->accept();
+        }
+    });
+    poll.start(10);
+    command();
+    return seen;
+}
+
+QImage IconImage(int size) {
+    return ApplicationIcon().pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
 }  // namespace reelsnap::testing

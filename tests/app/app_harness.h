@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QStringList>
 #include <deque>
 #include <filesystem>
@@ -77,5 +78,19 @@ int TableLookups(const QString& key);
 void ResetTableLookups();
 
 QString StatusLine1();
+
+// What a message box showed: its title, text, text format and icon (as
+// ARGB32, to compare with IconImage).
+struct MessageBoxSeen {
+    QString title;
+    QString text;
+    Qt::TextFormat format = Qt::AutoText;
+    QImage icon;
+};
+// Runs the command, reads the message box it shows, and dismisses it.
+MessageBoxSeen AnswerMessageBox(const std::function<void()>& command);
+
+// The application's icon at this size, as ARGB32.
+QImage IconImage(int size);
 
 }  // namespace reelsnap::testing

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -97,50 +96,26 @@ TEST_F(AppTest, QuitEndsTheEventLoopAndTheProcessStatusIsZero) {
     EXPECT_EQ(App().status(), 0);
 }
 
-struct Alert {
-    QString text;
-    Qt::TextFormat format = Qt::AutoText;
-    QImage icon;
-};
-
-// Reads the alert the command shows, and dismisses it.
-Alert AnswerAlert(const std::function<void()>& command) {
-    Alert alert;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            alert = {box->text(), box->textFormat(),
-                     box->iconPixmap().toImage().convertToFormat(QImage::Format_ARGB32)};
-            box->accept();
-        }
-    });
-    poll.start(10);
-    command();
-    return alert;
-}
-
 TEST_F(AppTest, FrameCountShowsAnAlert) {
     Dialogs().answers = {Fixture("clip_120")};
-    const Alert alert =
-        AnswerAlert([] { App().DispatchCommand(commands::FrameCount, CommandOrigin::MainWindow); });
+    const MessageBoxSeen alert = AnswerMessageBox(
+        [] { App().DispatchCommand(commands::FrameCount, CommandOrigin::MainWindow); });
     EXPECT_EQ(alert.text, "The movie \"clip.mov\" has 120 frames.");
-    EXPECT_EQ(alert.icon,
-              ApplicationIcon().pixmap(64).toImage().convertToFormat(QImage::Format_ARGB32))
-        << "the application's own icon";
+    EXPECT_EQ(alert.icon, IconImage(64)) << "the application's own icon";
     EXPECT_EQ(Dialogs().prompts.back(), "Choose a file");
 
     // A name is shown as it is: neither filled in again nor read as markup.
     const fs::path odd = NewTempDir("odd") / "x%1y%2 <i>z.mov";
     fs::copy_file(Fixture("clip_120"), odd);
     Dialogs().answers = {odd};
-    const Alert oddAlert = AnswerAlert([] { App().CountFramesOfChosenMovie(); });
+    const MessageBoxSeen oddAlert = AnswerMessageBox([] { App().CountFramesOfChosenMovie(); });
     EXPECT_EQ(oddAlert.text, "The movie \"x%1y%2 <i>z.mov\" has 120 frames.");
     EXPECT_EQ(oddAlert.format, Qt::PlainText);
 
     Dialogs().answers = {std::nullopt};
-    EXPECT_EQ(AnswerAlert([] { App().CountFramesOfChosenMovie(); }).text, "");
+    EXPECT_EQ(AnswerMessageBox([] { App().CountFramesOfChosenMovie(); }).text, "");
     Dialogs().answers = {Fixture("not_a_movie")};
-    EXPECT_EQ(AnswerAlert([] { App().CountFramesOfChosenMovie(); }).text, "");
+    EXPECT_EQ(AnswerMessageBox([] { App().CountFramesOfChosenMovie(); }).text, "");
 }
 
 TEST_F(AppTest, RunFailuresEndInTheIdleLookWithoutFiles) {

@@ -11,9 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QProgressBar>
-#include <QTimer>
 
 #include "app/command_handlers.h"
 #include "app_harness.h"
@@ -26,37 +24,16 @@ using namespace testing;
 
 class DesktopTest : public AppFixture {};
 
-struct Box {
-    QString title;
-    QString text;
-    QImage icon;
-};
-
 // Triggers the main window's action for the command, reads the message box
 // it shows, and dismisses it.
-Box AnswerBoxOfCommand(CommandId command) {
+MessageBoxSeen AnswerBoxOfCommand(CommandId command) {
     QAction* action = nullptr;
     for (QAction* a : App().mainWindow().findChildren<QAction*>()) {
         if (CommandOf(a) == command) action = a;
     }
     EXPECT_TRUE(action);
     if (!action) return {};
-    Box box;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            box = {shown->windowTitle(), shown->text(),
-                   shown->iconPixmap().toImage().convertToFormat(QImage::Format_ARGB32)};
-            shown->accept();
-        }
-    });
-    poll.start(10);
-    action->trigger();
-    return box;
-}
-
-QImage IconImage(int size) {
-    return ApplicationIcon().pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32);
+    return AnswerMessageBox([action] { action->trigger(); });
 }
 
 TEST_F(DesktopTest, TheIconShowsOnTheWindowAndInTheAboutBox) {
@@ -65,7 +42,7 @@ TEST_F(DesktopTest, TheIconShowsOnTheWindowAndInTheAboutBox) {
         App().mainWindow().windowIcon().pixmap(64).toImage().convertToFormat(QImage::Format_ARGB32),
         IconImage(64));
 
-    const Box about = AnswerBoxOfCommand(commands::About);
+    const MessageBoxSeen about = AnswerBoxOfCommand(commands::About);
     EXPECT_EQ(about.title, "About Reelsnap");
     EXPECT_TRUE(about.text.contains("Reelsnap 1.0")) << about.text.toStdString();
     for (const char* library : {"FFmpeg 5", "Qt 6.", "libjpeg-turbo 2.", "libdeflate 1.",
