@@ -13,6 +13,7 @@
 #include "extract/frame_counting.h"
 #include "platform/movie.h"
 #include "support/fixtures.h"
+#include "support/image_files.h"
 
 namespace reelsnap {
 namespace {
@@ -126,6 +127,42 @@ TEST(MovieFrames, SelectedFramesSeekOnlyAcrossKeyFrames) {
     ASSERT_TRUE(next);
     EXPECT_EQ(ReadFrameIndex(*next), 11);
     EXPECT_EQ(movie->seekCount(), seeks);
+}
+
+// Told which frame comes next, the movie stops decoding at a frame whose
+// successor lies past a key frame; the images stay the same.
+TEST(MovieFrames, KnowingTheNextFrameDecodesNothingPastTheWantedOne) {
+    for (const auto& [name, gop] :
+         {std::pair{"sparse_keys", 25}, {"sparse_mkv", 60}, {"h264_mp4", 12}}) {
+        SCOPED_TRACE(name);
+        auto told = Movie::Open(Fixture(name));
+        auto untold = Movie::Open(Fixture(name));
+        ASSERT_TRUE(told && untold);
+        const auto times = SampleTimes(*told);
+        // The last frame of every other group of pictures.
+        std::vector<std::size_t> wanted;
+        for (std::size_t i = std::size_t(gop) - 1; i < times.size(); i += 2 * std::size_t(gop)) {
+            wanted.push_back(i);
+        }
+        for (std::size_t k = 0; k < wanted.size(); ++k) {
+            const std::size_t i = wanted[k];
+            const std::int64_t next =
+                k + 1 < wanted.size() ? times[wanted[k + 1]] : Movie::kNoFrameAfter;
+            auto image = told->FrameImageAtTime(times[i], next);
+            auto plain = untold->FrameImageAtTime(times[i]);
+            ASSERT_TRUE(image && plain) << "frame " << i + 1;
+            EXPECT_EQ(ReadFrameIndex(*image), int(i) + 1);
+            EXPECT_TRUE(testing::SamePixels(*image, *plain)) << "frame " << i + 1;
+        }
+        EXPECT_LT(told->packetsRead(), untold->packetsRead());
+
+        // A caller that then asks for another frame than it said still gets it.
+        for (const std::size_t i : {std::size_t(gop) - 1, std::size_t(gop) + 1, std::size_t(2)}) {
+            auto image = told->FrameImageAtTime(times[i], times.back());
+            ASSERT_TRUE(image) << "frame " << i + 1;
+            EXPECT_EQ(ReadFrameIndex(*image), int(i) + 1);
+        }
+    }
 }
 
 TEST(MovieFrames, SparseFramesFromContainersWithoutASampleIndex) {

@@ -54,11 +54,21 @@ class FrameWalk {
     }
 
   private:
+    // The time of the frame the walk hands out after frame i at `t`, so
+    // that the movie decodes nothing for the frames between that it skips.
+    std::int64_t NextWantedTime(std::int32_t i, std::int64_t t) {
+        if (std::int64_t(i) + selection_.step > selection_.last) return Movie::kNoFrameAfter;
+        for (int k = 0; k < selection_.step && t >= 0; ++k) {
+            t = movie_.NextVideoSampleTime(t, false);
+        }
+        return t < 0 ? Movie::kNoFrameAfter : t;
+    }
+
     void HandleFrame(std::int32_t i, std::int64_t t) {
         ++run_.framesDone_;
         observer_.FrameHandled(run_.framesDone_, run_.framesExpected_);
         observer_.Yield();
-        std::optional<Image> image = movie_.FrameImageAtTime(t);
+        std::optional<Image> image = movie_.FrameImageAtTime(t, NextWantedTime(i, t));
         if (!image) return;
         ++run_.framesDecoded_;
         const std::optional<std::string> name =

@@ -50,8 +50,13 @@ struct Movie::State {
     ff::Packet packet = ff::MakePacket();
     ff::Frame decoded = ff::MakeFrame();
     ff::Frame frame = ff::MakeFrame();
-    bool holding = false;        // `frame` holds a decoded frame not yet asked for
-    bool packetPending = false;  // `packet` was read but not yet decoded
+    bool holding = false;             // `frame` holds a decoded frame not yet asked for
+    bool packetPending = false;       // `packet` was read but not yet decoded
+    std::int32_t pendingSample = -1;  // its decode index, -1 when not known
+    // The first sample that the next frame asked for will seek to: packets
+    // from it on are decoded after that seek, not now. -1 when not known.
+    std::int32_t seekAhead = -1;
+    bool drained = false;  // the decoder was drained early and holds no references
     std::int64_t lastPulledPts = INT64_MIN;
     std::int32_t nextSample = 0;  // decode index of the next packet to read
     std::int64_t framesOut = 0;   // frames given out since decoding started from the top
@@ -68,9 +73,11 @@ struct Movie::State {
     bool Rewind();
     void ResetDecoding();
     int ReadVideoPacket();
+    bool OnlyLaterFramesNeed(std::int64_t time) const;
     std::optional<Image> Convert();
     int NextFrame(std::int64_t time);
     std::optional<Image> DecodeUpTo(std::int64_t time);
+    std::int32_t SeekSampleAfter(std::int32_t wanted, std::optional<std::int64_t> nextTime) const;
 };
 
 std::int64_t Movie::State::IndexCount() const {
@@ -112,6 +119,7 @@ void Movie::State::ResetDecoding() {
     packetPending = false;
     lastPulledPts = INT64_MIN;
     inputEnded = false;
+    drained = false;
 }
 
 // Positions the input so that the next packet is the sample or one before it
@@ -154,10 +162,20 @@ int Movie::State::ReadVideoPacket() {
     const int r = ReadStreamPacket(input.get(), streamIndex, packet.get());
     if (r < 0) return r;
     ++packetsRead;
-    if (const std::int32_t index = table.Identify(*packet, nextSample); index >= 0) {
-        nextSample = index + 1;
-    }
+    pendingSample = table.Identify(*packet, nextSample);
+    if (pendingSample >= 0) nextSample = pendingSample + 1;
     return 0;
+}
+
+// True when the packet just read, and every one after it, is needed neither
+// by the frame at `time` nor, without a seek, by the next one asked for.
+// Draining the decoder there gives out the frames it holds at once, rather
+// than after more packets are decoded for nothing. Filters that look at the
+// next frame would give a different image at the end of the input, so
+// frames that need any filter are left as they are.
+bool Movie::State::OnlyLaterFramesNeed(std::int64_t time) const {
+    return seekAhead >= 0 && pendingSample >= 0 && pendingSample < seekAhead && filters &&
+           filters->empty() && table.AllShownAfter(pendingSample, time);
 }
 
 std::optional<Image> Movie::State::Convert() {
@@ -189,8 +207,17 @@ int Movie::State::NextFrame(std::int64_t time) {
         const int r = decoder.Receive(*decoded);
         if (r == AVERROR(EAGAIN)) {
             if (inputEnded) return AVERROR_EOF;
-            if (!packetPending && ReadVideoPacket() < 0) {
+            if (!packetPending) {
+                if (ReadVideoPacket() < 0) {
+                    inputEnded = true;
+                    decoder.Flush();
+                    continue;
+                }
+                packetPending = true;
+            }
+            if (OnlyLaterFramesNeed(time)) {
                 inputEnded = true;
+                drained = true;
                 decoder.Flush();
                 continue;
             }
@@ -232,6 +259,22 @@ int Movie::State::NextFrame(std::int64_t time) {
         av_frame_move_ref(frame.get(), decoded.get());
         return 0;
     }
+}
+
+// Where decoding for the frame at `nextTime` will seek to, once the sample
+// `wanted` is decoded: the end of the file when no frame comes next, -1 when
+// it will go on without a seek or that is not known.
+std::int32_t Movie::State::SeekSampleAfter(std::int32_t wanted,
+                                           std::optional<std::int64_t> nextTime) const {
+    if (!nextTime) return -1;
+    if (*nextTime == kNoFrameAfter) return INT32_MAX;
+    const auto& times = table.times();
+    auto it = std::lower_bound(times.begin(), times.end(), *nextTime);
+    if (it == times.end() || *it != *nextTime) return -1;
+    const std::int32_t next = table.SampleAt(std::size_t(it - times.begin()));
+    if (next < 0) return -1;
+    const std::int32_t key = table.SeekSampleFor(next);
+    return key > wanted ? key : -1;
 }
 
 // Takes frames until the one presented at `time`.
@@ -331,7 +374,8 @@ std::int64_t Movie::CountTimeLineSamples() {
     return std::int64_t(state_->table.times().size());
 }
 
-std::optional<Image> Movie::FrameImageAtTime(std::int64_t time) {
+std::optional<Image> Movie::FrameImageAtTime(std::int64_t time,
+                                             std::optional<std::int64_t> nextTime) {
     State& s = *state_;
     if (!hasVideo()) return std::nullopt;
     if (!s.scanned) s.Scan();
@@ -352,9 +396,10 @@ std::optional<Image> Movie::FrameImageAtTime(std::int64_t time) {
         return s.DecodeUpTo(time);
     }
     const std::int32_t key = s.table.SeekSampleFor(wanted);
-    if (behind || key > s.nextSample) {
+    if (behind || key > s.nextSample || s.drained) {
         if (!s.SeekToSample(key)) return std::nullopt;
     }
+    s.seekAhead = s.SeekSampleAfter(wanted, nextTime);
     return s.DecodeUpTo(time);
 }
 

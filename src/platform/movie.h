@@ -40,7 +40,13 @@ class Movie {
     // (pixel aspect ratio and rotation applied), or nothing when that sample
     // does not decode. Decoding goes forward from where it stands and seeks
     // only when the sample lies behind it or beyond the next key frame.
-    std::optional<Image> FrameImageAtTime(std::int64_t time);
+    //
+    // `nextTime`, where the caller knows it, is the sample that will be asked
+    // for next (kNoFrameAfter when none is): when reaching that one takes a
+    // seek anyway, the packets after this frame's are not decoded.
+    static constexpr std::int64_t kNoFrameAfter = -1;
+    std::optional<Image> FrameImageAtTime(std::int64_t time,
+                                          std::optional<std::int64_t> nextTime = std::nullopt);
 
     // The date at which the sample at `time` is shown, in nanoseconds since
     // 1970: the movie's creation time (its file's modification time when it

@@ -28,6 +28,12 @@ void SampleTable::Build(AVFormatContext* input, int streamIndex, std::int64_t li
             onTimeLine.emplace_back(s.pts, index);
         }
     }
+    earliestFrom_.resize(samples_.size());
+    std::int64_t earliest = INT64_MAX;
+    for (std::size_t i = samples_.size(); i-- > 0;) {
+        if (samples_[i].pts != AV_NOPTS_VALUE) earliest = std::min(earliest, samples_[i].pts);
+        earliestFrom_[i] = earliest;
+    }
     if (untimed_) {
         // One frame a packet, in the order the decoder gives them out.
         for (std::int32_t i = 0; i < std::int32_t(samples_.size()); ++i) {
@@ -58,6 +64,11 @@ std::int32_t SampleTable::SeekSampleFor(std::int32_t sample) const {
         if (samples_[std::size_t(*it)].pts <= pts) return *it;
     }
     return 0;
+}
+
+bool SampleTable::AllShownAfter(std::int32_t sample, std::int64_t time) const {
+    if (untimed_ || sample < 0 || std::size_t(sample) >= samples_.size()) return false;
+    return earliestFrom_[std::size_t(sample)] > time;
 }
 
 std::int32_t SampleTable::Identify(const AVPacket& pkt, std::int32_t expected) const {

@@ -45,15 +45,20 @@ class SampleTable {
     // before it in decode order that is not presented after it.
     std::int32_t SeekSampleFor(std::int32_t sample) const;
 
+    // True when every sample from `sample` on in decode order is presented
+    // after `time`: the frame at `time` needs none of them.
+    bool AllShownAfter(std::int32_t sample, std::int64_t time) const;
+
     // The decode index of a packet just read, where `expected` is the index
     // the reading should have reached; -1 when the packet is not known.
     std::int32_t Identify(const AVPacket& packet, std::int32_t expected) const;
 
   private:
-    std::vector<Sample> samples_;           // decode order
-    std::vector<std::int64_t> times_;       // the time line, ascending
-    std::vector<std::int32_t> timeSample_;  // times_[i]'s sample, -1 where unreadable
-    std::vector<std::int32_t> keySamples_;  // key frame samples, ascending
+    std::vector<Sample> samples_;             // decode order
+    std::vector<std::int64_t> times_;         // the time line, ascending
+    std::vector<std::int32_t> timeSample_;    // times_[i]'s sample, -1 where unreadable
+    std::vector<std::int32_t> keySamples_;    // key frame samples, ascending
+    std::vector<std::int64_t> earliestFrom_;  // [i]: the least pts of samples i..end
     std::unordered_map<std::int64_t, std::int32_t> sampleAtPos_;
     std::unordered_map<std::int64_t, std::int32_t> sampleAtPts_;
     bool untimed_ = false;
