@@ -137,6 +137,49 @@ TEST(FrameImageWriter, ScaleRules) {
     EXPECT_TRUE(testing::SamePixels(*zero.decoded, frame)) << "0 percent counts as 100";
 }
 
+// An RGBA image in the JPEG's YCbCr planes, as the movie hands frames out.
+Image PlanesOf(const Image& rgba) {
+    Image planes(rgba.width(), rgba.height(), ImageLayout::Ycbcr420);
+    const int cw = planes.planeWidth(1);
+    for (int y = 0; y < rgba.height(); ++y) {
+        for (int x = 0; x < rgba.width(); ++x) {
+            const std::uint8_t* p = rgba.row(y) + 4 * x;
+            const double r = p[0], g = p[1], b = p[2];
+            planes.plane(0)[y * rgba.width() + x] =
+                std::uint8_t(std::lround(0.299 * r + 0.587 * g + 0.114 * b));
+            if (x % 2 || y % 2) continue;
+            const int c = (y / 2) * cw + x / 2;
+            planes.plane(1)[c] =
+                std::uint8_t(std::lround(128 - 0.168736 * r - 0.331264 * g + 0.5 * b));
+            planes.plane(2)[c] =
+                std::uint8_t(std::lround(128 + 0.5 * r - 0.418688 * g - 0.081312 * b));
+        }
+    }
+    return planes;
+}
+
+TEST(FrameImageWriter, YcbcrPlanesGoToEveryTypeAndScale) {
+    const Image frame = testing::DrawIndexFrame(58, 321, 241);
+    const Image planes = PlanesOf(frame);
+    EXPECT_EQ(planes.byteCount(), std::size_t(321 * 241 + 2 * 161 * 121));
+    EXPECT_FALSE(planes.hasTransparency());
+    for (const std::int16_t type : {std::int16_t(4), std::int16_t(5), std::int16_t(1)}) {
+        for (const std::int16_t scale : {std::int16_t(100), std::int16_t(50)}) {
+            SCOPED_TRACE(std::to_string(type) + " at " + std::to_string(scale) + "%");
+            Written w = WriteAndDecode(planes, type, 0.9f, scale);
+            ASSERT_TRUE(w.decoded);
+            EXPECT_EQ(w.decoded->width(), scale == 100 ? 321 : 160);  // 160.5 rounds to even
+            EXPECT_EQ(w.decoded->height(), scale == 100 ? 241 : 120);
+            if (scale == 100) {
+                EXPECT_GE(testing::Psnr(*w.decoded, frame), 30);
+                EXPECT_EQ(testing::ReadFrameIndex(*w.decoded), 58);
+            }
+        }
+    }
+    // The planes are the JPEG encoder's alone.
+    EXPECT_FALSE(EncodeImage(planes, ImageFileType::Png, 1.0f));
+}
+
 TEST(FrameImageWriter, TypesOutsideTheTableWriteNothing) {
     const fs::path dir = testing::NewTempDir("none");
     const Image frame = testing::DrawIndexFrame(1, 32, 32);

@@ -4,16 +4,24 @@
 #include <sys/resource.h>
 
 #include <QProcess>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <fstream>
+#include <random>
 #include <set>
 #include <vector>
 
 #include "extract/frame_counting.h"
+#include "platform/ffmpeg_raii.h"
+#include "platform/jpeg_planes.h"
 #include "platform/movie.h"
 #include "support/fixtures.h"
 #include "support/image_files.h"
+
+extern "C" {
+#include <libavutil/pixdesc.h>
+}
 
 namespace reelsnap {
 namespace {
@@ -257,6 +265,289 @@ TEST(MovieImages, TenBitGreysStayNeutralWithoutBanding) {
     }
     EXPECT_LE(row[1], 1);
     EXPECT_GE(row[4 * (image->width() - 1) + 1], 254);
+}
+
+// A JPEG encoder's samples of an RGBA image: BT.601 full-range Y for each
+// pixel, Cb and Cr of each 2x2 block from its pixels' mean.
+struct JfifSamples {
+    std::vector<double> y, cb, cr;
+};
+
+JfifSamples JfifSamplesOf(const Image& rgba) {
+    const int w = rgba.width(), h = rgba.height(), cw = (w + 1) / 2, ch = (h + 1) / 2;
+    JfifSamples s;
+    s.y.resize(std::size_t(w) * std::size_t(h));
+    s.cb.assign(std::size_t(cw) * std::size_t(ch), 0);
+    s.cr.assign(std::size_t(cw) * std::size_t(ch), 0);
+    std::vector<int> counts(s.cb.size(), 0);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const std::uint8_t* p = rgba.row(y) + 4 * x;
+            const double r = p[0], g = p[1], b = p[2];
+            const std::size_t c = std::size_t(y / 2) * std::size_t(cw) + std::size_t(x / 2);
+            s.y[std::size_t(y) * std::size_t(w) + std::size_t(x)] =
+                0.299 * r + 0.587 * g + 0.114 * b;
+            s.cb[c] += -0.168736 * r - 0.331264 * g + 0.5 * b + 128;
+            s.cr[c] += 0.5 * r - 0.418688 * g - 0.081312 * b + 128;
+            ++counts[c];
+        }
+    }
+    for (std::size_t c = 0; c < counts.size(); ++c) {
+        s.cb[c] /= counts[c];
+        s.cr[c] /= counts[c];
+    }
+    return s;
+}
+
+struct PlaneDifference {
+    double largest = 0;
+    double mean = 0;
+};
+
+PlaneDifference Difference(const std::uint8_t* plane, const std::vector<double>& expected) {
+    PlaneDifference d;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const double e = std::abs(double(plane[i]) - expected[i]);
+        d.largest = std::max(d.largest, e);
+        d.mean += e;
+    }
+    d.mean /= double(expected.size());
+    return d;
+}
+
+// The planes a JPEG is made from hold what the JPEG encoder makes of the
+// RGBA image: the two ways to a JPEG file show the same colours.
+struct Tolerance {
+    double largestLuma = 0;
+    double meanLuma = 0;
+    double meanChroma = 0;
+};
+
+void ExpectPlanesAsFromRgba(const std::string& name, Tolerance tolerance) {
+    SCOPED_TRACE(name);
+    auto forRgba = Movie::Open(Fixture(name));
+    auto forPlanes = Movie::Open(Fixture(name));
+    ASSERT_TRUE(forRgba && forPlanes);
+    const auto times = SampleTimes(*forRgba);
+    ASSERT_GE(times.size(), 2u);
+    for (const std::int64_t t : {times.front(), times.back()}) {
+        auto rgba = forRgba->FrameImageAtTime(t);
+        auto planes = forPlanes->FrameImageAtTime(t, std::nullopt, ImageLayout::Ycbcr420);
+        ASSERT_TRUE(rgba && planes);
+        ASSERT_TRUE(planes->isPlanar());
+        ASSERT_EQ(planes->width(), rgba->width());
+        ASSERT_EQ(planes->height(), rgba->height());
+        const JfifSamples expected = JfifSamplesOf(*rgba);
+        const PlaneDifference y = Difference(planes->plane(0), expected.y);
+        const PlaneDifference cb = Difference(planes->plane(1), expected.cb);
+        const PlaneDifference cr = Difference(planes->plane(2), expected.cr);
+        EXPECT_LE(y.largest, tolerance.largestLuma);
+        EXPECT_LE(y.mean, tolerance.meanLuma);
+        EXPECT_LE(cb.mean, tolerance.meanChroma);
+        EXPECT_LE(cr.mean, tolerance.meanChroma);
+    }
+}
+
+TEST(MovieJpegPlanes, HoldTheColoursOfTheRgbaImage) {
+    // Nearest chroma in both. swscale's fast RGBA conversion of 8-bit frames
+    // runs a level or two dark; the planes are exact (see the next test).
+    for (const char* name : {"h264_mp4", "bt709_limited", "bt709_full", "untagged_sd",
+                             "untagged_hd", "mjpeg_250_avi", "grey_ramp_10bit"}) {
+        ExpectPlanesAsFromRgba(name, {3, 2, 0.6});
+    }
+    // At an odd width swscale interpolates chroma, which moves colour edges.
+    ExpectPlanesAsFromRgba("odd_size", {16, 1, 1.5});
+    // Tone-mapped frames come from the same 8-bit RGB as the RGBA image.
+    for (const char* name : {"hdr_pq", "hdr_hlg"}) ExpectPlanesAsFromRgba(name, {1, 0.5, 0.6});
+}
+
+// The known colours of each matrix and range, as a JPEG stores them.
+TEST(MovieJpegPlanes, HoldTheMoviesColoursExactly) {
+    for (const char* name : {"bt709_limited", "bt709_full", "untagged_sd", "untagged_hd"}) {
+        SCOPED_TRACE(name);
+        auto movie = Movie::Open(Fixture(name));
+        ASSERT_TRUE(movie);
+        auto image = movie->FrameImageAtTime(movie->NextVideoSampleTime(0, true), std::nullopt,
+                                             ImageLayout::Ycbcr420);
+        ASSERT_TRUE(image && image->isPlanar());
+        const int y = image->height() / 2;
+        for (int third = 0; third < 3; ++third) {
+            const int x = (2 * third + 1) * image->width() / 6;
+            const auto& c = testing::kKnownColors[third];
+            const double r = c.r, g = c.g, b = c.b;
+            const std::size_t luma = std::size_t(y) * std::size_t(image->width()) + std::size_t(x);
+            const std::size_t chroma =
+                std::size_t(y / 2) * std::size_t(image->planeWidth(1)) + std::size_t(x / 2);
+            EXPECT_NEAR(image->plane(0)[luma], 0.299 * r + 0.587 * g + 0.114 * b, 2)
+                << "third " << third;
+            EXPECT_NEAR(image->plane(1)[chroma], -0.168736 * r - 0.331264 * g + 0.5 * b + 128, 2)
+                << "third " << third;
+            EXPECT_NEAR(image->plane(2)[chroma], 0.5 * r - 0.418688 * g - 0.081312 * b + 128, 2)
+                << "third " << third;
+        }
+    }
+}
+
+TEST(MovieJpegPlanes, TenBitGreysHaveNoChroma) {
+    auto movie = Movie::Open(Fixture("grey_ramp_10bit"));
+    ASSERT_TRUE(movie);
+    auto image = movie->FrameImageAtTime(movie->NextVideoSampleTime(0, true), std::nullopt,
+                                         ImageLayout::Ycbcr420);
+    ASSERT_TRUE(image && image->isPlanar());
+    const std::size_t chroma =
+        std::size_t(image->planeWidth(1)) * std::size_t(image->planeHeight(1));
+    EXPECT_EQ(std::count(image->plane(1), image->plane(1) + chroma, 128), std::ptrdiff_t(chroma));
+    EXPECT_EQ(std::count(image->plane(2), image->plane(2) + chroma, 128), std::ptrdiff_t(chroma));
+    const std::uint8_t* row =
+        image->plane(0) + std::size_t(image->height() / 2) * std::size_t(image->width());
+    for (int x = 1; x < image->width(); ++x) {
+        EXPECT_GE(row[x], row[x - 1]) << "x " << x;
+        EXPECT_LE(row[x] - row[x - 1], 2) << "x " << x;
+    }
+    EXPECT_LE(row[0], 1);
+    EXPECT_GE(row[image->width() - 1], 254);
+}
+
+// Random samples in a frame of an odd size, so that the vector loops and
+// the loops for the samples they leave both run.
+ff::Frame RandomFrame(AVPixelFormat format, AVColorSpace space, AVColorRange range) {
+    ff::Frame frame = ff::MakeFrame();
+    frame->format = format;
+    frame->width = 45;
+    frame->height = 7;
+    frame->colorspace = space;
+    frame->color_range = range;
+    EXPECT_EQ(av_frame_get_buffer(frame.get(), 0), 0);
+    std::mt19937 random(7);
+    const AVPixFmtDescriptor* desc = av_pix_fmt_desc_get(format);
+    const int depth = desc->comp[0].depth;
+    for (int plane = 0; plane < 3; ++plane) {
+        const bool chroma = plane > 0 && !(desc->flags & AV_PIX_FMT_FLAG_RGB);
+        const int w = chroma ? (frame->width + 1) / 2 : frame->width;
+        const int h = chroma ? (frame->height + 1) / 2 : frame->height;
+        // Limited range keeps to its nominal span, where RGB is not clipped much.
+        const bool limited = range == AVCOL_RANGE_MPEG && format != AV_PIX_FMT_YUVJ420P;
+        const int low = limited ? 16 << (depth - 8) : 0;
+        const int high = limited ? (chroma ? 240 : 235) << (depth - 8) : (1 << depth) - 1;
+        std::uniform_int_distribution<int> sample(low, high);
+        for (int y = 0; y < h; ++y) {
+            std::uint8_t* row = frame->data[plane] + y * frame->linesize[plane];
+            for (int x = 0; x < w; ++x) {
+                if (depth > 8) {
+                    reinterpret_cast<std::uint16_t*>(row)[x] = std::uint16_t(sample(random));
+                } else {
+                    row[x] = std::uint8_t(sample(random));
+                }
+            }
+        }
+    }
+    return frame;
+}
+
+int SampleAt(const AVFrame& frame, int plane, int x, int y) {
+    const std::uint8_t* row = frame.data[plane] + y * frame.linesize[plane];
+    return frame.format == AV_PIX_FMT_YUV420P10LE ? reinterpret_cast<const std::uint16_t*>(row)[x]
+                                                  : row[x];
+}
+
+double Clamped(double v) {
+    return std::clamp(v, 0.0, 255.0);
+}
+
+// Through RGB in double precision with the matrix's own weights: Y of each
+// pixel, and the chroma of each sample (BT.601 chroma does not depend on Y).
+void ExpectYuvPlanesExact(AVPixelFormat format, AVColorSpace space, AVColorRange range, double kr,
+                          double kb) {
+    SCOPED_TRACE(std::string(av_get_pix_fmt_name(format)) + " " + av_color_space_name(space) + " " +
+                 av_color_range_name(range));
+    const ff::Frame frame = RandomFrame(format, space, range);
+    auto image = JpegPlanes(*frame);
+    ASSERT_TRUE(image && image->isPlanar());
+    const double unit = format == AV_PIX_FMT_YUV420P10LE ? 4 : 1;
+    const bool full = range == AVCOL_RANGE_JPEG || format == AV_PIX_FMT_YUVJ420P;
+    const double maximum = full ? (unit == 4 ? 1023 : 255) : 0;
+    const auto rgb = [&](int x, int y, double& r, double& g, double& b) {
+        const double luma = SampleAt(*frame, 0, x, y);
+        const double cb = SampleAt(*frame, 1, x / 2, y / 2) - 128 * unit;
+        const double cr = SampleAt(*frame, 2, x / 2, y / 2) - 128 * unit;
+        const double yn = full ? luma / maximum : (luma - 16 * unit) / (219 * unit);
+        const double u = cb / (full ? maximum : 224 * unit), v = cr / (full ? maximum : 224 * unit);
+        r = yn + 2 * (1 - kr) * v;
+        b = yn + 2 * (1 - kb) * u;
+        g = (yn - kr * r - kb * b) / (1 - kr - kb);
+    };
+    for (int y = 0; y < frame->height; ++y) {
+        for (int x = 0; x < frame->width; ++x) {
+            double r, g, b;
+            rgb(x, y, r, g, b);
+            const double expectedY = Clamped(255 * (0.299 * r + 0.587 * g + 0.114 * b));
+            const std::size_t luma = std::size_t(y) * std::size_t(frame->width) + std::size_t(x);
+            ASSERT_NEAR(image->plane(0)[luma], expectedY, 1) << x << "," << y;
+            if (x % 2 || y % 2) continue;
+            const double cb = Clamped(128 + 255 * (-0.168736 * r - 0.331264 * g + 0.5 * b));
+            const double cr = Clamped(128 + 255 * (0.5 * r - 0.418688 * g - 0.081312 * b));
+            const std::size_t chroma =
+                std::size_t(y / 2) * std::size_t(image->planeWidth(1)) + std::size_t(x / 2);
+            ASSERT_NEAR(image->plane(1)[chroma], cb, 1) << x << "," << y;
+            ASSERT_NEAR(image->plane(2)[chroma], cr, 1) << x << "," << y;
+        }
+    }
+}
+
+TEST(MovieJpegPlanes, ConvertEveryMatrixRangeAndDepthExactly) {
+    ExpectYuvPlanesExact(AV_PIX_FMT_YUV420P, AVCOL_SPC_BT709, AVCOL_RANGE_MPEG, 0.2126, 0.0722);
+    ExpectYuvPlanesExact(AV_PIX_FMT_YUV420P, AVCOL_SPC_BT709, AVCOL_RANGE_JPEG, 0.2126, 0.0722);
+    ExpectYuvPlanesExact(AV_PIX_FMT_YUV420P, AVCOL_SPC_SMPTE170M, AVCOL_RANGE_MPEG, 0.299, 0.114);
+    ExpectYuvPlanesExact(AV_PIX_FMT_YUVJ420P, AVCOL_SPC_BT470BG, AVCOL_RANGE_UNSPECIFIED, 0.299,
+                         0.114);
+    ExpectYuvPlanesExact(AV_PIX_FMT_YUV420P10LE, AVCOL_SPC_BT709, AVCOL_RANGE_MPEG, 0.2126, 0.0722);
+    ExpectYuvPlanesExact(AV_PIX_FMT_YUV420P10LE, AVCOL_SPC_BT2020_NCL, AVCOL_RANGE_JPEG, 0.2627,
+                         0.0593);
+}
+
+TEST(MovieJpegPlanes, ConvertPlanarRgbWithTheBlocksMeanChroma) {
+    const ff::Frame frame = RandomFrame(AV_PIX_FMT_GBRP, AVCOL_SPC_RGB, AVCOL_RANGE_JPEG);
+    auto image = JpegPlanes(*frame);
+    ASSERT_TRUE(image && image->isPlanar());
+    const auto channel = [&](int plane, int x, int y) {
+        return double(SampleAt(*frame, plane, x, y));
+    };
+    for (int cy = 0; cy < image->planeHeight(1); ++cy) {
+        for (int cx = 0; cx < image->planeWidth(1); ++cx) {
+            double cb = 0, cr = 0;
+            int count = 0;
+            for (int y = 2 * cy; y < std::min(2 * cy + 2, frame->height); ++y) {
+                for (int x = 2 * cx; x < std::min(2 * cx + 2, frame->width); ++x) {
+                    const double g = channel(0, x, y), b = channel(1, x, y), r = channel(2, x, y);
+                    const std::size_t luma =
+                        std::size_t(y) * std::size_t(frame->width) + std::size_t(x);
+                    ASSERT_NEAR(image->plane(0)[luma], 0.299 * r + 0.587 * g + 0.114 * b, 1)
+                        << x << "," << y;
+                    cb += 128 - 0.168736 * r - 0.331264 * g + 0.5 * b;
+                    cr += 128 + 0.5 * r - 0.418688 * g - 0.081312 * b;
+                    ++count;
+                }
+            }
+            const std::size_t chroma =
+                std::size_t(cy) * std::size_t(image->planeWidth(1)) + std::size_t(cx);
+            ASSERT_NEAR(image->plane(1)[chroma], cb / count, 1) << cx << "," << cy;
+            ASSERT_NEAR(image->plane(2)[chroma], cr / count, 1) << cx << "," << cy;
+        }
+    }
+}
+
+// Frames that a player turns, mirrors or stretches come as RGBA at their
+// display size, as do formats the planes do not take.
+TEST(MovieJpegPlanes, OnlyFramesShownAsStoredComeAsPlanes) {
+    for (const char* name : {"rotated_90", "mirrored_left_right", "anamorphic", "alpha_png"}) {
+        auto movie = Movie::Open(Fixture(name));
+        ASSERT_TRUE(movie) << name;
+        auto image = movie->FrameImageAtTime(movie->NextVideoSampleTime(0, true), std::nullopt,
+                                             ImageLayout::Ycbcr420);
+        ASSERT_TRUE(image) << name;
+        EXPECT_FALSE(image->isPlanar()) << name;
+        EXPECT_EQ(ReadFrameIndex(*image), 1) << name;
+    }
 }
 
 // The first frame as the ffmpeg tool shows it through these filters, in RGBA.

@@ -9,6 +9,13 @@
 namespace reelsnap {
 namespace {
 
+// A JPEG at the frame's own size is encoded from the YCbCr planes the movie
+// can hand out, with no round trip through RGB.
+ImageLayout LayoutFor(const FrameWriteSettings& write) {
+    const bool ownSize = write.scalePercent == 0 || write.scalePercent == 100;
+    return write.type == ImageFileType::Jpeg && ownSize ? ImageLayout::Ycbcr420 : ImageLayout::Rgba;
+}
+
 bool IsFolder(const std::filesystem::path& item) {
     std::error_code ec;
     return std::filesystem::is_directory(item, ec);
@@ -68,17 +75,19 @@ class FrameWalk {
         ++run_.framesDone_;
         observer_.FrameHandled(run_.framesDone_, run_.framesExpected_);
         observer_.Yield();
-        std::optional<Image> image = movie_.FrameImageAtTime(t, NextWantedTime(i, t));
+        // The settings of this frame are read now, as it is handed out.
+        const FrameWriteSettings write = settings_.CurrentFrameWriteSettings();
+        std::optional<Image> image =
+            movie_.FrameImageAtTime(t, NextWantedTime(i, t), LayoutFor(write));
         if (!image) return;
         ++run_.framesDecoded_;
         const std::optional<std::string> name =
             BuildFrameFileName(i, frameCount_, settings_.CurrentNaming());
         if (!name) return;
-        // The settings of this frame are read now, as it is handed out.
         FrameJob job;
         job.image = std::move(*image);
         job.path = destination_ / *name;
-        job.settings = settings_.CurrentFrameWriteSettings();
+        job.settings = write;
         job.existing = settings_.ExistingFilesRule();
         if (settings_.PreserveDates()) job.modified = movie_.PresentationDate(t);
         run_.writers_.Submit(std::move(job));

@@ -14,7 +14,8 @@ const char* ImageTypeExtension(ImageFileType type) {
 
 std::optional<EncodedData> EncodeImage(const Image& image, ImageFileType type,
                                        float compressionFactor) {
-    if (image.isNull()) return std::nullopt;
+    // YCbCr planes are the JPEG encoder's alone.
+    if (image.isNull() || (image.isPlanar() && type != ImageFileType::Jpeg)) return std::nullopt;
     switch (type) {
         case ImageFileType::Tiff:
             return EncodeTiff(image);

@@ -15,17 +15,29 @@ std::optional<EncodedData> EncodeFrameImage(const Image& frameImage,
     const ImageSize size = frameImage.size();
     const ImageSize target{size.width * factor, size.height * factor};
 
+    // Only the JPEG encoder takes YCbCr planes, and only at their own size.
+    std::optional<Image> rgba;
+    const bool ownSize = target == size;
+    if (frameImage.isPlanar() && !(ownSize && *settings.type == ImageFileType::Jpeg)) {
+        rgba = RgbaImage(frameImage);
+        if (!rgba) {
+            encodingFailed = true;
+            return std::nullopt;
+        }
+    }
+    const Image& source = rgba ? *rgba : frameImage;
+
     // At the frame's own size the frame is encoded as it is, not redrawn.
     std::optional<Image> scaled;
-    if (!(target == size)) {
-        scaled = ScaledImage(frameImage, target);
+    if (!ownSize) {
+        scaled = ScaledImage(source, target);
         if (!scaled) {
             encodingFailed = true;
             return std::nullopt;
         }
     }
     std::optional<EncodedData> data =
-        EncodeImage(scaled ? *scaled : frameImage, *settings.type, settings.compressionFactor);
+        EncodeImage(scaled ? *scaled : source, *settings.type, settings.compressionFactor);
     encodingFailed = !data;
     return data;
 }

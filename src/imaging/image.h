@@ -1,5 +1,10 @@
 // The application's image: 8-bit RGBA pixels, rows packed without padding.
 // Its size in points is its size in pixels.
+//
+// A frame bound for a JPEG file at its own size may instead hold the JPEG's
+// own samples (YCbCr 4:2:0): BT.601, full range, chroma at half the width
+// and height rounded up, as three packed planes. The encoder takes them as
+// they are; anything else asks for the RGBA image first.
 #pragma once
 
 #include <cstddef>
@@ -7,6 +12,8 @@
 #include <memory>
 
 namespace reelsnap {
+
+enum class ImageLayout { Rgba, Ycbcr420 };
 
 struct ImageSize {
     float width = 0;
@@ -18,7 +25,7 @@ class Image {
   public:
     Image() = default;
     // The pixels are left uninitialised; the caller fills every one.
-    Image(int width, int height);
+    Image(int width, int height, ImageLayout layout = ImageLayout::Rgba);
 
     Image(Image&&) noexcept = default;
     Image& operator=(Image&&) noexcept = default;
@@ -28,14 +35,24 @@ class Image {
     int width() const { return width_; }
     int height() const { return height_; }
     ImageSize size() const { return {float(width_), float(height_)}; }
-    std::size_t stride() const { return std::size_t(width_) * 4; }
-    std::size_t byteCount() const { return stride() * std::size_t(height_); }
+    ImageLayout layout() const { return layout_; }
+    bool isPlanar() const { return layout_ == ImageLayout::Ycbcr420; }
+    std::size_t byteCount() const;
     bool isNull() const { return !pixels_; }
+
+    // RGBA layout.
+    std::size_t stride() const { return std::size_t(width_) * 4; }
 
     std::uint8_t* pixels() { return pixels_.get(); }
     const std::uint8_t* pixels() const { return pixels_.get(); }
     std::uint8_t* row(int y) { return pixels_.get() + std::size_t(y) * stride(); }
     const std::uint8_t* row(int y) const { return pixels_.get() + std::size_t(y) * stride(); }
+
+    // Ycbcr420 layout: plane 0 is Y, 1 is Cb, 2 is Cr; rows packed.
+    int planeWidth(int plane) const { return plane == 0 ? width_ : (width_ + 1) / 2; }
+    int planeHeight(int plane) const { return plane == 0 ? height_ : (height_ + 1) / 2; }
+    std::uint8_t* plane(int plane) { return pixels_.get() + planeOffset(plane); }
+    const std::uint8_t* plane(int plane) const { return pixels_.get() + planeOffset(plane); }
 
     // True when some pixel is not fully opaque.
     bool hasTransparency() const;
@@ -54,8 +71,11 @@ class Image {
     static constexpr std::size_t kPadding = 64;
 
   private:
+    std::size_t planeOffset(int plane) const;
+
     int width_ = 0;
     int height_ = 0;
+    ImageLayout layout_ = ImageLayout::Rgba;
     std::unique_ptr<std::uint8_t[]> pixels_;
 };
 

@@ -1,5 +1,5 @@
 // JPEG through TurboJPEG: 4:2:0 chroma, the accurate integer DCT, quality
-// from the compression factor.
+// from the compression factor; from RGBA, or from the image's YCbCr planes.
 #include <turbojpeg.h>
 
 #include <cmath>
@@ -28,11 +28,21 @@ std::optional<EncodedData> EncodeJpeg(const Image& image, float compressionFacto
     EncodedData data(tjBufSize(image.width(), image.height(), subsampling));
     unsigned char* out = data.data();
     unsigned long size = data.size();
-    if (tjCompress2(handle.get(), image.pixels(), image.width(), int(image.stride()),
-                    image.height(), TJPF_RGBA, &out, &size, subsampling,
-                    QualityOf(compressionFactor), TJFLAG_NOREALLOC) != 0) {
-        return std::nullopt;
+    const int quality = QualityOf(compressionFactor);
+    int status = 0;
+    if (image.isPlanar()) {
+        // The JPEG's own samples: no colour conversion, no chroma subsampling.
+        const unsigned char* planes[3] = {image.plane(0), image.plane(1), image.plane(2)};
+        const int strides[3] = {image.planeWidth(0), image.planeWidth(1), image.planeWidth(2)};
+        status =
+            tjCompressFromYUVPlanes(handle.get(), planes, image.width(), strides, image.height(),
+                                    subsampling, &out, &size, quality, TJFLAG_NOREALLOC);
+    } else {
+        status = tjCompress2(handle.get(), image.pixels(), image.width(), int(image.stride()),
+                             image.height(), TJPF_RGBA, &out, &size, subsampling, quality,
+                             TJFLAG_NOREALLOC);
     }
+    if (status != 0) return std::nullopt;
     data.resize(size);
     return data;
 }

@@ -24,4 +24,8 @@ ImageSize ScaledSize(ImageSize source, ImageSize target, bool proportionally);
 // pixels is not acceptable.
 std::optional<Image> ScaledImage(const Image& image, ImageSize target);
 
+// The RGBA image of an image in the JPEG's YCbCr planes; nothing when the
+// conversion fails.
+std::optional<Image> RgbaImage(const Image& planar);
+
 }  // namespace reelsnap

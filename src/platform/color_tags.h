@@ -34,4 +34,18 @@ inline AVColorRange RangeOf(const AVFrame& frame) {
     return CheckedTag(frame.color_range, AVCOL_RANGE_NB, AVCOL_RANGE_UNSPECIFIED);
 }
 
+// Full range by its format (the yuvj family) or by its tag.
+inline bool IsFullRange(const AVFrame& frame) {
+    switch (frame.format) {
+        case AV_PIX_FMT_YUVJ420P:
+        case AV_PIX_FMT_YUVJ422P:
+        case AV_PIX_FMT_YUVJ444P:
+        case AV_PIX_FMT_YUVJ440P:
+        case AV_PIX_FMT_YUVJ411P:
+            return true;
+        default:
+            return RangeOf(frame) == AVCOL_RANGE_JPEG;
+    }
+}
+
 }  // namespace reelsnap

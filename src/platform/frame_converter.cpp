@@ -34,19 +34,6 @@ int SwsColorSpace(AVColorSpace space, int height) {
     }
 }
 
-bool IsFullRange(const AVFrame& frame) {
-    switch (frame.format) {
-        case AV_PIX_FMT_YUVJ420P:
-        case AV_PIX_FMT_YUVJ422P:
-        case AV_PIX_FMT_YUVJ444P:
-        case AV_PIX_FMT_YUVJ440P:
-        case AV_PIX_FMT_YUVJ411P:
-            return true;
-        default:
-            return RangeOf(frame) == AVCOL_RANGE_JPEG;
-    }
-}
-
 // swscale's fast paths round high bit depths and 4:1:1 chroma into tinted
 // greys (about two levels of green); those formats take the accurate path,
 // which costs several times more and which 8-bit 4:2:0 does not need.

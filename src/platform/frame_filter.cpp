@@ -73,7 +73,8 @@ std::string ZscaleSdrInput(const AVFrame& frame) {
 
 }  // namespace
 
-std::string FrameFilter::FiltersFor(const AVFrame& frame, const AVCodecParameters& stream) {
+std::string FrameFilter::FiltersFor(const AVFrame& frame, const AVCodecParameters& stream,
+                                    bool toJpegPlanes) {
     std::string filters;
     const AVFieldOrder order = CheckedTag(stream.field_order, AV_FIELD_BB + 1, AV_FIELD_UNKNOWN);
     const bool interlaced =
@@ -87,9 +88,9 @@ std::string FrameFilter::FiltersFor(const AVFrame& frame, const AVCodecParameter
         // again only to be upsampled for the image.
         if (!filters.empty()) filters += ",";
         filters += "zscale=" + ZscaleInput(frame) +
-                   ":t=linear:npl=100,format=gbrpf32le,zscale=p=bt709,tonemap=hable:desat=0,"
+                   ":t=linear:npl=100:p=bt709,format=gbrpf32le,tonemap=hable:desat=0,"
                    "zscale=t=bt709:r=full,format=gbrp";
-    } else if (IsDeepYuvWithoutAlpha(frame.format)) {
+    } else if (IsDeepYuvWithoutAlpha(frame.format) && !toJpegPlanes) {
         if (!filters.empty()) filters += ",";
         filters += "zscale=" + ZscaleSdrInput(frame) + ":r=full,format=gbrp";
     }

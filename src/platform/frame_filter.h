@@ -18,8 +18,10 @@ namespace reelsnap {
 class FrameFilter {
   public:
     // The filters a frame of this stream needs, as a filter graph
-    // description; empty when it needs none.
-    static std::string FiltersFor(const AVFrame& frame, const AVCodecParameters& stream);
+    // description; empty when it needs none. Frames bound for JPEG planes
+    // (`toJpegPlanes`) keep their depth and matrix, which the planes convert.
+    static std::string FiltersFor(const AVFrame& frame, const AVCodecParameters& stream,
+                                  bool toJpegPlanes);
 
     bool active() const { return bool(graph_); }
     // Whether the graph was built for frames of this size and format: a

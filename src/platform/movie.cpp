@@ -13,6 +13,7 @@ extern "C" {
 #include "platform/ffmpeg_raii.h"
 #include "platform/frame_converter.h"
 #include "platform/frame_filter.h"
+#include "platform/jpeg_planes.h"
 #include "platform/movie_input.h"
 #include "platform/sample_table.h"
 #include "platform/video_decoder.h"
@@ -63,6 +64,7 @@ struct Movie::State {
     bool inputEnded = false;
     int seeks = 0;
     std::int64_t packetsRead = 0;
+    ImageLayout layout = ImageLayout::Rgba;  // what the caller asks for now
     FrameConverter converter;
 
     AVStream* stream() const { return input->streams[streamIndex]; }
@@ -74,6 +76,8 @@ struct Movie::State {
     void ResetDecoding();
     int ReadVideoPacket();
     bool OnlyLaterFramesNeed(std::int64_t time) const;
+    DisplayGeometry GeometryOf(AVFrame& f) const;
+    bool InJpegPlanes(AVFrame& f) const;
     std::optional<Image> Convert();
     int NextFrame(std::int64_t time);
     std::optional<Image> DecodeUpTo(std::int64_t time);
@@ -178,12 +182,31 @@ bool Movie::State::OnlyLaterFramesNeed(std::int64_t time) const {
            filters->empty() && table.AllShownAfter(pendingSample, time);
 }
 
-std::optional<Image> Movie::State::Convert() {
+DisplayGeometry Movie::State::GeometryOf(AVFrame& f) const {
     DisplayGeometry g = geometry;
-    g.sampleAspectRatio = av_guess_sample_aspect_ratio(input.get(), stream(), frame.get());
+    g.sampleAspectRatio = av_guess_sample_aspect_ratio(input.get(), stream(), &f);
+    return g;
+}
+
+// True when the frame goes to the caller in YCbCr planes: they ask for them,
+// the planes take the frame's format and matrix, and its image is shown as
+// stored, with nothing to turn, mirror or stretch.
+bool Movie::State::InJpegPlanes(AVFrame& f) const {
+    if (layout != ImageLayout::Ycbcr420 || !TakesJpegPlanes(f)) return false;
+    const DisplayGeometry g = GeometryOf(f);
+    int width = 0, height = 0;
+    DisplaySize(f.width, f.height, g.sampleAspectRatio, width, height);
+    return g.clockwiseQuarterTurns == 0 && !g.mirrored && width == f.width;
+}
+
+std::optional<Image> Movie::State::Convert() {
     std::optional<Image> image;
     try {
-        image = converter.ToDisplayImage(*frame, g);
+        if (InJpegPlanes(*frame)) {
+            image = JpegPlanes(*frame);
+        } else {
+            image = converter.ToDisplayImage(*frame, GeometryOf(*frame));
+        }
     } catch (const std::bad_alloc&) {
         // No memory for a frame this large: it has no image, as one that
         // does not decode.
@@ -248,7 +271,13 @@ int Movie::State::NextFrame(std::int64_t time) {
             filter.Reset();
             filters.reset();
         }
-        if (!filters) filters = FrameFilter::FiltersFor(*decoded, *stream()->codecpar);
+        if (!filters) {
+            // Frames bound for JPEG planes need no colour filter where the
+            // planes take them as they are; a later change of layout keeps
+            // the graph, as both conversions take what it gives.
+            filters =
+                FrameFilter::FiltersFor(*decoded, *stream()->codecpar, InJpegPlanes(*decoded));
+        }
         if (!filters->empty() &&
             (filter.active() || filter.Configure(*decoded, stream()->time_base, *filters))) {
             filter.Send(decoded.get());
@@ -375,8 +404,10 @@ std::int64_t Movie::CountTimeLineSamples() {
 }
 
 std::optional<Image> Movie::FrameImageAtTime(std::int64_t time,
-                                             std::optional<std::int64_t> nextTime) {
+                                             std::optional<std::int64_t> nextTime,
+                                             ImageLayout layout) {
     State& s = *state_;
+    s.layout = layout;
     if (!hasVideo()) return std::nullopt;
     if (!s.scanned) s.Scan();
     const auto& times = s.table.times();

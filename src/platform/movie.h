@@ -44,9 +44,14 @@ class Movie {
     // `nextTime`, where the caller knows it, is the sample that will be asked
     // for next (kNoFrameAfter when none is): when reaching that one takes a
     // seek anyway, the packets after this frame's are not decoded.
+    //
+    // With `layout` Ycbcr420 the image comes in the JPEG's YCbCr planes
+    // where the frame needs no turn, mirror or change of pixel aspect and
+    // its matrix allows; as RGBA otherwise.
     static constexpr std::int64_t kNoFrameAfter = -1;
     std::optional<Image> FrameImageAtTime(std::int64_t time,
-                                          std::optional<std::int64_t> nextTime = std::nullopt);
+                                          std::optional<std::int64_t> nextTime = std::nullopt,
+                                          ImageLayout layout = ImageLayout::Rgba);
 
     // The date at which the sample at `time` is shown, in nanoseconds since
     // 1970: the movie's creation time (its file's modification time when it

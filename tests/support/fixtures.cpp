@@ -142,6 +142,12 @@ std::map<std::string, FixtureEntry> FixtureCatalog() {
     full.codec = "libvpx-vp9";
     full.colorRange = AVCOL_RANGE_JPEG;
     c["bt709_full"] = {"bt709_full.webm", full};
+    // Odd on both sides: the last chroma sample of a row covers one column.
+    MovieSpec odd = full;
+    odd.colorRange = AVCOL_RANGE_MPEG;
+    odd.width = 161;
+    odd.height = 121;
+    c["odd_size"] = {"odd_size.webm", odd};
     MovieSpec alpha;
     alpha.format = "mov";
     alpha.codec = "png";
