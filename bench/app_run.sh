@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # The real application, headless, against the ffmpeg command-line tool doing
-# the same work on the same 1920x1080 H.264 movie (1000 frames, a key frame
-# every 25): every frame to JPEG, every frame to PNG, every 50th frame to
-# JPEG; every frame of 4-second 4K HEVC Main10 movies to JPEG, one SDR, one HLG
-# tone-mapped by both. Then the application's peak memory on a 1-minute and a 10-minute
-# movie. Our times leave out the one-second delay before QuitWhenDone ends
-# the process.
+# the same work, in turn, three times each (RUNS), medians reported: on a
+# 1920x1080 H.264 movie (1000 frames, a key frame every 25) every frame to
+# JPEG, every frame to PNG and every 50th frame to JPEG; every frame of
+# 4-second 4K HEVC Main10 movies to JPEG, one SDR, one HLG
+# tone-mapped by both. Then the application's peak memory on a 1-minute and a
+# 10-minute movie. Our times leave out the one-second delay and the
+# quarter-second fade with which QuitWhenDone ends the process once every
+# file is written.
 #   bench/app_run.sh [CASE...]   cases: jpeg png sparse main10 hlg memory (default: all)
 set -euo pipefail
 cases=${*:-jpeg png sparse main10 hlg memory}
@@ -39,47 +41,56 @@ ours() {
     "$location" "$members" >"$config/Ondrel/Reelsnap.json"
   XDG_CONFIG_HOME=$PWD/$config XDG_RUNTIME_DIR=$PWD/$config QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='*.warning=false' \
     /usr/bin/time -f "%e %M" build/reelsnap "$file" 2>&1 >/dev/null | tail -n 1 |
-    awk '{ printf "%.2f %d\n", $1 - 1.0, $2 }'
+    awk '{ printf "%.2f %d\n", $1 - 1.25, $2 }'
 }
 theirs() {
   rm -rf "$frames" && mkdir -p "$frames"
   /usr/bin/time -f "%e %M" ffmpeg -v error "$@" 2>&1 >/dev/null | tail -n 1
 }
-report() {
-  awk -v name="$1" -v a="$2" -v b="$3" 'BEGIN { printf "%-22s ffmpeg %7.2fs  ours %7.2fs  ratio %.3f\n", name, a, b, b / a }'
+median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+# compare NAME MEMBERS MOVIE FFMPEG-ARGS...: ffmpeg and ours in turn, RUNS times
+# (3 unless set); prints the median times, the median ratio and every ratio.
+# Our peak memory of the last run is left in $our_kib.
+compare() {
+  local name=$1 members=$2 file=$3 ff us k
+  shift 3
+  local ffs=() uss=() ratios=()
+  for ((k = 0; k < ${RUNS:-3}; k++)); do
+    read -r ff _ < <(theirs "$@")
+    read -r us our_kib < <(ours "$members" "$file")
+    ffs+=("$ff")
+    uss+=("$us")
+    ratios+=("$(awk -v a="$ff" -v b="$us" 'BEGIN { printf "%.3f", b / a }')")
+  done
+  printf '%-22s ffmpeg %7.2fs  ours %7.2fs  ratio %s  (each run: %s)\n' "$name" \
+    "$(printf '%s\n' "${ffs[@]}" | median)" "$(printf '%s\n' "${uss[@]}" | median)" \
+    "$(printf '%s\n' "${ratios[@]}" | median)" "${ratios[*]}"
 }
 
 cat "$movie" >/dev/null
 if wanted jpeg; then
-  read -r ff _ < <(theirs -i "$movie" -fps_mode passthrough -q:v 4 "$frames/frame_%d.jpg")
-  read -r us _ < <(ours '' "$movie")
-  report "all frames to JPEG" "$ff" "$us"
+  compare "all frames to JPEG" '' "$movie" -i "$movie" -fps_mode passthrough -q:v 4 "$frames/frame_%d.jpg"
 fi
 if wanted png; then
-  read -r ff _ < <(theirs -i "$movie" -fps_mode passthrough "$frames/frame_%d.png")
-  read -r us _ < <(ours ', "ImageType": 5' "$movie")
-  report "all frames to PNG" "$ff" "$us"
+  compare "all frames to PNG" ', "ImageType": 5' "$movie" -i "$movie" -fps_mode passthrough \
+    "$frames/frame_%d.png"
 fi
 if wanted sparse; then
-  read -r ff _ < <(theirs -i "$movie" -vf 'select=not(mod(n\,50))' -fps_mode passthrough -q:v 4 \
-    "$frames/frame_%d.jpg")
-  read -r us _ < <(ours ', "Skip": 50' "$movie")
-  report "every 50th to JPEG" "$ff" "$us"
+  compare "every 50th to JPEG" ', "Skip": 50' "$movie" -i "$movie" -vf 'select=not(mod(n\,50))' \
+    -fps_mode passthrough -q:v 4 "$frames/frame_%d.jpg"
 fi
 
 # HDR: the same tone mapping as ours (zimg linear light, Hable, BT.709).
 if wanted main10; then
-  read -r ff _ < <(theirs -i "$main10" -fps_mode passthrough -q:v 4 "$frames/frame_%d.jpg")
-  read -r us us_kib < <(ours '' "$main10")
-  report "4K HEVC Main10 to JPEG" "$ff" "$us"
-  echo "  our peak memory: $us_kib KiB"
+  compare "4K HEVC Main10 to JPEG" '' "$main10" -i "$main10" -fps_mode passthrough -q:v 4 \
+    "$frames/frame_%d.jpg"
+  echo "  our peak memory: $our_kib KiB"
 fi
 if wanted hlg; then
-  read -r ff _ < <(theirs -i "$hdr" -fps_mode passthrough -vf \
+  compare "4K HLG Main10 to JPEG" '' "$hdr" -i "$hdr" -fps_mode passthrough -vf \
     'zscale=t=linear:npl=100,format=gbrpf32le,zscale=p=bt709,tonemap=hable:desat=0,zscale=t=bt709:m=bt709:r=tv,format=yuv420p' \
-    -q:v 4 "$frames/frame_%d.jpg")
-  read -r us _ < <(ours '' "$hdr")
-  report "4K HLG Main10 to JPEG" "$ff" "$us"
+    -q:v 4 "$frames/frame_%d.jpg"
+  echo "  our peak memory: $our_kib KiB"
 fi
 
 if wanted memory; then

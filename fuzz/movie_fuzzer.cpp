@@ -51,16 +51,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto movie = reelsnap::Movie::Open(file.path());
     if (!movie) return 0;
     movie->CountTimeLineSamples();
-    std::int64_t time = -1;
-    for (int i = 0; i < kFramesWalked; ++i) {
-        time = movie->NextVideoSampleTime(time, i == 0);
-        if (time < 0) break;
-        if (auto image = movie->FrameImageAtTime(time)) {
-            // A converted frame is a whole image: read its last pixel.
+    // Every other frame in the JPEG's planes, each asked for with the next.
+    std::int64_t time = movie->NextVideoSampleTime(-1, true);
+    for (int i = 0; i < kFramesWalked && time >= 0; ++i) {
+        const std::int64_t next = movie->NextVideoSampleTime(time, false);
+        const auto layout = i % 2 ? reelsnap::ImageLayout::Ycbcr420 : reelsnap::ImageLayout::Rgba;
+        if (auto image = movie->FrameImageAtTime(
+                time, next < 0 ? reelsnap::Movie::kNoFrameAfter : next, layout)) {
+            // A converted frame is a whole image: read its last sample.
             if (image->width() <= 0 || image->height() <= 0) __builtin_trap();
-            volatile std::uint8_t last = image->row(image->height() - 1)[image->stride() - 1];
+            volatile std::uint8_t last = image->pixels()[image->byteCount() - 1];
             (void)last;
         }
+        time = next;
     }
     return 0;
 }
