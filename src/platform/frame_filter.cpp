@@ -83,9 +83,11 @@ std::string FrameFilter::FiltersFor(const AVFrame& frame, const AVCodecParameter
     // frames pass unchanged.
     if (interlaced) filters = "bwdif=mode=send_frame:parity=auto:deint=interlaced";
     if (IsHdr(TransferOf(frame))) {
-        // Linear light, tone-mapped (Hable) in BT.709 primaries, then the
-        // BT.709 transfer, straight to 8-bit RGB: no chroma is subsampled
-        // again only to be upsampled for the image.
+        // Linear light in BT.709 primaries in one zimg pass, tone-mapped
+        // (Hable), then the BT.709 transfer, straight to 8-bit RGB: no chroma
+        // is subsampled again only to be upsampled for the image. (The
+        // tone-mapped frames carry no colour tags, and zimg turns them into
+        // wrong YCbCr; RGB comes out right.)
         if (!filters.empty()) filters += ",";
         filters += "zscale=" + ZscaleInput(frame) +
                    ":t=linear:npl=100:p=bt709,format=gbrpf32le,tonemap=hable:desat=0,"
