@@ -34,6 +34,12 @@ inline AVColorRange RangeOf(const AVFrame& frame) {
     return CheckedTag(frame.color_range, AVCOL_RANGE_NB, AVCOL_RANGE_UNSPECIFIED);
 }
 
+// The matrix of a frame that names none, by players' convention: BT.601
+// below 720 lines, BT.709 from 720 lines.
+inline AVColorSpace ConventionalMatrix(int height) {
+    return height >= 720 ? AVCOL_SPC_BT709 : AVCOL_SPC_SMPTE170M;
+}
+
 // Full range by its format (the yuvj family) or by its tag.
 inline bool IsFullRange(const AVFrame& frame) {
     switch (frame.format) {

@@ -13,8 +13,7 @@ extern "C" {
 namespace reelsnap {
 namespace {
 
-// The matrix of the stream; an unspecified one follows the usual convention
-// of players: BT.601 below 720 lines, BT.709 from 720 lines.
+// The matrix of the stream; an unspecified one by players' convention.
 int SwsColorSpace(AVColorSpace space, int height) {
     switch (space) {
         case AVCOL_SPC_BT709:
@@ -30,7 +29,7 @@ int SwsColorSpace(AVColorSpace space, int height) {
         case AVCOL_SPC_SMPTE240M:
             return SWS_CS_SMPTE240M;
         default:
-            return height >= 720 ? SWS_CS_ITU709 : SWS_CS_ITU601;
+            return SwsColorSpace(ConventionalMatrix(height), height);
     }
 }
 

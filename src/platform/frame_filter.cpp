@@ -43,32 +43,28 @@ bool IsDeepYuvWithoutAlpha(int format) {
            desc->log2_chroma_w <= 1;
 }
 
-// The frame's matrix as zscale names it: an untagged one is BT.601 below 720
-// lines and BT.709 from 720 lines, as the other frames are converted.
-std::string ZscaleSdrInput(const AVFrame& frame) {
-    const char* matrix = nullptr;
-    switch (ColorSpaceOf(frame)) {
+// A matrix as zscale names it; an untagged one as the other frames are
+// converted.
+const char* ZscaleMatrix(AVColorSpace space, int height) {
+    switch (space) {
         case AVCOL_SPC_BT709:
-            matrix = "709";
-            break;
+            return "709";
         case AVCOL_SPC_BT470BG:
-            matrix = "470bg";
-            break;
+            return "470bg";
         case AVCOL_SPC_SMPTE170M:
-            matrix = "170m";
-            break;
+            return "170m";
         case AVCOL_SPC_BT2020_NCL:
-            matrix = "2020_ncl";
-            break;
+            return "2020_ncl";
         case AVCOL_SPC_BT2020_CL:
-            matrix = "2020_cl";
-            break;
+            return "2020_cl";
         default:
-            matrix = frame.height >= 720 ? "709" : "170m";
-            break;
+            return ZscaleMatrix(ConventionalMatrix(height), height);
     }
+}
+
+std::string ZscaleSdrInput(const AVFrame& frame) {
     const char* range = RangeOf(frame) == AVCOL_RANGE_JPEG ? "full" : "limited";
-    return std::string("min=") + matrix + ":rin=" + range;
+    return std::string("min=") + ZscaleMatrix(ColorSpaceOf(frame), frame.height) + ":rin=" + range;
 }
 
 }  // namespace

@@ -19,8 +19,8 @@ namespace reelsnap {
 namespace {
 
 // The luma weights of a matrix (Kr, Kb); nothing for a matrix that is not
-// linear in YCbCr. An unspecified matrix follows players' convention, as
-// the RGBA conversion does: BT.601 below 720 lines, BT.709 from 720 lines.
+// linear in YCbCr. An unspecified one follows players' convention, as the
+// RGBA conversion does.
 struct LumaWeights {
     double red = 0;
     double blue = 0;
@@ -29,8 +29,8 @@ struct LumaWeights {
 constexpr LumaWeights kBt601{0.299, 0.114};
 constexpr LumaWeights kBt709{0.2126, 0.0722};
 
-std::optional<LumaWeights> WeightsOf(const AVFrame& frame) {
-    switch (ColorSpaceOf(frame)) {
+std::optional<LumaWeights> WeightsOf(AVColorSpace space, int height) {
+    switch (space) {
         case AVCOL_SPC_BT709:
             return kBt709;
         case AVCOL_SPC_BT470BG:
@@ -51,7 +51,7 @@ std::optional<LumaWeights> WeightsOf(const AVFrame& frame) {
         case AVCOL_SPC_ICTCP:
             return std::nullopt;
         default:
-            return frame.height >= 720 ? kBt709 : kBt601;
+            return WeightsOf(ConventionalMatrix(height), height);
     }
 }
 
@@ -149,6 +149,11 @@ std::uint8_t ConvertLuma(const Coefficients& c, unsigned sample, std::int16_t sh
 }
 
 #if defined(__SSE2__)
+// (a, b) in every pair of 16-bit lanes, the weights _mm_madd_epi16 takes.
+__m128i Pairs(std::int16_t a, std::int16_t b) {
+    return _mm_set1_epi32(std::int32_t(std::uint16_t(a)) | (std::int32_t(b) << 16));
+}
+
 // Eight samples of Sample as 16-bit lanes.
 template <typename Sample>
 __m128i Load8(const Sample* p) {
@@ -173,11 +178,8 @@ template <typename Sample>
 int ConvertChroma8(const Coefficients& c, const Sample* cb, const Sample* cr, int count,
                    std::uint8_t* outCb, std::uint8_t* outCr, std::int16_t* lumaShift) {
     const __m128i zero = _mm_set1_epi16(c.chromaZero);
-    const auto pair = [](std::int16_t a, std::int16_t b) {
-        return _mm_set1_epi32(std::int32_t(std::uint16_t(a)) | (std::int32_t(b) << 16));
-    };
-    const __m128i toY = pair(c.yPerCb, c.yPerCr), toCb = pair(c.cbPerCb, c.cbPerCr),
-                  toCr = pair(c.crPerCb, c.crPerCr);
+    const __m128i toY = Pairs(c.yPerCb, c.yPerCr), toCb = Pairs(c.cbPerCb, c.cbPerCr),
+                  toCr = Pairs(c.crPerCb, c.crPerCr);
     const __m128i lumaOffset = _mm_set1_epi32(c.lumaOffset);
     const __m128i neutral = _mm_set1_epi16(128);
     const __m128i lumaRounding = _mm_set1_epi16(1 << (kLumaFraction - 1));
@@ -322,10 +324,6 @@ std::uint8_t BlockChroma(std::int32_t r4, std::int32_t g4, std::int32_t b4, std:
 }
 
 #if defined(__SSE2__)
-__m128i Pairs(std::int16_t a, std::int16_t b) {
-    return _mm_set1_epi32(std::int32_t(std::uint16_t(a)) | (std::int32_t(b) << 16));
-}
-
 // Luma of eight pixels; gives how many it did.
 int RgbLuma8(const RgbRows& row, int count, std::uint8_t* out) {
     const __m128i zero = _mm_setzero_si128();
@@ -433,7 +431,8 @@ void ConvertRgbPlanes(const AVFrame& frame, Image& out) {
 }  // namespace
 
 bool TakesJpegPlanes(const AVFrame& frame) {
-    return frame.format == AV_PIX_FMT_GBRP || (PlanarYuv420(frame.format) && WeightsOf(frame));
+    return frame.format == AV_PIX_FMT_GBRP ||
+           (PlanarYuv420(frame.format) && WeightsOf(ColorSpaceOf(frame), frame.height));
 }
 
 std::optional<Image> JpegPlanes(const AVFrame& frame) {
@@ -444,7 +443,7 @@ std::optional<Image> JpegPlanes(const AVFrame& frame) {
         return out;
     }
     const AVPixFmtDescriptor* desc = PlanarYuv420(frame.format);
-    const std::optional<LumaWeights> weights = WeightsOf(frame);
+    const std::optional<LumaWeights> weights = WeightsOf(ColorSpaceOf(frame), frame.height);
     if (!desc || !weights) return std::nullopt;
     const int depth = desc->comp[0].depth;
     const Coefficients c = CoefficientsFor(*weights, depth, IsFullRange(frame));

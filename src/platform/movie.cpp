@@ -297,10 +297,7 @@ std::int32_t Movie::State::SeekSampleAfter(std::int32_t wanted,
                                            std::optional<std::int64_t> nextTime) const {
     if (!nextTime) return -1;
     if (*nextTime == kNoFrameAfter) return INT32_MAX;
-    const auto& times = table.times();
-    auto it = std::lower_bound(times.begin(), times.end(), *nextTime);
-    if (it == times.end() || *it != *nextTime) return -1;
-    const std::int32_t next = table.SampleAt(std::size_t(it - times.begin()));
+    const std::int32_t next = table.SampleShownAt(*nextTime);
     if (next < 0) return -1;
     const std::int32_t key = table.SeekSampleFor(next);
     return key > wanted ? key : -1;
@@ -410,10 +407,7 @@ std::optional<Image> Movie::FrameImageAtTime(std::int64_t time,
     s.layout = layout;
     if (!hasVideo()) return std::nullopt;
     if (!s.scanned) s.Scan();
-    const auto& times = s.table.times();
-    auto it = std::lower_bound(times.begin(), times.end(), time);
-    if (it == times.end() || *it != time) return std::nullopt;
-    const std::int32_t wanted = s.table.SampleAt(std::size_t(it - times.begin()));
+    const std::int32_t wanted = s.table.SampleShownAt(time);
     if (wanted < 0 || !s.OpenDecoder()) return std::nullopt;
 
     if (s.holding && FramePts(*s.frame) == time) return s.Convert();

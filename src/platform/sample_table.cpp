@@ -66,6 +66,12 @@ std::int32_t SampleTable::SeekSampleFor(std::int32_t sample) const {
     return 0;
 }
 
+std::int32_t SampleTable::SampleShownAt(std::int64_t time) const {
+    const auto it = std::lower_bound(times_.begin(), times_.end(), time);
+    if (it == times_.end() || *it != time) return -1;
+    return timeSample_[std::size_t(it - times_.begin())];
+}
+
 bool SampleTable::AllShownAfter(std::int32_t sample, std::int64_t time) const {
     if (untimed_ || sample < 0 || std::size_t(sample) >= samples_.size()) return false;
     return earliestFrom_[std::size_t(sample)] > time;

@@ -32,8 +32,9 @@ class SampleTable {
     // Without presentation times (untimed()) they are 0, 1, 2...: the
     // decoder's frames in the order it gives them out.
     const std::vector<std::int64_t>& times() const { return times_; }
-    // The sample shown at times()[i], or -1 when the file no longer holds it.
-    std::int32_t SampleAt(std::size_t timeIndex) const { return timeSample_[timeIndex]; }
+    // The sample shown at `time`, or -1 when none is or the file no longer
+    // holds it.
+    std::int32_t SampleShownAt(std::int64_t time) const;
     const Sample& sample(std::int32_t index) const { return samples_[std::size_t(index)]; }
 
     // Some packet of the stream carries no presentation time (AVI, program
