@@ -85,16 +85,30 @@ TEST(FramePlacement, AFileTheRunDidNotWriteIsNeverReplaced) {
     EXPECT_EQ(Contents(dir / "frame_8.png"), "older");
     EXPECT_EQ(Contents(dir / "frame_8.jpg"), "eight");
 
-    // A JPEG replaces an older file of its name.
-    EXPECT_EQ(Place(dir / "frame_7.jpg", "jpg", "jpeg"), 0);
-    EXPECT_EQ(Contents(dir / "frame_7.jpg"), "jpeg");
+    // A JPEG never replaces the user's file of its name, only a frame written before.
+    EXPECT_EQ(Place(dir / "frame_7.jpg", "jpg", "jpeg"), EEXIST);
+    EXPECT_EQ(Contents(dir / "frame_7.jpg"), "users");
+    EXPECT_EQ(Place(dir / "frame_1.jpg", "jpg", "first"), 0);
+    EXPECT_EQ(Place(dir / "frame_1.jpg", "jpg", "again"), 0);
+    EXPECT_EQ(Contents(dir / "frame_1.jpg"), "again");
+    EXPECT_FALSE(IsForeignFile(dir / "frame_8.jpg")) << "kept beside by a run of ours";
 
     EXPECT_EQ(testing::FileNames(dir),
-              (std::set<std::string>{"frame_1.png", "frame_7.jpg", "frame_7.png", "frame_8.jpg",
+              (std::set<std::string>{"frame_1.jpg", "frame_1.png", "frame_7.jpg", "frame_7.png", "frame_8.jpg",
                                      "frame_8.png"}))
         << "no temporary file is left";
     EXPECT_EQ(FinalFramePath(dir / "frame_00000007 of 120.jpg", "tif"),
               dir / "frame_00000007 of 120.tif");
+}
+
+TEST(FrameFileNames, OnlyFrameNamesAreOurs) {
+    for (const char* name : {"frame_7.jpg", "frame_00000007 of 120.tif", "frame_12.jp2"}) {
+        EXPECT_TRUE(IsFrameFileName(name)) << name;
+    }
+    for (const char* name : {"notes.txt", "frame_.jpg", "frame_7.txt", "frame_7 of .png",
+                             "frame_7.jpg.bak", "my frame_7.jpg", "frame_7x.png"}) {
+        EXPECT_FALSE(IsFrameFileName(name)) << name;
+    }
 }
 
 TEST(FileSystemHelpers, FolderNameAndSpec) {

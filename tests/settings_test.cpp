@@ -154,6 +154,20 @@ TEST(PreferencesFile, EveryCorruptFileIsKept) {
     EXPECT_EQ(contents(file + ".corrupt"), "{ first");
     EXPECT_EQ(contents(file + ".corrupt.2"), "{ second");
     EXPECT_EQ(contents(file + ".corrupt.3"), "{ third");
+
+    // With every numbered name taken, the next one is kept under a name of its own.
+    for (int n = 4; n < 1000; ++n) std::ofstream(file + ".corrupt." + std::to_string(n)) << n;
+    fresh.home.WritePreferences("{ last");
+    fresh.store.StoreBoolSetting(keys::CopyTo, true);
+    int kept = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(fresh.home.preferencesFile().parent_path())) {
+        if (entry.path().string().starts_with(file + ".corrupt-")) {
+            EXPECT_EQ(contents(entry.path().string()), "{ last");
+            ++kept;
+        }
+    }
+    EXPECT_EQ(kept, 1);
+    EXPECT_TRUE(StoredObject(fresh.home).value("CopyTo").toBool());
 }
 
 TEST(PreferencesFile, ALinkIsWrittenThrough) {

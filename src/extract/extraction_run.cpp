@@ -130,7 +130,7 @@ RunResult ExtractionRun::RunFirstDocument(const QStringList& documents, RunSetti
     if (!destination || destination->string().size() >= 4096 || document.string().size() >= 4095) {
         return {RunEnd::NoDestination, std::nullopt};
     }
-    RemoveStaleTemporaryFiles(*destination);
+    RemoveStaleTemporaryFiles(*destination, IsFrameFileName);
     std::unique_ptr<Movie> movie = Movie::Open(document);
     if (!movie) return {RunEnd::NotAMovie, std::nullopt};
 

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "imaging/encoders.h"
 #include "platform/file_io.h"
 
 namespace reelsnap {
@@ -60,10 +61,38 @@ int PlaceFrameFile(const std::filesystem::path& jpgPath, std::string_view extens
         case ExistingFiles::KeepBeside:
             break;
     }
-    if (finalPath == jpgPath) return WriteFileReplacing(jpgPath, bytes, modified);
+    // A JPEG replaces an older frame of its name, but never a file of someone else's.
+    if (finalPath == jpgPath) return WriteFileReplacingOwn(jpgPath, bytes, modified);
     const int error = WriteFileNoReplace(finalPath, bytes, modified);
     if (error != EEXIST) return error;
     return WriteFileNoReplace(jpgPath, bytes, modified);
+}
+
+}  // namespace reelsnap
+
+namespace reelsnap {
+
+bool IsFrameFileName(std::string_view name) {
+    constexpr std::string_view kPrefix = "frame_";
+    if (!name.starts_with(kPrefix)) return false;
+    name.remove_prefix(kPrefix.size());
+    const auto digits = [&name] {
+        const std::size_t n = name.find_first_not_of("0123456789");
+        const std::size_t count = n == std::string_view::npos ? name.size() : n;
+        name.remove_prefix(count);
+        return count > 0;
+    };
+    if (!digits()) return false;
+    if (name.starts_with(" of ")) {
+        name.remove_prefix(4);
+        if (!digits()) return false;
+    }
+    if (!name.starts_with('.')) return false;
+    name.remove_prefix(1);
+    for (int type = int(ImageFileType::Tiff); type <= int(ImageFileType::Jpeg2000); ++type) {
+        if (name == ImageTypeExtension(ImageFileType(type))) return true;
+    }
+    return false;
 }
 
 }  // namespace reelsnap

@@ -37,9 +37,14 @@ std::string NameWithExtension(std::string_view name, std::string_view extension)
 std::filesystem::path FinalFramePath(const std::filesystem::path& jpgPath,
                                      std::string_view extension);
 
+// True for a name this code gives a frame's file ("frame_7.png",
+// "frame_00000007 of 120.jpg"), in any of the image types' extensions.
+bool IsFrameFileName(std::string_view name);
+
 // What happens to a file that already has a frame file's name.
 enum class ExistingFiles {
-    // The window's rule: a JPEG replaces an older file of its name; any other
+    // The window's rule: a JPEG replaces an older frame file of its name (one
+    // this code wrote: IsForeignFile), never another file; any other
     // type never replaces a file: when its final name is taken, the frame is
     // kept under its ".jpg" name if that is free, and otherwise not written
     // (EEXIST).

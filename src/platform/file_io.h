@@ -3,8 +3,10 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
+#include <string_view>
 
 namespace reelsnap {
 
@@ -27,9 +29,21 @@ int WriteFileReplacing(const std::filesystem::path& path, std::span<const std::u
 int WriteFileNoReplace(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
                        ModificationTime modified = std::nullopt);
 
-// Removes the temporary files that writes of ours left in the folder when
-// their process ended before it could (a kill, a crash); files of running
-// processes stay.
-void RemoveStaleTemporaryFiles(const std::filesystem::path& folder);
+// The same, but a file at `path` is replaced only where it is not foreign
+// (IsForeignFile); EEXIST otherwise, and nothing is left behind.
+int WriteFileReplacingOwn(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
+                          ModificationTime modified = std::nullopt);
+
+// Every file these writes make carries an extended attribute
+// (user.reelsnap.frame). True when a file is at `path` that lacks it on a
+// file system that keeps such marks: a file someone else made.
+bool IsForeignFile(const std::filesystem::path& path);
+
+// Removes the temporary files (".NAME.part-PID-N") that writes left in the
+// folder when their process ended before it could (a kill, a crash): only
+// those whose NAME `isOurs` accepts, whose process is gone from this PID
+// namespace, and whose lock no writer anywhere holds.
+void RemoveStaleTemporaryFiles(const std::filesystem::path& folder,
+                               const std::function<bool(std::string_view)>& isOurs);
 
 }  // namespace reelsnap

@@ -1,11 +1,16 @@
 #include "platform/preferences_domain.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <cmath>
 #include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "platform/file_io.h"
 
 namespace reelsnap {
 namespace {
@@ -118,41 +123,65 @@ std::filesystem::path PreferencesDomain::ApplicationFile() {
     return config / "Ondrel" / "Reelsnap.json";
 }
 
-void PreferencesDomain::KeepCorruptFileAside() {
+// A corrupt file that cannot be kept aside is never overwritten: the
+// preferences live in memory from now on, starting from what was read.
+void PreferencesDomain::LeaveFileUntouched() {
+    if (untouchable_) return;
+    for (const QString& key : settings_->allKeys()) untouchableValues_.insert(key, settings_->value(key));
+    untouchable_ = true;
+}
+
+bool PreferencesDomain::KeepCorruptFileAside() {
     QFile current(QString::fromStdString(written_.string()));
-    if (!current.open(QIODevice::ReadOnly)) return;
+    if (!current.open(QIODevice::ReadOnly)) return true;
     const QByteArray bytes = current.readAll();
     current.close();
-    if (bytes.trimmed().isEmpty() || ParseObject(bytes)) return;
+    if (bytes.trimmed().isEmpty() || ParseObject(bytes)) return true;
     // Every corrupt file is kept: Reelsnap.json.corrupt, then .corrupt.2 ...
-    const QString aside = current.fileName() + ".corrupt";
-    for (int n = 1; n < 1000; ++n) {
-        const QString name = n == 1 ? aside : aside + "." + QString::number(n);
-        if (QFile::exists(name)) continue;
-        current.rename(name);
-        return;
+    // and past those a name of the moment.
+    const std::string aside = written_.string() + ".corrupt";
+    const std::string now =
+        QDateTime::currentDateTimeUtc().toString("yyyyMMdd'T'HHmmss.zzz'Z'").toStdString();
+    std::vector<std::string> names;
+    for (int n = 1; n < 1000; ++n) names.push_back(n == 1 ? aside : aside + "." + std::to_string(n));
+    for (int n = 0; n < 100; ++n) names.push_back(aside + "-" + now + (n ? "-" + std::to_string(n) : ""));
+    for (const std::string& name : names) {
+        const int error = RenameNoReplace(written_, name);
+        if (error == 0) return true;
+        if (error != EEXIST) break;
     }
+    return false;
 }
 
 void PreferencesDomain::Synchronize() {
+    if (untouchable_) return;
     settings_->sync();
     dirty_ = false;
 }
 
 QVariant PreferencesDomain::Value(const QString& key) const {
+    if (untouchable_) return untouchableValues_.value(key);
     return settings_->value(key);
 }
 
 void PreferencesDomain::SetValue(const QString& key, const QVariant& value) {
     // QSettings may write on its own from the event loop, so a corrupt file
     // is kept aside before the first change reaches it.
-    if (!dirty_) KeepCorruptFileAside();
+    if (!dirty_ && !KeepCorruptFileAside()) LeaveFileUntouched();
+    if (untouchable_) {
+        untouchableValues_.insert(key, value);
+        return;
+    }
     settings_->setValue(key, value);
     dirty_ = true;
 }
 
 void PreferencesDomain::Remove(const QString& key) {
-    if (!dirty_) KeepCorruptFileAside();
+    if (!dirty_ && !KeepCorruptFileAside()) LeaveFileUntouched();
+    if (untouchable_) {
+        untouchableValues_.remove(key);
+        return;
+    }
     settings_->remove(key);
     dirty_ = true;
 }

@@ -30,12 +30,16 @@ class PreferencesDomain {
     void Remove(const QString& key);
 
   private:
-    void KeepCorruptFileAside();
+    // False when the file is corrupt and no free name took it.
+    bool KeepCorruptFileAside();
+    void LeaveFileUntouched();
 
     std::filesystem::path file_;
     std::filesystem::path written_;  // the file itself, through any link
     std::unique_ptr<QSettings> settings_;
     bool dirty_ = false;
+    bool untouchable_ = false;
+    QVariantMap untouchableValues_;
 };
 
 // The registered QSettings format of the preferences file.

@@ -2,6 +2,8 @@
 // QuitWhenDone and the exit status.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -143,12 +145,22 @@ TEST(Executable, ARunRemovesTemporaryFilesOfProcessesThatAreGone) {
     std::ofstream(destination / stale) << "left by a kill";
     std::ofstream(destination / live) << "being written";
     std::ofstream(destination / ".notes.part-x") << "not ours";
+    // A name of the same shape that no frame has is a user's file.
+    const std::string users = ".notes.txt.part-" + std::to_string(deadPid) + "-0";
+    std::ofstream(destination / users) << "the user's";
+    // A writer in another PID namespace (a container, another host) holds
+    // its file's lock, whatever its PID reads as here.
+    const std::string locked = ".frame_7.tif.part-" + std::to_string(deadPid) + "-1";
+    std::ofstream(destination / locked) << "being written elsewhere";
+    const int lock = ::open((destination / locked).c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(lock, LOCK_EX), 0);
     WritePreferences(config, destination, R"("FinalFrameIndex": 1, )");
     const Launch launch =
         LaunchApplication(config, {QString::fromStdString(Fixture("h264_mp4").string())});
+    ::close(lock);
     ASSERT_TRUE(launch.finished);
     EXPECT_EQ(FileNames(destination),
-              (std::set<std::string>{live, ".notes.part-x", "frame_1.tif"}));
+              (std::set<std::string>{live, locked, users, ".notes.part-x", "frame_1.tif"}));
 }
 
 // Whether a Reelsnap listens for later launches on the socket.
