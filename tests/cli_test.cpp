@@ -2,10 +2,14 @@
 // files and the exit status, checked on the images it writes.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <QProcess>
 #include <QProcessEnvironment>
+
 #include <chrono>
+#include <csignal>
 #include <fstream>
+#include <thread>
 
 #include "support/fixtures.h"
 #include "support/image_files.h"
@@ -83,6 +87,9 @@ TEST(CommandLine, UsageErrorsExitWithTwo) {
     for (const QStringList& arguments :
          {QStringList{}, QStringList{"--type", "webp", Path(Fixture("h264_mp4"))},
           QStringList{"--step", "0", Path(Fixture("h264_mp4"))},
+          QStringList{"--first", "0", Path(Fixture("h264_mp4"))},
+          QStringList{"--first", "10", "--last", "5", Path(Fixture("h264_mp4"))},
+          QStringList{"-o", "", Path(Fixture("h264_mp4"))},
           QStringList{"--no-such-option", Path(Fixture("h264_mp4"))}}) {
         const Result r = RunCli(arguments);
         EXPECT_EQ(r.status, 2) << arguments.join(' ').toStdString();
@@ -109,7 +116,9 @@ TEST(CommandLine, AnExistingFileIsKeptUnlessOverwriteIsGiven) {
     const Result kept = RunCli(arguments);
     EXPECT_EQ(kept.status, 0) << kept.err;
     EXPECT_EQ(fs::file_size(out / "frame_2.jpg"), 4u);
-    EXPECT_NE(kept.err.find("frame_2.jpg"), std::string::npos) << "it says what it kept";
+    EXPECT_EQ(kept.err, Fixture("h264_mp4").string() +
+                            ": 2 frames written, 1 kept\n"
+                            "reelsnap-cli: kept 1 existing file; --overwrite replaces it\n");
     EXPECT_EQ(IndicesByName(out).at("frame_3.jpg"), 3);
 
     const Result replaced = RunCli(QStringList(arguments) << "--overwrite"
@@ -149,6 +158,137 @@ TEST(CommandLine, AnUnreadableMovieFailsAndTheOthersAreStillDone) {
         << r.err;
     EXPECT_EQ(IndicesByName(out / "h264"), (std::map<std::string, int>{{"frame_1.jpg", 1}}));
     EXPECT_EQ(IndicesByName(out / "clip"), (std::map<std::string, int>{{"frame_1.jpg", 1}}));
+}
+
+TEST(CommandLine, MoviesOfOneNameEachGetAFolder) {
+    const fs::path in = NewTempDir("cli-same-names");
+    fs::create_directories(in / "x");
+    fs::create_directories(in / "y");
+    fs::copy_file(Fixture("h264_mp4"), in / "x" / "a.mp4");
+    fs::copy_file(Fixture("clip_120"), in / "y" / "a.mp4");
+    const fs::path out = NewTempDir("cli-same-out");
+    const Result r = RunCli({"-o", Path(out), "--last", "2", "--quiet", Path(in / "x" / "a.mp4"),
+                             Path(in / "y" / "a.mp4"), Path(in / "x" / "a.mp4")});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(FileNames(out), (std::set<std::string>{"a", "a (2)", "a (3)"}));
+    const auto width = [&](const char* folder) {
+        const auto image = DecodeImageFile(out / folder / "frame_2.jpg");
+        return image ? image->size().width : 0.0;
+    };
+    EXPECT_EQ(width("a"), width("a (3)")) << "the first movie, twice";
+    EXPECT_EQ(width("a (2)"), 64.0) << "the second movie's frames are its own";
+    EXPECT_NE(width("a"), 64.0);
+}
+
+TEST(CommandLine, ProblemsAreNamedAndLeaveNothingBehind) {
+    const fs::path out = NewTempDir("cli-problems");
+    std::ofstream(out / "afile") << "x";
+    const Result missing = RunCli({"-o", Path(out / "m"), "--quiet", Path(out / "gone.mp4"),
+                                   Path(Fixture("audio_only")), Path(Fixture("h264_mp4"))});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("gone.mp4: No such file or directory"), std::string::npos)
+        << missing.err;
+    EXPECT_NE(missing.err.find("audio.wav: no video stream"), std::string::npos) << missing.err;
+    EXPECT_EQ(FileNames(out / "m"), (std::set<std::string>{"h264"})) << "no empty folders";
+
+    const Result count = RunCli({"--count", Path(Fixture("audio_only"))});
+    EXPECT_EQ(count.status, 1);
+    EXPECT_EQ(count.out, "");
+
+    const Result notAFolder = RunCli({"-o", Path(out / "afile"), Path(Fixture("h264_mp4"))});
+    EXPECT_EQ(notAFolder.status, 1);
+    EXPECT_NE(notAFolder.err.find("cannot make the folder “" + (out / "afile").string() +
+                                  "”: Not a directory"),
+              std::string::npos)
+        << notAFolder.err;
+
+    // An empty selection says why; "jpg" is "jpeg".
+    const Result past = RunCli(
+        {"-o", Path(out / "past"), "--first", "100", "--type", "jpg", Path(Fixture("h264_mp4"))});
+    EXPECT_EQ(past.status, 0) << past.err;
+    const std::string movie = Fixture("h264_mp4").string();
+    EXPECT_EQ(past.err, "reelsnap-cli: " + movie +
+                            ": nothing selected: frames from 100 on were asked for, and the movie "
+                            "has 40 frames\n" +
+                            movie + ": 0 frames written\n");
+    const Result one = RunCli(
+        {"-o", Path(out / "one"), "--last", "1", "--type", "tif", Path(Fixture("h264_mp4"))});
+    EXPECT_EQ(one.err, movie + ": 1 frame written\n");
+    EXPECT_EQ(ImageCodecName(out / "one" / "frame_1.tif"), "tiff");
+}
+
+// A write that fails once its temporary file is open (the file size limit
+// of the process) names the file, and leaves no temporary file.
+TEST(CommandLine, AWriteThatFailsMidwayLeavesNoTemporaryFile) {
+    const fs::path out = NewTempDir("cli-fsize");
+    QProcess process;
+    process.setChildProcessModifier([] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{1000, 1000};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    process.start(REELSNAP_CLI, {"-o", Path(out), "--last", "4", "--type", "bmp", "--jobs", "1",
+                                 Path(Fixture("h264_mp4"))});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 1);
+    const std::string err = process.readAllStandardError().toStdString();
+    EXPECT_NE(err.find("could not write “" + (out / "frame_1.bmp").string() + "”: File too large"),
+              std::string::npos)
+        << err;
+    EXPECT_NE(err.find("0 frames written, "), std::string::npos) << err;
+    EXPECT_EQ(FileNames(out), std::set<std::string>{});
+}
+
+// Runs a shell command line with the names' bytes, which QProcess would
+// pass through the locale's encoding.
+Result RunShell(const std::string& script) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("CLI", REELSNAP_CLI);
+    process.setProcessEnvironment(env);
+    process.start("bash", {"-c", QString::fromStdString(script)});
+    Result result;
+    if (!process.waitForFinished(60000)) return result;
+    result.status = process.exitCode();
+    result.out = process.readAllStandardOutput().toStdString();
+    result.err = process.readAllStandardError().toStdString();
+    return result;
+}
+
+TEST(CommandLine, NamesAreBytesNotText) {
+    const fs::path dir = NewTempDir("cli-bytes");
+    const std::string latin1 = "latin1-\xe9";
+    fs::copy_file(Fixture("h264_mp4"), dir / (latin1 + ".mp4"));
+    const std::string quoted = "'" + dir.string() + "'/";
+    const Result r = RunShell("\"$CLI\" --last 2 -o " + quoted + "\"$(printf 'dest-\\xe9')\" " +
+                              quoted + "\"$(printf 'latin1-\\xe9.mp4')\"");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, dir.string() + "/latin1-\\xE9.mp4: 2 frames written\n")
+        << "printable, and the same bytes";
+    EXPECT_EQ(IndicesByName(dir / "dest-\xe9"),
+              (std::map<std::string, int>{{"frame_1.jpg", 1}, {"frame_2.jpg", 2}}));
+    const Result count =
+        RunShell("\"$CLI\" --count " + quoted + "\"$(printf 'latin1-\\xe9.mp4')\"");
+    EXPECT_EQ(count.out, dir.string() + "/latin1-\\xE9.mp4: 40 frames\n") << count.err;
+}
+
+// Started under nohup (SIGHUP ignored), a hangup does not stop the run.
+TEST(CommandLine, AHangupIgnoredAtStartStaysIgnored) {
+    const fs::path out = NewTempDir("cli-nohup");
+    QProcess process;
+    process.setChildProcessModifier([] { std::signal(SIGHUP, SIG_IGN); });
+    process.start(REELSNAP_CLI, {"-o", Path(out), "--last", "3000", "--jobs", "1", "--quiet",
+                                 Path(Fixture("long_mkv"))});
+    ASSERT_TRUE(process.waitForStarted());
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!fs::exists(out / "frame_1.jpg") && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    ::kill(pid_t(process.processId()), SIGHUP);
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_EQ(FileNames(out).size(), 3000u);
 }
 
 }  // namespace

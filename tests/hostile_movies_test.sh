@@ -22,4 +22,23 @@ for movie in "$corpus"/regression-*; do
   fi
   rm -rf "$work/out"
 done
+
+# A header that declares 85 million samples, in a file grown sparse to 4 GiB
+# so that its bytes could hold them: more than one movie may take. Under a
+# 4 GiB address-space limit both the count and a run say so and fail the
+# movie; neither aborts nor takes the memory.
+sparse="$work/sparse-4g.mp4"
+cp "$corpus/regression-huge-sample-count.mp4" "$sparse"
+truncate -s 4G "$sparse"
+for args in "--count" "-q -o $work/sparse-out"; do
+  code=0
+  # shellcheck disable=SC2086
+  (ulimit -v 4194304; exec "$cli" $args "$sparse") >/dev/null 2>"$work/log" || code=$?
+  if [ "$code" -ne 1 ] || ! grep -q "too large" "$work/log"; then
+    echo "hostile_movies_test: sparse 4 GiB header with $args: exit $code" >&2
+    cat "$work/log" >&2
+    status=1
+  fi
+  [ ! -e "$work/sparse-out" ] || { echo "hostile_movies_test: a folder was left" >&2; status=1; }
+done
 exit $status

@@ -94,8 +94,8 @@ TEST(FramePlacement, AFileTheRunDidNotWriteIsNeverReplaced) {
     EXPECT_FALSE(IsForeignFile(dir / "frame_8.jpg")) << "kept beside by a run of ours";
 
     EXPECT_EQ(testing::FileNames(dir),
-              (std::set<std::string>{"frame_1.jpg", "frame_1.png", "frame_7.jpg", "frame_7.png", "frame_8.jpg",
-                                     "frame_8.png"}))
+              (std::set<std::string>{"frame_1.jpg", "frame_1.png", "frame_7.jpg", "frame_7.png",
+                                     "frame_8.jpg", "frame_8.png"}))
         << "no temporary file is left";
     EXPECT_EQ(FinalFramePath(dir / "frame_00000007 of 120.jpg", "tif"),
               dir / "frame_00000007 of 120.tif");

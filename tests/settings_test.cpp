@@ -160,7 +160,8 @@ TEST(PreferencesFile, EveryCorruptFileIsKept) {
     fresh.home.WritePreferences("{ last");
     fresh.store.StoreBoolSetting(keys::CopyTo, true);
     int kept = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(fresh.home.preferencesFile().parent_path())) {
+    for (const auto& entry :
+         std::filesystem::directory_iterator(fresh.home.preferencesFile().parent_path())) {
         if (entry.path().string().starts_with(file + ".corrupt-")) {
             EXPECT_EQ(contents(entry.path().string()), "{ last");
             ++kept;

@@ -160,25 +160,28 @@ FR = {
 DESC_EN = "Writes a movie's frames as image files, one per selected frame, named frame_7.jpg\nand so on. Frame i is the movie's i-th frame in display order, counted from 1;\nthe selected frames are the multiples of the step from the first to the last.\nAn existing file is never replaced without --overwrite.\n\nExit status: 0 when every movie was done, 1 when any movie failed (the others\nare still done), 2 for a usage error."
 DE_CLI = {
     "“%1”": "„%1“",
-    "%1: %2 frames": "%1: %2 Bilder",
     "%1: frame %2 of %3, %4 frames/s, %5 s left": "%1: Bild %2 von %3, %4 Bilder/s, noch %5 s",
     "is a folder": "ist ein Ordner",
     "not a movie, or cannot be read": "kein Film oder nicht lesbar",
-    "kept the existing %1 (see --overwrite)": "das vorhandene %1 wurde behalten (siehe --overwrite)",
-    "cannot make the folder %1": "der Ordner %1 kann nicht angelegt werden",
+    "cannot make the folder %1: %2": "der Ordner %1 kann nicht angelegt werden: %2",
+    "too large: more than %1 frames": "zu groß: mehr als %1 Bilder",
+    "no video stream": "keine Videospur",
+    "out of memory": "kein Speicher mehr",
+    "--output takes a folder": "--output erwartet einen Ordner",
+    "--first %1 is after --last %2: no frame is selected": "--first %1 liegt nach --last %2: kein Bild ist ausgewählt",
     "could not write %1: %2": "%1 konnte nicht geschrieben werden: %2",
     "no frame could be decoded": "kein Bild konnte dekodiert werden",
     "interrupted": "unterbrochen",
     DESC_EN: "Schreibt die Bilder eines Films als Bilddateien, eine je ausgewähltem Bild, benannt\nframe_7.jpg und so weiter. Bild i ist das i-te Bild des Films in Anzeigereihenfolge,\ngezählt ab 1; ausgewählt sind die Vielfachen der Schrittweite vom ersten bis zum\nletzten. Eine vorhandene Datei wird ohne --overwrite nie ersetzt.\n\nRückgabewert: 0, wenn jeder Film fertig wurde, 1, wenn ein Film misslang (die\nanderen werden trotzdem fertig), 2 bei einem Aufruffehler.",
     "Show this help and exit.": "Diese Hilfe zeigen und beenden.",
     "Show the version and exit.": "Die Version zeigen und beenden.",
-    "Write into DIR (default: the current folder); with several movies, each into a folder named after the movie.":
-        "In DIR schreiben (Vorgabe: der aktuelle Ordner); bei mehreren Filmen jeden in einen Ordner mit dem Namen des Films.",
+    'Write into DIR (default: the current folder); with several movies, each into a folder named after the movie, and "clip (2)", "clip (3)" ... for later movies of the same name.':
+        "In DIR schreiben (Vorgabe: der aktuelle Ordner); bei mehreren Filmen jeden in einen Ordner mit dem Namen des Films, und „clip (2)“, „clip (3)“ … für spätere Filme gleichen Namens.",
     "First frame index (default 1).": "Nummer des ersten Bildes (Vorgabe 1).",
     "Last frame index (default: the movie's last).": "Nummer des letzten Bildes (Vorgabe: das letzte des Films).",
     "Take every Nth frame index (default 1).": "Jede N-te Bildnummer nehmen (Vorgabe 1).",
     "Image size in percent, 1 to 100 (default 100).": "Bildgröße in Prozent, 1 bis 100 (Vorgabe 100).",
-    "tiff, bmp, gif, jpeg (default), png or jp2.": "tiff, bmp, gif, jpeg (Vorgabe), png oder jp2.",
+    "tiff (or tif), bmp, gif, jpeg (default, or jpg), png or jp2.": "tiff (oder tif), bmp, gif, jpeg (Vorgabe, oder jpg), png oder jp2.",
     "For jpeg and jp2: low, medium (default), high or max (jp2: lossless).":
         "Für jpeg und jp2: low, medium (Vorgabe), high oder max (jp2: verlustfrei).",
     "Pad indices with zeros to eight digits.": "Nummern mit Nullen auf acht Stellen auffüllen.",
@@ -202,25 +205,28 @@ DE_CLI = {
 }
 FR_CLI = {
     "“%1”": "« %1 »",
-    "%1: %2 frames": "%1 : %2 images",
     "%1: frame %2 of %3, %4 frames/s, %5 s left": "%1 : image %2 sur %3, %4 images/s, encore %5 s",
     "is a folder": "est un dossier",
     "not a movie, or cannot be read": "n’est pas une vidéo, ou ne peut pas être lu",
-    "kept the existing %1 (see --overwrite)": "%1 existant conservé (voir --overwrite)",
-    "cannot make the folder %1": "impossible de créer le dossier %1",
+    "cannot make the folder %1: %2": "impossible de créer le dossier %1 : %2",
+    "too large: more than %1 frames": "trop grande : plus de %1 images",
+    "no video stream": "aucun flux vidéo",
+    "out of memory": "mémoire épuisée",
+    "--output takes a folder": "--output attend un dossier",
+    "--first %1 is after --last %2: no frame is selected": "--first %1 est après --last %2 : aucune image n’est choisie",
     "could not write %1: %2": "impossible d’écrire %1 : %2",
     "no frame could be decoded": "aucune image n’a pu être décodée",
     "interrupted": "interrompu",
     DESC_EN: "Écrit les images d’une vidéo dans des fichiers image, un par image choisie, nommés\nframe_7.jpg et ainsi de suite. L’image i est la i-ième image de la vidéo dans l’ordre\nd’affichage, comptée à partir de 1 ; les images choisies sont les multiples du pas,\nde la première à la dernière. Un fichier existant n’est jamais remplacé sans --overwrite.\n\nCode de sortie : 0 quand chaque vidéo a été traitée, 1 quand une vidéo a échoué (les\nautres sont tout de même traitées), 2 pour une erreur d’utilisation.",
     "Show this help and exit.": "Afficher cette aide et quitter.",
     "Show the version and exit.": "Afficher la version et quitter.",
-    "Write into DIR (default: the current folder); with several movies, each into a folder named after the movie.":
-        "Écrire dans DIR (par défaut : le dossier courant) ; avec plusieurs vidéos, chacune dans un dossier portant son nom.",
+    'Write into DIR (default: the current folder); with several movies, each into a folder named after the movie, and "clip (2)", "clip (3)" ... for later movies of the same name.':
+        "Écrire dans DIR (par défaut : le dossier courant) ; avec plusieurs vidéos, chacune dans un dossier portant son nom, et « clip (2) », « clip (3) » … pour les vidéos suivantes de même nom.",
     "First frame index (default 1).": "Numéro de la première image (par défaut 1).",
     "Last frame index (default: the movie's last).": "Numéro de la dernière image (par défaut : la dernière de la vidéo).",
     "Take every Nth frame index (default 1).": "Prendre un numéro d’image sur N (par défaut 1).",
     "Image size in percent, 1 to 100 (default 100).": "Taille de l’image en pour cent, de 1 à 100 (par défaut 100).",
-    "tiff, bmp, gif, jpeg (default), png or jp2.": "tiff, bmp, gif, jpeg (par défaut), png ou jp2.",
+    "tiff (or tif), bmp, gif, jpeg (default, or jpg), png or jp2.": "tiff (ou tif), bmp, gif, jpeg (par défaut, ou jpg), png ou jp2.",
     "For jpeg and jp2: low, medium (default), high or max (jp2: lossless).":
         "Pour jpeg et jp2 : low, medium (par défaut), high ou max (jp2 : sans perte).",
     "Pad indices with zeros to eight digits.": "Compléter les numéros par des zéros jusqu’à huit chiffres.",
@@ -246,6 +252,57 @@ FR_CLI = {
 DE.update(DE_CLI)
 FR.update(FR_CLI)
 
+# Texts with a count (tr(text, nullptr, n)): their forms in each language,
+# English included, in the order of Qt's plural rules (one, other).
+PLURALS = {
+    "%1: %n frame(s)": {"en": ["%1: %n frame", "%1: %n frames"],
+                        "de": ["%1: %n Bild", "%1: %n Bilder"],
+                        "fr": ["%1 : %n image", "%1 : %n images"]},
+    "%n frame(s) written": {"en": ["%n frame written", "%n frames written"],
+                            "de": ["%n Bild geschrieben", "%n Bilder geschrieben"],
+                            "fr": ["%n image écrite", "%n images écrites"]},
+    "%n kept": {"en": ["%n kept", "%n kept"],
+                "de": ["%n behalten", "%n behalten"],
+                "fr": ["%n conservée", "%n conservées"]},
+    "%n failed": {"en": ["%n failed", "%n failed"],
+                  "de": ["%n misslungen", "%n misslungen"],
+                  "fr": ["%n en échec", "%n en échec"]},
+    "%n not decoded": {"en": ["%n not decoded", "%n not decoded"],
+                       "de": ["%n nicht dekodiert", "%n nicht dekodiert"],
+                       "fr": ["%n non décodée", "%n non décodées"]},
+    "%1: nothing selected: frames from %2 on were asked for, and the movie has %n frame(s)": {
+        "en": ["%1: nothing selected: frames from %2 on were asked for, and the movie has %n frame",
+               "%1: nothing selected: frames from %2 on were asked for, and the movie has %n frames"],
+        "de": ["%1: nichts ausgewählt: Bilder ab %2 wurden verlangt, und der Film hat %n Bild",
+               "%1: nichts ausgewählt: Bilder ab %2 wurden verlangt, und der Film hat %n Bilder"],
+        "fr": ["%1 : rien de choisi : les images à partir de %2 étaient demandées, et la vidéo a %n image",
+               "%1 : rien de choisi : les images à partir de %2 étaient demandées, et la vidéo a %n images"]},
+    "kept %n existing file(s); --overwrite replaces them": {
+        "en": ["kept %n existing file; --overwrite replaces it",
+               "kept %n existing files; --overwrite replaces them"],
+        "de": ["%n vorhandene Datei behalten; --overwrite ersetzt sie",
+               "%n vorhandene Dateien behalten; --overwrite ersetzt sie"],
+        "fr": ["%n fichier existant conservé ; --overwrite le remplace",
+               "%n fichiers existants conservés ; --overwrite les remplace"]},
+}
+
+
+def fill_plurals(language):
+    path = HERE / f"reelsnap_{language}.ts"
+    text = path.read_text(encoding="utf-8")
+
+    def translate(match):
+        forms = PLURALS.get(html.unescape(match.group(1)), {}).get(language)
+        if not forms:
+            return match.group(0)
+        done = "".join(f"\n            <numerusform>{html.escape(f, quote=False)}</numerusform>"
+                       for f in forms)
+        return f"<source>{match.group(1)}</source>\n        <translation>{done}\n        </translation>"
+
+    text = re.sub(r'<source>([^<]*)</source>\s*<translation[^>]*>\s*(?:<numerusform>.*?</numerusform>\s*)+</translation>',
+                  translate, text, flags=re.S)
+    path.write_text(text, encoding="utf-8")
+
 
 def fill(table, language):
     text = (HERE / "reelsnap_en.ts").read_text(encoding="utf-8")
@@ -258,10 +315,12 @@ def fill(table, language):
         done = html.escape(table[source], quote=False).replace('"', "&quot;")
         return f"<source>{match.group(1)}</source>\n        <translation>{done}</translation>"
 
-    text = re.sub(r'<source>(.*?)</source>\s*<translation type="unfinished"></translation>',
+    text = re.sub(r'<source>([^<]*)</source>\s*<translation type="unfinished"></translation>',
                   translate, text, flags=re.S)
     (HERE / f"reelsnap_{language}.ts").write_text(text, encoding="utf-8")
 
 
 fill(DE, "de")
 fill(FR, "fr")
+for language in ("en", "de", "fr"):
+    fill_plurals(language)

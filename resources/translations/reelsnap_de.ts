@@ -8,10 +8,6 @@
         <translation>„%1“</translation>
     </message>
     <message>
-        <source>%1: %2 frames</source>
-        <translation>%1: %2 Bilder</translation>
-    </message>
-    <message>
         <source>%1: frame %2 of %3, %4 frames/s, %5 s left</source>
         <translation>%1: Bild %2 von %3, %4 Bilder/s, noch %5 s</translation>
     </message>
@@ -22,14 +18,6 @@
     <message>
         <source>not a movie, or cannot be read</source>
         <translation>kein Film oder nicht lesbar</translation>
-    </message>
-    <message>
-        <source>kept the existing %1 (see --overwrite)</source>
-        <translation>das vorhandene %1 wurde behalten (siehe --overwrite)</translation>
-    </message>
-    <message>
-        <source>cannot make the folder %1</source>
-        <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>the image could not be encoded</source>
@@ -72,10 +60,6 @@ anderen werden trotzdem fertig), 2 bei einem Aufruffehler.</translation>
         <translation>Die Version zeigen und beenden.</translation>
     </message>
     <message>
-        <source>Write into DIR (default: the current folder); with several movies, each into a folder named after the movie.</source>
-        <translation>In DIR schreiben (Vorgabe: der aktuelle Ordner); bei mehreren Filmen jeden in einen Ordner mit dem Namen des Films.</translation>
-    </message>
-    <message>
         <source>First frame index (default 1).</source>
         <translation>Nummer des ersten Bildes (Vorgabe 1).</translation>
     </message>
@@ -90,10 +74,6 @@ anderen werden trotzdem fertig), 2 bei einem Aufruffehler.</translation>
     <message>
         <source>Image size in percent, 1 to 100 (default 100).</source>
         <translation>Bildgröße in Prozent, 1 bis 100 (Vorgabe 100).</translation>
-    </message>
-    <message>
-        <source>tiff, bmp, gif, jpeg (default), png or jp2.</source>
-        <translation>tiff, bmp, gif, jpeg (Vorgabe), png oder jp2.</translation>
     </message>
     <message>
         <source>For jpeg and jp2: low, medium (default), high or max (jp2: lossless).</source>
@@ -166,6 +146,87 @@ anderen werden trotzdem fertig), 2 bei einem Aufruffehler.</translation>
     <message>
         <source>--jobs takes a number from 1 to 64</source>
         <translation>--jobs erwartet eine Zahl von 1 bis 64</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n frame(s)</source>
+        <translation>
+            <numerusform>%1: %n Bild</numerusform>
+            <numerusform>%1: %n Bilder</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n frame(s) written</source>
+        <translation>
+            <numerusform>%n Bild geschrieben</numerusform>
+            <numerusform>%n Bilder geschrieben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept</source>
+        <translation>
+            <numerusform>%n behalten</numerusform>
+            <numerusform>%n behalten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n misslungen</numerusform>
+            <numerusform>%n misslungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not decoded</source>
+        <translation>
+            <numerusform>%n nicht dekodiert</numerusform>
+            <numerusform>%n nicht dekodiert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>too large: more than %1 frames</source>
+        <translation>zu groß: mehr als %1 Bilder</translation>
+    </message>
+    <message>
+        <source>no video stream</source>
+        <translation>keine Videospur</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation>der Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: nothing selected: frames from %2 on were asked for, and the movie has %n frame(s)</source>
+        <translation>
+            <numerusform>%1: nichts ausgewählt: Bilder ab %2 wurden verlangt, und der Film hat %n Bild</numerusform>
+            <numerusform>%1: nichts ausgewählt: Bilder ab %2 wurden verlangt, und der Film hat %n Bilder</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>kept %n existing file(s); --overwrite replaces them</source>
+        <translation>
+            <numerusform>%n vorhandene Datei behalten; --overwrite ersetzt sie</numerusform>
+            <numerusform>%n vorhandene Dateien behalten; --overwrite ersetzt sie</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Write into DIR (default: the current folder); with several movies, each into a folder named after the movie, and &quot;clip (2)&quot;, &quot;clip (3)&quot; ... for later movies of the same name.</source>
+        <translation>In DIR schreiben (Vorgabe: der aktuelle Ordner); bei mehreren Filmen jeden in einen Ordner mit dem Namen des Films, und „clip (2)“, „clip (3)“ … für spätere Filme gleichen Namens.</translation>
+    </message>
+    <message>
+        <source>tiff (or tif), bmp, gif, jpeg (default, or jpg), png or jp2.</source>
+        <translation>tiff (oder tif), bmp, gif, jpeg (Vorgabe, oder jpg), png oder jp2.</translation>
+    </message>
+    <message>
+        <source>--output takes a folder</source>
+        <translation>--output erwartet einen Ordner</translation>
+    </message>
+    <message>
+        <source>--first %1 is after --last %2: no frame is selected</source>
+        <translation>--first %1 liegt nach --last %2: kein Bild ist ausgewählt</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>kein Speicher mehr</translation>
     </message>
 </context>
 <context>

@@ -8,10 +8,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1: %2 frames</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1: frame %2 of %3, %4 frames/s, %5 s left</source>
         <translation type="unfinished"></translation>
     </message>
@@ -21,14 +17,6 @@
     </message>
     <message>
         <source>not a movie, or cannot be read</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>kept the existing %1 (see --overwrite)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>cannot make the folder %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -66,10 +54,6 @@ are still done), 2 for a usage error.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Write into DIR (default: the current folder); with several movies, each into a folder named after the movie.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>First frame index (default 1).</source>
         <translation type="unfinished"></translation>
     </message>
@@ -83,10 +67,6 @@ are still done), 2 for a usage error.</source>
     </message>
     <message>
         <source>Image size in percent, 1 to 100 (default 100).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>tiff, bmp, gif, jpeg (default), png or jp2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -159,6 +139,87 @@ are still done), 2 for a usage error.</source>
     </message>
     <message>
         <source>--jobs takes a number from 1 to 64</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n frame(s)</source>
+        <translation>
+            <numerusform>%1: %n frame</numerusform>
+            <numerusform>%1: %n frames</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n frame(s) written</source>
+        <translation>
+            <numerusform>%n frame written</numerusform>
+            <numerusform>%n frames written</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept</source>
+        <translation>
+            <numerusform>%n kept</numerusform>
+            <numerusform>%n kept</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n failed</numerusform>
+            <numerusform>%n failed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not decoded</source>
+        <translation>
+            <numerusform>%n not decoded</numerusform>
+            <numerusform>%n not decoded</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>too large: more than %1 frames</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no video stream</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: nothing selected: frames from %2 on were asked for, and the movie has %n frame(s)</source>
+        <translation>
+            <numerusform>%1: nothing selected: frames from %2 on were asked for, and the movie has %n frame</numerusform>
+            <numerusform>%1: nothing selected: frames from %2 on were asked for, and the movie has %n frames</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>kept %n existing file(s); --overwrite replaces them</source>
+        <translation>
+            <numerusform>kept %n existing file; --overwrite replaces it</numerusform>
+            <numerusform>kept %n existing files; --overwrite replaces them</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Write into DIR (default: the current folder); with several movies, each into a folder named after the movie, and &quot;clip (2)&quot;, &quot;clip (3)&quot; ... for later movies of the same name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tiff (or tif), bmp, gif, jpeg (default, or jpg), png or jp2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--output takes a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--first %1 is after --last %2: no frame is selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>out of memory</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -8,10 +8,6 @@
         <translation>« %1 »</translation>
     </message>
     <message>
-        <source>%1: %2 frames</source>
-        <translation>%1 : %2 images</translation>
-    </message>
-    <message>
         <source>%1: frame %2 of %3, %4 frames/s, %5 s left</source>
         <translation>%1 : image %2 sur %3, %4 images/s, encore %5 s</translation>
     </message>
@@ -22,14 +18,6 @@
     <message>
         <source>not a movie, or cannot be read</source>
         <translation>n’est pas une vidéo, ou ne peut pas être lu</translation>
-    </message>
-    <message>
-        <source>kept the existing %1 (see --overwrite)</source>
-        <translation>%1 existant conservé (voir --overwrite)</translation>
-    </message>
-    <message>
-        <source>cannot make the folder %1</source>
-        <translation>impossible de créer le dossier %1</translation>
     </message>
     <message>
         <source>the image could not be encoded</source>
@@ -72,10 +60,6 @@ autres sont tout de même traitées), 2 pour une erreur d’utilisation.</transl
         <translation>Afficher la version et quitter.</translation>
     </message>
     <message>
-        <source>Write into DIR (default: the current folder); with several movies, each into a folder named after the movie.</source>
-        <translation>Écrire dans DIR (par défaut : le dossier courant) ; avec plusieurs vidéos, chacune dans un dossier portant son nom.</translation>
-    </message>
-    <message>
         <source>First frame index (default 1).</source>
         <translation>Numéro de la première image (par défaut 1).</translation>
     </message>
@@ -90,10 +74,6 @@ autres sont tout de même traitées), 2 pour une erreur d’utilisation.</transl
     <message>
         <source>Image size in percent, 1 to 100 (default 100).</source>
         <translation>Taille de l’image en pour cent, de 1 à 100 (par défaut 100).</translation>
-    </message>
-    <message>
-        <source>tiff, bmp, gif, jpeg (default), png or jp2.</source>
-        <translation>tiff, bmp, gif, jpeg (par défaut), png ou jp2.</translation>
     </message>
     <message>
         <source>For jpeg and jp2: low, medium (default), high or max (jp2: lossless).</source>
@@ -166,6 +146,87 @@ autres sont tout de même traitées), 2 pour une erreur d’utilisation.</transl
     <message>
         <source>--jobs takes a number from 1 to 64</source>
         <translation>--jobs attend un nombre de 1 à 64</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n frame(s)</source>
+        <translation>
+            <numerusform>%1 : %n image</numerusform>
+            <numerusform>%1 : %n images</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n frame(s) written</source>
+        <translation>
+            <numerusform>%n image écrite</numerusform>
+            <numerusform>%n images écrites</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept</source>
+        <translation>
+            <numerusform>%n conservée</numerusform>
+            <numerusform>%n conservées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n en échec</numerusform>
+            <numerusform>%n en échec</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not decoded</source>
+        <translation>
+            <numerusform>%n non décodée</numerusform>
+            <numerusform>%n non décodées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>too large: more than %1 frames</source>
+        <translation>trop grande : plus de %1 images</translation>
+    </message>
+    <message>
+        <source>no video stream</source>
+        <translation>aucun flux vidéo</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation>impossible de créer le dossier %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: nothing selected: frames from %2 on were asked for, and the movie has %n frame(s)</source>
+        <translation>
+            <numerusform>%1 : rien de choisi : les images à partir de %2 étaient demandées, et la vidéo a %n image</numerusform>
+            <numerusform>%1 : rien de choisi : les images à partir de %2 étaient demandées, et la vidéo a %n images</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>kept %n existing file(s); --overwrite replaces them</source>
+        <translation>
+            <numerusform>%n fichier existant conservé ; --overwrite le remplace</numerusform>
+            <numerusform>%n fichiers existants conservés ; --overwrite les remplace</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Write into DIR (default: the current folder); with several movies, each into a folder named after the movie, and &quot;clip (2)&quot;, &quot;clip (3)&quot; ... for later movies of the same name.</source>
+        <translation>Écrire dans DIR (par défaut : le dossier courant) ; avec plusieurs vidéos, chacune dans un dossier portant son nom, et « clip (2) », « clip (3) » … pour les vidéos suivantes de même nom.</translation>
+    </message>
+    <message>
+        <source>tiff (or tif), bmp, gif, jpeg (default, or jpg), png or jp2.</source>
+        <translation>tiff (ou tif), bmp, gif, jpeg (par défaut, ou jpg), png ou jp2.</translation>
+    </message>
+    <message>
+        <source>--output takes a folder</source>
+        <translation>--output attend un dossier</translation>
+    </message>
+    <message>
+        <source>--first %1 is after --last %2: no frame is selected</source>
+        <translation>--first %1 est après --last %2 : aucune image n’est choisie</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire épuisée</translation>
     </message>
 </context>
 <context>

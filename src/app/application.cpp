@@ -2,7 +2,6 @@
 
 #include <malloc.h>
 #include <QApplication>
-#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QMenu>
@@ -21,6 +20,7 @@ extern "C" {
 #include "app/single_instance.h"
 #include "files/choosers.h"
 #include "files/file_system.h"
+#include "platform/path_text.h"
 #include "platform/quit_signals.h"
 #include "platform/status_codes.h"
 #include "platform/translations.h"
@@ -53,8 +53,7 @@ int ProgressValue(std::int32_t done, std::int32_t expected) {
 QString WriteFailureMessage(const FrameWriteFailure& failure) {
     const QString reason = failure.error != 0 ? QString::fromLocal8Bit(std::strerror(failure.error))
                                               : LocalizedString(kNotEncodedReason);
-    return LocalizedString(kWriteFailedMessage)
-        .arg(QString::fromStdString(failure.path.filename().string()), reason);
+    return LocalizedString(kWriteFailedMessage).arg(DisplayPath(failure.path.filename()), reason);
 }
 
 }  // namespace
@@ -177,7 +176,7 @@ std::optional<std::filesystem::path> Application::ChooseDestinationFolder() {
     if (!reelsnap::ChooseDestinationFolder(*chooser_, settings_, folder)) return std::nullopt;
     const QString displayName = DisplayNameOfFolder(folder);
     if (!displayName.isEmpty()) {
-        mainWindow_->ShowDestinationFolder(displayName, QString::fromStdString(folder.string()));
+        mainWindow_->ShowDestinationFolder(displayName, DisplayPath(folder));
     }
     return folder;
 }
@@ -236,7 +235,7 @@ void Application::RunFinished(const RunResult& result) {
     if (result.failure) {
         message = WriteFailureMessage(*result.failure);
     } else if (result.noFrameDecoded) {
-        const QString movie = QFileInfo(pendingDocuments_.value(0)).fileName();
+        const QString movie = DisplayPath(PathOfText(pendingDocuments_.value(0)).filename());
         message = LocalizedString(kNothingDecodedMessage).arg(movie);
     }
     mainWindow_->ShowStatusMessage(message, 1);
@@ -252,8 +251,11 @@ void Application::Yield() {
 
 QStringList LaunchDocuments(const QStringList& arguments) {
     QStringList documents;
-    for (const QString& argument : arguments)
-        documents.append(QFileInfo(argument).absoluteFilePath());
+    for (const QString& argument : arguments) {
+        std::error_code ec;
+        const std::filesystem::path absolute = std::filesystem::absolute(PathOfText(argument), ec);
+        documents.append(TextOfPath(ec ? PathOfText(argument) : absolute));
+    }
     return documents;
 }
 
@@ -267,7 +269,10 @@ int RunApplication(int argc, char** argv) {
     QApplication::setDesktopFileName("reelsnap");
     QApplication::setQuitOnLastWindowClosed(false);
     const Translations translations;  // the system locale's
-    const QStringList documents = LaunchDocuments(app.arguments().mid(1));
+    // Names are bytes: the arguments are read as they are, not through the locale.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << TextOfPath(std::string_view(argv[i]));
+    const QStringList documents = LaunchDocuments(arguments);
     if (SingleInstance::HandToRunningInstance(documents)) return 0;
     SingleInstance instance;
     instance.Listen();  // without it this instance runs on alone

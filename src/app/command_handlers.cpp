@@ -13,6 +13,7 @@
 #include "files/file_system.h"
 #include "platform/library_versions.h"
 #include "platform/movie.h"
+#include "platform/path_text.h"
 #include "settings/preferences_window.h"
 
 namespace reelsnap {
@@ -94,7 +95,7 @@ std::int16_t Application::OpenChosenMovie() {
         return status;
     }
     // As a drop: one open-documents event in the application's own queue.
-    PostOpenDocuments({QString::fromStdString(file.string())});
+    PostOpenDocuments({TextOfPath(file)});
     return kNoErr;
 }
 

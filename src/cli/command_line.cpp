@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <set>
 
 extern "C" {
 #include <libavutil/log.h>
@@ -17,6 +18,7 @@ extern "C" {
 
 #include "extract/frame_counting.h"
 #include "platform/movie.h"
+#include "platform/path_text.h"
 #include "platform/translations.h"
 
 namespace reelsnap::cli {
@@ -46,7 +48,11 @@ void Say(const std::string& line) {
 }
 
 QString Quoted(const std::filesystem::path& path) {
-    return CommandLine::tr("“%1”").arg(QString::fromStdString(path.string()));
+    return CommandLine::tr("“%1”").arg(DisplayPath(path));
+}
+
+std::string SystemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error)).toStdString();
 }
 
 // A whole number within [low, high], or nothing.
@@ -58,8 +64,21 @@ std::optional<long> NumberIn(const QString& text, long low, long high) {
 }
 
 // "movie.mp4: 120 frames"
-std::string FramesLine(const std::string& movie, int frames) {
-    return Text(CommandLine::tr("%1: %2 frames").arg(QString::fromStdString(movie)).arg(frames));
+std::string FramesLine(const std::filesystem::path& movie, int frames) {
+    return Text(CommandLine::tr("%1: %n frame(s)", nullptr, frames).arg(DisplayPath(movie)));
+}
+
+// "movie.mp4: 7 frames written, 2 kept, 3 failed": what became of the frames a run handled.
+std::string WrittenLine(const std::filesystem::path& movie, const RunResult& result) {
+    QStringList parts{CommandLine::tr("%n frame(s) written", nullptr, result.writes.written)};
+    if (result.writes.kept > 0) parts << CommandLine::tr("%n kept", nullptr, result.writes.kept);
+    if (result.writes.failed > 0) {
+        parts << CommandLine::tr("%n failed", nullptr, result.writes.failed);
+    }
+    if (const int undecoded = result.framesHandled - result.framesDecoded; undecoded > 0) {
+        parts << CommandLine::tr("%n not decoded", nullptr, undecoded);
+    }
+    return Text(DisplayPath(movie) + ": " + parts.join(", "));
 }
 
 struct Problem {
@@ -74,8 +93,18 @@ class OptionSettings : public RunSettings {
 
     std::optional<std::filesystem::path> ChooseDestinationFolder() override {
         std::error_code ec;
+        // The folders this run makes, so that a movie that fails leaves none behind.
+        for (std::filesystem::path p = destination_; !p.empty() && !std::filesystem::exists(p, ec);
+             p = p.parent_path()) {
+            made_.push_back(p);
+            if (p == p.parent_path()) break;
+        }
         std::filesystem::create_directories(destination_, ec);
-        if (!std::filesystem::is_directory(destination_, ec)) return std::nullopt;
+        if (!std::filesystem::is_directory(destination_, ec)) {
+            folderError_ = ec ? ec.value() : ENOTDIR;
+            made_.clear();
+            return std::nullopt;
+        }
         return destination_;
     }
     void ReadSelection(FrameSelection& selection) override {
@@ -92,69 +121,110 @@ class OptionSettings : public RunSettings {
         return options_.overwrite ? ExistingFiles::Replace : ExistingFiles::Skip;
     }
 
+    // Why the destination folder could not be made.
+    int folderError() const { return folderError_; }
+    // Removes the folders this run made, where they stayed empty.
+    void RemoveEmptyFoldersMade() {
+        std::error_code ec;
+        for (const std::filesystem::path& folder : made_) {
+            if (!std::filesystem::is_empty(folder, ec) || !std::filesystem::remove(folder, ec)) {
+                return;
+            }
+        }
+    }
+
   private:
     const Options& options_;
     std::filesystem::path destination_;
+    std::vector<std::filesystem::path> made_;  // deepest first
+    int folderError_ = 0;
 };
 
 // Progress on standard error: a line that rewrites itself on a terminal,
-// one line per movie otherwise, nothing when quiet.
+// cleared when the movie is done; nothing when quiet or not a terminal.
 class ProgressReport : public RunObserver {
   public:
-    ProgressReport(ExtractionRun& run, const Options& options, std::string movie)
+    ProgressReport(ExtractionRun& run, const Options& options, std::filesystem::path movie)
         : run_(run),
-          quiet_(options.quiet),
-          terminal_(::isatty(STDERR_FILENO) == 1),
+          shown_(!options.quiet && ::isatty(STDERR_FILENO) == 1),
           movie_(std::move(movie)) {}
 
     void RunBusy() override {}
-    void StatusMessage(const char* key) override {
-        folderMessage_ = QCoreApplication::translate("LocalizedStrings", key).toStdString();
-    }
+    void StatusMessage(const char*) override {}
     void ProgressShown() override { start_ = Clock::now(); }
     void FrameHandled(std::int32_t done, std::int32_t expected) override {
-        done_ = done;
-        if (quiet_ || !terminal_) return;
+        if (!shown_) return;
         const double seconds = std::chrono::duration<double>(Clock::now() - start_).count();
         const double rate = seconds > 0 ? done / seconds : 0;
         const double left = rate > 0 ? std::max(0, expected - done) / rate : 0;
         const QString line = CommandLine::tr("%1: frame %2 of %3, %4 frames/s, %5 s left")
-                                 .arg(QString::fromStdString(movie_))
+                                 .arg(DisplayPath(movie_))
                                  .arg(done)
                                  .arg(expected)
                                  .arg(rate, 0, 'f', 1)
                                  .arg(left, 0, 'f', 0);
-        std::fprintf(stderr, "\r%s   ", line.toUtf8().constData());
+        std::fprintf(stderr, "\r%s\033[K", line.toUtf8().constData());
+        lineShown_ = true;
     }
     void ProgressHidden() override {
-        if (quiet_) return;
-        if (terminal_ && done_ > 0) std::fputc('\n', stderr);
-        std::fprintf(stderr, "%s\n", FramesLine(movie_, done_).c_str());
+        if (lineShown_) std::fputs("\r\033[K", stderr);
+        lineShown_ = false;
     }
     void RunFinished(const RunResult&) override {}
     void Yield() override {
         if (interrupted) run_.RequestQuit();
     }
 
-    const std::string& folderMessage() const { return folderMessage_; }
-
   private:
     ExtractionRun& run_;
-    bool quiet_;
-    bool terminal_;
-    std::string movie_;
-    std::string folderMessage_;
+    bool shown_;
+    bool lineShown_ = false;
+    std::filesystem::path movie_;
     Clock::time_point start_;
-    std::int32_t done_ = 0;
 };
 
+Problem TooLarge() {
+    return {Text(CommandLine::tr("too large: more than %1 frames").arg(kMaxMovieSamples))};
+}
+
+// Why a movie did not open.
+Problem NotOpened(const MovieOpenFailure& failure) {
+    if (failure.systemError == EISDIR) return {Text(CommandLine::tr("is a folder"))};
+    if (failure.systemError != 0) return {SystemReason(failure.systemError)};
+    if (failure.tooLarge) return TooLarge();
+    return {Text(CommandLine::tr("not a movie, or cannot be read"))};
+}
+
+Problem NoVideo() {
+    return {Text(CommandLine::tr("no video stream"))};
+}
+
 std::optional<Problem> CountMovie(const std::filesystem::path& movie) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(movie, ec))
-        return Problem{Text(CommandLine::tr("is a folder"))};
-    auto opened = Movie::Open(movie);
-    if (!opened) return Problem{Text(CommandLine::tr("not a movie, or cannot be read"))};
-    std::printf("%s\n", FramesLine(movie.string(), CountVideoFrames(*opened)).c_str());
+    MovieOpenFailure failure;
+    auto opened = Movie::Open(movie, &failure);
+    if (!opened) return NotOpened(failure);
+    if (!opened->hasVideo()) return NoVideo();
+    // A movie without an index is read whole: an interrupt breaks that off.
+    const std::int32_t frames = CountVideoFramesResponsively(
+        *opened, [] {}, [] { return interrupted != 0; });
+    if (interrupted) return Problem{Text(CommandLine::tr("interrupted"))};
+    if (opened->tooLarge()) return TooLarge();
+    std::printf("%s\n", FramesLine(movie, frames).c_str());
+    return std::nullopt;
+}
+
+// What a run that walked the movie says of its end: a warning or nothing on
+// standard error, the problem that fails the movie, if any.
+std::optional<Problem> WalkedRunProblem(const RunResult& result, bool quitRequested) {
+    if (result.failure) {
+        const QString reason = result.failure->error != 0
+                                   ? QString::fromStdString(SystemReason(result.failure->error))
+                                   : CommandLine::tr("the image could not be encoded");
+        return Problem{Text(
+            CommandLine::tr("could not write %1: %2").arg(Quoted(result.failure->path), reason))};
+    }
+    if (result.noFrameDecoded) return Problem{Text(CommandLine::tr("no frame could be decoded"))};
+    if (quitRequested) return Problem{Text(CommandLine::tr("interrupted"))};
     return std::nullopt;
 }
 
@@ -163,36 +233,74 @@ std::optional<Problem> ExtractMovie(const Options& options, const std::filesyste
                                     FrameWriterPool& writers) {
     ExtractionRun run(writers);
     OptionSettings settings(options, destination);
-    ProgressReport report(run, options, movie.filename().string());
-    const RunResult result = run.Run({QString::fromStdString(movie.string())}, settings, report);
-    for (const std::filesystem::path& skipped : writers.TakeSkippedFiles()) {
-        if (!options.quiet) {
-            Say(Text(
-                CommandLine::tr("kept the existing %1 (see --overwrite)").arg(Quoted(skipped))));
-        }
-    }
+    ProgressReport report(run, options, movie.filename());
+    const RunResult result = run.Run({TextOfPath(movie)}, settings, report);
+    writers.TakeSkippedFiles();
+    std::optional<Problem> problem;
     switch (result.end) {
         case RunEnd::NoDocument:
         case RunEnd::Folder:
             return Problem{Text(CommandLine::tr("is a folder"))};
         case RunEnd::NoDestination:
-            return Problem{
-                Text(CommandLine::tr("cannot make the folder %1").arg(Quoted(destination)))};
+            return Problem{Text(CommandLine::tr("cannot make the folder %1: %2")
+                                    .arg(Quoted(destination), QString::fromStdString(SystemReason(
+                                                                  settings.folderError()))))};
         case RunEnd::NotAMovie:
-            return Problem{Text(CommandLine::tr("not a movie, or cannot be read"))};
+            problem = NotOpened({result.systemError, false});
+            break;
+        case RunEnd::NoVideo:
+            problem = NoVideo();
+            break;
+        case RunEnd::TooLarge:
+            problem = TooLarge();
+            break;
         case RunEnd::Walked:
+            problem = WalkedRunProblem(result, run.quitRequested());
+            if (!options.quiet) {
+                if (result.selection.first > result.frameCount) {
+                    Say(Text(CommandLine::tr("%1: nothing selected: frames from %2 on were asked "
+                                             "for, and the movie has %n frame(s)",
+                                             nullptr, result.frameCount)
+                                 .arg(DisplayPath(movie))
+                                 .arg(result.selection.first)));
+                }
+                std::fprintf(stderr, "%s\n", WrittenLine(movie, result).c_str());
+                if (result.writes.kept > 0) {
+                    Say(Text(CommandLine::tr("kept %n existing file(s); --overwrite replaces them",
+                                             nullptr, result.writes.kept)));
+                }
+            }
             break;
     }
-    if (result.failure) {
-        const QString reason = result.failure->error != 0
-                                   ? QString::fromLocal8Bit(std::strerror(result.failure->error))
-                                   : CommandLine::tr("the image could not be encoded");
-        return Problem{Text(
-            CommandLine::tr("could not write %1: %2").arg(Quoted(result.failure->path), reason))};
+    if (problem && result.writes.written == 0) settings.RemoveEmptyFoldersMade();
+    return problem;
+}
+
+// Each movie's own folder under the output: named after the movie, and
+// "clip (2)", "clip (3)" ... for later movies of the same name, in the
+// order given.
+std::vector<std::filesystem::path> MovieFolders(const std::vector<std::filesystem::path>& movies) {
+    std::vector<std::filesystem::path> folders;
+    std::set<std::string> taken;
+    for (const std::filesystem::path& movie : movies) {
+        const std::string stem = movie.stem().native();
+        std::string name = stem.empty() ? std::string("movie") : stem;
+        for (int n = 2; taken.contains(name); ++n) name = stem + " (" + std::to_string(n) + ")";
+        taken.insert(name);
+        folders.emplace_back(name);
     }
-    if (result.noFrameDecoded) return Problem{Text(CommandLine::tr("no frame could be decoded"))};
-    if (run.quitRequested()) return Problem{Text(CommandLine::tr("interrupted"))};
-    return std::nullopt;
+    return folders;
+}
+
+// Leaves a signal that was ignored when the program started ignored, as
+// nohup and shells that start background jobs ask.
+void NoteUnlessIgnored(int signal) {
+    struct sigaction current {};
+    if (::sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_IGN) return;
+    struct sigaction action {};
+    action.sa_handler = NoteInterrupt;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(signal, &action, nullptr);
 }
 
 }  // namespace
@@ -212,7 +320,8 @@ Parsed ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption output(
         {"o", "output"},
         CommandLine::tr("Write into DIR (default: the current folder); with several "
-                        "movies, each into a folder named after the movie."),
+                        "movies, each into a folder named after the movie, and \"clip (2)\", "
+                        "\"clip (3)\" ... for later movies of the same name."),
         "DIR");
     const QCommandLineOption first("first", CommandLine::tr("First frame index (default 1)."), "N");
     const QCommandLineOption last(
@@ -222,7 +331,8 @@ Parsed ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption scale(
         "scale", CommandLine::tr("Image size in percent, 1 to 100 (default 100)."), "P");
     const QCommandLineOption type(
-        "type", CommandLine::tr("tiff, bmp, gif, jpeg (default), png or jp2."), "TYPE");
+        "type", CommandLine::tr("tiff (or tif), bmp, gif, jpeg (default, or jpg), png or jp2."),
+        "TYPE");
     const QCommandLineOption quality(
         "quality",
         CommandLine::tr("For jpeg and jp2: low, medium (default), high or max (jp2: lossless)."),
@@ -262,9 +372,13 @@ Parsed ParseCommandLine(const QStringList& arguments) {
     }
 
     Options o;
-    o.movies = parser.positionalArguments();
-    if (o.movies.isEmpty()) return usage(Text(CommandLine::tr("no movie given")));
-    if (parser.isSet(output)) o.output = parser.value(output).toStdString();
+    for (const QString& movie : parser.positionalArguments()) o.movies.push_back(PathOfText(movie));
+    if (o.movies.empty()) return usage(Text(CommandLine::tr("no movie given")));
+    if (parser.isSet(output)) {
+        if (parser.value(output).isEmpty())
+            return usage(Text(CommandLine::tr("--output takes a folder")));
+        o.output = PathOfText(parser.value(output));
+    }
     const auto number = [&](const QCommandLineOption& option, long low, long high) {
         return NumberIn(parser.value(option), low, high);
     };
@@ -277,6 +391,11 @@ Parsed ParseCommandLine(const QStringList& arguments) {
         const auto n = number(last, 1, INT32_MAX);
         if (!n) return usage(Text(CommandLine::tr("--last takes a frame index from 1")));
         o.last = std::int32_t(*n);
+    }
+    if (o.first && o.last && *o.first > *o.last) {
+        return usage(Text(CommandLine::tr("--first %1 is after --last %2: no frame is selected")
+                              .arg(*o.first)
+                              .arg(*o.last)));
     }
     if (parser.isSet(step)) {
         const auto n = number(step, 1, INT16_MAX);
@@ -292,7 +411,8 @@ Parsed ParseCommandLine(const QStringList& arguments) {
         static const std::map<QString, ImageFileType> kTypes = {
             {"tiff", ImageFileType::Tiff}, {"bmp", ImageFileType::Bmp},
             {"gif", ImageFileType::Gif},   {"jpeg", ImageFileType::Jpeg},
-            {"png", ImageFileType::Png},   {"jp2", ImageFileType::Jpeg2000}};
+            {"png", ImageFileType::Png},   {"jp2", ImageFileType::Jpeg2000},
+            {"tif", ImageFileType::Tiff},  {"jpg", ImageFileType::Jpeg}};
         const auto it = kTypes.find(parser.value(type).toLower());
         if (it == kTypes.end())
             return usage(Text(CommandLine::tr("--type takes tiff, bmp, gif, jpeg, png or jp2")));
@@ -321,17 +441,21 @@ Parsed ParseCommandLine(const QStringList& arguments) {
 
 int RunMovies(const Options& options) {
     FrameWriterPool writers(options.jobs ? options.jobs : FrameWriterPool::DefaultWorkers());
+    const std::vector<std::filesystem::path> folders = MovieFolders(options.movies);
     int status = kAllDone;
-    for (const QString& name : options.movies) {
-        if (interrupted) break;
-        const std::filesystem::path movie = name.toStdString();
+    for (std::size_t i = 0; i < options.movies.size() && !interrupted; ++i) {
+        const std::filesystem::path& movie = options.movies[i];
         const std::filesystem::path destination =
-            options.movies.size() > 1 ? options.output / movie.stem() : options.output;
-        const std::optional<Problem> problem =
-            options.countOnly ? CountMovie(movie)
-                              : ExtractMovie(options, movie, destination, writers);
+            options.movies.size() > 1 ? options.output / folders[i] : options.output;
+        std::optional<Problem> problem;
+        try {
+            problem = options.countOnly ? CountMovie(movie)
+                                        : ExtractMovie(options, movie, destination, writers);
+        } catch (const std::bad_alloc&) {
+            problem = Problem{Text(CommandLine::tr("out of memory"))};
+        }
         if (problem) {
-            Say(movie.string() + ": " + problem->text);
+            Say(Text(DisplayPath(movie)) + ": " + problem->text);
             status = kSomeFailed;
         }
     }
@@ -344,11 +468,12 @@ int RunCommandLine(int argc, char** argv) {
     QCoreApplication::setApplicationName("reelsnap-cli");
     QCoreApplication::setApplicationVersion(REELSNAP_VERSION);
     const Translations translations;  // the system locale's
-    const Parsed parsed = ParseCommandLine(QCoreApplication::arguments());
+    // Names are bytes: the arguments are read as they are, not through the locale.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << TextOfPath(std::string_view(argv[i]));
+    const Parsed parsed = ParseCommandLine(arguments);
     if (!parsed.options) return parsed.status;
-    std::signal(SIGINT, NoteInterrupt);
-    std::signal(SIGTERM, NoteInterrupt);
-    std::signal(SIGHUP, NoteInterrupt);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) NoteUnlessIgnored(signal);
     return RunMovies(*parsed.options);
 }
 

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "extract/extraction_run.h"
 
@@ -31,7 +32,7 @@ struct Options {
     bool countOnly = false;
     bool quiet = false;
     unsigned jobs = 0;  // 0: one writer a core
-    QStringList movies;
+    std::vector<std::filesystem::path> movies;
 };
 
 // The options, or the exit status when the command line is done with

@@ -1,10 +1,12 @@
 #include "extract/extraction_run.h"
 
 #include <algorithm>
+#include <new>
 
 #include "extract/frame_counting.h"
 #include "platform/file_io.h"
 #include "platform/movie.h"
+#include "platform/path_text.h"
 
 namespace reelsnap {
 namespace {
@@ -14,6 +16,12 @@ namespace {
 ImageLayout LayoutFor(const FrameWriteSettings& write) {
     const bool ownSize = write.scalePercent == 0 || write.scalePercent == 100;
     return write.type == ImageFileType::Jpeg && ownSize ? ImageLayout::Ycbcr420 : ImageLayout::Rgba;
+}
+
+RunResult Ended(RunEnd end) {
+    RunResult result;
+    result.end = end;
+    return result;
 }
 
 bool IsFolder(const std::filesystem::path& item) {
@@ -120,43 +128,66 @@ RunResult ExtractionRun::RunFirstDocument(const QStringList& documents, RunSetti
                                           RunObserver& observer) {
     framesExpected_ = 0;
     framesDone_ = 0;
-    if (documents.isEmpty()) return {RunEnd::NoDocument, std::nullopt};
-    const std::filesystem::path document(documents.first().toStdString());
+    if (documents.isEmpty()) return Ended(RunEnd::NoDocument);
+    const std::filesystem::path document = PathOfText(documents.first());
     if (IsFolder(document)) {
         observer.StatusMessage(kFolderMessage);
-        return {RunEnd::Folder, std::nullopt};
+        return Ended(RunEnd::Folder);
     }
     const std::optional<std::filesystem::path> destination = settings.ChooseDestinationFolder();
     if (!destination || destination->string().size() >= 4096 || document.string().size() >= 4095) {
-        return {RunEnd::NoDestination, std::nullopt};
+        return Ended(RunEnd::NoDestination);
     }
     RemoveStaleTemporaryFiles(*destination, IsFrameFileName);
-    std::unique_ptr<Movie> movie = Movie::Open(document);
-    if (!movie) return {RunEnd::NotAMovie, std::nullopt};
+    MovieOpenFailure openFailure;
+    std::unique_ptr<Movie> movie = Movie::Open(document, &openFailure);
+    if (!movie) {
+        RunResult result = Ended(openFailure.tooLarge ? RunEnd::TooLarge : RunEnd::NotAMovie);
+        result.systemError = openFailure.systemError;
+        return result;
+    }
+    if (!movie->hasVideo()) return Ended(RunEnd::NoVideo);
 
     observer.ProgressShown();
+    RunResult result = Ended(RunEnd::Walked);
+    try {
+        WalkMovie(*movie, *destination, settings, observer, result);
+    } catch (const std::bad_alloc&) {
+        // A movie that memory cannot hold ends its run; it never aborts the program.
+        result.end = RunEnd::TooLarge;
+    }
+    if (movie->tooLarge()) result.end = RunEnd::TooLarge;
+
+    // Every frame handed out is complete before the run ends.
+    writers_.WaitUntilIdle();
+    result.failure = writers_.FirstFailure();
+    result.framesHandled = framesDone_;
+    result.framesDecoded = framesDecoded_;
+    result.noFrameDecoded = framesDone_ > 0 && framesDecoded_ == 0;
+    result.writes = writers_.TakeCounts();
+    writers_.ClearFailure();
+    observer.ProgressHidden();
+    return result;
+}
+
+void ExtractionRun::WalkMovie(Movie& movie, const std::filesystem::path& destination,
+                              RunSettings& settings, RunObserver& observer, RunResult& result) {
     // Counting a movie without a sample index reads all of it; a stop breaks it off.
     const std::int32_t frameCount = CountVideoFramesResponsively(
-        *movie, [&observer] { observer.Yield(); },
+        movie, [&observer] { observer.Yield(); },
         [this] { return stopRequested_ || quitRequested_; });
     FrameSelection selection{1, 1, frameCount};
     settings.ReadSelection(selection);
     selection.step = std::max<std::int16_t>(selection.step, 1);
+    result.frameCount = frameCount;
+    result.selection = selection;
     framesDone_ = 0;
     framesDecoded_ = 0;
     framesExpected_ = FramesToHandOut(selection, frameCount);
-    // A stop while the movie was counted ends the run before any frame.
-    if (!stopRequested_ && !quitRequested_) {
-        FrameWalk(*this, *movie, *destination, frameCount, selection, settings, observer).Walk();
-    }
-
-    // Every frame handed out is complete before the run ends.
-    writers_.WaitUntilIdle();
-    RunResult result{RunEnd::Walked, writers_.FirstFailure(),
-                     framesDone_ > 0 && framesDecoded_ == 0};
-    writers_.ClearFailure();
-    observer.ProgressHidden();
-    return result;
+    // A stop while the movie was counted, or a movie too large to count, ends
+    // the run before any frame.
+    if (stopRequested_ || quitRequested_ || movie.tooLarge()) return;
+    FrameWalk(*this, movie, destination, frameCount, selection, settings, observer).Walk();
 }
 
 }  // namespace reelsnap

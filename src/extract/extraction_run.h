@@ -50,7 +50,9 @@ enum class RunEnd {
     NoDocument,     // the list holds no first item
     Folder,         // the first item is a folder
     NoDestination,  // no destination folder, or no path for it or the movie
-    NotAMovie,      // the file does not open as a movie
+    NotAMovie,      // the file does not open as a movie (systemError may say why)
+    NoVideo,        // the movie has no video stream
+    TooLarge,       // the movie has more samples than one run may take, or memory ran out
     Walked,         // the frame walk ran (to its end, a stop, or a failed write)
 };
 
@@ -59,6 +61,12 @@ struct RunResult {
     std::optional<FrameWriteFailure> failure;  // the earliest failed write
     // Frames were handled, and not one of them gave a picture.
     bool noFrameDecoded = false;
+    int systemError = 0;  // why the document could not be read, where known
+    std::int32_t frameCount = 0;
+    FrameSelection selection;
+    std::int32_t framesHandled = 0;
+    std::int32_t framesDecoded = 0;
+    WriteCounts writes;
 };
 
 // Told what the run does, in this order: busy; progress shown; a frame
@@ -101,6 +109,8 @@ class ExtractionRun {
   private:
     RunResult RunFirstDocument(const QStringList& documents, RunSettings& settings,
                                RunObserver& observer);
+    void WalkMovie(Movie& movie, const std::filesystem::path& destination, RunSettings& settings,
+                   RunObserver& observer, RunResult& result);
     bool WalkEnds() const;
 
     FrameWriterPool& writers_;

@@ -64,6 +64,11 @@ std::vector<std::filesystem::path> FrameWriterPool::TakeSkippedFiles() {
     return std::exchange(skipped_, {});
 }
 
+WriteCounts FrameWriterPool::TakeCounts() {
+    std::lock_guard lock(mutex_);
+    return std::exchange(counts_, {});
+}
+
 void FrameWriterPool::Work() {
     std::unique_lock lock(mutex_);
     while (true) {
@@ -86,10 +91,14 @@ void FrameWriterPool::Work() {
         job.image = Image();
         lock.lock();
         bytesHeld_ -= bytes;
-        if (failure && failure->error == EEXIST && job.existing == ExistingFiles::Skip) {
+        if (!failure) {
+            ++counts_.written;
+        } else if (failure->error == EEXIST && job.existing == ExistingFiles::Skip) {
+            ++counts_.kept;
             skipped_.push_back(std::move(failure->path));
-        } else if (failure && (!failure_ || failure->sequence < failure_->sequence)) {
-            failure_ = std::move(failure);
+        } else {
+            ++counts_.failed;
+            if (!failure_ || failure->sequence < failure_->sequence) failure_ = std::move(failure);
         }
         --busy_;
         changed_.notify_all();

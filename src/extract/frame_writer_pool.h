@@ -33,6 +33,13 @@ struct FrameWriteFailure {
     std::uint64_t sequence = 0;
 };
 
+// What became of the frames handed to the pool.
+struct WriteCounts {
+    std::int32_t written = 0;
+    std::int32_t kept = 0;    // not written: their name was taken (ExistingFiles::Skip)
+    std::int32_t failed = 0;  // failed writes
+};
+
 // Writes one frame's file; the failure, if any.
 using FrameJobWriter = std::function<std::optional<FrameWriteFailure>(const FrameJob&)>;
 
@@ -69,6 +76,8 @@ class FrameWriterPool {
     // The frames not written because their name was taken, with
     // ExistingFiles::Skip, since the last call.
     std::vector<std::filesystem::path> TakeSkippedFiles();
+    // The counts of the frames complete since the last call.
+    WriteCounts TakeCounts();
 
   private:
     void Work();
@@ -84,6 +93,7 @@ class FrameWriterPool {
     bool stopping_ = false;
     std::optional<FrameWriteFailure> failure_;
     std::vector<std::filesystem::path> skipped_;
+    WriteCounts counts_;
     FrameJobWriter writer_;
     std::vector<std::jthread> workers_;
 };

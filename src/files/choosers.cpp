@@ -6,13 +6,14 @@
 #include <QCoreApplication>
 
 #include "files/file_system.h"
+#include "platform/path_text.h"
 #include "settings/settings_store.h"
 
 namespace reelsnap {
 namespace {
 
 QString StartDirectory(const std::filesystem::path* start) {
-    return start ? QString::fromStdString(start->string()) : QString();
+    return start ? TextOfPath(*start) : QString();
 }
 
 }  // namespace
@@ -22,7 +23,7 @@ std::optional<std::filesystem::path> FileDialogChooser::AskForFile(
     const QString file =
         QFileDialog::getOpenFileName(parent_, message, StartDirectory(start), filter);
     if (file.isEmpty()) return std::nullopt;
-    return std::filesystem::path(file.toStdString());
+    return PathOfText(file);
 }
 
 std::optional<std::filesystem::path> FileDialogChooser::AskForFolder(
@@ -30,7 +31,7 @@ std::optional<std::filesystem::path> FileDialogChooser::AskForFolder(
     const QString folder =
         QFileDialog::getExistingDirectory(parent_, message, StartDirectory(start));
     if (folder.isEmpty()) return std::nullopt;
-    return std::filesystem::path(folder.toStdString());
+    return PathOfText(folder);
 }
 
 std::int16_t ChooseFile(Chooser& chooser, const std::filesystem::path* defaultLocation,

@@ -1,12 +1,12 @@
 #include "files/drop_target.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QMimeData>
 #include <QPainter>
 #include <QUrl>
 
 #include "files/file_system.h"
+#include "platform/path_text.h"
 
 namespace reelsnap {
 
@@ -15,8 +15,12 @@ QStringList DraggedFiles(const QMimeData* data) {
     if (!data || !data->hasUrls()) return files;
     for (const QUrl& url : data->urls()) {
         if (!url.isLocalFile()) continue;
-        const QString path = url.toLocalFile();
-        if (QFileInfo::exists(path)) files.append(path);
+        // The URL's path is the name's bytes, percent-encoded: they need not be UTF-8.
+        const QByteArray bytes =
+            QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+        const std::filesystem::path path(bytes.toStdString());
+        std::error_code ec;
+        if (std::filesystem::exists(path, ec)) files.append(TextOfPath(path));
     }
     return files;
 }

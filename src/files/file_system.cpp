@@ -1,4 +1,5 @@
 #include "files/file_system.h"
+#include "platform/path_text.h"
 
 #include <sys/stat.h>
 
@@ -30,8 +31,7 @@ std::int16_t NameOfRef(const std::filesystem::path& item, QString* name) {
     if (!name) return kParamErr;
     if (const std::int16_t status = StatusOfItem(item); status != kNoErr) return status;
     const std::filesystem::path p = Normalized(item);
-    *name =
-        p == p.root_path() ? QStringLiteral("/") : QString::fromStdString(p.filename().string());
+    *name = p == p.root_path() ? QStringLiteral("/") : DisplayPath(p.filename());
     return kNoErr;
 }
 
@@ -40,8 +40,7 @@ std::int16_t SpecFromRef(const std::filesystem::path& item, FileSpec* spec) {
     if (const std::int16_t status = StatusOfItem(item); status != kNoErr) return status;
     const std::filesystem::path p = Normalized(item);
     spec->folder = p.parent_path();
-    spec->name =
-        p == p.root_path() ? QStringLiteral("/") : QString::fromStdString(p.filename().string());
+    spec->name = p == p.root_path() ? QStringLiteral("/") : DisplayPath(p.filename());
     return kNoErr;
 }
 

@@ -11,9 +11,9 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <string>
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace reelsnap {
@@ -60,7 +60,8 @@ std::optional<TemporaryName> ParseTemporaryName(const std::string& name) {
     if (!digits(from, dash) || !digits(dash + 1, name.size()) || dash - from > 9) {
         return std::nullopt;
     }
-    return TemporaryName{name.substr(1, mark - 1), pid_t(std::stol(name.substr(from, dash - from)))};
+    return TemporaryName{name.substr(1, mark - 1),
+                         pid_t(std::stol(name.substr(from, dash - from)))};
 }
 
 std::filesystem::path TemporarySibling(const std::filesystem::path& path) {
@@ -179,8 +180,10 @@ void RemoveStaleTemporaryFiles(const std::filesystem::path& folder,
                                const std::function<bool(std::string_view)>& isOurs) {
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-        const std::optional<TemporaryName> name = ParseTemporaryName(entry.path().filename().string());
-        if (!name || !isOurs(name->finalName) || !entry.is_regular_file(ec) || entry.is_symlink(ec)) {
+        const std::optional<TemporaryName> name =
+            ParseTemporaryName(entry.path().filename().string());
+        if (!name || !isOurs(name->finalName) || !entry.is_regular_file(ec) ||
+            entry.is_symlink(ec)) {
             continue;
         }
         // A writer of this PID namespace that still runs may not have locked yet.

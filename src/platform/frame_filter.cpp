@@ -69,6 +69,10 @@ std::string ZscaleSdrInput(const AVFrame& frame) {
 
 }  // namespace
 
+bool FrameFilter::LooksAtNeighbours(const std::string& filters) {
+    return filters.find("bwdif") != std::string::npos;
+}
+
 std::string FrameFilter::FiltersFor(const AVFrame& frame, const AVCodecParameters& stream,
                                     bool toJpegPlanes) {
     std::string filters;

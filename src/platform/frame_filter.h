@@ -20,6 +20,10 @@ class FrameFilter {
     // The filters a frame of this stream needs, as a filter graph
     // description; empty when it needs none. Frames bound for JPEG planes
     // (`toJpegPlanes`) keep their depth and matrix, which the planes convert.
+    // True when the filters' picture of a frame depends on the frames
+    // around it (the deinterlacer looks at the one before and after).
+    static bool LooksAtNeighbours(const std::string& filters);
+
     static std::string FiltersFor(const AVFrame& frame, const AVCodecParameters& stream,
                                   bool toJpegPlanes);
 

@@ -4,10 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 extern "C" {
 #include <libavutil/mem.h>
@@ -56,31 +58,59 @@ std::optional<Box> ReadBox(int fd, std::int64_t offset, std::int64_t end) {
     return box;
 }
 
+void NoteEntries(std::uint64_t declared, std::int64_t room, int entryBytes,
+                 SampleCountBounds& bounds) {
+    const std::uint64_t fits =
+        std::uint64_t(std::max<std::int64_t>(room, 0)) / unsigned(entryBytes);
+    bounds.mostSamples = std::max(bounds.mostSamples, std::min(declared, fits));
+}
+
 bool HoldsSampleTables(const Box& box) {
     return box.is("moov") || box.is("trak") || box.is("mdia") || box.is("minf") || box.is("stbl");
 }
 
-// "stsz": version and flags, the common sample size, the sample count.
-void BoundSampleSizeBox(int fd, const Box& box, std::int64_t fileSize,
-                        std::vector<HeaderPatch>& patches) {
+// "stsz": version and flags, the common sample size, the sample count, and
+// without a common size one 4-byte size a sample.
+void BoundSampleSizeBox(int fd, const Box& box, std::int64_t fileSize, SampleCountBounds& bounds) {
     if (box.end - box.payload < 12) return;
     const auto sampleSize = ReadBigEndian(fd, box.payload + 4, 4);
     const auto sampleCount = ReadBigEndian(fd, box.payload + 8, 4);
-    if (!sampleSize || !sampleCount || *sampleSize == 0) return;
+    if (!sampleSize || !sampleCount) return;
+    if (*sampleSize == 0) {
+        NoteEntries(*sampleCount, box.end - box.payload - 12, 4, bounds);
+        return;
+    }
     const std::uint64_t fits = std::uint64_t(fileSize) / *sampleSize;
-    if (*sampleCount > fits) patches.push_back({box.payload + 8, std::uint32_t(fits)});
+    if (*sampleCount > fits) bounds.patches.push_back({box.payload + 8, std::uint32_t(fits)});
+    bounds.mostSamples = std::max(bounds.mostSamples, std::min(*sampleCount, fits));
+}
+
+// The other tables of a track list at most one entry a sample, each entry
+// of a fixed size after version, flags and the count; what the box can
+// hold bounds how many a demuxer will read.
+void BoundTableBox(int fd, const Box& box, SampleCountBounds& bounds) {
+    static constexpr std::pair<std::string_view, int> kEntryBytes[] = {
+        {"stts", 8}, {"ctts", 8}, {"stsc", 12}, {"stco", 4}, {"co64", 8}, {"stss", 4}};
+    for (const auto& [type, bytes] : kEntryBytes) {
+        if (!box.is(type) || box.end - box.payload < 8) continue;
+        if (const auto count = ReadBigEndian(fd, box.payload + 4, 4)) {
+            NoteEntries(*count, box.end - box.payload - 8, bytes, bounds);
+        }
+    }
 }
 
 void Walk(int fd, std::int64_t begin, std::int64_t end, std::int64_t fileSize, int depth,
-          std::vector<HeaderPatch>& patches) {
+          SampleCountBounds& bounds) {
     if (depth >= kMaxDepth) return;
     for (std::int64_t at = begin;;) {
         const auto box = ReadBox(fd, at, end);
         if (!box) return;
         if (box->is("stsz")) {
-            BoundSampleSizeBox(fd, *box, fileSize, patches);
+            BoundSampleSizeBox(fd, *box, fileSize, bounds);
         } else if (HoldsSampleTables(*box)) {
-            Walk(fd, box->payload, box->end, fileSize, depth + 1, patches);
+            Walk(fd, box->payload, box->end, fileSize, depth + 1, bounds);
+        } else {
+            BoundTableBox(fd, *box, bounds);
         }
         at = box->end;
     }
@@ -152,13 +182,13 @@ std::int64_t Seek(void* opaque, std::int64_t offset, int whence) {
 
 }  // namespace
 
-std::vector<HeaderPatch> ImpossibleSampleCounts(const std::filesystem::path& path) {
-    std::vector<HeaderPatch> patches;
+SampleCountBounds ReadSampleCountBounds(const std::filesystem::path& path) {
+    SampleCountBounds bounds;
     const FileDescriptor file(path);
     struct stat st {};
-    if (file.fd < 0 || fstat(file.fd, &st) != 0) return patches;
-    Walk(file.fd, 0, st.st_size, st.st_size, 0, patches);
-    return patches;
+    if (file.fd < 0 || fstat(file.fd, &st) != 0) return bounds;
+    Walk(file.fd, 0, st.st_size, st.st_size, 0, bounds);
+    return bounds;
 }
 
 AVIOContext* OpenPatchedFileReader(const std::filesystem::path& path,

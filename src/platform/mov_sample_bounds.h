@@ -24,9 +24,15 @@ struct HeaderPatch {
     std::uint32_t value = 0;
 };
 
-// The patches that bound every constant-size track's sample count ("stsz")
-// by the file's size; none for a sound file, or one that is no MP4.
-std::vector<HeaderPatch> ImpossibleSampleCounts(const std::filesystem::path& path);
+struct SampleCountBounds {
+    // The patches that bound every constant-size track's sample count
+    // ("stsz") by the file's size; none for a sound file, or one that is no MP4.
+    std::vector<HeaderPatch> patches;
+    // The most samples any table of any track lists, within those bounds
+    // and what each table's box can hold: what a demuxer will index.
+    std::uint64_t mostSamples = 0;
+};
+SampleCountBounds ReadSampleCountBounds(const std::filesystem::path& path);
 
 // Reads the file through libavformat's I/O with the patches applied, failing
 // every read once `interrupted` is set; nothing when the file cannot be

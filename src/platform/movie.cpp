@@ -59,6 +59,9 @@ struct Movie::State {
     std::int32_t seekAhead = -1;
     bool drained = false;  // the decoder was drained early and holds no references
     std::int64_t lastPulledPts = INT64_MIN;
+    // Frames presented before this time are not needed whole: the decoder
+    // may skip those that no other frame refers to.
+    std::int64_t neededFrom = INT64_MIN;
     std::int32_t nextSample = 0;  // decode index of the next packet to read
     std::int64_t framesOut = 0;   // frames given out since decoding started from the top
     bool inputEnded = false;
@@ -82,7 +85,18 @@ struct Movie::State {
     int NextFrame(std::int64_t time);
     std::optional<Image> DecodeUpTo(std::int64_t time);
     std::int32_t SeekSampleAfter(std::int32_t wanted, std::optional<std::int64_t> nextTime) const;
+    bool LooksAtNeighbours() const { return filters && FrameFilter::LooksAtNeighbours(*filters); }
+    std::int64_t TimeBefore(std::int64_t time) const;
+    std::optional<Image> FrameAt(std::int64_t time, std::optional<std::int64_t> nextTime);
 };
+
+// The time of the frame shown before the one at `time`, or `time` itself
+// for the first.
+std::int64_t Movie::State::TimeBefore(std::int64_t time) const {
+    const auto& times = table.times();
+    const auto it = std::lower_bound(times.begin(), times.end(), time);
+    return it == times.begin() ? time : *std::prev(it);
+}
 
 std::int64_t Movie::State::IndexCount() const {
     const AVStream* st = stream();
@@ -250,7 +264,7 @@ int Movie::State::NextFrame(std::int64_t time) {
             // refers to need not be decoded at all; without presentation
             // times every frame counts.
             const std::int64_t pts = packet->pts;
-            decoder.Send(*packet, !table.untimed() && pts != AV_NOPTS_VALUE && pts < time);
+            decoder.Send(*packet, !table.untimed() && pts != AV_NOPTS_VALUE && pts < neededFrom);
             continue;
         }
         if (r == AVERROR_EOF) {
@@ -325,9 +339,9 @@ std::optional<Image> Movie::State::DecodeUpTo(std::int64_t time) {
 Movie::Movie(std::unique_ptr<State> state) : state_(std::move(state)) {}
 Movie::~Movie() = default;
 
-std::unique_ptr<Movie> Movie::Open(const std::filesystem::path& path) {
+std::unique_ptr<Movie> Movie::Open(const std::filesystem::path& path, MovieOpenFailure* failure) {
     auto state = std::make_unique<State>();
-    ff::InputContext input = OpenInput(path, state->interrupted);
+    ff::InputContext input = OpenInput(path, state->interrupted, failure);
     if (!input) return nullptr;
     state->path = path;
     state->streamIndex = FindVideoStream(input.get());
@@ -342,6 +356,10 @@ std::unique_ptr<Movie> Movie::Open(const std::filesystem::path& path) {
                                        avformat_index_get_entries_count(st) == st->nb_frames;
     }
     return std::make_unique<Movie>(std::move(state));
+}
+
+bool Movie::tooLarge() const {
+    return state_->table.tooLarge();
 }
 
 bool Movie::hasVideo() const {
@@ -411,8 +429,8 @@ std::optional<Image> Movie::FrameImageAtTime(std::int64_t time,
     if (wanted < 0 || !s.OpenDecoder()) return std::nullopt;
 
     if (s.holding && FramePts(*s.frame) == time) return s.Convert();
-    const bool behind = time <= s.lastPulledPts;
     if (s.table.untimed()) {
+        const bool behind = time <= s.lastPulledPts;
         // No seek lands on a known place in the output: only the top does.
         if (behind) {
             ++s.seeks;
@@ -420,12 +438,34 @@ std::optional<Image> Movie::FrameImageAtTime(std::int64_t time,
         }
         return s.DecodeUpTo(time);
     }
-    const std::int32_t key = s.table.SeekSampleFor(wanted);
-    if (behind || key > s.nextSample || s.drained) {
-        if (!s.SeekToSample(key)) return std::nullopt;
+    const bool knewNeighbours = s.filters.has_value();
+    std::optional<Image> image = s.FrameAt(time, nextTime);
+    // The first frames decoded told only now that the deinterlacer needs the
+    // frame before: the picture is made again with it, as a walk from the
+    // top would make it.
+    if (!knewNeighbours && s.LooksAtNeighbours() && s.TimeBefore(time) != time) {
+        s.lastPulledPts = INT64_MAX;
+        image = s.FrameAt(time, nextTime);
     }
-    s.seekAhead = s.SeekSampleAfter(wanted, nextTime);
-    return s.DecodeUpTo(time);
+    return image;
+}
+
+// Decodes on to the frame at `time`, seeking first where it lies behind or
+// past the next key frame.
+std::optional<Image> Movie::State::FrameAt(std::int64_t time, std::optional<std::int64_t> nextTime) {
+    const std::int32_t wanted = table.SampleShownAt(time);
+    // A deinterlaced frame's picture depends on the frame before it: decoding
+    // starts where that one can be decoded, and it is decoded whole.
+    neededFrom = LooksAtNeighbours() ? TimeBefore(time) : time;
+    const std::int32_t from = table.SampleShownAt(neededFrom);
+    const std::int32_t key = table.SeekSampleFor(from >= 0 ? from : wanted);
+    // Behind: the frame, or one it needs, was decoded past already.
+    const bool behind = time <= lastPulledPts || neededFrom < lastPulledPts;
+    if (behind || key > nextSample || drained) {
+        if (!SeekToSample(key)) return std::nullopt;
+    }
+    seekAhead = SeekSampleAfter(wanted, nextTime);
+    return DecodeUpTo(time);
 }
 
 }  // namespace reelsnap

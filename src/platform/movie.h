@@ -15,11 +15,26 @@
 
 namespace reelsnap {
 
+// The most video samples a movie may have: the memory its tables take grows
+// with them (about 200 bytes a sample), and a header may declare billions.
+// Five million are 23 hours at 60 frames a second.
+inline constexpr std::int64_t kMaxMovieSamples = 5'000'000;
+
+// Why a file did not open as a movie: the system's reason (no such file, no
+// permission, a folder), or a header that lists more than kMaxMovieSamples
+// samples; neither for a file that is no movie.
+struct MovieOpenFailure {
+    int systemError = 0;
+    bool tooLarge = false;
+};
+
 class Movie {
   public:
     // Nothing when the file is not a movie (a text file, an empty file, a
-    // folder). A file without a video stream is a movie without samples.
-    static std::unique_ptr<Movie> Open(const std::filesystem::path& path);
+    // folder); `failure` then says why where it can. A file without a video
+    // stream is a movie without samples.
+    static std::unique_ptr<Movie> Open(const std::filesystem::path& path,
+                                       MovieOpenFailure* failure = nullptr);
     ~Movie();
     Movie(const Movie&) = delete;
     Movie& operator=(const Movie&) = delete;
@@ -31,6 +46,10 @@ class Movie {
     // The time of the first sample that begins after `time` (at or after it
     // with `edgeOk`), or -1 when there is none.
     std::int64_t NextVideoSampleTime(std::int64_t time, bool edgeOk);
+
+    // True once the walk or count found more than kMaxMovieSamples samples:
+    // the time line then ends there, and the movie is too large to take.
+    bool tooLarge() const;
 
     // The number of sample times on the time line. Where the container's
     // index lists every sample this reads no media data.

@@ -1,5 +1,10 @@
 #include "platform/movie_input.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <string_view>
 
 #include "platform/mov_sample_bounds.h"
@@ -33,13 +38,33 @@ bool IsMovFamily(const AVInputFormat* format) {
     return std::string_view(format->name).find("mov") != std::string_view::npos;
 }
 
-ff::InputContext OpenInput(const std::filesystem::path& path, std::atomic<bool>& interrupted) {
+// 0 when the path names a regular file that can be read, or the errno value
+// that says why not.
+int ReadableFileError(const std::filesystem::path& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return errno;
+    struct stat st {};
+    const int error = ::fstat(fd, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : 0;
+    ::close(fd);
+    return error;
+}
+
+ff::InputContext OpenInput(const std::filesystem::path& path, std::atomic<bool>& interrupted,
+                           MovieOpenFailure* failure) {
+    MovieOpenFailure ignored;
+    MovieOpenFailure& why = failure ? *failure : ignored;
+    if ((why.systemError = ReadableFileError(path)) != 0) return {};
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return {};
+    SampleCountBounds bounds = ReadSampleCountBounds(path);
+    if (bounds.mostSamples > std::uint64_t(kMaxMovieSamples)) {
+        why.tooLarge = true;
+        return {};
+    }
     AVFormatContext* raw = avformat_alloc_context();
     if (!raw) return {};
     raw->interrupt_callback = {IsInterrupted, &interrupted};
-    if (auto patches = ImpossibleSampleCounts(path); !patches.empty()) {
+    if (auto& patches = bounds.patches; !patches.empty()) {
         raw->pb = OpenPatchedFileReader(path, std::move(patches), interrupted);
         if (!raw->pb) {
             avformat_free_context(raw);

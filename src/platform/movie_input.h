@@ -6,12 +6,14 @@
 #include <filesystem>
 
 #include "platform/ffmpeg_raii.h"
+#include "platform/movie.h"
 
 namespace reelsnap {
 
 // The movie's file opened and probed, or nothing when it is no movie (a text
 // file, an empty file, a folder). Every read fails once `interrupted` is set.
-ff::InputContext OpenInput(const std::filesystem::path& path, std::atomic<bool>& interrupted);
+ff::InputContext OpenInput(const std::filesystem::path& path, std::atomic<bool>& interrupted,
+                           MovieOpenFailure* failure = nullptr);
 
 // The stream a player shows, or -1 when the movie has no video.
 int FindVideoStream(AVFormatContext* input);

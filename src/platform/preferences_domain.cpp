@@ -127,7 +127,8 @@ std::filesystem::path PreferencesDomain::ApplicationFile() {
 // preferences live in memory from now on, starting from what was read.
 void PreferencesDomain::LeaveFileUntouched() {
     if (untouchable_) return;
-    for (const QString& key : settings_->allKeys()) untouchableValues_.insert(key, settings_->value(key));
+    for (const QString& key : settings_->allKeys())
+        untouchableValues_.insert(key, settings_->value(key));
     untouchable_ = true;
 }
 
@@ -143,8 +144,10 @@ bool PreferencesDomain::KeepCorruptFileAside() {
     const std::string now =
         QDateTime::currentDateTimeUtc().toString("yyyyMMdd'T'HHmmss.zzz'Z'").toStdString();
     std::vector<std::string> names;
-    for (int n = 1; n < 1000; ++n) names.push_back(n == 1 ? aside : aside + "." + std::to_string(n));
-    for (int n = 0; n < 100; ++n) names.push_back(aside + "-" + now + (n ? "-" + std::to_string(n) : ""));
+    for (int n = 1; n < 1000; ++n)
+        names.push_back(n == 1 ? aside : aside + "." + std::to_string(n));
+    for (int n = 0; n < 100; ++n)
+        names.push_back(aside + "-" + now + (n ? "-" + std::to_string(n) : ""));
     for (const std::string& name : names) {
         const int error = RenameNoReplace(written_, name);
         if (error == 0) return true;

@@ -37,12 +37,18 @@ QuitSignals::QuitSignals() {
     action.sa_handler = WakeOnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int signal : kSignals) ::sigaction(signal, &action, nullptr);
+    for (const int signal : kSignals) {
+        // A signal ignored at start stays ignored, as nohup asks.
+        struct sigaction current {};
+        if (::sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_IGN) continue;
+        ::sigaction(signal, &action, nullptr);
+        installed_.push_back(signal);
+    }
 }
 
 QuitSignals::~QuitSignals() {
     if (!notifier_) return;
-    for (const int signal : kSignals) std::signal(signal, SIG_DFL);
+    for (const int signal : installed_) std::signal(signal, SIG_DFL);
     notifier_.reset();
     ::close(signalWriteEnd);
     ::close(signalReadEnd);

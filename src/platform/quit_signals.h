@@ -1,11 +1,12 @@
-// SIGTERM, SIGINT and SIGHUP as a Quit: the signal only wakes the event
-// loop (through a socket pair), and the application quits as it quits for
-// its Quit command, so that the frame in progress completes.
+// SIGTERM, SIGINT and SIGHUP as a Quit (each unless it was ignored at start): the signal only wakes
+// the event loop (through a socket pair), and the application quits as it quits for its Quit
+// command, so that the frame in progress completes.
 #pragma once
 
 #include <QObject>
 #include <QSocketNotifier>
 #include <memory>
+#include <vector>
 
 namespace reelsnap {
 
@@ -23,6 +24,7 @@ class QuitSignals : public QObject {
 
   private:
     std::unique_ptr<QSocketNotifier> notifier_;
+    std::vector<int> installed_;  // the signals whose handler this object set
 };
 
 }  // namespace reelsnap

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/ffmpeg_raii.h"
+#include "platform/movie.h"
 #include "platform/movie_input.h"
 
 namespace reelsnap {
@@ -12,6 +13,10 @@ void SampleTable::Build(AVFormatContext* input, int streamIndex, std::int64_t li
     ff::Packet pkt = ff::MakePacket();
     while (ReadStreamPacket(input, streamIndex, pkt.get()) == 0) {
         ff::PacketRef unref(pkt.get());
+        if (std::int64_t(samples_.size()) >= kMaxMovieSamples) {
+            tooLarge_ = true;
+            break;
+        }
         if (pkt->pts == AV_NOPTS_VALUE) untimed_ = true;
         Sample s;
         s.dts = pkt->dts;
@@ -50,7 +55,7 @@ void SampleTable::Build(AVFormatContext* input, int streamIndex, std::int64_t li
         timeSample_.push_back(index);
     }
     std::int64_t t = times_.empty() ? 0 : times_.back();
-    while (std::int64_t(times_.size()) < listedSamples) {
+    while (std::int64_t(times_.size()) < std::min(listedSamples, kMaxMovieSamples)) {
         times_.push_back(++t);
         timeSample_.push_back(-1);
     }

@@ -37,6 +37,9 @@ class SampleTable {
     std::int32_t SampleShownAt(std::int64_t time) const;
     const Sample& sample(std::int32_t index) const { return samples_[std::size_t(index)]; }
 
+    // The stream holds more than kMaxMovieSamples packets: reading stopped there.
+    bool tooLarge() const { return tooLarge_; }
+
     // Some packet of the stream carries no presentation time (AVI, program
     // streams, raw elementary streams): decode order says nothing of the
     // display order, so only the decoder can tell which frame is which.
@@ -63,6 +66,7 @@ class SampleTable {
     std::unordered_map<std::int64_t, std::int32_t> sampleAtPos_;
     std::unordered_map<std::int64_t, std::int32_t> sampleAtPts_;
     bool untimed_ = false;
+    bool tooLarge_ = false;
 };
 
 }  // namespace reelsnap

@@ -14,11 +14,15 @@ QStringList TableFolders() {
 }  // namespace
 
 Translations::Translations(const QLocale& locale) {
-    for (const QString& folder : TableFolders()) {
-        if (own_.load(locale, "reelsnap", "_", folder)) {
-            ownLoaded_ = QCoreApplication::installTranslator(&own_);
-            break;
+    // English is the fallback: its table holds the English plural forms.
+    for (const QLocale& language : {locale, QLocale(QLocale::English)}) {
+        for (const QString& folder : TableFolders()) {
+            if (own_.load(language, "reelsnap", "_", folder)) {
+                ownLoaded_ = QCoreApplication::installTranslator(&own_);
+                break;
+            }
         }
+        if (ownLoaded_) break;
     }
     // Qt's own texts (standard buttons, file dialogs) in the same language.
     if (qt_.load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

@@ -15,6 +15,7 @@
 
 #include "files/choosers.h"
 #include "files/file_system.h"
+#include "platform/path_text.h"
 #include "settings/settings_store.h"
 #include "ui_preferences_window.h"
 
@@ -211,7 +212,7 @@ void PreferencesWindow::ShowCopyToLocation() {
     if (!settings_.ResolveCopyToLocation(folder)) return;
     const std::string path = folder.string();
     if (path.size() + 1 > 255) return;
-    SetStaticTextString(ui_->CopyToPathText, QString::fromStdString(path));
+    SetStaticTextString(ui_->CopyToPathText, DisplayPath(folder));
 }
 
 void PreferencesWindow::ChooseCopyToLocation() {
@@ -220,7 +221,7 @@ void PreferencesWindow::ChooseCopyToLocation() {
     if (ChooseFolder(chooser_, nullptr, &prompt, &folder) != kNoErr) return;
     const std::string path = folder.string();
     if (path.size() + 1 <= 255) {
-        SetStaticTextString(ui_->CopyToPathText, QString::fromStdString(path));
+        SetStaticTextString(ui_->CopyToPathText, DisplayPath(folder));
     }
     settings_.StoreCopyToLocation(folder);
 }
