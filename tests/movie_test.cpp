@@ -607,18 +607,67 @@ double Combing(const Image& image) {
     return most;
 }
 
+// The H.264 movie in MP4 does not say its field order: its frames are flagged.
 TEST(MovieImages, InterlacedFramesAreDeinterlacedOnePictureAFrame) {
-    auto movie = Movie::Open(Fixture("interlaced_mpeg2"));
-    ASSERT_TRUE(movie);
-    const auto times = SampleTimes(*movie);
-    ASSERT_EQ(int(times.size()), FixtureFrames("interlaced_mpeg2"));
-    for (std::size_t i = 0; i < times.size(); ++i) {
-        auto image = movie->FrameImageAtTime(times[i]);
-        ASSERT_TRUE(image) << "frame " << i + 1;
-        EXPECT_LT(Combing(*image), 30.0) << "frame " << i + 1;
+    for (const std::string name : {"interlaced_mpeg2", "interlaced_h264_bars"}) {
+        SCOPED_TRACE(name);
+        auto movie = Movie::Open(Fixture(name));
+        ASSERT_TRUE(movie);
+        const auto times = SampleTimes(*movie);
+        ASSERT_EQ(int(times.size()), FixtureFrames(name));
+        for (std::size_t i = 0; i < times.size(); ++i) {
+            auto image = movie->FrameImageAtTime(times[i]);
+            ASSERT_TRUE(image) << "frame " << i + 1;
+            EXPECT_LT(Combing(*image), 30.0) << "frame " << i + 1;
+        }
     }
     // The same pictures woven comb: about 200 levels in the bars' edges.
     EXPECT_GT(Combing(testing::DrawFieldBars(3, 320, 240)), 150.0);
+}
+
+// The largest difference of one channel between two images of one size.
+int LargestDifference(const Image& a, const Image& b) {
+    if (a.size() != b.size()) return 256;
+    int most = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < 4 * a.width(); ++x) most = std::max(most, std::abs(a.row(y)[x] - b.row(y)[x]));
+    }
+    return most;
+}
+
+// A deinterlaced frame looks at the frames beside it: frame N is the same
+// picture whether the whole movie is walked or N alone, or every 7th frame,
+// key frames and the frames just past them included. The H.264 movie's
+// stream says nothing of its fields; its frames are flagged.
+TEST(MovieImages, InterlacedFramesAreTheSameWhateverIsSelected) {
+    for (const std::string name : {"interlaced_groups_ts", "interlaced_h264_mp4"}) {
+        SCOPED_TRACE(name);
+        std::vector<Image> walked;
+        {
+            auto movie = Movie::Open(Fixture(name));
+            ASSERT_TRUE(movie);
+            for (const std::int64_t t : SampleTimes(*movie)) {
+                auto image = movie->FrameImageAtTime(t);
+                ASSERT_TRUE(image);
+                walked.push_back(std::move(*image));
+            }
+        }
+        ASSERT_EQ(int(walked.size()), FixtureFrames(name));
+        const auto check = [&](const std::vector<std::size_t>& selected) {
+            auto movie = Movie::Open(Fixture(name));
+            const auto times = SampleTimes(*movie);
+            for (std::size_t k = 0; k < selected.size(); ++k) {
+                const std::size_t i = selected[k];
+                const auto next = k + 1 < selected.size() ? times[selected[k + 1]] : Movie::kNoFrameAfter;
+                auto image = movie->FrameImageAtTime(times[i], next);
+                ASSERT_TRUE(image) << "frame " << i + 1;
+                EXPECT_LE(LargestDifference(*image, walked[i]), 1) << "frame " << i + 1;
+            }
+        };
+        for (const std::size_t alone : {std::size_t(12), std::size_t(13), std::size_t(24)}) check({alone});
+        check({6, 13, 20, 27});
+        check({0, 12, 24, 29});
+    }
 }
 
 TEST(MovieImages, AlphaIsKept) {

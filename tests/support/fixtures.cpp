@@ -103,6 +103,26 @@ std::map<std::string, FixtureEntry> FixtureCatalog() {
     interlaced.interlacedBars = true;
     interlaced.frames = 6;
     c["interlaced_mpeg2"] = {"interlaced.ts", interlaced};
+    // Groups of 12 frames, so that a selection lands on a key frame and past it.
+    // Moving grain: the deinterlacer's picture of a frame then depends on its neighbours.
+    MovieSpec interlacedGroups = interlaced;
+    interlacedGroups.interlacedBars = false;
+    interlacedGroups.interlaced = true;
+    interlacedGroups.noise = 24;
+    interlacedGroups.frames = 30;
+    c["interlaced_groups_ts"] = {"interlaced_groups.ts", interlacedGroups};
+    // H.264 in MP4 whose stream says nothing of its fields: the frames do.
+    MovieSpec interlacedH264;
+    interlacedH264.interlaced = true;
+    interlacedH264.noise = 24;
+    interlacedH264.untaggedFieldOrder = true;
+    interlacedH264.bFrames = 2;
+    c["interlaced_h264_mp4"] = {"interlaced_h264.mp4", interlacedH264};
+    MovieSpec interlacedH264Bars = interlaced;
+    interlacedH264Bars.format = "mp4";
+    interlacedH264Bars.codec = "libx264";
+    interlacedH264Bars.untaggedFieldOrder = true;
+    c["interlaced_h264_bars"] = {"interlaced_bars.mp4", interlacedH264Bars};
     MovieSpec ramp;
     ramp.pixelFormat = AV_PIX_FMT_YUV420P10LE;
     ramp.greyRamp = true;

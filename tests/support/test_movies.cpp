@@ -221,7 +221,8 @@ std::string WriteTestMovie(const std::filesystem::path& path, const MovieSpec& s
         if (spec.transfer != AVCOL_TRC_UNSPECIFIED) enc->color_trc = spec.transfer;
     }
     if (spec.codec == "mjpeg") enc->strict_std_compliance = FF_COMPLIANCE_UNOFFICIAL;
-    if (spec.interlacedBars) {
+    const bool interlaced = spec.interlaced || spec.interlacedBars;
+    if (interlaced) {
         enc->flags |= AV_CODEC_FLAG_INTERLACED_DCT | AV_CODEC_FLAG_INTERLACED_ME;
         enc->field_order = AV_FIELD_TT;
     }
@@ -237,7 +238,8 @@ std::string WriteTestMovie(const std::filesystem::path& path, const MovieSpec& s
         av_dict_set(
             &opts, "x264-params",
             ("bframes=" + std::to_string(spec.bFrames) + ":keyint=" + std::to_string(spec.gop) +
-             ":min-keyint=" + std::to_string(spec.gop) + ":scenecut=0")
+             ":min-keyint=" + std::to_string(spec.gop) + ":scenecut=0" +
+             (interlaced ? ":interlaced=1:tff=1" : ""))
                 .c_str(),
             0);
     }
@@ -259,6 +261,7 @@ std::string WriteTestMovie(const std::filesystem::path& path, const MovieSpec& s
     w.stream = avformat_new_stream(w.out.get(), nullptr);
     avcodec_parameters_from_context(w.stream->codecpar, enc);
     w.stream->time_base = enc->time_base;
+    if (spec.untaggedFieldOrder) w.stream->codecpar->field_order = AV_FIELD_UNKNOWN;
     w.stream->sample_aspect_ratio = spec.sampleAspectRatio;
     if (spec.clockwiseRotation != 0) {
         auto* matrix = reinterpret_cast<std::int32_t*>(
@@ -318,8 +321,8 @@ std::string WriteTestMovie(const std::filesystem::path& path, const MovieSpec& s
             sws_scale(sws.get(), src, srcStride, 0, spec.height, frame->data, frame->linesize);
         }
         frame->pts = pts;
-        frame->interlaced_frame = spec.interlacedBars ? 1 : 0;
-        frame->top_field_first = spec.interlacedBars ? 1 : 0;
+        frame->interlaced_frame = interlaced ? 1 : 0;
+        frame->top_field_first = interlaced ? 1 : 0;
         frame->sample_aspect_ratio = spec.sampleAspectRatio;
         pts += spec.variableFrameRate ? 20 + 17 * (i % 4) : 1;
         if (avcodec_send_frame(enc, frame.get()) < 0) return "send_frame failed";

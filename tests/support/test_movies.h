@@ -44,6 +44,9 @@ struct MovieSpec {
     // Interlaced: each field shows a white bar at another place, moving on
     // from field to field, as a camera that takes fields one after another.
     bool interlacedBars = false;
+    // Encoded and flagged interlaced, whatever the picture (interlacedBars implies it).
+    bool interlaced = false;
+    bool untaggedFieldOrder = false;  // the stream does not say its field order (as MP4 often)
     bool translucent = false;  // alpha 128 outside the grid's marker cell
     int noise = 0;             // amplitude of pixel noise, for natural-looking content
     bool faststart = false;
