@@ -630,7 +630,8 @@ int LargestDifference(const Image& a, const Image& b) {
     if (a.size() != b.size()) return 256;
     int most = 0;
     for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < 4 * a.width(); ++x) most = std::max(most, std::abs(a.row(y)[x] - b.row(y)[x]));
+        for (int x = 0; x < 4 * a.width(); ++x)
+            most = std::max(most, std::abs(a.row(y)[x] - b.row(y)[x]));
     }
     return most;
 }
@@ -658,13 +659,15 @@ TEST(MovieImages, InterlacedFramesAreTheSameWhateverIsSelected) {
             const auto times = SampleTimes(*movie);
             for (std::size_t k = 0; k < selected.size(); ++k) {
                 const std::size_t i = selected[k];
-                const auto next = k + 1 < selected.size() ? times[selected[k + 1]] : Movie::kNoFrameAfter;
+                const auto next =
+                    k + 1 < selected.size() ? times[selected[k + 1]] : Movie::kNoFrameAfter;
                 auto image = movie->FrameImageAtTime(times[i], next);
                 ASSERT_TRUE(image) << "frame " << i + 1;
                 EXPECT_LE(LargestDifference(*image, walked[i]), 1) << "frame " << i + 1;
             }
         };
-        for (const std::size_t alone : {std::size_t(12), std::size_t(13), std::size_t(24)}) check({alone});
+        for (const std::size_t alone : {std::size_t(12), std::size_t(13), std::size_t(24)})
+            check({alone});
         check({6, 13, 20, 27});
         check({0, 12, 24, 29});
     }

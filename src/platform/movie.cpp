@@ -452,7 +452,8 @@ std::optional<Image> Movie::FrameImageAtTime(std::int64_t time,
 
 // Decodes on to the frame at `time`, seeking first where it lies behind or
 // past the next key frame.
-std::optional<Image> Movie::State::FrameAt(std::int64_t time, std::optional<std::int64_t> nextTime) {
+std::optional<Image> Movie::State::FrameAt(std::int64_t time,
+                                           std::optional<std::int64_t> nextTime) {
     const std::int32_t wanted = table.SampleShownAt(time);
     // A deinterlaced frame's picture depends on the frame before it: decoding
     // starts where that one can be decoded, and it is decoded whole.

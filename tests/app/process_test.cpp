@@ -3,15 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <csignal>
 #include <fstream>
+#include <optional>
+#include <thread>
 
 #include "app_harness.h"
 #include "support/fixtures.h"
@@ -223,6 +228,125 @@ TEST(Executable, ASocketLeftByACrashedInstanceIsTakenOver) {
     StartFirstInstance(first, config);
     ExpectHandedOn(config, destination, 2);
     Terminate(first);
+}
+
+// A process that listens on `socketPath` as another Reelsnap would, and says
+// "taken" to whatever it is handed; as the user `uid` where one is given (the
+// test then runs as root). It ends with status 1 when it was handed anything.
+pid_t StartImpostor(const std::string& socketPath, std::optional<uid_t> uid) {
+    const pid_t child = ::fork();
+    if (child != 0) return child;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    socketPath.copy(address.sun_path, sizeof(address.sun_path) - 1);
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0) ::_exit(2);
+    ::chmod(socketPath.c_str(), 0777);
+    if (uid && ::setuid(*uid) != 0) ::_exit(2);
+    ::listen(fd, 4);
+    pollfd waiting{fd, POLLIN, 0};
+    if (::poll(&waiting, 1, 20000) <= 0) ::_exit(0);
+    const int connection = ::accept(fd, nullptr, nullptr);
+    char bytes[256];
+    pollfd reading{connection, POLLIN, 0};
+    if (::poll(&reading, 1, 3000) <= 0 || ::read(connection, bytes, sizeof bytes) <= 0) ::_exit(0);
+    if (::write(connection, "taken\n", 6) < 0) ::_exit(1);
+    ::_exit(1);
+}
+
+int ImpostorStatus(pid_t impostor) {
+    int status = 0;
+    ::kill(impostor, SIGTERM);
+    ::waitpid(impostor, &status, 0);
+    if (WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) return 0;  // still waiting
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Without XDG_RUNTIME_DIR the socket's folder is in the temporary folder,
+// where another user may make it first; and in a folder of the user's own,
+// only a process of the user's own is handed a movie. Either way the launch
+// runs the movie itself.
+TEST(Executable, TheInstanceSocketIsNeverAnotherUsersOne) {
+    const bool root = ::getuid() == 0;
+    const uid_t nobody = 65534;
+    const fs::path config = NewTempDir("process-config");
+    const fs::path destination = NewTempDir("process-frames");
+    WritePreferences(config, destination, R"("FinalFrameIndex": 2, )");
+    const fs::path temporary = NewTempDir("process-tmp");
+    const fs::path folder = temporary / ("com.ondrel.Reelsnap-" + std::to_string(::getuid()));
+    fs::create_directory(folder);
+    // Someone else's folder: theirs where the test can give it away, else open to all.
+    if (root) {
+        ASSERT_EQ(::chown(folder.c_str(), nobody, nobody), 0);
+    } else {
+        fs::permissions(folder, fs::perms::all);
+    }
+    const pid_t impostor = StartImpostor((folder / "socket").string(), std::nullopt);
+    QProcess launch;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", QString::fromStdString(config.string()));
+    env.remove("XDG_RUNTIME_DIR");
+    env.insert("TMPDIR", QString::fromStdString(temporary.string()));
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    launch.setProcessEnvironment(env);
+    launch.start(REELSNAP_BINARY, {QString::fromStdString(Fixture("h264_mp4").string())});
+    ASSERT_TRUE(launch.waitForFinished(60000));
+    EXPECT_EQ(ImpostorStatus(impostor), 0) << "handed nothing";
+    EXPECT_EQ(FileNames(destination), (std::set<std::string>{"frame_1.tif", "frame_2.tif"}));
+
+    if (!root) return;  // a socket of another user's in a private folder takes root to make
+    const fs::path runtime = NewTempDir("process-runtime");
+    fs::permissions(runtime, fs::perms::owner_all);
+    const pid_t other = StartImpostor((runtime / "com.ondrel.Reelsnap").string(), nobody);
+    ASSERT_TRUE(
+        ProcessEventsUntil([&] { return fs::exists(runtime / "com.ondrel.Reelsnap"); }, 10));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));  // until it listens
+    env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime.string()));
+    launch.setProcessEnvironment(env);
+    fs::remove_all(destination);
+    fs::create_directory(destination);
+    launch.start(REELSNAP_BINARY, {QString::fromStdString(Fixture("h264_mp4").string())});
+    ASSERT_TRUE(launch.waitForFinished(60000));
+    EXPECT_EQ(ImpostorStatus(other), 0) << "handed nothing";
+    EXPECT_EQ(FileNames(destination), (std::set<std::string>{"frame_1.tif", "frame_2.tif"}));
+}
+
+// Started under nohup (SIGHUP ignored), a hangup does not end the window;
+// SIGTERM still quits it as Quit does.
+TEST(Executable, AHangupIgnoredAtStartStaysIgnored) {
+    const fs::path config = NewTempDir("process-config");
+    const fs::path destination = NewTempDir("process-frames");
+    WritePreferences(config, destination, R"("QuitWhenDone": false, )");
+    QProcess first;
+    first.setChildProcessModifier([] { std::signal(SIGHUP, SIG_IGN); });
+    StartFirstInstance(first, config);
+    ExpectHandedOn(config, destination, 40);  // its handlers are in place by then
+    ::kill(pid_t(first.processId()), SIGHUP);
+    EXPECT_FALSE(first.waitForFinished(3000)) << "still running";
+    Terminate(first);
+}
+
+// Names are bytes: a movie whose name is not UTF-8, given as the launch
+// argument, is read; its frames go where the preferences say.
+TEST(Executable, AMovieNamedInBytesThatAreNotUtf8IsRead) {
+    const fs::path config = NewTempDir("process-config");
+    const fs::path destination = NewTempDir("process-frames");
+    WritePreferences(config, destination, R"("FinalFrameIndex": 2, )");
+    const fs::path movie = NewTempDir("process-bytes") / "latin1-\xe9.mp4";
+    fs::copy_file(Fixture("h264_mp4"), movie);
+    QProcess launch;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", QString::fromStdString(config.string()));
+    env.insert("XDG_RUNTIME_DIR", QString::fromStdString(config.string()));
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("APP", REELSNAP_BINARY);
+    env.insert("FOLDER", QString::fromStdString(movie.parent_path().string()));
+    launch.setProcessEnvironment(env);
+    // QProcess would pass the name through the locale's encoding: bash passes its bytes.
+    launch.start("bash", {"-c", "exec \"$APP\" \"$FOLDER/$(printf 'latin1-\\xe9.mp4')\""});
+    ASSERT_TRUE(launch.waitForFinished(60000));
+    EXPECT_EQ(launch.exitCode(), 0);
+    EXPECT_EQ(FileNames(destination), (std::set<std::string>{"frame_1.tif", "frame_2.tif"}));
 }
 
 }  // namespace

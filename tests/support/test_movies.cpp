@@ -235,13 +235,12 @@ std::string WriteTestMovie(const std::filesystem::path& path, const MovieSpec& s
     if (spec.codec == "libx264") {
         av_dict_set(&opts, "preset", "superfast", 0);
         av_dict_set(&opts, "crf", std::to_string(spec.crf).c_str(), 0);
-        av_dict_set(
-            &opts, "x264-params",
-            ("bframes=" + std::to_string(spec.bFrames) + ":keyint=" + std::to_string(spec.gop) +
-             ":min-keyint=" + std::to_string(spec.gop) + ":scenecut=0" +
-             (interlaced ? ":interlaced=1:tff=1" : ""))
-                .c_str(),
-            0);
+        av_dict_set(&opts, "x264-params",
+                    ("bframes=" + std::to_string(spec.bFrames) + ":keyint=" +
+                     std::to_string(spec.gop) + ":min-keyint=" + std::to_string(spec.gop) +
+                     ":scenecut=0" + (interlaced ? ":interlaced=1:tff=1" : ""))
+                        .c_str(),
+                    0);
     }
     if (spec.codec == "libx265") {
         av_dict_set(&opts, "preset", "ultrafast", 0);

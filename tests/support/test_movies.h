@@ -47,8 +47,8 @@ struct MovieSpec {
     // Encoded and flagged interlaced, whatever the picture (interlacedBars implies it).
     bool interlaced = false;
     bool untaggedFieldOrder = false;  // the stream does not say its field order (as MP4 often)
-    bool translucent = false;  // alpha 128 outside the grid's marker cell
-    int noise = 0;             // amplitude of pixel noise, for natural-looking content
+    bool translucent = false;         // alpha 128 outside the grid's marker cell
+    int noise = 0;                    // amplitude of pixel noise, for natural-looking content
     bool faststart = false;
     bool audioOnly = false;
     int crf = 18;
