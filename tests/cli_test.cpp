@@ -239,6 +239,45 @@ TEST(CommandLine, AWriteThatFailsMidwayLeavesNoTemporaryFile) {
     EXPECT_EQ(FileNames(out), std::set<std::string>{});
 }
 
+TEST(CommandLine, QualityChoosesTheCompression) {
+    const fs::path out = NewTempDir("cli-quality");
+    std::map<std::string, std::uintmax_t> sizes;
+    for (const char* quality : {"low", "medium", "high"}) {
+        const fs::path folder = out / quality;
+        const Result r = RunCli({"-o", Path(folder), "--first", "5", "--last", "5", "--quality",
+                                 quality, "--quiet", Path(Fixture("h264_mp4"))});
+        EXPECT_EQ(r.status, 0) << r.err;
+        sizes[quality] = fs::file_size(folder / "frame_5.jpg");
+    }
+    EXPECT_LT(sizes["low"], sizes["medium"]);
+    EXPECT_LT(sizes["medium"], sizes["high"]);
+}
+
+// SIGTERM ends a run as Ctrl+C does: after the frame in progress, every
+// file complete, no temporary file left, and exit status 1.
+TEST(CommandLine, TerminationEndsTheRunWithCompleteFiles) {
+    const fs::path out = NewTempDir("cli-term");
+    QProcess process;
+    process.start(REELSNAP_CLI, {"-o", Path(out), "--type", "png", Path(Fixture("long_mkv"))});
+    ASSERT_TRUE(process.waitForStarted());
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (FileNames(out).size() < 20 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    ::kill(pid_t(process.processId()), SIGTERM);
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << "it ends, it is not killed";
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_NE(process.readAllStandardError().toStdString().find(": interrupted"),
+              std::string::npos);
+    const auto names = FileNames(out);
+    EXPECT_LT(names.size(), 30000u);
+    for (const std::string& name : names) {
+        EXPECT_TRUE(name.starts_with("frame_")) << name;
+        EXPECT_TRUE(DecodeImageFile(out / name)) << name << " is complete";
+    }
+}
+
 // Runs a shell command line with the names' bytes, which QProcess would
 // pass through the locale's encoding.
 Result RunShell(const std::string& script) {

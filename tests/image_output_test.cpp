@@ -92,6 +92,13 @@ TEST(ImageTypes, EveryTypeDecodesToTheSourcePixels) {
         EXPECT_GE(testing::Psnr(*w.decoded, frame), c.minPsnr);
         EXPECT_EQ(testing::ReadFrameIndex(*w.decoded), 321);
     }
+    // libpng, under QImage, checks every chunk's CRC, which FFmpeg's decoder skips.
+    const QImage png(QString::fromStdString(WriteAndDecode(frame, 5, 1.0f).path.string()));
+    ASSERT_FALSE(png.isNull()) << "libpng reads it";
+    EXPECT_EQ(png.width(), 320);
+    EXPECT_EQ(png.pixel(5, 5) & 0xFFFFFF,
+              (std::uint32_t(frame.row(5)[20]) << 16 | std::uint32_t(frame.row(5)[21]) << 8 |
+               frame.row(5)[22]));
 }
 
 TEST(ImageTypes, CompressionFactorGovernsTheJpegTypes) {
