@@ -144,6 +144,15 @@ TEST(CommandLine, PreservedDatesAreTheMoviesPlusEachFramesTime) {
     EXPECT_EQ(fs::last_write_time(out / "frame_3.jpg") - first, std::chrono::milliseconds(80));
     EXPECT_EQ(first, dated);
 
+    // A movie's own creation time (MOV keeps whole seconds).
+    const fs::path tagged = NewTempDir("cli-tagged");
+    RunCli(
+        {"-o", Path(tagged), "--last", "3", "--preserve-dates", "--quiet", Path(Fixture("dated"))});
+    const auto created = std::chrono::sys_days{std::chrono::year{2021} / 3 / 4} +
+                         std::chrono::hours(5) + std::chrono::minutes(6) + std::chrono::seconds(7);
+    EXPECT_EQ(std::chrono::file_clock::to_sys(fs::last_write_time(tagged / "frame_3.jpg")),
+              created + std::chrono::milliseconds(80));
+
     const fs::path plain = NewTempDir("cli-undated");
     RunCli({"-o", Path(plain), "--last", "1", "--quiet", Path(movie)});
     EXPECT_GT(fs::last_write_time(plain / "frame_1.jpg"), dated + std::chrono::hours(24));

@@ -139,6 +139,25 @@ TEST(MovieFrames, SelectedFramesSeekOnlyAcrossKeyFrames) {
 
 // Told which frame comes next, the movie stops decoding at a frame whose
 // successor lies past a key frame; the images stay the same.
+// In open groups the B-frames that lead a group are decoded after its key
+// frame but shown before it, and refer to the group before: a walk that
+// lands on them must seek to that group's key frame.
+TEST(MovieFrames, SparseWalksLandOnTheBFramesThatLeadAnOpenGroup) {
+    auto movie = Movie::Open(Fixture("open_gop_mpeg2"));
+    ASSERT_TRUE(movie);
+    const auto times = SampleTimes(*movie);
+    ASSERT_EQ(int(times.size()), FixtureFrames("open_gop_mpeg2"));
+    const std::vector<int> selected = {8, 9, 17, 26, 36};  // from 1, each just before a key frame
+    for (std::size_t k = 0; k < selected.size(); ++k) {
+        const std::size_t i = std::size_t(selected[k] - 1);
+        const auto next = k + 1 < selected.size() ? times[std::size_t(selected[k + 1] - 1)]
+                                                  : Movie::kNoFrameAfter;
+        auto image = movie->FrameImageAtTime(times[i], next);
+        ASSERT_TRUE(image) << "frame " << selected[k];
+        EXPECT_EQ(testing::ReadFrameIndex(*image), selected[k]);
+    }
+}
+
 TEST(MovieFrames, KnowingTheNextFrameDecodesNothingPastTheWantedOne) {
     for (const auto& [name, gop] :
          {std::pair{"sparse_keys", 25}, {"sparse_mkv", 60}, {"h264_mp4", 12}}) {
@@ -240,7 +259,8 @@ void ExpectKnownColors(const std::string& name) {
 
 TEST(MovieImages, ColoursFollowTheStreamMatrixAndRange) {
     ExpectKnownColors("bt709_limited");
-    ExpectKnownColors("bt709_full");   // yuv420p with the full-range tag
+    ExpectKnownColors("bt709_full");  // yuv420p with the full-range tag
+    ExpectKnownColors("bt709_full_10bit");
     ExpectKnownColors("untagged_sd");  // BT.601 below 720 lines
     ExpectKnownColors("untagged_hd");  // BT.709 from 720 lines
 }

@@ -162,6 +162,12 @@ std::map<std::string, FixtureEntry> FixtureCatalog() {
     full.codec = "libvpx-vp9";
     full.colorRange = AVCOL_RANGE_JPEG;
     c["bt709_full"] = {"bt709_full.webm", full};
+    // Deep and full range: the filter graph must not read it as limited.
+    MovieSpec deepFull = bt709;
+    deepFull.codec = "libx265";
+    deepFull.pixelFormat = AV_PIX_FMT_YUV420P10LE;
+    deepFull.colorRange = AVCOL_RANGE_JPEG;
+    c["bt709_full_10bit"] = {"bt709_full_10bit.mp4", deepFull};
     // Odd on both sides: the last chroma sample of a row covers one column.
     MovieSpec odd = full;
     odd.colorRange = AVCOL_RANGE_MPEG;
@@ -234,6 +240,20 @@ std::map<std::string, FixtureEntry> FixtureCatalog() {
     clip.height = 48;
     clip.frames = 120;
     c["clip_120"] = {"clip.mov", clip};
+    // A creation time in the container.
+    MovieSpec dated = clip;
+    dated.frames = 3;
+    dated.creationTime = "2021-03-04T05:06:07.000000Z";
+    c["dated"] = {"dated.mov", dated};
+    // MPEG-2 in open groups: the B-frames that lead a group are shown before
+    // its key frame, and refer to the group before it.
+    MovieSpec openGroups;
+    openGroups.format = "mpegts";
+    openGroups.codec = "mpeg2video";
+    openGroups.bFrames = 2;
+    openGroups.gop = 9;
+    openGroups.frames = 40;
+    c["open_gop_mpeg2"] = {"open_gop.ts", openGroups};
     c["not_a_movie"] = {"notes.txt", {}};
     return c;
 }

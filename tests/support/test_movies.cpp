@@ -277,6 +277,9 @@ std::string WriteTestMovie(const std::filesystem::path& path, const MovieSpec& s
         }
         av_display_matrix_flip(matrix, spec.mirrorLeftRight, spec.mirrorTopBottom);
     }
+    if (!spec.creationTime.empty()) {
+        av_dict_set(&w.out->metadata, "creation_time", spec.creationTime.c_str(), 0);
+    }
     if (avio_open(&w.out->pb, path.c_str(), AVIO_FLAG_WRITE) < 0) return "cannot open output";
     AVDictionary* muxOpts = nullptr;
     if (spec.faststart) av_dict_set(&muxOpts, "movflags", "+faststart", 0);

@@ -50,6 +50,7 @@ struct MovieSpec {
     bool translucent = false;         // alpha 128 outside the grid's marker cell
     int noise = 0;                    // amplitude of pixel noise, for natural-looking content
     bool faststart = false;
+    std::string creationTime;  // the container's creation_time tag, where one is given
     bool audioOnly = false;
     int crf = 18;
 };
