@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QUrl>
+#include <new>
 
 #include "app/application.h"
 #include "app/main_window.h"
@@ -109,9 +110,20 @@ std::int16_t Application::CountFramesOfChosenMovie() {
     auto movie = Movie::Open(file);
     if (!movie) return kNoErr;
     // The window takes commands while a long movie is counted; Quit breaks the count off.
-    const std::int32_t frames = CountVideoFramesResponsively(
-        *movie, [] { QCoreApplication::processEvents(); }, [this] { return run_.quitRequested(); });
+    std::int32_t frames = 0;
+    try {
+        frames = CountVideoFramesResponsively(
+            *movie, [] { QCoreApplication::processEvents(); },
+            [this] { return run_.quitRequested(); });
+    } catch (const std::bad_alloc&) {
+        QApplication::beep();  // memory cannot hold the movie's tables
+        return kNoErr;
+    }
     if (run_.quitRequested()) return kNoErr;
+    if (movie->tooLarge()) {
+        QApplication::beep();  // the count stopped short: no number to show
+        return kNoErr;
+    }
     const QString name = CopyCatalogName(file);
     if (name.isEmpty()) return kNoErr;
     // One substitution, so that a "%1" in the name stays as it is.
