@@ -267,10 +267,12 @@ TEST(CommandLine, QualityChoosesTheCompression) {
 TEST(CommandLine, TerminationEndsTheRunWithCompleteFiles) {
     const fs::path out = NewTempDir("cli-term");
     QProcess process;
-    process.start(REELSNAP_CLI, {"-o", Path(out), "--type", "png", Path(Fixture("long_mkv"))});
+    // Lossless JPEG 2000 takes tens of milliseconds a frame: the signal comes midway.
+    process.start(REELSNAP_CLI, {"-o", Path(out), "--type", "jp2", "--quality", "max", "--jobs",
+                                 "1", Path(Fixture("h264_mp4"))});
     ASSERT_TRUE(process.waitForStarted());
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (FileNames(out).size() < 20 && std::chrono::steady_clock::now() < deadline) {
+    while (FileNames(out).size() < 2 && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     ::kill(pid_t(process.processId()), SIGTERM);
@@ -280,7 +282,7 @@ TEST(CommandLine, TerminationEndsTheRunWithCompleteFiles) {
     EXPECT_NE(process.readAllStandardError().toStdString().find(": interrupted"),
               std::string::npos);
     const auto names = FileNames(out);
-    EXPECT_LT(names.size(), 30000u);
+    EXPECT_LT(names.size(), 40u);
     for (const std::string& name : names) {
         EXPECT_TRUE(name.starts_with("frame_")) << name;
         EXPECT_TRUE(DecodeImageFile(out / name)) << name << " is complete";
