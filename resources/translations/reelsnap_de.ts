@@ -228,6 +228,10 @@ anderen werden trotzdem fertig), 2 bei einem Aufruffehler.</translation>
         <source>out of memory</source>
         <translation>kein Speicher mehr</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>

@@ -222,6 +222,10 @@ are still done), 2 for a usage error.</source>
         <source>out of memory</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>

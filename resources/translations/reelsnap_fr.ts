@@ -228,6 +228,10 @@ autres sont tout de même traitées), 2 pour une erreur d’utilisation.</transl
         <source>out of memory</source>
         <translation>mémoire épuisée</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>

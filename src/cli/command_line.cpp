@@ -78,7 +78,7 @@ std::string WrittenLine(const std::filesystem::path& movie, const RunResult& res
     if (const int undecoded = result.framesHandled - result.framesDecoded; undecoded > 0) {
         parts << CommandLine::tr("%n not decoded", nullptr, undecoded);
     }
-    return Text(DisplayPath(movie) + ": " + parts.join(", "));
+    return Text(CommandLine::tr("%1: %2").arg(DisplayPath(movie), parts.join(", ")));
 }
 
 struct Problem {
