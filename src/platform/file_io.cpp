@@ -104,9 +104,12 @@ class TemporaryFile {
         }
         if (fd_ < 0) return EEXIST;
         // The lock lives on a second descriptor, so that closing the first
-        // (which reports delayed write errors) keeps it until the rename.
+        // (which reports delayed write errors) keeps it until the rename. A
+        // file system without locks (NFS without its lock service) still
+        // takes the file: a sweep that cannot lock it never removes it.
         lock_ = ::fcntl(fd_, F_DUPFD_CLOEXEC, 0);
-        if (lock_ < 0 || ::flock(lock_, LOCK_EX) != 0) return errno;
+        if (lock_ < 0) return errno;
+        ::flock(lock_, LOCK_EX);
         // A sweep that came between the open and the lock removed the name.
         struct stat st {};
         if (::fstat(fd_, &st) != 0) return errno;
