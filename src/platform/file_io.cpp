@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace reelsnap {
 
@@ -98,22 +99,28 @@ class TemporaryFile {
         for (int attempt = 0; attempt < 100; ++attempt) {
             path_ = TemporarySibling(beside);
             fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (fd_ >= 0) break;
+            if (fd_ < 0) {
+                path_.clear();
+                if (errno != EEXIST) return errno;
+                continue;
+            }
+            // The lock lives on a second descriptor, so that closing the first
+            // (which reports delayed write errors) keeps it until the rename. A
+            // file system without locks (NFS without its lock service) still
+            // takes the file: a sweep that cannot lock it never removes it.
+            lock_ = ::fcntl(fd_, F_DUPFD_CLOEXEC, 0);
+            if (lock_ < 0) return errno;
+            ::flock(lock_, LOCK_EX);
+            // A sweep elsewhere that came between the open and the lock took
+            // the name away: another name then.
+            struct stat st {};
+            if (::fstat(fd_, &st) != 0) return errno;
+            if (st.st_nlink > 0) return 0;
+            ::close(std::exchange(fd_, -1));
+            ::close(std::exchange(lock_, -1));
             path_.clear();
-            if (errno != EEXIST) return errno;
         }
-        if (fd_ < 0) return EEXIST;
-        // The lock lives on a second descriptor, so that closing the first
-        // (which reports delayed write errors) keeps it until the rename. A
-        // file system without locks (NFS without its lock service) still
-        // takes the file: a sweep that cannot lock it never removes it.
-        lock_ = ::fcntl(fd_, F_DUPFD_CLOEXEC, 0);
-        if (lock_ < 0) return errno;
-        ::flock(lock_, LOCK_EX);
-        // A sweep that came between the open and the lock removed the name.
-        struct stat st {};
-        if (::fstat(fd_, &st) != 0) return errno;
-        return st.st_nlink > 0 ? 0 : ENOENT;
+        return EEXIST;
     }
     int fd() const { return fd_; }
     const std::filesystem::path& path() const { return path_; }
