@@ -266,6 +266,22 @@ TEST_F(DropTest, FilesAreHandedToTheRunInDragOrder) {
     EXPECT_EQ(FileNames(destination), (std::set<std::string>{"frame_1.jpg", "frame_2.jpg"}));
 }
 
+// A file manager sends a name that is not UTF-8 as its percent-encoded bytes.
+TEST_F(DropTest, ANameInBytesThatAreNotUtf8IsTheFilesOwn) {
+    const fs::path destination = NewTempDir("dropped-bytes");
+    UseStoredDestination(destination, R"("InitialFrameIndex": 1, "FinalFrameIndex": 2)");
+    const fs::path movie = NewTempDir("bytes") / "latin1-\xe9 #1.mp4";
+    fs::copy_file(Fixture("h264_mp4"), movie);
+    QMimeData data;
+    data.setUrls(
+        {QUrl::fromEncoded("file://" + QByteArray::fromStdString(movie.parent_path().string()) +
+                           "/latin1-%E9%20%231.mp4")});
+    const auto runs = RunsCompleted();
+    EXPECT_TRUE(Drop(data).accepted);
+    ASSERT_TRUE(ProcessEventsUntil([&] { return RunsCompleted() > runs; }));
+    EXPECT_EQ(FileNames(destination), (std::set<std::string>{"frame_1.jpg", "frame_2.jpg"}));
+}
+
 TEST_F(DropTest, AFolderIsAcceptedAndRefusedByTheRun) {
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QString::fromStdString(NewTempDir("a folder").string()))});
