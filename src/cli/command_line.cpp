@@ -235,7 +235,6 @@ std::optional<Problem> ExtractMovie(const Options& options, const std::filesyste
     OptionSettings settings(options, destination);
     ProgressReport report(run, options, movie.filename());
     const RunResult result = run.Run({TextOfPath(movie)}, settings, report);
-    writers.TakeSkippedFiles();
     std::optional<Problem> problem;
     switch (result.end) {
         case RunEnd::NoDocument:

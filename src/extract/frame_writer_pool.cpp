@@ -59,11 +59,6 @@ void FrameWriterPool::ClearFailure() {
     failure_.reset();
 }
 
-std::vector<std::filesystem::path> FrameWriterPool::TakeSkippedFiles() {
-    std::lock_guard lock(mutex_);
-    return std::exchange(skipped_, {});
-}
-
 WriteCounts FrameWriterPool::TakeCounts() {
     std::lock_guard lock(mutex_);
     return std::exchange(counts_, {});
@@ -95,7 +90,6 @@ void FrameWriterPool::Work() {
             ++counts_.written;
         } else if (failure->error == EEXIST && job.existing == ExistingFiles::Skip) {
             ++counts_.kept;
-            skipped_.push_back(std::move(failure->path));
         } else {
             ++counts_.failed;
             if (!failure_ || failure->sequence < failure_->sequence) failure_ = std::move(failure);

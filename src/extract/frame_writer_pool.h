@@ -73,9 +73,6 @@ class FrameWriterPool {
     // finished first.
     std::optional<FrameWriteFailure> FirstFailure() const;
     void ClearFailure();
-    // The frames not written because their name was taken, with
-    // ExistingFiles::Skip, since the last call.
-    std::vector<std::filesystem::path> TakeSkippedFiles();
     // The counts of the frames complete since the last call.
     WriteCounts TakeCounts();
 
@@ -92,7 +89,6 @@ class FrameWriterPool {
     std::uint64_t submitted_ = 0;
     bool stopping_ = false;
     std::optional<FrameWriteFailure> failure_;
-    std::vector<std::filesystem::path> skipped_;
     WriteCounts counts_;
     FrameJobWriter writer_;
     std::vector<std::jthread> workers_;
