@@ -19,6 +19,7 @@ extern "C" {
 #include "extract/frame_counting.h"
 #include "platform/movie.h"
 #include "platform/path_text.h"
+#include "platform/quit_signals.h"
 #include "platform/translations.h"
 
 namespace reelsnap::cli {
@@ -291,17 +292,6 @@ std::vector<std::filesystem::path> MovieFolders(const std::vector<std::filesyste
     return folders;
 }
 
-// Leaves a signal that was ignored when the program started ignored, as
-// nohup and shells that start background jobs ask.
-void NoteUnlessIgnored(int signal) {
-    struct sigaction current {};
-    if (::sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_IGN) return;
-    struct sigaction action {};
-    action.sa_handler = NoteInterrupt;
-    sigemptyset(&action.sa_mask);
-    ::sigaction(signal, &action, nullptr);
-}
-
 }  // namespace
 
 Parsed ParseCommandLine(const QStringList& arguments) {
@@ -472,7 +462,7 @@ int RunCommandLine(int argc, char** argv) {
     for (int i = 0; i < argc; ++i) arguments << TextOfPath(std::string_view(argv[i]));
     const Parsed parsed = ParseCommandLine(arguments);
     if (!parsed.options) return parsed.status;
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) NoteUnlessIgnored(signal);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) HandleUnlessIgnored(signal, NoteInterrupt);
     return RunMovies(*parsed.options);
 }
 

@@ -21,6 +21,16 @@ extern "C" void WakeOnSignal(int) {
 
 }  // namespace
 
+bool HandleUnlessIgnored(int signal, void (*handler)(int)) {
+    struct sigaction current {};
+    if (::sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_IGN) return false;
+    struct sigaction action {};
+    action.sa_handler = handler;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    return ::sigaction(signal, &action, nullptr) == 0;
+}
+
 QuitSignals::QuitSignals() {
     int ends[2];
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, ends) != 0) return;
@@ -33,16 +43,8 @@ QuitSignals::QuitSignals() {
         }
         emit quitRequested();
     });
-    struct sigaction action {};
-    action.sa_handler = WakeOnSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
     for (const int signal : kSignals) {
-        // A signal ignored at start stays ignored, as nohup asks.
-        struct sigaction current {};
-        if (::sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_IGN) continue;
-        ::sigaction(signal, &action, nullptr);
-        installed_.push_back(signal);
+        if (HandleUnlessIgnored(signal, WakeOnSignal)) installed_.push_back(signal);
     }
 }
 

@@ -10,6 +10,11 @@
 
 namespace reelsnap {
 
+// Sets `handler` for the signal (restarting interrupted calls), unless the
+// signal was ignored when the program started: that stays ignored, as nohup
+// and shells that start background jobs ask. True when the handler is set.
+bool HandleUnlessIgnored(int signal, void (*handler)(int));
+
 class QuitSignals : public QObject {
     Q_OBJECT
   public:
