@@ -16,7 +16,7 @@ extern "C" {
 
 #include "extract/frame_counting.h"
 #include "imaging/frame_image_writer.h"
-#include "platform/movie.h"
+#include "movie/movie.h"
 #include "support/test_movies.h"
 
 using namespace reelsnap;

@@ -11,7 +11,7 @@ extern "C" {
 #include <libavutil/log.h>
 }
 
-#include "platform/movie.h"
+#include "movie/movie.h"
 
 namespace {
 

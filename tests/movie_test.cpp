@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "extract/frame_counting.h"
+#include "movie/jpeg_planes.h"
+#include "movie/movie.h"
 #include "platform/ffmpeg_raii.h"
-#include "platform/jpeg_planes.h"
-#include "platform/movie.h"
 #include "support/fixtures.h"
 #include "support/image_files.h"
 

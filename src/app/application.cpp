@@ -29,7 +29,6 @@ extern "C" {
 namespace reelsnap {
 namespace {
 
-constexpr int kProgressScale = 512;
 // The main window's size and place, as QWidget::saveGeometry() gives them.
 const QString kWindowGeometryKey = QStringLiteral("MainWindowGeometry");
 
@@ -40,14 +39,6 @@ const QString kWindowGeometryKey = QStringLiteral("MainWindowGeometry");
 void KeepFreedFrameMemory() {
     mallopt(M_MMAP_THRESHOLD, 256 << 20);
     mallopt(M_TRIM_THRESHOLD, 512 << 20);
-}
-
-// The bar's value for the frames done; full when nothing was expected, and
-// held at full when more frames come than were expected.
-int ProgressValue(std::int32_t done, std::int32_t expected) {
-    if (expected <= 0) return done > 0 && expected == 0 ? kProgressScale : 0;
-    const std::int64_t value = std::int64_t(done) * kProgressScale / expected;
-    return int(std::clamp<std::int64_t>(value, 0, kProgressScale));
 }
 
 QString WriteFailureMessage(const FrameWriteFailure& failure) {
@@ -172,8 +163,12 @@ void Application::SayGoodbye() {
 }
 
 std::optional<std::filesystem::path> Application::ChooseDestinationFolder() {
+    // The stored copy folder when CopyTo is on and it still exists, else the user's choice.
     std::filesystem::path folder;
-    if (!reelsnap::ChooseDestinationFolder(*chooser_, settings_, folder)) return std::nullopt;
+    if (!settings_.ReadBoolSetting(keys::CopyTo) || !settings_.ResolveCopyToLocation(folder)) {
+        const QString prompt = LocalizedString(kDestinationPrompt);
+        if (ChooseFolder(*chooser_, nullptr, &prompt, &folder) != kNoErr) return std::nullopt;
+    }
     const QString displayName = DisplayNameOfFolder(folder);
     if (!displayName.isEmpty()) {
         mainWindow_->ShowDestinationFolder(displayName, DisplayPath(folder));
@@ -219,9 +214,9 @@ void Application::ProgressShown() {
 }
 
 void Application::FrameHandled(std::int32_t done, std::int32_t expected) {
-    mainWindow_->SetProgressValue(ProgressValue(done, expected));
+    mainWindow_->ShowProgress(done, expected);
     const QString& format = strings_.GetCachedLocalizedString(kCounterFormat);
-    mainWindow_->SetStatusLine(FillCounterFormat(format, done, expected), 2);
+    mainWindow_->ShowStatusMessage(FillCounterFormat(format, done, expected), 2);
 }
 
 void Application::ProgressHidden() {

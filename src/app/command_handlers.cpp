@@ -12,8 +12,8 @@
 #include "extract/frame_counting.h"
 #include "files/choosers.h"
 #include "files/file_system.h"
+#include "movie/movie.h"
 #include "platform/library_versions.h"
-#include "platform/movie.h"
 #include "platform/path_text.h"
 #include "settings/preferences_window.h"
 

@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QThread>
+#include <algorithm>
 
 #include "app/status_line.h"
 #include "platform/status_codes.h"
@@ -18,8 +19,18 @@
 
 namespace reelsnap {
 namespace {
+
 constexpr int kProgressScale = 512;
+
+// The bar's value for the frames done; full when nothing was expected, and
+// held at full when more frames come than were expected.
+int ProgressValue(std::int32_t done, std::int32_t expected) {
+    if (expected <= 0) return done > 0 && expected == 0 ? kProgressScale : 0;
+    const std::int64_t value = std::int64_t(done) * kProgressScale / expected;
+    return int(std::clamp<std::int64_t>(value, 0, kProgressScale));
 }
+
+}  // namespace
 
 MainWindow::MainWindow() : ui_(std::make_unique<Ui::MainWindow>()) {
     ui_->setupUi(this);
@@ -75,16 +86,11 @@ void MainWindow::InsertHelpMenuItem(int index, const QString& text, CommandId co
             [this, command] { emit commandTriggered(command, CommandOrigin::HelpMenu); });
 }
 
-void MainWindow::SetStatusLine(const QString& message, std::int32_t line) {
+void MainWindow::ShowStatusMessage(const QString& message, std::int32_t line) {
     QLabel* label = line == 1 ? ui_->StatusText : line == 2 ? ui_->CounterText : nullptr;
     if (!label) return;
     label->setText(LocalizedString(message));
     if (label->isVisible()) label->repaint();
-}
-
-void MainWindow::ShowStatusMessage(const QString& message, std::int32_t line) {
-    SetStatusLine(message, line);
-    QCoreApplication::processEvents();
 }
 
 void MainWindow::SetStopButton(bool shownAndEnabled) {
@@ -120,8 +126,8 @@ void MainWindow::HideProgressDisplay() {
     SetStopButton(false);
 }
 
-void MainWindow::SetProgressValue(int value) {
-    ui_->ProgressBar->setValue(value);
+void MainWindow::ShowProgress(std::int32_t done, std::int32_t expected) {
+    ui_->ProgressBar->setValue(ProgressValue(done, expected));
 }
 
 void MainWindow::ShowDestinationFolder(const QString& displayName, const QString& path) {

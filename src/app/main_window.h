@@ -44,18 +44,17 @@ class MainWindow : public QMainWindow {
     // Adds an item carrying `command` at `index` of the Help menu.
     void InsertHelpMenuItem(int index, const QString& text, CommandId command);
 
-    // Shows the translated text on line 1 or 2 (any other line: nothing),
-    // draws it at once and lets the event loop run once.
+    // Shows the translated text on line 1 or 2 (any other line: nothing) and
+    // draws it at once.
     void ShowStatusMessage(const QString& message, std::int32_t line);
-    // The same without letting the event loop run.
-    void SetStatusLine(const QString& message, std::int32_t line);
 
     void ShowBusyLook();
     void ShowIdleLook();
-    // The bar from 0 to 512 at 0, an empty counter, both shown.
+    // The bar at 0, an empty counter, both shown.
     void ShowProgressDisplay();
     void HideProgressDisplay();
-    void SetProgressValue(int value);
+    // The bar at the share of the expected frames done.
+    void ShowProgress(std::int32_t done, std::int32_t expected);
     // The title shows the destination folder; "[*]" in its name stays as it is.
     void ShowDestinationFolder(const QString& displayName, const QString& path);
     // Fades the window out over a quarter of a second, then hides it.

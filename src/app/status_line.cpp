@@ -1,12 +1,6 @@
 #include "app/status_line.h"
 
-#include <QCoreApplication>
-
 namespace reelsnap {
-
-QString LocalizedString(const QString& key) {
-    return QCoreApplication::translate(kLocalizedStrings, key.toUtf8().constData());
-}
 
 const QString& LocalizedStringCache::GetCachedLocalizedString(const QString& key) {
     auto it = strings_.find(key);

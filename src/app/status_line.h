@@ -7,9 +7,10 @@
 #include <cstdint>
 #include <map>
 
+#include "platform/translations.h"
+
 namespace reelsnap {
 
-inline const char* const kLocalizedStrings = "LocalizedStrings";
 inline const char* const kIdleMessage = QT_TRANSLATE_NOOP(
     "LocalizedStrings", "Drop a movie file on the application or this window to process.");
 inline const char* const kCounterFormat = QT_TRANSLATE_NOOP("LocalizedStrings", "(%d of %d)");
@@ -20,9 +21,6 @@ inline const char* const kNothingDecodedMessage =
     QT_TRANSLATE_NOOP("LocalizedStrings", "No frame of “%1” could be decoded.");
 inline const char* const kNotEncodedReason =
     QT_TRANSLATE_NOOP("LocalizedStrings", "the image could not be encoded");
-
-// The key translated through the "LocalizedStrings" table.
-QString LocalizedString(const QString& key);
 
 // Translations looked up once and kept for the life of the cache; the
 // strings it hands out stay where they are.

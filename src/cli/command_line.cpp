@@ -17,7 +17,7 @@ extern "C" {
 }
 
 #include "extract/frame_counting.h"
-#include "platform/movie.h"
+#include "movie/movie.h"
 #include "platform/path_text.h"
 #include "platform/quit_signals.h"
 #include "platform/translations.h"
@@ -101,7 +101,7 @@ class OptionSettings : public RunSettings {
             if (p == p.parent_path()) break;
         }
         std::filesystem::create_directories(destination_, ec);
-        if (!std::filesystem::is_directory(destination_, ec)) {
+        if (!IsFolder(destination_)) {
             folderError_ = ec ? ec.value() : ENOTDIR;
             made_.clear();
             return std::nullopt;

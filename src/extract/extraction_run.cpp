@@ -4,8 +4,8 @@
 #include <new>
 
 #include "extract/frame_counting.h"
+#include "movie/movie.h"
 #include "platform/file_io.h"
-#include "platform/movie.h"
 #include "platform/path_text.h"
 
 namespace reelsnap {
@@ -22,11 +22,6 @@ RunResult Ended(RunEnd end) {
     RunResult result;
     result.end = end;
     return result;
-}
-
-bool IsFolder(const std::filesystem::path& item) {
-    std::error_code ec;
-    return std::filesystem::is_directory(item, ec);
 }
 
 }  // namespace

@@ -77,7 +77,7 @@ class RunObserver {
     virtual void RunBusy() = 0;
     // A key of the "LocalizedStrings" table for status line 1.
     virtual void StatusMessage(const char* key) = 0;
-    // The progress display is prepared: the bar at 0 of 512, no counter yet.
+    // The progress display is prepared: the bar at 0, no counter yet.
     virtual void ProgressShown() = 0;
     virtual void FrameHandled(std::int32_t done, std::int32_t expected) = 0;
     virtual void ProgressHidden() = 0;

@@ -5,7 +5,7 @@
 #include <future>
 #include <limits>
 
-#include "platform/movie.h"
+#include "movie/movie.h"
 
 namespace reelsnap {
 

@@ -3,11 +3,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include <QCoreApplication>
-
 #include "files/file_system.h"
+#include "platform/file_io.h"
 #include "platform/path_text.h"
-#include "settings/settings_store.h"
 
 namespace reelsnap {
 namespace {
@@ -49,7 +47,7 @@ std::int16_t ChooseFolder(Chooser& chooser, const std::filesystem::path* default
                           const QString* message, std::filesystem::path* folder) {
     auto chosen = chooser.AskForFolder(message ? *message : QString(), defaultLocation);
     if (!chosen) return kUserCanceledErr;
-    if (!IsFolderRef(*chosen)) return kFileNotFoundErr;
+    if (!IsFolder(*chosen)) return kFileNotFoundErr;
     *folder = std::move(*chosen);
     return kNoErr;
 }
@@ -58,18 +56,6 @@ QString DisplayNameOfFolder(const std::filesystem::path& folder) {
     QString name;
     if (NameOfRef(folder, &name) != kNoErr) return QString();
     return name;
-}
-
-bool ChooseDestinationFolder(Chooser& chooser, SettingsStore& settings,
-                             std::filesystem::path& folder) {
-    if (settings.ReadBoolSetting(keys::CopyTo) && settings.ResolveCopyToLocation(folder)) {
-        return true;
-    }
-    const QString prompt = QCoreApplication::translate("LocalizedStrings", kDestinationPrompt);
-    std::filesystem::path chosen;
-    if (ChooseFolder(chooser, nullptr, &prompt, &chosen) != kNoErr) return false;
-    folder = std::move(chosen);
-    return true;
 }
 
 }  // namespace reelsnap

@@ -1,4 +1,4 @@
-// The file and folder choosers, and the choice of a run's destination.
+// The file and folder choosers.
 #pragma once
 
 #include <QString>
@@ -10,8 +10,6 @@
 class QWidget;
 
 namespace reelsnap {
-
-class SettingsStore;
 
 // Asks the user; answers nothing when the user cancels. The application
 // uses QFileDialog; tests install their own answers.
@@ -58,12 +56,6 @@ std::int16_t ChooseFile(Chooser& chooser, const std::filesystem::path* defaultLo
 // 0 when an existing folder was chosen; -128 when the user cancelled.
 std::int16_t ChooseFolder(Chooser& chooser, const std::filesystem::path* defaultLocation,
                           const QString* message, std::filesystem::path* folder);
-
-// The stored copy folder when CopyTo is on and it still exists, else the
-// user's choice, asked with the translated prompt. False when no destination
-// is known.
-bool ChooseDestinationFolder(Chooser& chooser, SettingsStore& settings,
-                             std::filesystem::path& folder);
 
 // The folder's name as a file manager shows it ("/" for the root).
 QString DisplayNameOfFolder(const std::filesystem::path& folder);

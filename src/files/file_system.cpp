@@ -22,25 +22,11 @@ std::filesystem::path Normalized(const std::filesystem::path& item) {
 
 }  // namespace
 
-int IsFolderRef(const std::filesystem::path& item) {
-    std::error_code ec;
-    return std::filesystem::is_directory(item, ec) ? 0x10 : 0;
-}
-
 std::int16_t NameOfRef(const std::filesystem::path& item, QString* name) {
     if (!name) return kParamErr;
     if (const std::int16_t status = StatusOfItem(item); status != kNoErr) return status;
     const std::filesystem::path p = Normalized(item);
     *name = p == p.root_path() ? QStringLiteral("/") : DisplayPath(p.filename());
-    return kNoErr;
-}
-
-std::int16_t SpecFromRef(const std::filesystem::path& item, FileSpec* spec) {
-    if (!spec) return kParamErr;
-    if (const std::int16_t status = StatusOfItem(item); status != kNoErr) return status;
-    const std::filesystem::path p = Normalized(item);
-    spec->folder = p.parent_path();
-    spec->name = p == p.root_path() ? QStringLiteral("/") : DisplayPath(p.filename());
     return kNoErr;
 }
 

@@ -19,6 +19,11 @@
 
 namespace reelsnap {
 
+bool IsFolder(const std::filesystem::path& item) {
+    std::error_code ec;
+    return std::filesystem::is_directory(item, ec);
+}
+
 int RenameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) {
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
     const int error = errno;

@@ -10,6 +10,10 @@
 
 namespace reelsnap {
 
+// True for a folder, or a link to one; false for anything else, including
+// an item that is gone.
+bool IsFolder(const std::filesystem::path& item);
+
 // Renames without ever replacing an existing file; 0 or an errno value.
 int RenameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to);
 

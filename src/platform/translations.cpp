@@ -13,6 +13,10 @@ QStringList TableFolders() {
 
 }  // namespace
 
+QString LocalizedString(const QString& key) {
+    return QCoreApplication::translate(kLocalizedStrings, key.toUtf8().constData());
+}
+
 Translations::Translations(const QLocale& locale) {
     // English is the fallback: its table holds the English plural forms.
     for (const QLocale& language : {locale, QLocale(QLocale::English)}) {

@@ -9,6 +9,13 @@
 
 namespace reelsnap {
 
+// The context of the application's own texts: messages, prompts, units.
+inline const char* const kLocalizedStrings = "LocalizedStrings";
+
+// The key translated through the "LocalizedStrings" table; a key without an
+// entry is shown as it is.
+QString LocalizedString(const QString& key);
+
 class Translations {
   public:
     explicit Translations(const QLocale& locale = QLocale());

@@ -16,6 +16,7 @@
 #include "files/choosers.h"
 #include "files/file_system.h"
 #include "platform/path_text.h"
+#include "platform/translations.h"
 #include "settings/settings_store.h"
 #include "ui_preferences_window.h"
 
@@ -27,10 +28,6 @@ const char* const kCopyToPrompt =
 const char* const kPercentFormat = QT_TRANSLATE_NOOP("LocalizedStrings", "%1 percent");
 const char* const kFrameUnit = QT_TRANSLATE_NOOP("LocalizedStrings", "frame");
 const char* const kFramesUnit = QT_TRANSLATE_NOOP("LocalizedStrings", "frames");
-
-QString Localized(const char* key) {
-    return QCoreApplication::translate("LocalizedStrings", key);
-}
 
 // Sets a label's text and draws it at once.
 void SetStaticTextString(QLabel* label, const QString& text) {
@@ -136,7 +133,7 @@ void PreferencesWindow::FillPreferencesWindow() {
     const auto last = settings_.ReadInt32Setting(keys::FinalFrameIndex);
     ui_->FinalFrameField->setText(last ? QString::number(*last) : QString());
     ShowCopyToLocation();
-    ui_->SkipUnitLabel->setText(Localized(CurrentSkip() == 1 ? kFrameUnit : kFramesUnit));
+    ui_->SkipUnitLabel->setText(LocalizedString(CurrentSkip() == 1 ? kFrameUnit : kFramesUnit));
 }
 
 std::int16_t PreferencesWindow::PreferencesCommandHandler(CommandId command) {
@@ -204,7 +201,8 @@ void PreferencesWindow::SaveFieldSettings() {
 }
 
 void PreferencesWindow::UpdateScaleLabel() {
-    SetStaticTextString(ui_->ScaleLabel, Localized(kPercentFormat).arg(ui_->ScaleSlider->value()));
+    SetStaticTextString(ui_->ScaleLabel,
+                        LocalizedString(kPercentFormat).arg(ui_->ScaleSlider->value()));
 }
 
 void PreferencesWindow::ShowCopyToLocation() {
@@ -217,7 +215,7 @@ void PreferencesWindow::ShowCopyToLocation() {
 
 void PreferencesWindow::ChooseCopyToLocation() {
     std::filesystem::path folder;
-    const QString prompt = Localized(kCopyToPrompt);
+    const QString prompt = LocalizedString(kCopyToPrompt);
     if (ChooseFolder(chooser_, nullptr, &prompt, &folder) != kNoErr) return;
     const std::string path = folder.string();
     if (path.size() + 1 <= 255) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/file_io.h"
 #include "platform/preferences_domain.h"
 
 namespace reelsnap {
@@ -88,8 +89,7 @@ bool SettingsStore::ResolveCopyToLocation(std::filesystem::path& folder) {
     const QByteArray bytes = value.toByteArray();
     if (bytes.isEmpty()) return false;
     std::filesystem::path candidate(bytes.toStdString());
-    std::error_code ec;
-    if (!candidate.is_absolute() || !std::filesystem::is_directory(candidate, ec)) return false;
+    if (!candidate.is_absolute() || !IsFolder(candidate)) return false;
     folder = std::move(candidate);
     return true;
 }

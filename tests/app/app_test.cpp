@@ -22,7 +22,7 @@
 #include "app_harness.h"
 #include "extract/extraction_run.h"
 #include "files/file_system.h"
-#include "platform/movie.h"
+#include "movie/movie.h"
 #include "settings/preferences_window.h"
 #include "support/image_files.h"
 

@@ -10,8 +10,8 @@ extern "C" {
 #include <libavutil/opt.h>
 }
 
+#include "movie/frame_converter.h"
 #include "platform/ffmpeg_raii.h"
-#include "platform/frame_converter.h"
 
 namespace reelsnap::testing {
 namespace {

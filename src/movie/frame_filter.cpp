@@ -1,4 +1,4 @@
-#include "platform/frame_filter.h"
+#include "movie/frame_filter.h"
 
 #include <string>
 
@@ -8,7 +8,7 @@ extern "C" {
 #include <libavutil/pixdesc.h>
 }
 
-#include "platform/color_tags.h"
+#include "movie/color_tags.h"
 
 namespace reelsnap {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/jpeg_planes.h"
+#include "movie/jpeg_planes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +13,7 @@ extern "C" {
 #include <libavutil/pixdesc.h>
 }
 
-#include "platform/color_tags.h"
+#include "movie/color_tags.h"
 
 namespace reelsnap {
 namespace {

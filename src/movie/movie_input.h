@@ -5,10 +5,14 @@
 #include <atomic>
 #include <filesystem>
 
+#include "movie/movie.h"
 #include "platform/ffmpeg_raii.h"
-#include "platform/movie.h"
 
 namespace reelsnap {
+
+// Reading and decoding give up on a movie after this many errors in a row:
+// damage that long is no longer a glitch to skip.
+inline constexpr int kMaxConsecutiveErrors = 64;
 
 // The movie's file opened and probed, or nothing when it is no movie (a text
 // file, an empty file, a folder). Every read fails once `interrupted` is set.

@@ -1,4 +1,4 @@
-#include "platform/movie.h"
+#include "movie/movie.h"
 
 #include <sys/stat.h>
 
@@ -10,18 +10,16 @@ extern "C" {
 #include <libavutil/parseutils.h>
 }
 
+#include "movie/frame_converter.h"
+#include "movie/frame_filter.h"
+#include "movie/jpeg_planes.h"
+#include "movie/movie_input.h"
+#include "movie/sample_table.h"
+#include "movie/video_decoder.h"
 #include "platform/ffmpeg_raii.h"
-#include "platform/frame_converter.h"
-#include "platform/frame_filter.h"
-#include "platform/jpeg_planes.h"
-#include "platform/movie_input.h"
-#include "platform/sample_table.h"
-#include "platform/video_decoder.h"
 
 namespace reelsnap {
 namespace {
-
-constexpr int kMaxConsecutiveErrors = 64;
 
 std::int64_t FramePts(const AVFrame& frame) {
     return frame.pts != AV_NOPTS_VALUE ? frame.pts : frame.best_effort_timestamp;

@@ -1,10 +1,10 @@
-#include "platform/sample_table.h"
+#include "movie/sample_table.h"
 
 #include <algorithm>
 
+#include "movie/movie.h"
+#include "movie/movie_input.h"
 #include "platform/ffmpeg_raii.h"
-#include "platform/movie.h"
-#include "platform/movie_input.h"
 
 namespace reelsnap {
 

@@ -1,4 +1,4 @@
-#include "platform/frame_converter.h"
+#include "movie/frame_converter.h"
 
 #include <cmath>
 #include <cstring>
@@ -8,7 +8,7 @@ extern "C" {
 #include <libavutil/pixdesc.h>
 }
 
-#include "platform/color_tags.h"
+#include "movie/color_tags.h"
 
 namespace reelsnap {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/video_decoder.h"
+#include "movie/video_decoder.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "platform/movie_input.h"
+#include "movie/movie_input.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,8 +11,6 @@
 
 namespace reelsnap {
 namespace {
-
-constexpr int kMaxConsecutiveErrors = 64;
 
 // Demuxers that read stray files as pictures of text, not movies.
 bool IsTextFormat(const AVInputFormat* format) {
