@@ -15,7 +15,7 @@ extern "C" {
 #include <filesystem>
 
 #include "extract/frame_counting.h"
-#include "imaging/frame_image_writer.h"
+#include "extract/frame_writer_pool.h"
 #include "movie/movie.h"
 #include "support/test_movies.h"
 
@@ -59,18 +59,21 @@ int Encode(int type, const char* rawPath, const char* outDir) {
     std::FILE* in = std::fopen(rawPath, "rb");
     if (!in) return 1;
     const auto start = Clock::now();
-    Image frame(1920, 1080);
     int frames = 0;
     std::uintmax_t bytes = 0;
     const std::optional<ImageFileType> fileType = ImageFileTypeFromNumber(std::int16_t(type));
     if (!fileType) return 1;
-    while (std::fread(frame.pixels(), 1, frame.byteCount(), in) == frame.byteCount()) {
+    // Each frame through the writers' own path: encode, then place the file.
+    FrameJob job;
+    job.settings = {100, fileType, 0.7f};
+    job.existing = ExistingFiles::Replace;
+    for (job.image = Image(1920, 1080);
+         std::fread(job.image.pixels(), 1, job.image.byteCount(), in) == job.image.byteCount();) {
         ++frames;
-        const std::filesystem::path path =
-            std::filesystem::path(outDir) /
-            ("frame_" + std::to_string(frames) + "." + ImageTypeExtension(*fileType));
-        if (!WriteFrameImage(frame, path, {100, fileType, 0.7f}).written) return 1;
-        bytes += std::filesystem::file_size(path);
+        job.path = std::filesystem::path(outDir) / ("frame_" + std::to_string(frames) + ".jpg");
+        if (WriteFrameJob(job)) return 1;
+        bytes +=
+            std::filesystem::file_size(FinalFramePath(job.path, ImageTypeExtension(*fileType)));
     }
     std::fclose(in);
     std::printf("seconds=%.4f frames=%d mean_bytes=%ju\n", Since(start), frames,

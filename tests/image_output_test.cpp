@@ -15,8 +15,8 @@
 #include <set>
 #include <vector>
 
+#include "extract/frame_writer_pool.h"
 #include "imaging/encoders.h"
-#include "imaging/frame_image_writer.h"
 #include "imaging/scaling.h"
 #include "support/fixtures.h"
 #include "support/image_files.h"
@@ -60,13 +60,31 @@ struct Written {
     std::optional<Image> decoded;
 };
 
+Image CopyOf(const Image& image) {
+    Image copy(image.width(), image.height(), image.layout());
+    std::memcpy(copy.pixels(), image.pixels(), image.byteCount());
+    return copy;
+}
+
+// Writes the frame as the run's writers do, over a file of its name; the
+// failure, if any.
+std::optional<FrameWriteFailure> WriteFrame(const Image& image, const fs::path& jpgPath,
+                                            FrameWriteSettings settings = {}) {
+    FrameJob job;
+    job.image = CopyOf(image);
+    job.path = jpgPath;
+    job.settings = settings;
+    job.existing = ExistingFiles::Replace;
+    return WriteFrameJob(job);
+}
+
 Written WriteAndDecode(const Image& image, std::int16_t type, float factor,
                        std::int16_t scale = 100) {
     const fs::path dir = testing::NewTempDir("types");
     const ImageFileType fileType = *ImageFileTypeFromNumber(type);
-    const fs::path path = dir / (std::string("frame.") + ImageTypeExtension(fileType));
-    const WriteOutcome outcome = WriteFrameImage(image, path, {scale, fileType, factor});
-    EXPECT_TRUE(outcome.written);
+    const auto failure = WriteFrame(image, dir / "frame_1.jpg", {scale, fileType, factor});
+    EXPECT_FALSE(failure) << failure->error;
+    const fs::path path = dir / (std::string("frame_1.") + ImageTypeExtension(fileType));
     return {path, DecodeImageFile(path)};
 }
 
@@ -165,26 +183,30 @@ Image PlanesOf(const Image& rgba) {
     return planes;
 }
 
-TEST(FrameImageWriter, YcbcrPlanesGoToEveryTypeAndScale) {
+TEST(FrameImageWriter, YcbcrPlanesAreAJpegAtTheirOwnSize) {
     const Image frame = testing::DrawIndexFrame(58, 321, 241);
     const Image planes = PlanesOf(frame);
     EXPECT_EQ(planes.byteCount(), std::size_t(321 * 241 + 2 * 161 * 121));
     EXPECT_FALSE(planes.hasTransparency());
-    for (const std::int16_t type : {std::int16_t(4), std::int16_t(5), std::int16_t(1)}) {
-        for (const std::int16_t scale : {std::int16_t(100), std::int16_t(50)}) {
-            SCOPED_TRACE(std::to_string(type) + " at " + std::to_string(scale) + "%");
-            Written w = WriteAndDecode(planes, type, 0.9f, scale);
-            ASSERT_TRUE(w.decoded);
-            EXPECT_EQ(w.decoded->width(), scale == 100 ? 321 : 160);  // 160.5 rounds to even
-            EXPECT_EQ(w.decoded->height(), scale == 100 ? 241 : 120);
-            if (scale == 100) {
-                EXPECT_GE(testing::Psnr(*w.decoded, frame), 30);
-                EXPECT_EQ(testing::ReadFrameIndex(*w.decoded), 58);
-            }
-        }
+    Written w = WriteAndDecode(planes, 4, 0.9f);
+    ASSERT_TRUE(w.decoded);
+    EXPECT_EQ(w.decoded->width(), 321);
+    EXPECT_EQ(w.decoded->height(), 241);
+    EXPECT_GE(testing::Psnr(*w.decoded, frame), 30);
+    EXPECT_EQ(testing::ReadFrameIndex(*w.decoded), 58);
+
+    // Only a JPEG at the frame's own size is handed over in planes; the writer
+    // encodes what it is given and turns nothing else into a file.
+    EXPECT_EQ(LayoutFor({100, ImageFileType::Jpeg, 0.9f}), ImageLayout::Ycbcr420);
+    const fs::path dir = testing::NewTempDir("planes");
+    for (const FrameWriteSettings settings : {FrameWriteSettings{50, ImageFileType::Jpeg, 0.9f},
+                                              FrameWriteSettings{100, ImageFileType::Png, 0.9f}}) {
+        EXPECT_EQ(LayoutFor(settings), ImageLayout::Rgba);
+        const auto failure = WriteFrame(planes, dir / "frame_1.jpg", settings);
+        ASSERT_TRUE(failure);
+        EXPECT_EQ(failure->error, 0) << "not encoded";
     }
-    // The planes are the JPEG encoder's alone.
-    EXPECT_FALSE(EncodeImage(planes, ImageFileType::Png, 1.0f));
+    EXPECT_TRUE(fs::is_empty(dir));
 }
 
 TEST(FrameImageWriter, TypesOutsideTheTableWriteNothing) {
@@ -192,10 +214,9 @@ TEST(FrameImageWriter, TypesOutsideTheTableWriteNothing) {
     const Image frame = testing::DrawIndexFrame(1, 32, 32);
     for (const std::int16_t type : {std::int16_t(0), std::int16_t(7), std::int16_t(-1)}) {
         EXPECT_FALSE(ImageFileTypeFromNumber(type));
-        const WriteOutcome outcome =
-            WriteFrameImage(frame, dir / "frame_1.jpg", {100, ImageFileTypeFromNumber(type), 0.7f});
-        EXPECT_FALSE(outcome.written);
-        EXPECT_EQ(outcome.systemError, 0);
+        EXPECT_FALSE(
+            WriteFrame(frame, dir / "frame_1.jpg", {100, ImageFileTypeFromNumber(type), 0.7f}))
+            << "no type, no file, and no failure";
     }
     EXPECT_TRUE(fs::is_empty(dir));
 }
@@ -203,20 +224,21 @@ TEST(FrameImageWriter, TypesOutsideTheTableWriteNothing) {
 TEST(FrameImageWriter, FailedWriteLeavesNoPartialFile) {
     const Image frame = testing::DrawIndexFrame(1, 64, 64);
     const fs::path dir = testing::NewTempDir("fail");
-    const WriteOutcome missing = WriteFrameImage(frame, dir / "gone" / "frame_1.jpg", {});
-    EXPECT_FALSE(missing.written);
-    EXPECT_EQ(missing.systemError, ENOENT);
+    const auto missing = WriteFrame(frame, dir / "gone" / "frame_1.jpg");
+    ASSERT_TRUE(missing);
+    EXPECT_EQ(missing->error, ENOENT);
 
     // An existing file is replaced whole.
     const fs::path path = dir / "frame_1.jpg";
     std::ofstream(path) << "old";
-    EXPECT_TRUE(WriteFrameImage(frame, path, {}).written);
+    EXPECT_FALSE(WriteFrame(frame, path));
     EXPECT_TRUE(DecodeImageFile(path));
 
     if (geteuid() != 0) {  // root writes anywhere
         fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
-        const WriteOutcome denied = WriteFrameImage(frame, dir / "frame_2.jpg", {});
-        EXPECT_EQ(denied.systemError, EACCES);
+        const auto denied = WriteFrame(frame, dir / "frame_2.jpg");
+        ASSERT_TRUE(denied);
+        EXPECT_EQ(denied->error, EACCES);
         fs::permissions(dir, fs::perms::owner_all);
     }
     for (const auto& entry : fs::directory_iterator(dir)) {
@@ -338,20 +360,19 @@ TEST(ImageTypes, Jpeg2000OfSmallImages) {
 TEST(FrameImageWriter, AnImageThatCannotBeMadeIsAFailure) {
     const fs::path dir = testing::NewTempDir("unmade");
     // 300 times 64 pixels is beyond the largest image.
-    const WriteOutcome outcome = WriteFrameImage(
-        testing::DrawIndexFrame(1, 64, 64), dir / "frame_1.jpg", {30000, ImageFileType::Png, 0.7f});
-    EXPECT_FALSE(outcome.written);
-    EXPECT_TRUE(outcome.encodingFailed);
+    const auto failure = WriteFrame(testing::DrawIndexFrame(1, 64, 64), dir / "frame_1.jpg",
+                                    {30000, ImageFileType::Png, 0.7f});
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->error, 0) << "not encoded";
     EXPECT_TRUE(fs::is_empty(dir));
 }
 
 TEST(FrameImageWriter, AWriteThatFailsOnceItsFileIsOpenLeavesNothing) {
     const fs::path dir = testing::NewTempDir("late-fail");
     fs::create_directory(dir / "frame_1.jpg");  // the final rename cannot replace a folder
-    const WriteOutcome outcome =
-        WriteFrameImage(testing::DrawIndexFrame(1, 64, 64), dir / "frame_1.jpg", {});
-    EXPECT_FALSE(outcome.written);
-    EXPECT_EQ(outcome.systemError, EISDIR);
+    const auto failure = WriteFrame(testing::DrawIndexFrame(1, 64, 64), dir / "frame_1.jpg");
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->error, EISDIR);
     EXPECT_EQ(testing::FileNames(dir), (std::set<std::string>{"frame_1.jpg"}))
         << "the temporary file is removed";
 }

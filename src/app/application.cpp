@@ -108,6 +108,8 @@ void Application::ConnectWindows() {
         [this](CommandId command) { DispatchCommand(command, CommandOrigin::PreferencesWindow); });
     connect(preferencesWindow_.get(), &PreferencesWindow::filling, this,
             [this] { mainWindow_->ShowStatusMessage(kIdleMessage, 1); });
+    connect(preferencesWindow_.get(), &PreferencesWindow::settingsChanged, this,
+            [this] { frameSettings_.reset(); });
 }
 
 void Application::AddHelpMenuItems() {
@@ -182,23 +184,23 @@ void Application::ReadSelection(FrameSelection& selection) {
     preferencesWindow_->CurrentFinalFrameIndex(selection.last);
 }
 
-FrameWriteSettings Application::CurrentFrameWriteSettings() {
-    FrameWriteSettings frame;
-    frame.scalePercent = preferencesWindow_->CurrentScalePercent();
-    frame.compressionFactor = settings_.ImageCompressionFactor();
-    frame.type = ImageFileTypeFromNumber(settings_.ReadImageType());
+FrameSettings Application::CurrentFrameSettings() {
+    // Another process's change is seen from the next frame, as one made here.
+    const bool fileChanged = domain_.ChangedSinceLastLook();
+    if (fileChanged || !frameSettings_) frameSettings_ = ReadFrameSettings();
+    return *frameSettings_;
+}
+
+FrameSettings Application::ReadFrameSettings() {
+    const SettingsStore::ReadBatch batch(settings_);
+    FrameSettings frame;
+    frame.write.scalePercent = preferencesWindow_->CurrentScalePercent();
+    frame.write.compressionFactor = settings_.ImageCompressionFactor();
+    frame.write.type = ImageFileTypeFromNumber(settings_.ReadImageType());
+    frame.naming.appendFrameCount = settings_.ReadBoolSetting(keys::AppendFrameCount);
+    frame.naming.padIndicesWithZeros = settings_.ReadBoolSetting(keys::PadIndicesWithZeros);
+    frame.preserveDates = settings_.ReadBoolSetting(keys::PreserveDates);
     return frame;
-}
-
-FrameNaming Application::CurrentNaming() {
-    FrameNaming naming;
-    naming.appendFrameCount = settings_.ReadBoolSetting(keys::AppendFrameCount);
-    naming.padIndicesWithZeros = settings_.ReadBoolSetting(keys::PadIndicesWithZeros);
-    return naming;
-}
-
-bool Application::PreserveDates() {
-    return settings_.ReadBoolSetting(keys::PreserveDates);
 }
 
 void Application::RunBusy() {

@@ -43,6 +43,7 @@ class Application : public QObject, private RunSettings, private RunObserver {
     MainWindow& mainWindow() { return *mainWindow_; }
     PreferencesWindow& preferencesWindow() { return *preferencesWindow_; }
     SettingsStore& settings() { return settings_; }
+    PreferencesDomain& preferences() { return domain_; }
     ExtractionRun& run() { return run_; }
 
     const QStringList& pendingDocuments() const { return pendingDocuments_; }
@@ -93,9 +94,10 @@ class Application : public QObject, private RunSettings, private RunObserver {
     // RunSettings
     std::optional<std::filesystem::path> ChooseDestinationFolder() override;
     void ReadSelection(FrameSelection& selection) override;
-    FrameWriteSettings CurrentFrameWriteSettings() override;
-    FrameNaming CurrentNaming() override;
-    bool PreserveDates() override;
+    FrameSettings CurrentFrameSettings() override;
+    // The frame settings from the preferences window's live scale and the
+    // stored settings, read together.
+    FrameSettings ReadFrameSettings();
     // RunObserver
     void RunBusy() override;
     void StatusMessage(const char* key) override;
@@ -115,6 +117,9 @@ class Application : public QObject, private RunSettings, private RunObserver {
     std::unique_ptr<PreferencesWindow>
         preferencesWindow_;  // a child of the main window; goes first
 
+    // The frame settings as last read; dropped when the preferences window
+    // changes one, and read again when the preferences file changed.
+    std::optional<FrameSettings> frameSettings_;
     QStringList pendingDocuments_;
     bool runInProgress_ = false;
     int deferredRuns_ = 0;

@@ -113,13 +113,13 @@ class OptionSettings : public RunSettings {
         if (options_.first) selection.first = *options_.first;
         if (options_.last) selection.last = *options_.last;
     }
-    FrameWriteSettings CurrentFrameWriteSettings() override {
-        return {options_.scalePercent, options_.type, options_.compressionFactor};
-    }
-    FrameNaming CurrentNaming() override { return options_.naming; }
-    bool PreserveDates() override { return options_.preserveDates; }
-    ExistingFiles ExistingFilesRule() override {
-        return options_.overwrite ? ExistingFiles::Replace : ExistingFiles::Skip;
+    FrameSettings CurrentFrameSettings() override {
+        FrameSettings frame;
+        frame.write = {options_.scalePercent, options_.type, options_.compressionFactor};
+        frame.naming = options_.naming;
+        frame.existing = options_.overwrite ? ExistingFiles::Replace : ExistingFiles::Skip;
+        frame.preserveDates = options_.preserveDates;
+        return frame;
     }
 
     // Why the destination folder could not be made.

@@ -11,13 +11,6 @@
 namespace reelsnap {
 namespace {
 
-// A JPEG at the frame's own size is encoded from the YCbCr planes the movie
-// can hand out, with no round trip through RGB.
-ImageLayout LayoutFor(const FrameWriteSettings& write) {
-    const bool ownSize = write.scalePercent == 0 || write.scalePercent == 100;
-    return write.type == ImageFileType::Jpeg && ownSize ? ImageLayout::Ycbcr420 : ImageLayout::Rgba;
-}
-
 RunResult Ended(RunEnd end) {
     RunResult result;
     result.end = end;
@@ -78,21 +71,21 @@ class FrameWalk {
         ++run_.framesDone_;
         observer_.FrameHandled(run_.framesDone_, run_.framesExpected_);
         observer_.Yield();
-        // The settings of this frame are read now, as it is handed out.
-        const FrameWriteSettings write = settings_.CurrentFrameWriteSettings();
+        // The settings of this frame are taken now, as it is handed out; the
+        // layout the movie hands the image over in follows from them.
+        const FrameSettings frame = settings_.CurrentFrameSettings();
         std::optional<Image> image =
-            movie_.FrameImageAtTime(t, NextWantedTime(i, t), LayoutFor(write));
+            movie_.FrameImageAtTime(t, NextWantedTime(i, t), LayoutFor(frame.write));
         if (!image) return;
         ++run_.framesDecoded_;
-        const std::optional<std::string> name =
-            BuildFrameFileName(i, frameCount_, settings_.CurrentNaming());
+        const std::optional<std::string> name = BuildFrameFileName(i, frameCount_, frame.naming);
         if (!name) return;
         FrameJob job;
         job.image = std::move(*image);
         job.path = destination_ / *name;
-        job.settings = write;
-        job.existing = settings_.ExistingFilesRule();
-        if (settings_.PreserveDates()) job.modified = movie_.PresentationDate(t);
+        job.settings = frame.write;
+        job.existing = frame.existing;
+        if (frame.preserveDates) job.modified = movie_.PresentationDate(t);
         run_.writers_.Submit(std::move(job));
     }
 

@@ -28,6 +28,17 @@ struct FrameSelection {
     std::int32_t last = 0;
 };
 
+// The settings a frame is handed out with, as a value.
+struct FrameSettings {
+    FrameWriteSettings write;
+    FrameNaming naming;
+    // What a frame file does to a file that has its name.
+    ExistingFiles existing = ExistingFiles::KeepBeside;
+    // The file's date is the movie's creation time plus the frame's
+    // presentation time.
+    bool preserveDates = false;
+};
+
 // What the run reads, each when the run needs it.
 class RunSettings {
   public:
@@ -36,14 +47,10 @@ class RunSettings {
     virtual std::optional<std::filesystem::path> ChooseDestinationFolder() = 0;
     // Once per run: overwrites the step, first and last index where set.
     virtual void ReadSelection(FrameSelection& selection) = 0;
-    // For every frame, as it is handed out.
-    virtual FrameWriteSettings CurrentFrameWriteSettings() = 0;
-    virtual FrameNaming CurrentNaming() = 0;
-    // What a frame file does to a file that has its name.
-    virtual ExistingFiles ExistingFilesRule() { return ExistingFiles::KeepBeside; }
-    // For every frame: its file's date is the movie's creation time plus the
-    // frame's presentation time.
-    virtual bool PreserveDates() { return false; }
+    // For every frame, as it is handed out: the settings as they are now. It
+    // is called once a frame, so it hands out a value kept up to date, not
+    // one read afresh.
+    virtual FrameSettings CurrentFrameSettings() = 0;
 };
 
 enum class RunEnd {

@@ -18,23 +18,17 @@ struct FrameWriteSettings {
     float compressionFactor = 0.7f;  // for JPEG and JPEG 2000 only
 };
 
-struct WriteOutcome {
-    bool written = false;
-    int systemError = 0;          // errno of a failed write
-    bool encodingFailed = false;  // the image could not be scaled or encoded
-};
+// The layout a frame written with these settings is best handed over in: a
+// JPEG at the frame's own size is encoded from YCbCr planes, with no round
+// trip through RGB; everything else from RGBA. The one place this is decided.
+ImageLayout LayoutFor(const FrameWriteSettings& settings);
 
-// The frame scaled and encoded by the settings' type: the bytes of the file,
-// or nothing when a step fails (`encodingFailed` then says so; a type
-// outside the table gives nothing without a failure).
+// The frame scaled and encoded by the settings' type, as it is given: the
+// bytes of the file, or nothing when a step fails (`encodingFailed` then says
+// so; a type outside the table gives nothing without a failure). YCbCr planes
+// are encoded only as a JPEG at their own size (LayoutFor).
 std::optional<EncodedData> EncodeFrameImage(const Image& frameImage,
                                             const FrameWriteSettings& settings,
                                             bool& encodingFailed);
-
-// Scales the frame, encodes it by the settings' type and writes it to the
-// path through a temporary file, replacing a file of that name. Nothing is
-// written when the image cannot be scaled or encoded, or there is no type.
-WriteOutcome WriteFrameImage(const Image& frameImage, const std::filesystem::path& outputPath,
-                             const FrameWriteSettings& settings);
 
 }  // namespace reelsnap

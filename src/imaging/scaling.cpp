@@ -41,23 +41,8 @@ bool Resample(const Image& from, Image& to) {
 
 }  // namespace
 
-std::optional<Image> RgbaImage(const Image& planar) {
-    const int w = planar.width(), h = planar.height();
-    ff::ScaleContext ctx(sws_getContext(w, h, AV_PIX_FMT_YUVJ420P, w, h, AV_PIX_FMT_RGBA,
-                                        SWS_BICUBIC | SWS_ACCURATE_RND | SWS_FULL_CHR_H_INT,
-                                        nullptr, nullptr, nullptr));
-    if (!ctx) return std::nullopt;
-    Image rgba(w, h);
-    const std::uint8_t* src[4] = {planar.plane(0), planar.plane(1), planar.plane(2), nullptr};
-    const int srcStride[4] = {planar.planeWidth(0), planar.planeWidth(1), planar.planeWidth(2), 0};
-    std::uint8_t* dst[4] = {rgba.pixels(), nullptr, nullptr, nullptr};
-    const int dstStride[4] = {int(rgba.stride()), 0, 0, 0};
-    if (sws_scale(ctx.get(), src, srcStride, 0, h, dst, dstStride) != h) return std::nullopt;
-    return rgba;
-}
-
 std::optional<Image> ScaledImage(const Image& image, ImageSize target) {
-    if (image.isNull()) return std::nullopt;
+    if (image.isNull() || image.isPlanar()) return std::nullopt;
     const ImageSize size = ScaledSize(image.size(), target, true);
     const auto width = PixelExtent(size.width);
     const auto height = PixelExtent(size.height);

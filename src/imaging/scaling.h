@@ -19,13 +19,9 @@ std::optional<int> PixelExtent(float points);
 // the target size unchanged.
 ImageSize ScaledSize(ImageSize source, ImageSize target, bool proportionally);
 
-// The image redrawn proportionally at `target` with high-quality
+// The RGBA image redrawn proportionally at `target` with high-quality
 // interpolation (a copy at its own size); nothing when the size in whole
-// pixels is not acceptable.
+// pixels is not acceptable, or for YCbCr planes.
 std::optional<Image> ScaledImage(const Image& image, ImageSize target);
-
-// The RGBA image of an image in the JPEG's YCbCr planes; nothing when the
-// conversion fails.
-std::optional<Image> RgbaImage(const Image& planar);
 
 }  // namespace reelsnap

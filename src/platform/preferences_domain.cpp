@@ -1,5 +1,7 @@
 #include "platform/preferences_domain.h"
 
+#include <sys/stat.h>
+
 #include <QDateTime>
 #include <QFile>
 #include <QJsonDocument>
@@ -157,9 +159,22 @@ bool PreferencesDomain::KeepCorruptFileAside() {
 }
 
 void PreferencesDomain::Synchronize() {
+    ++synchronizations_;
     if (untouchable_) return;
     settings_->sync();
     dirty_ = false;
+}
+
+bool PreferencesDomain::ChangedSinceLastLook() {
+    struct stat st {};
+    std::array<std::int64_t, 4> look{-1, -1, -1, -1};
+    if (::stat(written_.c_str(), &st) == 0) {
+        look = {std::int64_t(st.st_ino), std::int64_t(st.st_size), std::int64_t(st.st_mtim.tv_sec),
+                std::int64_t(st.st_mtim.tv_nsec)};
+    }
+    const bool changed = lastLook_ != look;
+    lastLook_ = look;
+    return changed;
 }
 
 QVariant PreferencesDomain::Value(const QString& key) const {

@@ -9,8 +9,11 @@
 #include <QByteArray>
 #include <QSettings>
 #include <QVariant>
+#include <array>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 namespace reelsnap {
 
@@ -25,6 +28,12 @@ class PreferencesDomain {
 
     // Writes pending changes and re-reads the file when another process changed it.
     void Synchronize();
+    // How many times Synchronize ran.
+    std::int64_t synchronizations() const { return synchronizations_; }
+    // True when the file is not as it was at the last call (another process
+    // or this one wrote it, or it was removed): one stat, no read. The first
+    // call answers true.
+    bool ChangedSinceLastLook();
     QVariant Value(const QString& key) const;
     void SetValue(const QString& key, const QVariant& value);
     void Remove(const QString& key);
@@ -39,6 +48,9 @@ class PreferencesDomain {
     std::unique_ptr<QSettings> settings_;
     bool dirty_ = false;
     bool untouchable_ = false;
+    std::int64_t synchronizations_ = 0;
+    // The file as the last look saw it: its inode, size and modification time.
+    std::optional<std::array<std::int64_t, 4>> lastLook_;
     QVariantMap untouchableValues_;
 };
 

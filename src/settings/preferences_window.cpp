@@ -82,7 +82,10 @@ void PreferencesWindow::ConnectCommands() {
             connect(box, &QComboBox::activated, this, send(command));
         }
     }
-    connect(ui_->ScaleSlider, &QSlider::valueChanged, this, &PreferencesWindow::UpdateScaleLabel);
+    connect(ui_->ScaleSlider, &QSlider::valueChanged, this, [this] {
+        UpdateScaleLabel();
+        emit settingsChanged();
+    });
     for (QLineEdit* field : {ui_->SkipField, ui_->InitialFrameField, ui_->FinalFrameField}) {
         field->installEventFilter(this);
         // Pasted or dropped text keeps only its digits.
@@ -134,6 +137,7 @@ void PreferencesWindow::FillPreferencesWindow() {
     ui_->FinalFrameField->setText(last ? QString::number(*last) : QString());
     ShowCopyToLocation();
     ui_->SkipUnitLabel->setText(LocalizedString(CurrentSkip() == 1 ? kFrameUnit : kFramesUnit));
+    emit settingsChanged();
 }
 
 std::int16_t PreferencesWindow::PreferencesCommandHandler(CommandId command) {
@@ -178,8 +182,9 @@ std::int16_t PreferencesWindow::PreferencesCommandHandler(CommandId command) {
             ChooseCopyToLocation();
             break;
         default:
-            break;
+            return kEventNotHandledErr;
     }
+    emit settingsChanged();
     return kEventNotHandledErr;
 }
 

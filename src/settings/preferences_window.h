@@ -50,6 +50,8 @@ class PreferencesWindow : public QDialog, public LiveValues {
   signals:
     // Filling begins: the main window shows its idle message again.
     void filling();
+    // A setting or a live value changed, or the window was filled again.
+    void settingsChanged();
     // A command the window's handler passed on.
     void commandNotHandled(CommandId command);
 

@@ -10,8 +10,17 @@
 
 namespace reelsnap {
 
+SettingsStore::ReadBatch::ReadBatch(SettingsStore& store) : store_(store) {
+    store_.domain_.Synchronize();
+    ++store_.batches_;
+}
+
+SettingsStore::ReadBatch::~ReadBatch() {
+    --store_.batches_;
+}
+
 QVariant SettingsStore::ReadSynchronized(const QString& key) {
-    domain_.Synchronize();
+    if (batches_ == 0) domain_.Synchronize();
     return domain_.Value(key);
 }
 

@@ -1,6 +1,7 @@
 // The twelve preference keys, their readers with defaults, and their writers,
-// over one preferences domain. Every reader synchronizes the domain first, so
-// a change made by another process is seen at the next read.
+// over one preferences domain. Every reader synchronizes the domain first
+// (once for a ReadBatch), so a change made by another process is seen at the
+// next read.
 #pragma once
 
 #include <QString>
@@ -32,6 +33,19 @@ class SettingsStore {
   public:
     explicit SettingsStore(PreferencesDomain& domain) : domain_(domain) {}
 
+    // While a batch lives, the readers share the one synchronization it
+    // began with: a group of values read together costs one look at the file.
+    class ReadBatch {
+      public:
+        explicit ReadBatch(SettingsStore& store);
+        ~ReadBatch();
+        ReadBatch(const ReadBatch&) = delete;
+        ReadBatch& operator=(const ReadBatch&) = delete;
+
+      private:
+        SettingsStore& store_;
+    };
+
     // False when the key is missing or holds anything but a Boolean.
     bool ReadBoolSetting(const QString& key);
     // Nothing when the key is missing, not a number, or not exactly convertible.
@@ -60,6 +74,7 @@ class SettingsStore {
     std::optional<Int> ReadExactNumber(const QString& key);
 
     PreferencesDomain& domain_;
+    int batches_ = 0;
 };
 
 }  // namespace reelsnap

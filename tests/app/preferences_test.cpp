@@ -13,12 +13,14 @@
 #include <QSlider>
 #include <QTest>
 #include <QUrl>
+#include <fstream>
 
 #include "app/main_window.h"
 #include "app/status_line.h"
 #include "app_harness.h"
 #include "settings/preferences_window.h"
 #include "settings/settings_store.h"
+#include "support/image_files.h"
 
 namespace reelsnap {
 namespace {
@@ -115,6 +117,49 @@ TEST_F(PreferencesTest, FilledFromTheStoredSettings) {
     EXPECT_EQ(Control<QLineEdit>("FinalFrameField")->text(), "99");
     EXPECT_TRUE(Control<QPushButton>("ChooseCopyButton")->isEnabled());
     EXPECT_EQ(Control<QLabel>("CopyToPathText")->text().toStdString(), folder.string());
+}
+
+// The run takes its settings as a value: the preferences file is looked at
+// a handful of times a run, not for every frame, and yet a change made in the
+// preferences window, or by another process, applies from the next frame.
+TEST_F(PreferencesTest, ARunReadsItsSettingsOnceAndChangesApplyFromTheNextFrame) {
+    const fs::path first = NewTempDir("unchanged");
+    UseStoredDestination(first);
+    const std::int64_t before = App().preferences().synchronizations();
+    RunDocuments({QString::fromStdString(Fixture("clip_120").string())});
+    EXPECT_EQ(FileNames(first).size(), 120u);
+    EXPECT_LE(App().preferences().synchronizations() - before, 5) << "for 120 frames";
+
+    const fs::path destination = NewTempDir("changed");
+    UseStoredDestination(destination);
+    int changedHere = -1, changedElsewhere = -1;
+    RunDocuments({QString::fromStdString(Fixture("clip_120").string())}, [&] {
+        const int done = App().run().framesDone();
+        if (changedHere < 0 && done >= 10) {
+            changedHere = done;
+            Control<QSlider>("ScaleSlider")->setValue(50);  // live: nothing is stored
+        } else if (changedHere > 0 && changedElsewhere < 0 && done >= changedHere + 10) {
+            changedElsewhere = done;
+            // Another process turns the frame count in names on.
+            const fs::path file = PreferencesDomain::ApplicationFile();
+            std::ifstream in(file);
+            const std::string stored{std::istreambuf_iterator<char>(in), {}};
+            ReplacePreferencesFile(
+                file, stored.substr(0, stored.rfind('}')) + R"(, "AppendFrameCount": true})");
+        }
+    });
+    ASSERT_GT(changedElsewhere, 0);
+    ASSERT_EQ(FileNames(destination).size(), 120u);
+    // The frame in progress at a change may have either settings.
+    for (int i = 1; i <= 120; ++i) {
+        SCOPED_TRACE(i);
+        const bool resized = i > changedHere, counted = i > changedElsewhere;
+        if (i == changedHere || i == changedElsewhere) continue;
+        const std::string name = "frame_" + std::to_string(i) + (counted ? " of 120" : "") + ".jpg";
+        const auto image = DecodeImageFile(destination / name);
+        ASSERT_TRUE(image) << name;
+        EXPECT_EQ(image->width(), resized ? 32 : 64);
+    }
 }
 
 TEST_F(PreferencesTest, EscapeAndTheCloseButtonCancel) {
