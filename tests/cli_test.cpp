@@ -87,6 +87,9 @@ TEST(CommandLine, UsageErrorsExitWithTwo) {
     for (const QStringList& arguments :
          {QStringList{}, QStringList{"--type", "webp", Path(Fixture("h264_mp4"))},
           QStringList{"--step", "0", Path(Fixture("h264_mp4"))},
+          QStringList{"--quality", "101", Path(Fixture("h264_mp4"))},
+          QStringList{"--quality", "0", Path(Fixture("h264_mp4"))},
+          QStringList{"--quality", "7x", Path(Fixture("h264_mp4"))},
           QStringList{"--first", "0", Path(Fixture("h264_mp4"))},
           QStringList{"--first", "10", "--last", "5", Path(Fixture("h264_mp4"))},
           QStringList{"-o", "", Path(Fixture("h264_mp4"))},

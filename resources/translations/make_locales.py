@@ -183,8 +183,8 @@ DE_CLI = {
     "Take every Nth frame index (default 1).": "Jede N-te Bildnummer nehmen (Vorgabe 1).",
     "Image size in percent, 1 to 100 (default 100).": "Bildgröße in Prozent, 1 bis 100 (Vorgabe 100).",
     "tiff (or tif), bmp, gif, jpeg (default, or jpg), png or jp2.": "tiff (oder tif), bmp, gif, jpeg (Vorgabe, oder jpg), png oder jp2.",
-    "For jpeg and jp2: low, medium (default), high or max (jp2: lossless).":
-        "Für jpeg und jp2: low, medium (Vorgabe), high oder max (jp2: verlustfrei).",
+    "For jpeg and jp2: low, medium (default) or high as in the window, or a number from 1 to 100 (high and 100: jp2 lossless).":
+        "Für jpeg und jp2: low, medium (Vorgabe) oder high wie im Fenster, oder eine Zahl von 1 bis 100 (high und 100: jp2 verlustfrei).",
     "Pad indices with zeros to eight digits.": "Nummern mit Nullen auf acht Stellen auffüllen.",
     "Append the movie's frame count: frame_7 of 120.jpg.": "Die Bildanzahl des Films anhängen: frame_7 of 120.jpg.",
     "Date each file at the movie's creation time plus the frame's presentation time.":
@@ -201,7 +201,7 @@ DE_CLI = {
     "--step takes a number from 1 to 32767": "--step erwartet eine Zahl von 1 bis 32767",
     "--scale takes a percentage from 1 to 100": "--scale erwartet einen Prozentwert von 1 bis 100",
     "--type takes tiff, bmp, gif, jpeg, png or jp2": "--type erwartet tiff, bmp, gif, jpeg, png oder jp2",
-    "--quality takes low, medium, high or max": "--quality erwartet low, medium, high oder max",
+    "--quality takes low, medium, high or a number from 1 to 100": "--quality erwartet low, medium, high oder eine Zahl von 1 bis 100",
     "--jobs takes a number from 1 to 64": "--jobs erwartet eine Zahl von 1 bis 64",
 }
 FR_CLI = {
@@ -229,8 +229,8 @@ FR_CLI = {
     "Take every Nth frame index (default 1).": "Prendre un numéro d’image sur N (par défaut 1).",
     "Image size in percent, 1 to 100 (default 100).": "Taille de l’image en pour cent, de 1 à 100 (par défaut 100).",
     "tiff (or tif), bmp, gif, jpeg (default, or jpg), png or jp2.": "tiff (ou tif), bmp, gif, jpeg (par défaut, ou jpg), png ou jp2.",
-    "For jpeg and jp2: low, medium (default), high or max (jp2: lossless).":
-        "Pour jpeg et jp2 : low, medium (par défaut), high ou max (jp2 : sans perte).",
+    "For jpeg and jp2: low, medium (default) or high as in the window, or a number from 1 to 100 (high and 100: jp2 lossless).":
+        "Pour jpeg et jp2 : low, medium (par défaut) ou high comme dans la fenêtre, ou un nombre de 1 à 100 (high et 100 : jp2 sans perte).",
     "Pad indices with zeros to eight digits.": "Compléter les numéros par des zéros jusqu’à huit chiffres.",
     "Append the movie's frame count: frame_7 of 120.jpg.": "Ajouter le nombre d’images de la vidéo : frame_7 of 120.jpg.",
     "Date each file at the movie's creation time plus the frame's presentation time.":
@@ -247,7 +247,7 @@ FR_CLI = {
     "--step takes a number from 1 to 32767": "--step attend un nombre de 1 à 32767",
     "--scale takes a percentage from 1 to 100": "--scale attend un pourcentage de 1 à 100",
     "--type takes tiff, bmp, gif, jpeg, png or jp2": "--type attend tiff, bmp, gif, jpeg, png ou jp2",
-    "--quality takes low, medium, high or max": "--quality attend low, medium, high ou max",
+    "--quality takes low, medium, high or a number from 1 to 100": "--quality attend low, medium, high ou un nombre de 1 à 100",
     "--jobs takes a number from 1 to 64": "--jobs attend un nombre de 1 à 64",
 }
 

@@ -20,10 +20,6 @@
         <translation>kein Film oder nicht lesbar</translation>
     </message>
     <message>
-        <source>the image could not be encoded</source>
-        <translation>das Bild konnte nicht kodiert werden</translation>
-    </message>
-    <message>
         <source>could not write %1: %2</source>
         <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
@@ -74,10 +70,6 @@ anderen werden trotzdem fertig), 2 bei einem Aufruffehler.</translation>
     <message>
         <source>Image size in percent, 1 to 100 (default 100).</source>
         <translation>Bildgröße in Prozent, 1 bis 100 (Vorgabe 100).</translation>
-    </message>
-    <message>
-        <source>For jpeg and jp2: low, medium (default), high or max (jp2: lossless).</source>
-        <translation>Für jpeg und jp2: low, medium (Vorgabe), high oder max (jp2: verlustfrei).</translation>
     </message>
     <message>
         <source>Pad indices with zeros to eight digits.</source>
@@ -138,10 +130,6 @@ anderen werden trotzdem fertig), 2 bei einem Aufruffehler.</translation>
     <message>
         <source>--type takes tiff, bmp, gif, jpeg, png or jp2</source>
         <translation>--type erwartet tiff, bmp, gif, jpeg, png oder jp2</translation>
-    </message>
-    <message>
-        <source>--quality takes low, medium, high or max</source>
-        <translation>--quality erwartet low, medium, high oder max</translation>
     </message>
     <message>
         <source>--jobs takes a number from 1 to 64</source>
@@ -231,6 +219,14 @@ anderen werden trotzdem fertig), 2 bei einem Aufruffehler.</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>For jpeg and jp2: low, medium (default) or high as in the window, or a number from 1 to 100 (high and 100: jp2 lossless).</source>
+        <translation>Für jpeg und jp2: low, medium (Vorgabe) oder high wie im Fenster, oder eine Zahl von 1 bis 100 (high und 100: jp2 verlustfrei).</translation>
+    </message>
+    <message>
+        <source>--quality takes low, medium, high or a number from 1 to 100</source>
+        <translation>--quality erwartet low, medium, high oder eine Zahl von 1 bis 100</translation>
     </message>
 </context>
 <context>

@@ -20,10 +20,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the image could not be encoded</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>could not write %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -67,10 +63,6 @@ are still done), 2 for a usage error.</source>
     </message>
     <message>
         <source>Image size in percent, 1 to 100 (default 100).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>For jpeg and jp2: low, medium (default), high or max (jp2: lossless).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -131,10 +123,6 @@ are still done), 2 for a usage error.</source>
     </message>
     <message>
         <source>--type takes tiff, bmp, gif, jpeg, png or jp2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--quality takes low, medium, high or max</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -224,6 +212,14 @@ are still done), 2 for a usage error.</source>
     </message>
     <message>
         <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For jpeg and jp2: low, medium (default) or high as in the window, or a number from 1 to 100 (high and 100: jp2 lossless).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--quality takes low, medium, high or a number from 1 to 100</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -20,10 +20,6 @@
         <translation>n’est pas une vidéo, ou ne peut pas être lu</translation>
     </message>
     <message>
-        <source>the image could not be encoded</source>
-        <translation>l’image n’a pas pu être encodée</translation>
-    </message>
-    <message>
         <source>could not write %1: %2</source>
         <translation>impossible d’écrire %1 : %2</translation>
     </message>
@@ -74,10 +70,6 @@ autres sont tout de même traitées), 2 pour une erreur d’utilisation.</transl
     <message>
         <source>Image size in percent, 1 to 100 (default 100).</source>
         <translation>Taille de l’image en pour cent, de 1 à 100 (par défaut 100).</translation>
-    </message>
-    <message>
-        <source>For jpeg and jp2: low, medium (default), high or max (jp2: lossless).</source>
-        <translation>Pour jpeg et jp2 : low, medium (par défaut), high ou max (jp2 : sans perte).</translation>
     </message>
     <message>
         <source>Pad indices with zeros to eight digits.</source>
@@ -138,10 +130,6 @@ autres sont tout de même traitées), 2 pour une erreur d’utilisation.</transl
     <message>
         <source>--type takes tiff, bmp, gif, jpeg, png or jp2</source>
         <translation>--type attend tiff, bmp, gif, jpeg, png ou jp2</translation>
-    </message>
-    <message>
-        <source>--quality takes low, medium, high or max</source>
-        <translation>--quality attend low, medium, high ou max</translation>
     </message>
     <message>
         <source>--jobs takes a number from 1 to 64</source>
@@ -231,6 +219,14 @@ autres sont tout de même traitées), 2 pour une erreur d’utilisation.</transl
     <message>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>For jpeg and jp2: low, medium (default) or high as in the window, or a number from 1 to 100 (high and 100: jp2 lossless).</source>
+        <translation>Pour jpeg et jp2 : low, medium (par défaut) ou high comme dans la fenêtre, ou un nombre de 1 à 100 (high et 100 : jp2 sans perte).</translation>
+    </message>
+    <message>
+        <source>--quality takes low, medium, high or a number from 1 to 100</source>
+        <translation>--quality attend low, medium, high ou un nombre de 1 à 100</translation>
     </message>
 </context>
 <context>

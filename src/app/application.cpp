@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 extern "C" {
 #include <libavutil/log.h>
@@ -42,9 +41,8 @@ void KeepFreedFrameMemory() {
 }
 
 QString WriteFailureMessage(const FrameWriteFailure& failure) {
-    const QString reason = failure.error != 0 ? QString::fromLocal8Bit(std::strerror(failure.error))
-                                              : LocalizedString(kNotEncodedReason);
-    return LocalizedString(kWriteFailedMessage).arg(DisplayPath(failure.path.filename()), reason);
+    return LocalizedString(kWriteFailedMessage)
+        .arg(DisplayPath(failure.path.filename()), WriteFailureReason(failure));
 }
 
 }  // namespace

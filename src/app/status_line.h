@@ -19,8 +19,6 @@ inline const char* const kWriteFailedMessage =
     QT_TRANSLATE_NOOP("LocalizedStrings", "Could not write “%1”: %2.");
 inline const char* const kNothingDecodedMessage =
     QT_TRANSLATE_NOOP("LocalizedStrings", "No frame of “%1” could be decoded.");
-inline const char* const kNotEncodedReason =
-    QT_TRANSLATE_NOOP("LocalizedStrings", "the image could not be encoded");
 
 // Translations looked up once and kept for the life of the cache; the
 // strings it hands out stay where they are.

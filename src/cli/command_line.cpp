@@ -17,6 +17,7 @@ extern "C" {
 }
 
 #include "extract/frame_counting.h"
+#include "imaging/quality.h"
 #include "movie/movie.h"
 #include "platform/path_text.h"
 #include "platform/quit_signals.h"
@@ -218,11 +219,9 @@ std::optional<Problem> CountMovie(const std::filesystem::path& movie) {
 // standard error, the problem that fails the movie, if any.
 std::optional<Problem> WalkedRunProblem(const RunResult& result, bool quitRequested) {
     if (result.failure) {
-        const QString reason = result.failure->error != 0
-                                   ? QString::fromStdString(SystemReason(result.failure->error))
-                                   : CommandLine::tr("the image could not be encoded");
-        return Problem{Text(
-            CommandLine::tr("could not write %1: %2").arg(Quoted(result.failure->path), reason))};
+        return Problem{
+            Text(CommandLine::tr("could not write %1: %2")
+                     .arg(Quoted(result.failure->path), WriteFailureReason(*result.failure)))};
     }
     if (result.noFrameDecoded) return Problem{Text(CommandLine::tr("no frame could be decoded"))};
     if (quitRequested) return Problem{Text(CommandLine::tr("interrupted"))};
@@ -324,7 +323,8 @@ Parsed ParseCommandLine(const QStringList& arguments) {
         "TYPE");
     const QCommandLineOption quality(
         "quality",
-        CommandLine::tr("For jpeg and jp2: low, medium (default), high or max (jp2: lossless)."),
+        CommandLine::tr("For jpeg and jp2: low, medium (default) or high as in the window, or "
+                        "a number from 1 to 100 (high and 100: jp2 lossless)."),
         "QUALITY");
     const QCommandLineOption pad("pad", CommandLine::tr("Pad indices with zeros to eight digits."));
     const QCommandLineOption appendCount(
@@ -408,12 +408,12 @@ Parsed ParseCommandLine(const QStringList& arguments) {
         o.type = it->second;
     }
     if (parser.isSet(quality)) {
-        static const std::map<QString, float> kQualities = {
-            {"low", 0.4f}, {"medium", 0.7f}, {"high", 0.9f}, {"max", 1.0f}};
-        const auto it = kQualities.find(parser.value(quality).toLower());
-        if (it == kQualities.end())
-            return usage(Text(CommandLine::tr("--quality takes low, medium, high or max")));
-        o.compressionFactor = it->second;
+        const auto factor = CompressionFactorNamed(parser.value(quality).toLower().toStdString());
+        if (!factor) {
+            return usage(Text(
+                CommandLine::tr("--quality takes low, medium, high or a number from 1 to 100")));
+        }
+        o.compressionFactor = *factor;
     }
     if (parser.isSet(jobs)) {
         const auto n = number(jobs, 1, 64);

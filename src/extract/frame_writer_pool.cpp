@@ -2,10 +2,24 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <new>
 #include <utility>
 
+#include "platform/translations.h"
+
 namespace reelsnap {
+namespace {
+
+const char* const kNotEncodedReason =
+    QT_TRANSLATE_NOOP("LocalizedStrings", "the image could not be encoded");
+
+}  // namespace
+
+QString WriteFailureReason(const FrameWriteFailure& failure) {
+    if (failure.error == 0) return LocalizedString(kNotEncodedReason);
+    return QString::fromLocal8Bit(std::strerror(failure.error));
+}
 
 // One worker a core, at most eight; the byte budget bounds what they hold.
 unsigned FrameWriterPool::DefaultWorkers() {

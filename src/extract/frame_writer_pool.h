@@ -12,6 +12,8 @@
 #include <thread>
 #include <vector>
 
+#include <QString>
+
 #include "extract/output_naming.h"
 #include "imaging/frame_image_writer.h"
 #include "imaging/image.h"
@@ -32,6 +34,10 @@ struct FrameWriteFailure {
     int error = 0;               // errno of the write; 0 when the image could not be encoded
     std::uint64_t sequence = 0;
 };
+
+// Why the write failed, as a user reads it: the system's words for the
+// error, or that the image could not be encoded.
+QString WriteFailureReason(const FrameWriteFailure& failure);
 
 // What became of the frames handed to the pool.
 struct WriteCounts {

@@ -15,6 +15,7 @@
 
 #include "files/choosers.h"
 #include "files/file_system.h"
+#include "imaging/quality.h"
 #include "platform/path_text.h"
 #include "platform/translations.h"
 #include "settings/settings_store.h"
@@ -104,7 +105,7 @@ void PreferencesWindow::ConnectCommands() {
 }
 
 void PreferencesWindow::EnableQualityFor(std::int16_t imageType) {
-    ui_->QualityControl->setEnabled((imageType | 2) == 6);
+    ui_->QualityControl->setEnabled(TypeTakesQuality(ImageFileTypeFromNumber(imageType)));
 }
 
 void PreferencesWindow::EnableCopyControls(bool enabled) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "imaging/quality.h"
 #include "platform/file_io.h"
 #include "platform/preferences_domain.h"
 
@@ -59,16 +60,7 @@ std::int16_t SettingsStore::ReadImageQuality() {
 }
 
 float SettingsStore::ImageCompressionFactor() {
-    switch (ReadImageQuality()) {
-        case 1:
-            return 0.4f;
-        case 2:
-            return 0.7f;
-        case 3:
-            return 1.0f;
-        default:
-            return 0.0f;
-    }
+    return CompressionFactorOf(ReadImageQuality());
 }
 
 void SettingsStore::StoreInt16Setting(const QString& key, std::int16_t value) {

@@ -54,7 +54,7 @@ class SettingsStore {
 
     std::int16_t ReadImageType();     // the stored number, 4 by default
     std::int16_t ReadImageQuality();  // 2 by default
-    // 0.4, 0.7 and 1.0 for the qualities 1, 2 and 3; 0.0 for any other.
+    // The stored quality's compression factor (CompressionFactorOf).
     float ImageCompressionFactor();
 
     // The number writers do not synchronize; the caller does, once per group.

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -233,6 +234,34 @@ TEST_F(AppTest, SelectionByFirstLastAndStep) {
     EXPECT_EQ(image->height(), 120);
     EXPECT_EQ(trace.counters.back(), "(5 of 5)");
     EXPECT_EQ(trace.barValues.back(), 512);
+}
+
+std::string ReadFileBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The window and the command line share one quality table: a quality the
+// window stores and the command line's name or number for it write the same bytes.
+TEST_F(AppTest, TheCommandLinesQualitiesAreTheWindows) {
+    struct Case {
+        const char* stored;
+        const char* option;
+    };
+    for (const Case& c : {Case{"3", "high"}, Case{"1", "40"}}) {
+        SCOPED_TRACE(c.option);
+        const fs::path window = NewTempDir("window"), cli = NewTempDir("cli");
+        UseStoredDestination(window,
+                             std::string(R"("FinalFrameIndex": 3, "ImageQuality": )") + c.stored);
+        RunDocuments({Path(Fixture("h264_mp4"))});
+        ASSERT_EQ(QProcess::execute(REELSNAP_CLI, {"-o", Path(cli), "--last", "3", "--quality",
+                                                   c.option, "--quiet", Path(Fixture("h264_mp4"))}),
+                  0);
+        ASSERT_EQ(FileNames(window), FileNames(cli));
+        for (const std::string& name : FileNames(window)) {
+            EXPECT_EQ(ReadFileBytes(window / name), ReadFileBytes(cli / name)) << name;
+        }
+    }
 }
 
 TEST_F(AppTest, TheCounterEndsAtTheFramesHandedOut) {
