@@ -77,13 +77,22 @@ void MainWindow::InsertHelpMenuItem(int index, const QString& text, CommandId co
     QMenu* menu = helpMenu();
     const QList<QAction*> existing = menu->actions();
     QAction* action = menu->addAction(text);  // owned by the menu
-    SetCommand(action, command);
     if (index < existing.size()) {
         menu->removeAction(action);
         menu->insertAction(existing.at(index), action);
     }
+    ConnectCommand(action, command, CommandOrigin::HelpMenu);
+}
+
+CommandId MainWindow::CommandOf(const QObject* control) const {
+    const auto it = commands_.find(control);
+    return it == commands_.end() ? 0 : it->second;
+}
+
+void MainWindow::ConnectCommand(QAction* action, CommandId command, CommandOrigin origin) {
+    commands_[action] = command;
     connect(action, &QAction::triggered, this,
-            [this, command] { emit commandTriggered(command, CommandOrigin::HelpMenu); });
+            [this, command, origin] { emit commandTriggered(command, origin); });
 }
 
 void MainWindow::ShowStatusMessage(const QString& message, std::int32_t line) {
@@ -182,15 +191,19 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 void MainWindow::ConnectCommands() {
-    for (QAction* action : findChildren<QAction*>()) {
-        if (const CommandId command = CommandOf(action)) {
-            connect(action, &QAction::triggered, this,
-                    [this, command] { emit commandTriggered(command, CommandOrigin::MainWindow); });
-        }
+    const std::pair<QAction*, CommandId> actions[] = {
+        {ui_->OpenAction, commands::OpenMovie},
+        {ui_->CountFramesAction, commands::FrameCount},
+        {ui_->PreferencesAction, commands::Preferences},
+        {ui_->QuitAction, commands::Quit},
+        {ui_->HelpAction, commands::Help},
+        {ui_->AboutAction, commands::About}};
+    for (const auto& [action, command] : actions) {
+        ConnectCommand(action, command, CommandOrigin::MainWindow);
     }
-    connect(ui_->StopButton, &QPushButton::clicked, this, [this] {
-        emit commandTriggered(CommandOf(ui_->StopButton), CommandOrigin::MainWindow);
-    });
+    commands_[ui_->StopButton] = commands::Stop;
+    connect(ui_->StopButton, &QPushButton::clicked, this,
+            [this] { emit commandTriggered(commands::Stop, CommandOrigin::MainWindow); });
 }
 
 // Escape stops a run, as the Stop button does (it is enabled only then).

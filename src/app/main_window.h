@@ -6,11 +6,13 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <cstdint>
+#include <map>
 #include <memory>
 
 #include "files/drop_target.h"
 #include "platform/commands.h"
 
+class QAction;
 class QLabel;
 class QMenu;
 class QProgressBar;
@@ -43,6 +45,8 @@ class MainWindow : public QMainWindow {
 
     // Adds an item carrying `command` at `index` of the Help menu.
     void InsertHelpMenuItem(int index, const QString& text, CommandId command);
+    // The command an action or button of the window carries, or 0.
+    CommandId CommandOf(const QObject* control) const;
 
     // Shows the translated text on line 1 or 2 (any other line: nothing) and
     // draws it at once.
@@ -76,11 +80,13 @@ class MainWindow : public QMainWindow {
 
   private:
     void ConnectCommands();
+    void ConnectCommand(QAction* action, CommandId command, CommandOrigin origin);
     void SetStopButton(bool shownAndEnabled);
 
     std::unique_ptr<Ui::MainWindow> ui_;
     std::unique_ptr<DropHighlight> highlight_;  // a child widget; goes before the window
     bool dragAcceptable_ = false;
+    std::map<const QObject*, CommandId> commands_;
 };
 
 }  // namespace reelsnap

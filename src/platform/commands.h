@@ -1,12 +1,11 @@
-// Commands are four-character codes, carried by actions and buttons in their
-// "command" property. A window's handler sees a command first; "not handled"
+// Commands are four-character codes. Each window connects its actions and
+// buttons to theirs in code, from the members uic makes, so that the compiler
+// checks every name. A window's handler sees a command first; "not handled"
 // passes it on to the application's handlers, then to the standard handling.
 #pragma once
 
 #include <QString>
 #include <cstdint>
-
-class QObject;
 
 namespace reelsnap {
 
@@ -31,9 +30,7 @@ inline constexpr CommandId AppStore = FourCC("MAS1");
 inline constexpr CommandId Ok = FourCC("ok  ");
 }  // namespace commands
 
-// The command an object carries in its "command" property, or 0.
-CommandId CommandOf(const QObject* object);
-void SetCommand(QObject* object, CommandId command);
+// The four characters of the code, for messages and tests.
 QString CommandText(CommandId command);
 
 }  // namespace reelsnap

@@ -67,21 +67,34 @@ PreferencesWindow::PreferencesWindow(QWidget* parent, SettingsStore& settings, C
 
 PreferencesWindow::~PreferencesWindow() = default;
 
+CommandId PreferencesWindow::CommandOf(const QObject* control) const {
+    const auto it = commands_.find(control);
+    return it == commands_.end() ? 0 : it->second;
+}
+
 void PreferencesWindow::SendCommand(CommandId command) {
     if (PreferencesCommandHandler(command) == kEventNotHandledErr) emit commandNotHandled(command);
 }
 
 void PreferencesWindow::ConnectCommands() {
-    auto send = [this](CommandId command) { return [this, command] { SendCommand(command); }; };
-    for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
-        if (const CommandId command = CommandOf(button)) {
-            connect(button, &QAbstractButton::clicked, this, send(command));
-        }
+    const std::pair<QAbstractButton*, CommandId> buttons[] = {
+        {ui_->OkButton, commands::Ok},
+        {ui_->CancelButton, commands::Stop},
+        {ui_->QuitWhenDoneBox, kQuitWhenDone},
+        {ui_->PadIndicesBox, kPadIndices},
+        {ui_->AppendFrameCountBox, kAppendFrameCount},
+        {ui_->PreserveDatesBox, kPreserveDates},
+        {ui_->CopyToBox, kCopyTo},
+        {ui_->ChooseCopyButton, kChooseCopy}};
+    for (const auto& [button, command] : buttons) {
+        commands_[button] = command;
+        connect(button, &QAbstractButton::clicked, this, [this, c = command] { SendCommand(c); });
     }
-    for (QComboBox* box : findChildren<QComboBox*>()) {
-        if (const CommandId command = CommandOf(box)) {
-            connect(box, &QComboBox::activated, this, send(command));
-        }
+    const std::pair<QComboBox*, CommandId> popups[] = {{ui_->ImageTypeControl, kImageType},
+                                                       {ui_->QualityControl, kImageQuality}};
+    for (const auto& [popup, command] : popups) {
+        commands_[popup] = command;
+        connect(popup, &QComboBox::activated, this, [this, c = command] { SendCommand(c); });
     }
     connect(ui_->ScaleSlider, &QSlider::valueChanged, this, [this] {
         UpdateScaleLabel();

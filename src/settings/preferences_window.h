@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <map>
 #include <memory>
 
 class QLineEdit;
@@ -31,6 +32,8 @@ class PreferencesWindow : public QDialog, public LiveValues {
     void FillPreferencesWindow();
     // 0 when handled; -9874 passes the command on (commandNotHandled).
     std::int16_t PreferencesCommandHandler(CommandId command);
+    // The command a button or popup of the window carries, or 0.
+    CommandId CommandOf(const QObject* control) const;
     void SaveFieldSettings();
     void UpdateScaleLabel();
     void ShowCopyToLocation();
@@ -69,6 +72,7 @@ class PreferencesWindow : public QDialog, public LiveValues {
     std::unique_ptr<Ui::PreferencesWindow> ui_;
     SettingsStore& settings_;
     Chooser& chooser_;
+    std::map<const QObject*, CommandId> commands_;
 };
 
 }  // namespace reelsnap

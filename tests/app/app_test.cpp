@@ -2,7 +2,9 @@
 // the frame count and the extraction run on generated movies.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
@@ -15,6 +17,7 @@
 #include <chrono>
 #include <fstream>
 #include <numeric>
+#include <set>
 
 #include "app/command_handlers.h"
 #include "app/main_window.h"
@@ -60,13 +63,29 @@ TEST_F(AppTest, StartsInTheIdleLookWithItsMenus) {
     const auto store = help.indexOf("View in &Software Centre...");
     ASSERT_GE(store, 0);
     EXPECT_EQ(help.value(store + 1), "View in Ondrel &Website...");
-    QStringList commands;
+    // Every action and button of the windows is connected to a command, each
+    // to its own.
+    std::set<QString> commands;
     for (QAction* action : App().mainWindow().findChildren<QAction*>()) {
-        commands << CommandText(CommandOf(action));
+        if (action->isSeparator() || action->menu()) continue;
+        const CommandId command = App().mainWindow().CommandOf(action);
+        EXPECT_NE(command, 0u) << action->objectName().toStdString();
+        EXPECT_TRUE(commands.insert(CommandText(command)).second)
+            << CommandText(command).toStdString();
     }
-    for (const char* command : {"pref", "quit", "frmC", "HELP", "WEB1", "MAS1"}) {
-        EXPECT_TRUE(commands.contains(command)) << command;
+    EXPECT_EQ(commands,
+              (std::set<QString>{"open", "frmC", "pref", "quit", "HELP", "abou", "WEB1", "MAS1"}));
+    EXPECT_EQ(App().mainWindow().CommandOf(App().mainWindow().stopButton()), commands::Stop);
+    const PreferencesWindow& preferences = App().preferencesWindow();
+    std::set<CommandId> controls;
+    for (QWidget* control : preferences.findChildren<QWidget*>()) {
+        if (!qobject_cast<QAbstractButton*>(control) && !qobject_cast<QComboBox*>(control))
+            continue;
+        const CommandId command = preferences.CommandOf(control);
+        EXPECT_NE(command, 0u) << control->objectName().toStdString();
+        EXPECT_TRUE(controls.insert(command).second) << control->objectName().toStdString();
     }
+    EXPECT_EQ(controls.size(), 10u);
 }
 
 TEST_F(AppTest, AStopWhileIdleIsClearedByTheNextRun) {

@@ -29,7 +29,7 @@ class DesktopTest : public AppFixture {};
 MessageBoxSeen AnswerBoxOfCommand(CommandId command) {
     QAction* action = nullptr;
     for (QAction* a : App().mainWindow().findChildren<QAction*>()) {
-        if (CommandOf(a) == command) action = a;
+        if (App().mainWindow().CommandOf(a) == command) action = a;
     }
     EXPECT_TRUE(action);
     if (!action) return {};
