@@ -150,7 +150,7 @@ bool FrameFilter::Accepts(const AVFrame& frame) const {
 }
 
 bool FrameFilter::Send(AVFrame* frame) {
-    return av_buffersrc_add_frame_flags(source_, frame, AV_BUFFERSRC_FLAG_KEEP_REF) >= 0;
+    return av_buffersrc_add_frame_flags(source_, frame, 0) >= 0;
 }
 
 int FrameFilter::Receive(AVFrame& frame) {

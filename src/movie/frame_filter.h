@@ -34,7 +34,8 @@ class FrameFilter {
     // Builds the graph for frames like `frame` with these filters; false
     // when libavfilter refuses.
     bool Configure(const AVFrame& frame, AVRational timeBase, const std::string& filters);
-    // Hands a frame in (its reference is taken over); nullptr: no frame follows.
+    // Hands a frame in, taking its reference over (the frame is left blank;
+    // a frame refused is left as it was); nullptr: no frame follows.
     bool Send(AVFrame* frame);
     // 0 with a filtered frame, its time in the time base it was configured
     // with; AVERROR(EAGAIN) when it needs a frame;

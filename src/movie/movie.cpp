@@ -40,29 +40,38 @@ struct Movie::State {
     bool scanned = false;
     SampleTable table;
 
-    // Decoding state.
+    // Where decoding stands. Packets are read and sent to the decoder; once
+    // no packet follows, the decoder and then the filter give out the frames
+    // they hold.
+    enum class Decoding {
+        Feeding,   // packets are read and sent to the decoder
+        CutShort,  // the packets left are not needed now: the decoder gives out
+                   // what it holds, and the next frame asked for takes a seek
+        Draining,  // the input ended: the decoder gives out what it holds
+        Flushing,  // the decoder is empty: the filter gives out what it holds
+        Ended,     // every frame of the input is out
+    };
+    Decoding decoding = Decoding::Feeding;
     VideoDecoder decoder;
-    bool decoderFailed = false;
     FrameFilter filter;
     std::optional<std::string> filters;  // what the stream's frames need, once seen
-    bool filterFlushed = false;
+    // The packet read and not yet sent, where `packet` holds one (a read
+    // packet always holds its data by reference).
     ff::Packet packet = ff::MakePacket();
-    ff::Frame decoded = ff::MakeFrame();
+    std::int32_t pendingSample = -1;      // its decode index, -1 when not known
+    ff::Frame decoded = ff::MakeFrame();  // from the decoder, on its way to `frame`
+    // The next frame in display order, where it holds one: pulled, not yet
+    // asked for or converted.
     ff::Frame frame = ff::MakeFrame();
-    bool holding = false;             // `frame` holds a decoded frame not yet asked for
-    bool packetPending = false;       // `packet` was read but not yet decoded
-    std::int32_t pendingSample = -1;  // its decode index, -1 when not known
     // The first sample that the next frame asked for will seek to: packets
     // from it on are decoded after that seek, not now. -1 when not known.
     std::int32_t seekAhead = -1;
-    bool drained = false;  // the decoder was drained early and holds no references
     std::int64_t lastPulledPts = INT64_MIN;
     // Frames presented before this time are not needed whole: the decoder
     // may skip those that no other frame refers to.
     std::int64_t neededFrom = INT64_MIN;
     std::int32_t nextSample = 0;  // decode index of the next packet to read
     std::int64_t framesOut = 0;   // frames given out since decoding started from the top
-    bool inputEnded = false;
     int seeks = 0;
     std::int64_t packetsRead = 0;
     ImageLayout layout = ImageLayout::Rgba;  // what the caller asks for now
@@ -71,7 +80,8 @@ struct Movie::State {
     AVStream* stream() const { return input->streams[streamIndex]; }
     std::int64_t IndexCount() const;
     void Scan();
-    bool OpenDecoder();
+    bool PacketPending() const { return packet->buf != nullptr; }
+    bool HoldsFrame() const { return frame->buf[0] != nullptr; }
     bool SeekToSample(std::int32_t sample);
     bool Rewind();
     void ResetDecoding();
@@ -81,6 +91,9 @@ struct Movie::State {
     bool InJpegPlanes(AVFrame& f) const;
     std::optional<Image> Convert();
     int NextFrame(std::int64_t time);
+    void FeedDecoder(std::int64_t time);
+    bool FlushFilter();
+    bool TakeDecodedFrame();
     std::optional<Image> DecodeUpTo(std::int64_t time);
     std::int32_t SeekSampleAfter(std::int32_t wanted, std::optional<std::int64_t> nextTime) const;
     bool LooksAtNeighbours() const { return filters && FrameFilter::LooksAtNeighbours(*filters); }
@@ -118,24 +131,14 @@ void Movie::State::Scan() {
     table.Build(scan.get(), streamIndex, indexListsEverySample ? IndexCount() : 0);
 }
 
-bool Movie::State::OpenDecoder() {
-    if (decoder.isOpen() || decoderFailed) return !decoderFailed;
-    decoderFailed = !decoder.Open(*stream());
-    return !decoderFailed;
-}
-
 void Movie::State::ResetDecoding() {
     decoder.Reset();
     filter.Reset();
-    filterFlushed = false;
     av_frame_unref(decoded.get());
-    holding = false;
     av_frame_unref(frame.get());
-    if (packetPending) av_packet_unref(packet.get());
-    packetPending = false;
+    av_packet_unref(packet.get());
     lastPulledPts = INT64_MIN;
-    inputEnded = false;
-    drained = false;
+    decoding = Decoding::Feeding;
 }
 
 // Positions the input so that the next packet is the sample or one before it
@@ -151,10 +154,8 @@ bool Movie::State::SeekToSample(std::int32_t sample) {
         ResetDecoding();
         nextSample = -1;
         if (ReadVideoPacket() < 0) continue;
-        if (nextSample > 0 && nextSample - 1 <= sample) {
-            packetPending = true;  // the first packet is decoded next
-            return true;
-        }
+        // The packet read is the first sent after the seek.
+        if (nextSample > 0 && nextSample - 1 <= sample) return true;
         av_packet_unref(packet.get());
     }
     // Start over from the top of the file rather than give up.
@@ -224,82 +225,96 @@ std::optional<Image> Movie::State::Convert() {
         // does not decode.
     }
     av_frame_unref(frame.get());
-    holding = false;
     return image;
 }
 
-// The next frame as a player shows it, into `frame`: decoded from the
-// packets that follow, then filtered where the stream needs it. 0, or a
-// negative status at the end.
+// The next frame as a player shows it, into `frame`: frames the filter
+// holds come out first, then frames the decoder gives, each filtered where
+// the stream needs it; the decoder is fed a packet whenever it asks for one.
+// 0, or a negative status once every frame is out.
 int Movie::State::NextFrame(std::int64_t time) {
     int errors = 0;
     while (true) {
         if (filter.active()) {
             const int r = filter.Receive(*frame);
-            if (r >= 0 || r == AVERROR_EOF) return r;
-            if (filterFlushed) return AVERROR_EOF;
+            if (r >= 0) return r;
+            if (r == AVERROR_EOF || decoding == Decoding::Flushing) {
+                decoding = Decoding::Ended;
+                return AVERROR_EOF;
+            }
         }
         const int r = decoder.Receive(*decoded);
         if (r == AVERROR(EAGAIN)) {
-            if (inputEnded) return AVERROR_EOF;
-            if (!packetPending) {
-                if (ReadVideoPacket() < 0) {
-                    inputEnded = true;
-                    decoder.Flush();
-                    continue;
-                }
-                packetPending = true;
-            }
-            if (OnlyLaterFramesNeed(time)) {
-                inputEnded = true;
-                drained = true;
-                decoder.Flush();
-                continue;
-            }
-            packetPending = false;
-            ff::PacketRef unref(packet.get());
-            // A frame presented before the wanted one that no other frame
-            // refers to need not be decoded at all; without presentation
-            // times every frame counts.
-            const std::int64_t pts = packet->pts;
-            decoder.Send(*packet, !table.untimed() && pts != AV_NOPTS_VALUE && pts < neededFrom);
-            continue;
-        }
-        if (r == AVERROR_EOF) {
-            if (!filter.active() || filterFlushed) return AVERROR_EOF;
-            filterFlushed = true;
-            filter.Send(nullptr);
-            continue;
-        }
-        if (r < 0) {
+            if (decoding != Decoding::Feeding) return AVERROR_EOF;
+            FeedDecoder(time);
+        } else if (r == AVERROR_EOF) {
+            if (!FlushFilter()) return AVERROR_EOF;
+        } else if (r < 0) {
             if (++errors > kMaxConsecutiveErrors) return r;
-            continue;
+        } else {
+            errors = 0;
+            if (TakeDecodedFrame()) return 0;
         }
-        errors = 0;
-        decoded->pts = FramePts(*decoded);
-        // Frames that change size or format midway get a graph of their own
-        // (frames still in the old one are dropped).
-        if (filter.active() && !filter.Accepts(*decoded)) {
-            filter.Reset();
-            filters.reset();
-        }
-        if (!filters) {
-            // Frames bound for JPEG planes need no colour filter where the
-            // planes take them as they are; a later change of layout keeps
-            // the graph, as both conversions take what it gives.
-            filters =
-                FrameFilter::FiltersFor(*decoded, *stream()->codecpar, InJpegPlanes(*decoded));
-        }
-        if (!filters->empty() &&
-            (filter.active() || filter.Configure(*decoded, stream()->time_base, *filters))) {
-            filter.Send(decoded.get());
-            av_frame_unref(decoded.get());
-            continue;
-        }
-        av_frame_unref(frame.get());
-        av_frame_move_ref(frame.get(), decoded.get());
-        return 0;
     }
+}
+
+// Sends the decoder the next packet; at the end of the input, or where the
+// packets left are not needed now, tells it that none follows.
+void Movie::State::FeedDecoder(std::int64_t time) {
+    if (!PacketPending() && ReadVideoPacket() < 0) {
+        decoding = Decoding::Draining;
+        decoder.Flush();
+        return;
+    }
+    if (OnlyLaterFramesNeed(time)) {
+        decoding = Decoding::CutShort;
+        decoder.Flush();
+        return;
+    }
+    ff::PacketRef unref(packet.get());
+    // A frame presented before the wanted one that no other frame refers to
+    // need not be decoded at all; without presentation times every frame counts.
+    const std::int64_t pts = packet->pts;
+    decoder.Send(*packet, !table.untimed() && pts != AV_NOPTS_VALUE && pts < neededFrom);
+}
+
+// The decoder is empty: the filter is told that no frame follows, so that
+// it gives out the frames it holds. False when nothing is left to give.
+bool Movie::State::FlushFilter() {
+    if (!filter.active() || decoding == Decoding::Flushing || decoding == Decoding::CutShort) {
+        if (decoding != Decoding::CutShort) decoding = Decoding::Ended;
+        return false;
+    }
+    decoding = Decoding::Flushing;
+    filter.Send(nullptr);
+    return true;
+}
+
+// Takes the frame just decoded: into the filter where the stream's frames
+// need one (false: the filter gives it out later), else into `frame` (true).
+bool Movie::State::TakeDecodedFrame() {
+    decoded->pts = FramePts(*decoded);
+    // Frames that change size or format midway get a graph of their own
+    // (frames still in the old one are dropped).
+    if (filter.active() && !filter.Accepts(*decoded)) {
+        filter.Reset();
+        filters.reset();
+    }
+    if (!filters) {
+        // Frames bound for JPEG planes need no colour filter where the
+        // planes take them as they are; a later change of layout keeps the
+        // graph, as both conversions take what it gives.
+        filters = FrameFilter::FiltersFor(*decoded, *stream()->codecpar, InJpegPlanes(*decoded));
+    }
+    if (!filters->empty() &&
+        (filter.active() || filter.Configure(*decoded, stream()->time_base, *filters))) {
+        filter.Send(decoded.get());
+        av_frame_unref(decoded.get());  // a frame the filter refused
+        return false;
+    }
+    av_frame_unref(frame.get());
+    av_frame_move_ref(frame.get(), decoded.get());
+    return true;
 }
 
 // Where decoding for the frame at `nextTime` will seek to, once the sample
@@ -318,19 +333,17 @@ std::int32_t Movie::State::SeekSampleAfter(std::int32_t wanted,
 // Takes frames until the one presented at `time`.
 std::optional<Image> Movie::State::DecodeUpTo(std::int64_t time) {
     while (true) {
-        if (!holding) {
+        if (!HoldsFrame()) {
             if (NextFrame(time) < 0) return std::nullopt;
             // Without presentation times a frame's time is its place in the
             // decoder's output.
             if (table.untimed()) frame->pts = framesOut++;
-            holding = true;
             lastPulledPts = FramePts(*frame);
         }
         const std::int64_t pts = FramePts(*frame);
         if (pts == time) return Convert();
         if (pts > time) return std::nullopt;  // the wanted sample did not decode
         av_frame_unref(frame.get());
-        holding = false;
     }
 }
 
@@ -424,9 +437,9 @@ std::optional<Image> Movie::FrameImageAtTime(std::int64_t time,
     if (!hasVideo()) return std::nullopt;
     if (!s.scanned) s.Scan();
     const std::int32_t wanted = s.table.SampleShownAt(time);
-    if (wanted < 0 || !s.OpenDecoder()) return std::nullopt;
+    if (wanted < 0 || !s.decoder.OpenOnce(*s.stream())) return std::nullopt;
 
-    if (s.holding && FramePts(*s.frame) == time) return s.Convert();
+    if (s.HoldsFrame() && FramePts(*s.frame) == time) return s.Convert();
     if (s.table.untimed()) {
         const bool behind = time <= s.lastPulledPts;
         // No seek lands on a known place in the output: only the top does.
@@ -460,7 +473,7 @@ std::optional<Image> Movie::State::FrameAt(std::int64_t time,
     const std::int32_t key = table.SeekSampleFor(from >= 0 ? from : wanted);
     // Behind: the frame, or one it needs, was decoded past already.
     const bool behind = time <= lastPulledPts || neededFrom < lastPulledPts;
-    if (behind || key > nextSample || drained) {
+    if (behind || key > nextSample || decoding == Decoding::CutShort) {
         if (!SeekToSample(key)) return std::nullopt;
     }
     seekAhead = SeekSampleAfter(wanted, nextTime);

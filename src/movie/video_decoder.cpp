@@ -23,6 +23,11 @@ const AVCodec* DecoderFor(const AVStream& stream) {
 
 }  // namespace
 
+bool VideoDecoder::OpenOnce(const AVStream& stream) {
+    if (!context_ && !failed_) failed_ = !Open(stream);
+    return !failed_;
+}
+
 bool VideoDecoder::Open(const AVStream& stream) {
     const AVCodec* codec = DecoderFor(stream);
     if (!codec) return false;

@@ -8,9 +8,9 @@ namespace reelsnap {
 
 class VideoDecoder {
   public:
-    // False when the stream's codec cannot be decoded here.
-    bool Open(const AVStream& stream);
-    bool isOpen() const { return bool(context_); }
+    // Opens the decoder once: true while it is open, false ever after a
+    // stream whose codec cannot be decoded here.
+    bool OpenOnce(const AVStream& stream);
 
     // Sends the packet; with `skipUnreferenced` a frame that no other frame
     // refers to is not decoded at all. A packet that does not decode costs
@@ -26,7 +26,10 @@ class VideoDecoder {
     void Reset();
 
   private:
+    bool Open(const AVStream& stream);
+
     ff::CodecContext context_;
+    bool failed_ = false;
 };
 
 }  // namespace reelsnap
