@@ -240,6 +240,8 @@ void Application::RunFinished(const RunResult& result) {
     }
 }
 
+// The one place where the application lets pending events in while it works:
+// the walk's yields, and the count of a long movie.
 void Application::Yield() {
     QCoreApplication::processEvents();
 }
