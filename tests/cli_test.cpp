@@ -7,12 +7,14 @@
 #include <QProcessEnvironment>
 
 #include <chrono>
+#include <cmath>
 #include <csignal>
 #include <fstream>
 #include <thread>
 
 #include "support/fixtures.h"
 #include "support/image_files.h"
+#include "support/test_movies.h"
 
 namespace reelsnap {
 namespace {
@@ -342,6 +344,137 @@ TEST(CommandLine, AHangupIgnoredAtStartStaysIgnored) {
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     EXPECT_EQ(FileNames(out).size(), 40u);
+}
+
+}  // namespace
+}  // namespace reelsnap
+
+namespace reelsnap {
+namespace {
+
+// Runs the movie with these selection options into a fresh folder; the
+// index each written file carries, by name.
+std::map<std::string, int> Selected(const std::string& fixture, const QStringList& options,
+                                    Result* result = nullptr) {
+    const fs::path out = NewTempDir("cli-select");
+    const Result r = RunCli(QStringList{"-o", Path(out), "--type", "png"} + options +
+                            QStringList{Path(Fixture(fixture))});
+    EXPECT_EQ(r.status, 0) << r.err;
+    if (result) *result = r;
+    return IndicesByName(out);
+}
+
+// The files frame_N.png for these indices, each carrying its own index.
+std::map<std::string, int> Frames(std::initializer_list<int> indices) {
+    std::map<std::string, int> files;
+    for (const int i : indices) files["frame_" + std::to_string(i) + ".png"] = i;
+    return files;
+}
+
+// The variable-frame-rate movie's frames last 37, 54, 71, 20, 37 ... ms:
+// frame i + 1 begins 20 + 17 (i mod 4) ms after frame i, the first at 0.
+std::vector<int> VfrFrameTimesMs() {
+    std::vector<int> times{0};
+    for (int i = 1; i < 24; ++i) times.push_back(times.back() + 20 + 17 * (i % 4));
+    return times;
+}
+
+TEST(Selection, TimesTakeTheFrameShownAtEachTime) {
+    const std::vector<int> ms = VfrFrameTimesMs();  // frame 3 at 91 ms, frame 4 at 162 ms
+    ASSERT_EQ(ms[2], 91);
+    Result r;
+    // Exactly at a frame's time shows that frame, just before it the one before;
+    // unsorted and repeated times give each frame once; times past the end are counted.
+    EXPECT_EQ(Selected("vfr_mkv", {"--times", "0.162,0.091,0.090,0.161,0.0911,0:00:00.162,9"}, &r),
+              Frames({2, 3, 4}));
+    EXPECT_NE(r.err.find("1 listed past the movie's end"), std::string::npos) << r.err;
+
+    // Every 0.1 s from the first frame's time: the frame shown at 0, 0.1, 0.2 ...
+    std::vector<int> expected;
+    for (int t = 0; t < ms.back() + 37; t += 100) {
+        const int shown = int(std::upper_bound(ms.begin(), ms.end(), t) - ms.begin());
+        if (expected.empty() || expected.back() != shown) expected.push_back(shown);
+    }
+    std::map<std::string, int> files;
+    for (const int i : expected) files["frame_" + std::to_string(i) + ".png"] = i;
+    EXPECT_EQ(Selected("vfr_mkv", {"--every-seconds", "0.1"}), files);
+    // From --first on: t0 is frame 5's time (182 ms); 382 ms shows frame 9 (364 ms).
+    EXPECT_EQ(Selected("vfr_mkv", {"--every-seconds", "0:00.2", "--first", "5", "--last", "9"}),
+              Frames({5, 9}));
+}
+
+TEST(Selection, KeyFramesAreTheKeyFramesInEveryContainer) {
+    for (const char* fixture : {"keys_mp4", "keys_mkv", "keys_ts"}) {
+        SCOPED_TRACE(fixture);
+        EXPECT_EQ(Selected(fixture, {"--key-frames"}), Frames({1, 7, 20, 33}));
+        EXPECT_EQ(Selected(fixture, {"--key-frames", "--first", "2", "--last", "20"}),
+                  Frames({7, 20}));
+    }
+}
+
+TEST(Selection, SpreadAndListsWithinTheRange) {
+    // 40 frames: one spread frame is the middle one; as many as frames, each once.
+    EXPECT_EQ(Selected("h264_mp4", {"--spread", "1"}), Frames({21}));
+    EXPECT_EQ(Selected("h264_mp4", {"--spread", "4"}), Frames({6, 16, 26, 36}));
+    EXPECT_EQ(Selected("h264_mp4", {"--spread", "3", "--first", "11", "--last", "19"}),
+              Frames({12, 15, 18}));
+    EXPECT_EQ(Selected("h264_mp4", {"--spread", "100", "--first", "37"}).size(), 4u);
+
+    Result r;
+    EXPECT_EQ(Selected("h264_mp4", {"--frames", "30,2, 5-7,6,38-45"}, &r),
+              Frames({2, 5, 6, 7, 30, 38, 39, 40}));
+    EXPECT_NE(r.err.find("5 listed past the movie's end"), std::string::npos) << r.err;
+    const fs::path list = NewTempDir("cli-list") / "frames.txt";
+    std::ofstream(list) << "# frames from an edit list\n12\n\n  3-4\n#40\n12\n";
+    EXPECT_EQ(Selected("h264_mp4", {"--frames", "@" + Path(list), "--last", "11"}), Frames({3, 4}));
+}
+
+// The shots of the movie cut at frames 9, 23 and 30, by file: the shot whose
+// brightness each file has (-1 for none).
+std::map<std::string, int> ShotsOfScenes(const QStringList& options) {
+    const fs::path out = NewTempDir("cli-scenes");
+    const Result r = RunCli(QStringList{"-o", Path(out), "--type", "png", "--scenes"} + options +
+                            QStringList{Path(Fixture("shots_mp4"))});
+    EXPECT_EQ(r.status, 0) << r.err;
+    std::map<std::string, int> shots;
+    for (const std::string& name : FileNames(out)) {
+        const auto image = DecodeImageFile(out / name);
+        double sum = 0;
+        for (int y = 0; image && y < image->height(); ++y) {
+            for (int x = 0; x < image->width(); ++x) sum += image->row(y)[4 * x + 1];
+        }
+        const double mean = image ? sum / (image->width() * image->height()) : -100;
+        shots[name] = -1;
+        for (int shot = 0; shot < 4; ++shot) {
+            // The faint grid lifts the shot's grey by at most 12.
+            if (std::abs(mean - ShotBrightness(shot) - 6) < 8) shots[name] = shot;
+        }
+    }
+    return shots;
+}
+
+TEST(Selection, ScenesBeginAtTheCuts) {
+    using Shots = std::map<std::string, int>;
+    EXPECT_EQ(
+        ShotsOfScenes({}),
+        (Shots{{"frame_1.png", 0}, {"frame_9.png", 1}, {"frame_23.png", 2}, {"frame_30.png", 3}}));
+    EXPECT_EQ(ShotsOfScenes({"--first", "10"}),
+              (Shots{{"frame_10.png", 1}, {"frame_23.png", 2}, {"frame_30.png", 3}}));
+    EXPECT_EQ(ShotsOfScenes({"--scene-threshold", "100"}), (Shots{{"frame_1.png", 0}}));
+}
+
+TEST(Selection, OneModeAndValuesInRange) {
+    for (const QStringList& arguments :
+         {QStringList{"--step", "2", "--spread", "3"}, QStringList{"--key-frames", "--scenes"},
+          QStringList{"--every-seconds", "0"}, QStringList{"--every-seconds", "1:60"},
+          QStringList{"--spread", "0"}, QStringList{"--frames", "3,x"},
+          QStringList{"--frames", "5-2"}, QStringList{"--times", "1.5.2"},
+          QStringList{"--scenes", "--scene-threshold", "101"},
+          QStringList{"--scene-threshold", "5"}, QStringList{"--frames", "@/no/such/list"}}) {
+        const Result r = RunCli(arguments + QStringList{Path(Fixture("h264_mp4"))});
+        EXPECT_EQ(r.status, 2) << arguments.join(' ').toStdString();
+        EXPECT_NE(r.err.find(arguments.first().toStdString()), std::string::npos) << r.err;
+    }
 }
 
 }  // namespace

@@ -203,6 +203,24 @@ DE_CLI = {
     "--type takes tiff, bmp, gif, jpeg, png or jp2": "--type erwartet tiff, bmp, gif, jpeg, png oder jp2",
     "--quality takes low, medium, high or a number from 1 to 100": "--quality erwartet low, medium, high oder eine Zahl von 1 bis 100",
     "--jobs takes a number from 1 to 64": "--jobs erwartet eine Zahl von 1 bis 64",
+    "Take the frame shown every S seconds from the first frame's time; S is a decimal or [[H:]M:]S[.fff].":
+        "Das Bild nehmen, das alle S Sekunden ab der Zeit des ersten Bildes gezeigt wird; S ist eine Dezimalzahl oder [[H:]M:]S[.fff].",
+    "Take every key frame.": "Jedes Schlüsselbild nehmen.",
+    "Take N frames spread evenly from the first to the last.": "N Bilder gleichmäßig verteilt vom ersten bis zum letzten nehmen.",
+    "Take the listed frames: indices and ranges (1,50,100-120), or @FILE with one item a line.":
+        "Die aufgeführten Bilder nehmen: Nummern und Bereiche (1,50,100-120), oder @DATEI mit einem Eintrag je Zeile.",
+    "Take the frames shown at the listed times (12.5,1:02:03.250), or @FILE with one time a line.":
+        "Die Bilder nehmen, die zu den aufgeführten Zeiten gezeigt werden (12.5,1:02:03.250), oder @DATEI mit einer Zeit je Zeile.",
+    "Take the first frame and the first frame of each scene.": "Das erste Bild und das erste Bild jeder Szene nehmen.",
+    "With --scenes: the least scene score of a cut, 0 to 100 (default 10).":
+        "Mit --scenes: der kleinste Szenenwert eines Schnitts, 0 bis 100 (Vorgabe 10).",
+    "--%1 and --%2 choose frames two ways: give one": "--%1 und --%2 wählen Bilder auf zwei Arten: nur eine angeben",
+    "--every-seconds takes a time above 0: a decimal or [[H:]M:]S[.fff]": "--every-seconds erwartet eine Zeit über 0: eine Dezimalzahl oder [[H:]M:]S[.fff]",
+    "--spread takes a number of frames from 1": "--spread erwartet eine Bildanzahl ab 1",
+    "%1: cannot read %2": "%1: %2 kann nicht gelesen werden",
+    "--times: “%1” is not a time": "--times: „%1“ ist keine Zeit",
+    "--frames: “%1” is not a frame index or range": "--frames: „%1“ ist keine Bildnummer und kein Bereich",
+    "--scene-threshold takes a number from 0 to 100, with --scenes": "--scene-threshold erwartet eine Zahl von 0 bis 100, zusammen mit --scenes",
 }
 FR_CLI = {
     "“%1”": "« %1 »",
@@ -249,6 +267,24 @@ FR_CLI = {
     "--type takes tiff, bmp, gif, jpeg, png or jp2": "--type attend tiff, bmp, gif, jpeg, png ou jp2",
     "--quality takes low, medium, high or a number from 1 to 100": "--quality attend low, medium, high ou un nombre de 1 à 100",
     "--jobs takes a number from 1 to 64": "--jobs attend un nombre de 1 à 64",
+    "Take the frame shown every S seconds from the first frame's time; S is a decimal or [[H:]M:]S[.fff].":
+        "Prendre l’image affichée toutes les S secondes à partir du temps de la première image ; S est un nombre décimal ou [[H:]M:]S[.fff].",
+    "Take every key frame.": "Prendre chaque image clé.",
+    "Take N frames spread evenly from the first to the last.": "Prendre N images réparties régulièrement de la première à la dernière.",
+    "Take the listed frames: indices and ranges (1,50,100-120), or @FILE with one item a line.":
+        "Prendre les images listées : numéros et plages (1,50,100-120), ou @FICHIER avec un élément par ligne.",
+    "Take the frames shown at the listed times (12.5,1:02:03.250), or @FILE with one time a line.":
+        "Prendre les images affichées aux temps listés (12.5,1:02:03.250), ou @FICHIER avec un temps par ligne.",
+    "Take the first frame and the first frame of each scene.": "Prendre la première image et la première image de chaque scène.",
+    "With --scenes: the least scene score of a cut, 0 to 100 (default 10).":
+        "Avec --scenes : le plus petit score de scène d’une coupe, de 0 à 100 (par défaut 10).",
+    "--%1 and --%2 choose frames two ways: give one": "--%1 et --%2 choisissent les images de deux façons : n’en donner qu’une",
+    "--every-seconds takes a time above 0: a decimal or [[H:]M:]S[.fff]": "--every-seconds attend un temps supérieur à 0 : un nombre décimal ou [[H:]M:]S[.fff]",
+    "--spread takes a number of frames from 1": "--spread attend un nombre d’images à partir de 1",
+    "%1: cannot read %2": "%1 : impossible de lire %2",
+    "--times: “%1” is not a time": "--times : « %1 » n’est pas un temps",
+    "--frames: “%1” is not a frame index or range": "--frames : « %1 » n’est ni un numéro d’image ni une plage",
+    "--scene-threshold takes a number from 0 to 100, with --scenes": "--scene-threshold attend un nombre de 0 à 100, avec --scenes",
 }
 
 DE.update(DE_CLI)
@@ -269,6 +305,9 @@ PLURALS = {
     "%n failed": {"en": ["%n failed", "%n failed"],
                   "de": ["%n misslungen", "%n misslungen"],
                   "fr": ["%n en échec", "%n en échec"]},
+    "%n listed past the movie's end": {"en": ["%n listed past the movie's end", "%n listed past the movie's end"],
+                                       "de": ["%n nach dem Filmende aufgeführt", "%n nach dem Filmende aufgeführt"],
+                                       "fr": ["%n listé après la fin de la vidéo", "%n listés après la fin de la vidéo"]},
     "%n not decoded": {"en": ["%n not decoded", "%n not decoded"],
                        "de": ["%n nicht dekodiert", "%n nicht dekodiert"],
                        "fr": ["%n non décodée", "%n non décodées"]},

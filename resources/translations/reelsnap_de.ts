@@ -228,6 +228,69 @@ anderen werden trotzdem fertig), 2 bei einem Aufruffehler.</translation>
         <source>--quality takes low, medium, high or a number from 1 to 100</source>
         <translation>--quality erwartet low, medium, high oder eine Zahl von 1 bis 100</translation>
     </message>
+    <message numerus="yes">
+        <source>%n listed past the movie&apos;s end</source>
+        <translation>
+            <numerusform>%n nach dem Filmende aufgeführt</numerusform>
+            <numerusform>%n nach dem Filmende aufgeführt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Take the frame shown every S seconds from the first frame&apos;s time; S is a decimal or [[H:]M:]S[.fff].</source>
+        <translation>Das Bild nehmen, das alle S Sekunden ab der Zeit des ersten Bildes gezeigt wird; S ist eine Dezimalzahl oder [[H:]M:]S[.fff].</translation>
+    </message>
+    <message>
+        <source>Take every key frame.</source>
+        <translation>Jedes Schlüsselbild nehmen.</translation>
+    </message>
+    <message>
+        <source>Take N frames spread evenly from the first to the last.</source>
+        <translation>N Bilder gleichmäßig verteilt vom ersten bis zum letzten nehmen.</translation>
+    </message>
+    <message>
+        <source>Take the listed frames: indices and ranges (1,50,100-120), or @FILE with one item a line.</source>
+        <translation>Die aufgeführten Bilder nehmen: Nummern und Bereiche (1,50,100-120), oder @DATEI mit einem Eintrag je Zeile.</translation>
+    </message>
+    <message>
+        <source>Take the frames shown at the listed times (12.5,1:02:03.250), or @FILE with one time a line.</source>
+        <translation>Die Bilder nehmen, die zu den aufgeführten Zeiten gezeigt werden (12.5,1:02:03.250), oder @DATEI mit einer Zeit je Zeile.</translation>
+    </message>
+    <message>
+        <source>Take the first frame and the first frame of each scene.</source>
+        <translation>Das erste Bild und das erste Bild jeder Szene nehmen.</translation>
+    </message>
+    <message>
+        <source>With --scenes: the least scene score of a cut, 0 to 100 (default 10).</source>
+        <translation>Mit --scenes: der kleinste Szenenwert eines Schnitts, 0 bis 100 (Vorgabe 10).</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 choose frames two ways: give one</source>
+        <translation>--%1 und --%2 wählen Bilder auf zwei Arten: nur eine angeben</translation>
+    </message>
+    <message>
+        <source>--every-seconds takes a time above 0: a decimal or [[H:]M:]S[.fff]</source>
+        <translation>--every-seconds erwartet eine Zeit über 0: eine Dezimalzahl oder [[H:]M:]S[.fff]</translation>
+    </message>
+    <message>
+        <source>--spread takes a number of frames from 1</source>
+        <translation>--spread erwartet eine Bildanzahl ab 1</translation>
+    </message>
+    <message>
+        <source>%1: cannot read %2</source>
+        <translation>%1: %2 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>--times: “%1” is not a time</source>
+        <translation>--times: „%1“ ist keine Zeit</translation>
+    </message>
+    <message>
+        <source>--frames: “%1” is not a frame index or range</source>
+        <translation>--frames: „%1“ ist keine Bildnummer und kein Bereich</translation>
+    </message>
+    <message>
+        <source>--scene-threshold takes a number from 0 to 100, with --scenes</source>
+        <translation>--scene-threshold erwartet eine Zahl von 0 bis 100, zusammen mit --scenes</translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>

@@ -222,6 +222,69 @@ are still done), 2 for a usage error.</source>
         <source>--quality takes low, medium, high or a number from 1 to 100</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%n listed past the movie&apos;s end</source>
+        <translation>
+            <numerusform>%n listed past the movie's end</numerusform>
+            <numerusform>%n listed past the movie's end</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Take the frame shown every S seconds from the first frame&apos;s time; S is a decimal or [[H:]M:]S[.fff].</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take every key frame.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take N frames spread evenly from the first to the last.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take the listed frames: indices and ranges (1,50,100-120), or @FILE with one item a line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take the frames shown at the listed times (12.5,1:02:03.250), or @FILE with one time a line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take the first frame and the first frame of each scene.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --scenes: the least scene score of a cut, 0 to 100 (default 10).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 choose frames two ways: give one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--every-seconds takes a time above 0: a decimal or [[H:]M:]S[.fff]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--spread takes a number of frames from 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot read %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--times: “%1” is not a time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--frames: “%1” is not a frame index or range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--scene-threshold takes a number from 0 to 100, with --scenes</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>

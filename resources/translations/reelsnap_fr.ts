@@ -228,6 +228,69 @@ autres sont tout de même traitées), 2 pour une erreur d’utilisation.</transl
         <source>--quality takes low, medium, high or a number from 1 to 100</source>
         <translation>--quality attend low, medium, high ou un nombre de 1 à 100</translation>
     </message>
+    <message numerus="yes">
+        <source>%n listed past the movie&apos;s end</source>
+        <translation>
+            <numerusform>%n listé après la fin de la vidéo</numerusform>
+            <numerusform>%n listés après la fin de la vidéo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Take the frame shown every S seconds from the first frame&apos;s time; S is a decimal or [[H:]M:]S[.fff].</source>
+        <translation>Prendre l’image affichée toutes les S secondes à partir du temps de la première image ; S est un nombre décimal ou [[H:]M:]S[.fff].</translation>
+    </message>
+    <message>
+        <source>Take every key frame.</source>
+        <translation>Prendre chaque image clé.</translation>
+    </message>
+    <message>
+        <source>Take N frames spread evenly from the first to the last.</source>
+        <translation>Prendre N images réparties régulièrement de la première à la dernière.</translation>
+    </message>
+    <message>
+        <source>Take the listed frames: indices and ranges (1,50,100-120), or @FILE with one item a line.</source>
+        <translation>Prendre les images listées : numéros et plages (1,50,100-120), ou @FICHIER avec un élément par ligne.</translation>
+    </message>
+    <message>
+        <source>Take the frames shown at the listed times (12.5,1:02:03.250), or @FILE with one time a line.</source>
+        <translation>Prendre les images affichées aux temps listés (12.5,1:02:03.250), ou @FICHIER avec un temps par ligne.</translation>
+    </message>
+    <message>
+        <source>Take the first frame and the first frame of each scene.</source>
+        <translation>Prendre la première image et la première image de chaque scène.</translation>
+    </message>
+    <message>
+        <source>With --scenes: the least scene score of a cut, 0 to 100 (default 10).</source>
+        <translation>Avec --scenes : le plus petit score de scène d’une coupe, de 0 à 100 (par défaut 10).</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 choose frames two ways: give one</source>
+        <translation>--%1 et --%2 choisissent les images de deux façons : n’en donner qu’une</translation>
+    </message>
+    <message>
+        <source>--every-seconds takes a time above 0: a decimal or [[H:]M:]S[.fff]</source>
+        <translation>--every-seconds attend un temps supérieur à 0 : un nombre décimal ou [[H:]M:]S[.fff]</translation>
+    </message>
+    <message>
+        <source>--spread takes a number of frames from 1</source>
+        <translation>--spread attend un nombre d’images à partir de 1</translation>
+    </message>
+    <message>
+        <source>%1: cannot read %2</source>
+        <translation>%1 : impossible de lire %2</translation>
+    </message>
+    <message>
+        <source>--times: “%1” is not a time</source>
+        <translation>--times : « %1 » n’est pas un temps</translation>
+    </message>
+    <message>
+        <source>--frames: “%1” is not a frame index or range</source>
+        <translation>--frames : « %1 » n’est ni un numéro d’image ni une plage</translation>
+    </message>
+    <message>
+        <source>--scene-threshold takes a number from 0 to 100, with --scenes</source>
+        <translation>--scene-threshold attend un nombre de 0 à 100, avec --scenes</translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>

@@ -17,6 +17,7 @@ extern "C" {
 }
 
 #include "extract/frame_counting.h"
+#include "extract/frame_selection.h"
 #include "imaging/quality.h"
 #include "movie/movie.h"
 #include "platform/path_text.h"
@@ -80,6 +81,10 @@ std::string WrittenLine(const std::filesystem::path& movie, const RunResult& res
     if (const int undecoded = result.framesHandled - result.framesDecoded; undecoded > 0) {
         parts << CommandLine::tr("%n not decoded", nullptr, undecoded);
     }
+    if (result.beyondEnd > 0) {
+        parts << CommandLine::tr("%n listed past the movie's end", nullptr,
+                                 int(std::min<std::int64_t>(result.beyondEnd, INT32_MAX)));
+    }
     return Text(CommandLine::tr("%1: %2").arg(DisplayPath(movie), parts.join(", ")));
 }
 
@@ -110,9 +115,10 @@ class OptionSettings : public RunSettings {
         return destination_;
     }
     void ReadSelection(FrameSelection& selection) override {
-        selection.step = options_.step;
-        if (options_.first) selection.first = *options_.first;
-        if (options_.last) selection.last = *options_.last;
+        const std::int32_t last = selection.last;
+        selection = options_.selection;
+        selection.first = options_.first.value_or(1);
+        selection.last = options_.last.value_or(last);
     }
     FrameSettings CurrentFrameSettings() override {
         FrameSettings frame;
@@ -316,6 +322,30 @@ Parsed ParseCommandLine(const QStringList& arguments) {
         "last", CommandLine::tr("Last frame index (default: the movie's last)."), "N");
     const QCommandLineOption step("step",
                                   CommandLine::tr("Take every Nth frame index (default 1)."), "N");
+    const QCommandLineOption everySeconds(
+        "every-seconds",
+        CommandLine::tr("Take the frame shown every S seconds from the first frame's time; S "
+                        "is a decimal or [[H:]M:]S[.fff]."),
+        "S");
+    const QCommandLineOption keyFrames("key-frames", CommandLine::tr("Take every key frame."));
+    const QCommandLineOption spread(
+        "spread", CommandLine::tr("Take N frames spread evenly from the first to the last."), "N");
+    const QCommandLineOption frames(
+        "frames",
+        CommandLine::tr("Take the listed frames: indices and ranges (1,50,100-120), or @FILE "
+                        "with one item a line."),
+        "LIST");
+    const QCommandLineOption times(
+        "times",
+        CommandLine::tr("Take the frames shown at the listed times (12.5,1:02:03.250), or "
+                        "@FILE with one time a line."),
+        "LIST");
+    const QCommandLineOption scenes(
+        "scenes", CommandLine::tr("Take the first frame and the first frame of each scene."));
+    const QCommandLineOption sceneThreshold(
+        "scene-threshold",
+        CommandLine::tr("With --scenes: the least scene score of a cut, 0 to 100 (default 10)."),
+        "T");
     const QCommandLineOption scale(
         "scale", CommandLine::tr("Image size in percent, 1 to 100 (default 100)."), "P");
     const QCommandLineOption type(
@@ -340,8 +370,10 @@ Parsed ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption jobs(
         "jobs", CommandLine::tr("Encode with N workers (default: one a core, at most 8)."), "N");
     const QCommandLineOption quiet({"q", "quiet"}, CommandLine::tr("Say nothing but errors."));
-    parser.addOptions({help, version, output, first, last, step, scale, type, quality, pad,
-                       appendCount, preserveDates, overwrite, count, jobs, quiet});
+    parser.addOptions({help,           version,   output, first,   last,  step,
+                       everySeconds,   keyFrames, spread, frames,  times, scenes,
+                       sceneThreshold, scale,     type,   quality, pad,   appendCount,
+                       preserveDates,  overwrite, count,  jobs,    quiet});
     parser.addPositionalArgument("MOVIE", CommandLine::tr("The movies to take frames from."),
                                  "MOVIE...");
 
@@ -386,10 +418,78 @@ Parsed ParseCommandLine(const QStringList& arguments) {
                               .arg(*o.first)
                               .arg(*o.last)));
     }
+    // One selection mode a run.
+    const QCommandLineOption* mode = nullptr;
+    for (const QCommandLineOption* option :
+         {&step, &everySeconds, &keyFrames, &spread, &frames, &times, &scenes}) {
+        if (!parser.isSet(*option)) continue;
+        if (mode) {
+            return usage(Text(CommandLine::tr("--%1 and --%2 choose frames two ways: give one")
+                                  .arg(mode->names().first(), option->names().first())));
+        }
+        mode = option;
+    }
+    FrameSelection& selection = o.selection;
     if (parser.isSet(step)) {
         const auto n = number(step, 1, INT16_MAX);
         if (!n) return usage(Text(CommandLine::tr("--step takes a number from 1 to 32767")));
-        o.step = std::int16_t(*n);
+        selection.step = std::int16_t(*n);
+    } else if (parser.isSet(everySeconds)) {
+        const auto ns = ParseTime(parser.value(everySeconds).toStdString());
+        if (!ns || *ns <= 0) {
+            return usage(Text(CommandLine::tr(
+                "--every-seconds takes a time above 0: a decimal or [[H:]M:]S[.fff]")));
+        }
+        selection.mode = SelectionMode::Seconds;
+        selection.intervalNs = *ns;
+    } else if (parser.isSet(keyFrames)) {
+        selection.mode = SelectionMode::KeyFrames;
+    } else if (parser.isSet(spread)) {
+        const auto n = number(spread, 1, INT32_MAX);
+        if (!n) return usage(Text(CommandLine::tr("--spread takes a number of frames from 1")));
+        selection.mode = SelectionMode::Spread;
+        selection.spread = std::int32_t(*n);
+    } else if (parser.isSet(frames) || parser.isSet(times)) {
+        const bool ofTimes = parser.isSet(times);
+        const QString name = ofTimes ? QStringLiteral("--times") : QStringLiteral("--frames");
+        std::string list = parser.value(ofTimes ? times : frames).toStdString();
+        if (list.starts_with('@')) {
+            const auto read = ReadListFile(list.substr(1));
+            if (!read) {
+                return usage(Text(CommandLine::tr("%1: cannot read %2")
+                                      .arg(name, QString::fromStdString(list.substr(1)))));
+            }
+            list = *read;
+        }
+        std::string bad;
+        if (ofTimes) {
+            auto parsed = ParseTimeList(list, bad);
+            if (parsed) selection.timesNs = std::move(*parsed);
+            selection.mode = SelectionMode::Times;
+            if (!parsed) {
+                return usage(Text(CommandLine::tr("--times: “%1” is not a time")
+                                      .arg(QString::fromStdString(bad))));
+            }
+        } else {
+            auto parsed = ParseIndexList(list, bad);
+            if (parsed) selection.ranges = std::move(*parsed);
+            selection.mode = SelectionMode::Frames;
+            if (!parsed) {
+                return usage(Text(CommandLine::tr("--frames: “%1” is not a frame index or range")
+                                      .arg(QString::fromStdString(bad))));
+            }
+        }
+    } else if (parser.isSet(scenes)) {
+        selection.mode = SelectionMode::Scenes;
+    }
+    if (parser.isSet(sceneThreshold)) {
+        bool ok = false;
+        const double t = parser.value(sceneThreshold).toDouble(&ok);
+        if (!ok || !(t >= 0 && t <= 100) || !parser.isSet(scenes)) {
+            return usage(Text(
+                CommandLine::tr("--scene-threshold takes a number from 0 to 100, with --scenes")));
+        }
+        selection.sceneThreshold = t;
     }
     if (parser.isSet(scale)) {
         const auto n = number(scale, 1, 100);

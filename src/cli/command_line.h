@@ -22,7 +22,7 @@ struct Options {
     std::filesystem::path output = ".";
     std::optional<std::int32_t> first;
     std::optional<std::int32_t> last;
-    std::int16_t step = 1;
+    FrameSelection selection;  // the mode and its values; first and last are above
     std::int16_t scalePercent = 100;
     ImageFileType type = ImageFileType::Jpeg;
     float compressionFactor = 0.7f;

@@ -30,7 +30,7 @@ std::int32_t FramesToHandOut(const FrameSelection& s, std::int32_t frameCount) {
 class FrameWalk {
   public:
     FrameWalk(ExtractionRun& run, Movie& movie, std::filesystem::path destination,
-              std::int32_t frameCount, FrameSelection selection, RunSettings& settings,
+              std::int32_t frameCount, const FrameSelection& selection, RunSettings& settings,
               RunObserver& observer)
         : run_(run),
           movie_(movie),
@@ -46,13 +46,27 @@ class FrameWalk {
         for (std::int32_t i = 1;; ++i) {
             if (i % 10 == 0) observer_.Yield();
             if (selection_.first <= i && i <= selection_.last && i % selection_.step == 0) {
-                HandleFrame(i, t);
+                HandleFrame(i, t, NextWantedTime(i, t));
             } else if (i > selection_.last) {
                 run_.RequestStop();
             }
             if (run_.WalkEnds()) return;
             t = movie_.NextVideoSampleTime(t, false);
             if (t < 0 || i == INT32_MAX) return;
+        }
+    }
+
+    // The listed frames, in ascending order: each decoded from the key frame
+    // before it, or on from the frame before where that is nearer.
+    void WalkList(const std::vector<std::int32_t>& indices) {
+        const std::vector<std::int64_t>& times = movie_.SampleTimes();
+        for (std::size_t k = 0; k < indices.size(); ++k) {
+            const std::int32_t i = indices[k];
+            const std::int64_t next = k + 1 < indices.size()
+                                          ? times[std::size_t(indices[k + 1]) - 1]
+                                          : Movie::kNoFrameAfter;
+            HandleFrame(i, times[std::size_t(i) - 1], next);
+            if (run_.WalkEnds()) return;
         }
     }
 
@@ -67,15 +81,14 @@ class FrameWalk {
         return t < 0 ? Movie::kNoFrameAfter : t;
     }
 
-    void HandleFrame(std::int32_t i, std::int64_t t) {
+    void HandleFrame(std::int32_t i, std::int64_t t, std::int64_t nextTime) {
         ++run_.framesDone_;
         observer_.FrameHandled(run_.framesDone_, run_.framesExpected_);
         observer_.Yield();
         // The settings of this frame are taken now, as it is handed out; the
         // layout the movie hands the image over in follows from them.
         const FrameSettings frame = settings_.CurrentFrameSettings();
-        std::optional<Image> image =
-            movie_.FrameImageAtTime(t, NextWantedTime(i, t), LayoutFor(frame.write));
+        std::optional<Image> image = movie_.FrameImageAtTime(t, nextTime, LayoutFor(frame.write));
         if (!image) return;
         ++run_.framesDecoded_;
         const std::optional<std::string> name = BuildFrameFileName(i, frameCount_, frame.naming);
@@ -93,7 +106,7 @@ class FrameWalk {
     Movie& movie_;
     std::filesystem::path destination_;
     std::int32_t frameCount_;
-    FrameSelection selection_;
+    const FrameSelection& selection_;
     RunSettings& settings_;
     RunObserver& observer_;
 };
@@ -164,18 +177,38 @@ void ExtractionRun::WalkMovie(Movie& movie, const std::filesystem::path& destina
     const std::int32_t frameCount = CountVideoFramesResponsively(
         movie, [&observer] { observer.Yield(); },
         [this] { return stopRequested_ || quitRequested_; });
-    FrameSelection selection{1, 1, frameCount};
+    FrameSelection selection;
+    selection.last = frameCount;
     settings.ReadSelection(selection);
     selection.step = std::max<std::int16_t>(selection.step, 1);
     result.frameCount = frameCount;
-    result.selection = selection;
     framesDone_ = 0;
     framesDecoded_ = 0;
-    framesExpected_ = FramesToHandOut(selection, frameCount);
     // A stop while the movie was counted, or a movie too large to count, ends
     // the run before any frame.
-    if (stopRequested_ || quitRequested_ || movie.tooLarge()) return;
-    FrameWalk(*this, movie, destination, frameCount, selection, settings, observer).Walk();
+    const auto stopped = [&] { return stopRequested_ || quitRequested_ || movie.tooLarge(); };
+    if (stopped()) {
+        result.selection = std::move(selection);
+        return;
+    }
+    FrameWalk walk(*this, movie, destination, frameCount, selection, settings, observer);
+    if (selection.mode == SelectionMode::Step) {
+        framesExpected_ = FramesToHandOut(selection, frameCount);
+        walk.Walk();
+    } else {
+        SelectedFrames selected;
+        if (selection.mode == SelectionMode::Scenes) {
+            const std::vector<std::int32_t> starts = movie.SceneChanges(
+                selection.sceneThreshold, [&observer] { observer.Yield(); }, stopped);
+            selected = SelectSceneFrames(selection, starts, frameCount);
+        } else {
+            selected = SelectFrames(selection, movie, frameCount);
+        }
+        result.beyondEnd = selected.beyondEnd;
+        framesExpected_ = std::int32_t(selected.indices.size());
+        if (!stopped()) walk.WalkList(selected.indices);
+    }
+    result.selection = std::move(selection);
 }
 
 }  // namespace reelsnap

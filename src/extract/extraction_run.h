@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "extract/frame_selection.h"
 #include "extract/frame_writer_pool.h"
 #include "extract/output_naming.h"
 
@@ -21,12 +22,6 @@ class Movie;
 // A key of the "LocalizedStrings" table, shown on status line 1.
 inline const char* const kFolderMessage =
     QT_TRANSLATE_NOOP("LocalizedStrings", "Reelsnap does not process folders.");
-
-struct FrameSelection {
-    std::int16_t step = 1;  // at least 1
-    std::int32_t first = 1;
-    std::int32_t last = 0;
-};
 
 // The settings a frame is handed out with, as a value.
 struct FrameSettings {
@@ -45,7 +40,8 @@ class RunSettings {
     virtual ~RunSettings() = default;
     // The destination folder, stored or asked for; nothing when none is known.
     virtual std::optional<std::filesystem::path> ChooseDestinationFolder() = 0;
-    // Once per run: overwrites the step, first and last index where set.
+    // Once per run: overwrites the mode, its values, and the first and last
+    // index where set.
     virtual void ReadSelection(FrameSelection& selection) = 0;
     // For every frame, as it is handed out: the settings as they are now. It
     // is called once a frame, so it hands out a value kept up to date, not
@@ -71,6 +67,7 @@ struct RunResult {
     int systemError = 0;  // why the document could not be read, where known
     std::int32_t frameCount = 0;
     FrameSelection selection;
+    std::int64_t beyondEnd = 0;  // listed frames or times past the movie's end
     std::int32_t framesHandled = 0;
     std::int32_t framesDecoded = 0;
     WriteCounts writes;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdlib>
 #include <new>
 
 extern "C" {
@@ -420,6 +421,143 @@ std::int64_t Movie::NextVideoSampleTime(std::int64_t time, bool edgeOk) {
     auto it = edgeOk ? std::lower_bound(times.begin(), times.end(), time)
                      : std::upper_bound(times.begin(), times.end(), time);
     return it == times.end() ? -1 : *it;
+}
+
+const std::vector<std::int64_t>& Movie::SampleTimes() {
+    if (hasVideo() && !state_->scanned) state_->Scan();
+    return state_->table.times();
+}
+
+std::int64_t Movie::EndTime() {
+    if (hasVideo() && !state_->scanned) state_->Scan();
+    return state_->table.EndTime();
+}
+
+bool Movie::IsKeyFrame(std::int32_t index) {
+    const auto& times = SampleTimes();
+    return index >= 1 && std::size_t(index) <= times.size() &&
+           state_->table.KeyAt(std::size_t(index) - 1);
+}
+
+std::int64_t Movie::TicksOfNanoseconds(std::int64_t ns) const {
+    if (!hasVideo()) return 0;
+    return av_rescale_q_rnd(ns, AVRational{1, 1'000'000'000}, state_->stream()->time_base,
+                            AV_ROUND_NEAR_INF);
+}
+
+std::int64_t Movie::NanosecondsOfTicks(std::int64_t ticks) const {
+    if (!hasVideo()) return 0;
+    return av_rescale_q_rnd(ticks, state_->stream()->time_base, AVRational{1, 1'000'000'000},
+                            AV_ROUND_DOWN);
+}
+
+namespace {
+
+// Scores the frames it is given in order with libavfilter's scdet and keeps
+// the indices of those that begin a scene.
+class SceneScorer {
+  public:
+    SceneScorer(const std::vector<std::int64_t>& times, bool untimed, double threshold,
+                AVRational timeBase)
+        : times_(times), untimed_(untimed), threshold_(threshold), timeBase_(timeBase) {}
+
+    // Takes a decoded frame (its reference); nullptr: no frame follows.
+    void Take(AVFrame* decoded) {
+        if (decoded && filter_.active() && !filter_.Accepts(*decoded)) Drain(nullptr);
+        if (decoded && !filter_.active() &&
+            !filter_.Configure(*decoded, timeBase_, "scdet=threshold=100")) {
+            av_frame_unref(decoded);
+            return;
+        }
+        if (filter_.active()) Drain(decoded);
+    }
+
+    std::vector<std::int32_t> starts;
+
+  private:
+    // Hands the frame in and takes the scored frames out; nullptr flushes
+    // the graph, and the next frame starts a new one (a change of size or
+    // format: the scorer sees no frame before it).
+    void Drain(AVFrame* frame) {
+        filter_.Send(frame);
+        if (frame) av_frame_unref(frame);
+        while (filter_.Receive(*scored_) >= 0) {
+            Score(*scored_);
+            av_frame_unref(scored_.get());
+        }
+        if (!frame) filter_.Reset();
+    }
+
+    void Score(const AVFrame& frame) {
+        std::int32_t index = -1;
+        if (untimed_) {
+            index = ++untimedCount_;
+        } else {
+            const std::int64_t pts =
+                frame.pts != AV_NOPTS_VALUE ? frame.pts : frame.best_effort_timestamp;
+            const auto it = std::lower_bound(times_.begin(), times_.end(), pts);
+            if (it != times_.end() && *it == pts) index = std::int32_t(it - times_.begin()) + 1;
+        }
+        const AVDictionaryEntry* score = av_dict_get(frame.metadata, "lavfi.scd.score", nullptr, 0);
+        if (index > 1 && score && std::strtod(score->value, nullptr) >= threshold_) {
+            starts.push_back(index);
+        }
+    }
+
+    const std::vector<std::int64_t>& times_;
+    bool untimed_;
+    double threshold_;
+    AVRational timeBase_;
+    FrameFilter filter_;
+    ff::Frame scored_ = ff::MakeFrame();
+    std::int32_t untimedCount_ = 0;
+};
+
+}  // namespace
+
+std::vector<std::int32_t> Movie::SceneChanges(double threshold, const std::function<void()>& yield,
+                                              const std::function<bool()>& stop) {
+    if (!hasVideo()) return {};
+    const std::vector<std::int64_t>& times = SampleTimes();
+    State& s = *state_;
+    // A reading context of its own, so that decoding for the frames keeps its place.
+    ff::InputContext input = OpenInput(s.path, s.interrupted);
+    if (!input) return {};
+    KeepOnlyStream(input.get(), s.streamIndex);
+    AVStream* stream = input->streams[s.streamIndex];
+    VideoDecoder decoder;
+    if (!decoder.OpenOnce(*stream)) return {};
+    SceneScorer scorer(times, s.table.untimed(), threshold, stream->time_base);
+    ff::Packet packet = ff::MakePacket();
+    ff::Frame decoded = ff::MakeFrame();
+    const auto takeDecodedFrames = [&] {
+        int errors = 0;
+        while (true) {
+            const int r = decoder.Receive(*decoded);
+            if (r == AVERROR(EAGAIN) || r == AVERROR_EOF) return;
+            if (r < 0) {
+                if (++errors > kMaxConsecutiveErrors) return;
+                continue;
+            }
+            errors = 0;
+            decoded->pts = FramePts(*decoded);
+            scorer.Take(decoded.get());
+        }
+    };
+    for (std::int64_t packets = 1; ReadStreamPacket(input.get(), s.streamIndex, packet.get()) == 0;
+         ++packets) {
+        ff::PacketRef unref(packet.get());
+        decoder.Send(*packet, false);
+        takeDecodedFrames();
+        if (packets % 8 == 0) {
+            yield();
+            if (stop()) return {};
+        }
+    }
+    decoder.Flush();
+    takeDecodedFrames();
+    scorer.Take(nullptr);
+    return std::move(scorer.starts);
 }
 
 std::int64_t Movie::CountTimeLineSamples() {

@@ -8,8 +8,10 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "imaging/image.h"
 
@@ -50,6 +52,25 @@ class Movie {
     // True once the walk or count found more than kMaxMovieSamples samples:
     // the time line then ends there, and the movie is too large to take.
     bool tooLarge() const;
+
+    // The time line's sample times, ascending; frame i is at [i - 1].
+    const std::vector<std::int64_t>& SampleTimes();
+    // The end of the time line: its last frame's time plus that frame's duration.
+    std::int64_t EndTime();
+    // True when frame `index` (from 1) is a key frame: decoding can begin there.
+    bool IsKeyFrame(std::int32_t index);
+    // Nanoseconds as sample-time ticks, to the nearest tick, and back (down).
+    std::int64_t TicksOfNanoseconds(std::int64_t ns) const;
+    std::int64_t NanosecondsOfTicks(std::int64_t ticks) const;
+
+    // The frames (indices from 1) at which a new scene begins: those whose
+    // scene score against the frame before (libavfilter's scdet: the mean
+    // absolute difference of their luma, less the previous one's, 0 to 100)
+    // is at least `threshold`. Every frame is decoded, beside the frames
+    // handed out; `yield` is called every few frames, and once `stop`
+    // answers true the scan is broken off.
+    std::vector<std::int32_t> SceneChanges(double threshold, const std::function<void()>& yield,
+                                           const std::function<bool()>& stop);
 
     // The number of sample times on the time line. Where the container's
     // index lists every sample this reads no media data.

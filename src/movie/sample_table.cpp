@@ -8,6 +8,14 @@
 
 namespace reelsnap {
 
+std::int64_t SampleTable::EndTime() const {
+    if (times_.empty()) return 0;
+    const std::int32_t last = timeSample_.back();
+    std::int64_t duration = last >= 0 ? samples_[std::size_t(last)].duration : 0;
+    if (duration <= 0 && times_.size() > 1) duration = times_.back() - times_[times_.size() - 2];
+    return times_.back() + std::max<std::int64_t>(duration, 1);
+}
+
 void SampleTable::Build(AVFormatContext* input, int streamIndex, std::int64_t listedSamples) {
     std::vector<std::pair<std::int64_t, std::int32_t>> onTimeLine;
     ff::Packet pkt = ff::MakePacket();
@@ -22,6 +30,7 @@ void SampleTable::Build(AVFormatContext* input, int streamIndex, std::int64_t li
         s.dts = pkt->dts;
         s.pts = pkt->pts != AV_NOPTS_VALUE ? pkt->pts : pkt->dts;
         s.pos = pkt->pos;
+        s.duration = pkt->duration;
         s.key = (pkt->flags & AV_PKT_FLAG_KEY) != 0;
         const auto index = std::int32_t(samples_.size());
         samples_.push_back(s);

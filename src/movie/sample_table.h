@@ -17,6 +17,7 @@ struct Sample {
     std::int64_t pts = AV_NOPTS_VALUE;
     std::int64_t dts = AV_NOPTS_VALUE;
     std::int64_t pos = -1;
+    std::int64_t duration = 0;  // in ticks; 0 when the container does not say
     bool key = false;
 };
 
@@ -36,6 +37,13 @@ class SampleTable {
     // holds it.
     std::int32_t SampleShownAt(std::int64_t time) const;
     const Sample& sample(std::int32_t index) const { return samples_[std::size_t(index)]; }
+    // True when the sample at times()[i] is a key frame.
+    bool KeyAt(std::size_t i) const {
+        return timeSample_[i] >= 0 && samples_[std::size_t(timeSample_[i])].key;
+    }
+    // The end of the time line: its last time plus that sample's duration
+    // (the time between the last two where the container gives none).
+    std::int64_t EndTime() const;
 
     // The stream holds more than kMaxMovieSamples packets: reading stopped there.
     bool tooLarge() const { return tooLarge_; }

@@ -36,6 +36,26 @@ std::map<std::string, FixtureEntry> FixtureCatalog() {
     vfr.variableFrameRate = true;
     vfr.frames = 24;
     c["vfr_mkv"] = {"vfr.mkv", vfr};
+    // Key frames at irregular, known indices only.
+    MovieSpec keys;
+    keys.frames = 40;
+    keys.gop = 1000;
+    keys.bFrames = 2;
+    keys.width = 160;
+    keys.height = 120;
+    keys.keyFrames = {1, 7, 20, 33};
+    c["keys_mp4"] = {"keys.mp4", keys};
+    keys.format = "matroska";
+    c["keys_mkv"] = {"keys.mkv", keys};
+    keys.format = "mpegts";
+    c["keys_ts"] = {"keys.ts", keys};
+    // Shots cut at known frames.
+    MovieSpec shots;
+    shots.frames = 36;
+    shots.width = 160;
+    shots.height = 120;
+    shots.cuts = {9, 23, 30};
+    c["shots_mp4"] = {"shots.mp4", shots};
     MovieSpec mjpeg;
     mjpeg.format = "avi";
     mjpeg.codec = "mjpeg";

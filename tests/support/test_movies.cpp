@@ -140,6 +140,26 @@ Image DrawIndexFrame(int index, int width, int height, int noise, bool transluce
     return image;
 }
 
+int ShotBrightness(int shot) {
+    return 40 + (shot * 70) % 170;
+}
+
+// A frame of shot `shot`: its brightness, with the index grid 12 levels brighter.
+Image DrawShotFrame(int index, int shot, int width, int height) {
+    Image image(width, height);
+    const int base = ShotBrightness(shot);
+    for (int y = 0; y < height; ++y) {
+        std::uint8_t* p = image.row(y);
+        const int cy = y * kGrid / height;
+        for (int x = 0; x < width; ++x, p += 4) {
+            const int cell = cy * kGrid + x * kGrid / width;
+            p[0] = p[1] = p[2] = Clamp(base + (CellIsWhite(index, cell) ? 12 : 0));
+            p[3] = 255;
+        }
+    }
+    return image;
+}
+
 Image DrawFieldBars(int index, int width, int height) {
     Image image(width, height);
     for (int y = 0; y < height; ++y) {
@@ -306,7 +326,10 @@ std::string WriteTestMovie(const std::filesystem::path& path, const MovieSpec& s
 
     std::int64_t pts = std::int64_t(spec.firstFrameDelay) * (spec.variableFrameRate ? 40 : 1);
     for (int i = 1; i <= spec.frames; ++i) {
-        Image display = spec.knownColors ? DrawKnownColors(displayW, displayH)
+        const auto shot =
+            std::upper_bound(spec.cuts.begin(), spec.cuts.end(), i) - spec.cuts.begin();
+        Image display = !spec.cuts.empty() ? DrawShotFrame(i, int(shot), displayW, displayH)
+                        : spec.knownColors ? DrawKnownColors(displayW, displayH)
                         : spec.interlacedBars
                             ? DrawFieldBars(i, displayW, displayH)
                             : DrawIndexFrame(i, displayW, displayH, spec.noise, spec.translucent);
@@ -326,6 +349,9 @@ std::string WriteTestMovie(const std::filesystem::path& path, const MovieSpec& s
         frame->interlaced_frame = interlaced ? 1 : 0;
         frame->top_field_first = interlaced ? 1 : 0;
         frame->sample_aspect_ratio = spec.sampleAspectRatio;
+        const bool forcedKey =
+            std::find(spec.keyFrames.begin(), spec.keyFrames.end(), i) != spec.keyFrames.end();
+        frame->pict_type = forcedKey ? AV_PICTURE_TYPE_I : AV_PICTURE_TYPE_NONE;
         pts += spec.variableFrameRate ? 20 + 17 * (i % 4) : 1;
         if (avcodec_send_frame(enc, frame.get()) < 0) return "send_frame failed";
         if (auto e = w.Drain(); !e.empty()) return e;

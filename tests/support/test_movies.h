@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 extern "C" {
 #include <libavutil/pixfmt.h>
@@ -53,7 +54,17 @@ struct MovieSpec {
     std::string creationTime;  // the container's creation_time tag, where one is given
     bool audioOnly = false;
     int crf = 18;
+    // Frames encoded as key frames whatever the gop (set a gop beyond the
+    // movie for key frames at these indices alone).
+    std::vector<int> keyFrames;
+    // Shots: a new one begins at each of these indices. Each shot has a
+    // brightness of its own (ShotBrightness) with the index grid drawn
+    // faintly on it, so that only the cuts are scene changes.
+    std::vector<int> cuts;
 };
+
+// The mean grey of the frames of shot `shot` (from 0) of a `cuts` movie.
+int ShotBrightness(int shot);
 
 // Writes the movie; an empty string on success, else what failed.
 std::string WriteTestMovie(const std::filesystem::path& path, const MovieSpec& spec);

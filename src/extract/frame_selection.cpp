@@ -1,0 +1,227 @@
+#include "extract/frame_selection.h"
+
+#include <algorithm>
+#include <charconv>
+#include <fstream>
+
+#include "movie/movie.h"
+
+namespace reelsnap {
+namespace {
+
+constexpr std::int64_t kNsPerSecond = 1'000'000'000;
+
+std::string_view Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+// A whole number of digits only, within [0, limit].
+std::optional<std::int64_t> Digits(std::string_view text, std::int64_t limit) {
+    if (text.empty() || text.size() > 18) return std::nullopt;
+    std::int64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < 0 || value > limit) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// Calls `item` with each comma-separated item, trimmed; false once it does.
+template <typename Item>
+bool ForEachItem(std::string_view text, std::string& bad, Item item) {
+    while (true) {
+        const auto comma = text.find(',');
+        const std::string_view piece = Trimmed(text.substr(0, comma));
+        if (!item(piece)) {
+            bad = std::string(piece);
+            return false;
+        }
+        if (comma == std::string_view::npos) return true;
+        text.remove_prefix(comma + 1);
+    }
+}
+
+// The index (from 1) of the frame shown at `time`: the last one at or
+// before it, the first for a time before every frame.
+std::int32_t FrameShownAt(const std::vector<std::int64_t>& times, std::int64_t time) {
+    const auto it = std::upper_bound(times.begin(), times.end(), time);
+    return it == times.begin() ? 1 : std::int32_t(it - times.begin());
+}
+
+// The selected indices sorted, each once, within [first, last].
+void KeepInRange(std::vector<std::int32_t>& indices, std::int32_t first, std::int32_t last) {
+    std::sort(indices.begin(), indices.end());
+    indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+    std::erase_if(indices, [&](std::int32_t i) { return i < first || i > last; });
+}
+
+SelectedFrames EverySeconds(const FrameSelection& s, Movie& movie, std::int32_t last) {
+    SelectedFrames selected;
+    const std::vector<std::int64_t>& times = movie.SampleTimes();
+    const std::int64_t start = times[std::size_t(s.first) - 1];
+    const std::int64_t end =
+        last < std::int32_t(times.size()) ? times[std::size_t(last)] : movie.EndTime();
+    for (std::int64_t k = 0;;) {
+        const std::int64_t t = start + movie.TicksOfNanoseconds(k * s.intervalNs);
+        if (t >= end) break;
+        const std::int32_t index = FrameShownAt(times, t);
+        if (selected.indices.empty() || selected.indices.back() != index) {
+            selected.indices.push_back(index);
+        }
+        // Until the range's end every later time shows its last frame.
+        if (index >= last) break;
+        // On to the first multiple of the interval that can reach the next
+        // frame: an interval far shorter than a frame costs nothing.
+        const std::int64_t toNext = movie.NanosecondsOfTicks(times[std::size_t(index)] - start);
+        k = std::max(k + 1, toNext / s.intervalNs);
+    }
+    return selected;
+}
+
+SelectedFrames Spread(const FrameSelection& s, std::int32_t last) {
+    SelectedFrames selected;
+    const std::int64_t n = std::int64_t(last) - s.first + 1;
+    const std::int64_t count = std::min<std::int64_t>(s.spread, n);
+    for (std::int64_t k = 0; k < count; ++k) {
+        selected.indices.push_back(std::int32_t(s.first + (2 * k + 1) * n / (2 * count)));
+    }
+    return selected;
+}
+
+}  // namespace
+
+SelectedFrames SelectFrames(const FrameSelection& s, Movie& movie, std::int32_t frameCount) {
+    const std::int32_t last = std::min(s.last, frameCount);
+    SelectedFrames selected;
+    if (s.mode == SelectionMode::Frames) {
+        // A range is taken up to the last frame of the range at most.
+        for (const auto& [from, to] : s.ranges) {
+            if (to > frameCount) {
+                selected.beyondEnd += to - std::max(from - 1, frameCount);
+            }
+            for (std::int32_t i = std::max(from, s.first); i <= std::min(to, last); ++i) {
+                selected.indices.push_back(i);
+            }
+        }
+    } else if (s.mode == SelectionMode::Times) {
+        const std::vector<std::int64_t>& times = movie.SampleTimes();
+        for (const std::int64_t ns : s.timesNs) {
+            const std::int64_t t = movie.TicksOfNanoseconds(ns);
+            if (times.empty() || t >= movie.EndTime()) {
+                ++selected.beyondEnd;
+            } else {
+                selected.indices.push_back(FrameShownAt(times, t));
+            }
+        }
+    }
+    if (last < s.first || frameCount <= 0) {
+        selected.indices.clear();
+        return selected;
+    }
+    switch (s.mode) {
+        case SelectionMode::Seconds:
+            selected = EverySeconds(s, movie, last);
+            break;
+        case SelectionMode::KeyFrames:
+            for (std::int32_t i = s.first; i <= last; ++i) {
+                if (movie.IsKeyFrame(i)) selected.indices.push_back(i);
+            }
+            break;
+        case SelectionMode::Spread:
+            selected = Spread(s, last);
+            break;
+        default:
+            break;
+    }
+    KeepInRange(selected.indices, s.first, last);
+    return selected;
+}
+
+SelectedFrames SelectSceneFrames(const FrameSelection& s,
+                                 const std::vector<std::int32_t>& sceneStarts,
+                                 std::int32_t frameCount) {
+    SelectedFrames selected;
+    const std::int32_t last = std::min(s.last, frameCount);
+    if (last < s.first) return selected;
+    selected.indices = sceneStarts;
+    selected.indices.push_back(s.first);
+    KeepInRange(selected.indices, s.first, last);
+    return selected;
+}
+
+std::optional<std::int64_t> ParseTime(std::string_view text) {
+    text = Trimmed(text);
+    std::string_view whole = text, fraction;
+    if (const auto dot = text.find('.'); dot != std::string_view::npos) {
+        whole = text.substr(0, dot);
+        fraction = text.substr(dot + 1);
+        if (fraction.empty() || fraction.size() > 9 || !Digits(fraction, INT64_MAX)) {
+            return std::nullopt;
+        }
+    }
+    std::int64_t seconds = 0;
+    int fields = 0;
+    while (true) {
+        const auto colon = whole.find(':');
+        const std::string_view field = whole.substr(0, colon);
+        ++fields;
+        // Minutes and seconds after a larger unit stay under 60.
+        const bool last = colon == std::string_view::npos;
+        const auto value = Digits(field, fields > 1 ? 59 : 1'000'000'000);
+        if (!value || fields > 3) return std::nullopt;
+        seconds = seconds * 60 + *value;
+        if (last) break;
+        whole.remove_prefix(colon + 1);
+    }
+    std::int64_t ns = 0;
+    for (std::size_t i = 0; i < 9; ++i) {
+        ns = ns * 10 + (i < fraction.size() ? fraction[i] - '0' : 0);
+    }
+    return seconds * kNsPerSecond + ns;
+}
+
+std::optional<std::vector<std::pair<std::int32_t, std::int32_t>>> ParseIndexList(
+    std::string_view text, std::string& bad) {
+    std::vector<std::pair<std::int32_t, std::int32_t>> ranges;
+    const bool good = ForEachItem(text, bad, [&](std::string_view item) {
+        const auto dash = item.find('-');
+        const auto from = Digits(Trimmed(item.substr(0, dash)), INT32_MAX);
+        const auto to = dash == std::string_view::npos
+                            ? from
+                            : Digits(Trimmed(item.substr(dash + 1)), INT32_MAX);
+        if (!from || !to || *from < 1 || *to < *from) return false;
+        ranges.emplace_back(std::int32_t(*from), std::int32_t(*to));
+        return true;
+    });
+    if (!good) return std::nullopt;
+    return ranges;
+}
+
+std::optional<std::vector<std::int64_t>> ParseTimeList(std::string_view text, std::string& bad) {
+    std::vector<std::int64_t> times;
+    const bool good = ForEachItem(text, bad, [&](std::string_view item) {
+        const auto ns = ParseTime(item);
+        if (ns) times.push_back(*ns);
+        return ns.has_value();
+    });
+    if (!good) return std::nullopt;
+    return times;
+}
+
+std::optional<std::string> ReadListFile(const std::string& path) {
+    std::ifstream in(path);
+    if (!in) return std::nullopt;
+    std::string list, line;
+    while (std::getline(in, line)) {
+        const std::string_view item = Trimmed(line);
+        if (item.empty() || item.front() == '#') continue;
+        if (!list.empty()) list += ',';
+        list += item;
+    }
+    if (in.bad()) return std::nullopt;
+    return list;
+}
+
+}  // namespace reelsnap
