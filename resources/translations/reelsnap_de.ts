@@ -382,6 +382,18 @@ anderen werden trotzdem fertig), 2 bei einem Aufruffehler.</translation>
         <source>The FFmpeg libraries are licensed under the %1.</source>
         <translation>Die FFmpeg-Bibliotheken stehen unter der Lizenz %1.</translation>
     </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>frames in all</source>
+        <translation>Bilder insgesamt</translation>
+    </message>
+    <message>
+        <source>least scene score, 0 to 100</source>
+        <translation>kleinster Szenenwert, 0 bis 100</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -579,6 +591,34 @@ anderen werden trotzdem fertig), 2 bei einem Aufruffehler.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Select:</source>
+        <translation>Auswahl:</translation>
+    </message>
+    <message>
+        <source>Every Nth frame</source>
+        <translation>Jedes n-te Bild</translation>
+    </message>
+    <message>
+        <source>One frame every N seconds</source>
+        <translation>Ein Bild alle N Sekunden</translation>
+    </message>
+    <message>
+        <source>Key frames only</source>
+        <translation>Nur Schlüsselbilder</translation>
+    </message>
+    <message>
+        <source>N frames spread evenly</source>
+        <translation>N gleichmäßig verteilte Bilder</translation>
+    </message>
+    <message>
+        <source>Scene changes</source>
+        <translation>Szenenwechsel</translation>
+    </message>
+    <message>
+        <source>N:</source>
+        <translation>N:</translation>
     </message>
 </context>
 </TS>

@@ -376,6 +376,18 @@ are still done), 2 for a usage error.</source>
         <source>The FFmpeg libraries are licensed under the %1.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>frames in all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>least scene score, 0 to 100</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -572,6 +584,34 @@ are still done), 2 for a usage error.</source>
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every Nth frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One frame every N seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key frames only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N frames spread evenly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scene changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -382,6 +382,18 @@ autres sont tout de même traitées), 2 pour une erreur d’utilisation.</transl
         <source>The FFmpeg libraries are licensed under the %1.</source>
         <translation>Les bibliothèques FFmpeg sont distribuées sous la licence %1.</translation>
     </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>frames in all</source>
+        <translation>images en tout</translation>
+    </message>
+    <message>
+        <source>least scene score, 0 to 100</source>
+        <translation>plus petit score de scène, de 0 à 100</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -579,6 +591,34 @@ autres sont tout de même traitées), 2 pour une erreur d’utilisation.</transl
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Select:</source>
+        <translation>Sélection :</translation>
+    </message>
+    <message>
+        <source>Every Nth frame</source>
+        <translation>Une image sur N</translation>
+    </message>
+    <message>
+        <source>One frame every N seconds</source>
+        <translation>Une image toutes les N secondes</translation>
+    </message>
+    <message>
+        <source>Key frames only</source>
+        <translation>Images clés seulement</translation>
+    </message>
+    <message>
+        <source>N frames spread evenly</source>
+        <translation>N images réparties régulièrement</translation>
+    </message>
+    <message>
+        <source>Scene changes</source>
+        <translation>Changements de scène</translation>
+    </message>
+    <message>
+        <source>N:</source>
+        <translation>N :</translation>
     </message>
 </context>
 </TS>

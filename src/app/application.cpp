@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -180,6 +181,23 @@ void Application::ReadSelection(FrameSelection& selection) {
     selection.step = preferencesWindow_->CurrentSkip();
     preferencesWindow_->CurrentInitialFrameIndex(selection.first);
     preferencesWindow_->CurrentFinalFrameIndex(selection.last);
+    // The popup's modes are the first five, each with its number.
+    const auto mode = SelectionMode(preferencesWindow_->CurrentSelectionMode());
+    const double value = preferencesWindow_->CurrentSelectionValue();
+    switch (mode) {
+        case SelectionMode::Seconds:
+            selection.intervalNs = std::llround(value * 1e9);
+            break;
+        case SelectionMode::Spread:
+            selection.spread = std::int32_t(value);
+            break;
+        case SelectionMode::Scenes:
+            selection.sceneThreshold = value;
+            break;
+        default:
+            break;
+    }
+    selection.mode = mode;
 }
 
 FrameSettings Application::CurrentFrameSettings() {

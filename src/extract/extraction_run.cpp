@@ -62,9 +62,11 @@ class FrameWalk {
         const std::vector<std::int64_t>& times = movie_.SampleTimes();
         for (std::size_t k = 0; k < indices.size(); ++k) {
             const std::int32_t i = indices[k];
-            const std::int64_t next = k + 1 < indices.size()
-                                          ? times[std::size_t(indices[k + 1]) - 1]
-                                          : Movie::kNoFrameAfter;
+            if (std::size_t(i) > times.size()) return;
+            const std::int64_t next =
+                k + 1 < indices.size() && std::size_t(indices[k + 1]) <= times.size()
+                    ? times[std::size_t(indices[k + 1]) - 1]
+                    : Movie::kNoFrameAfter;
             HandleFrame(i, times[std::size_t(i) - 1], next);
             if (run_.WalkEnds()) return;
         }

@@ -60,11 +60,12 @@ void KeepInRange(std::vector<std::int32_t>& indices, std::int32_t first, std::in
 SelectedFrames EverySeconds(const FrameSelection& s, Movie& movie, std::int32_t last) {
     SelectedFrames selected;
     const std::vector<std::int64_t>& times = movie.SampleTimes();
+    const std::int64_t interval = std::max<std::int64_t>(s.intervalNs, 1);
     const std::int64_t start = times[std::size_t(s.first) - 1];
     const std::int64_t end =
         last < std::int32_t(times.size()) ? times[std::size_t(last)] : movie.EndTime();
     for (std::int64_t k = 0;;) {
-        const std::int64_t t = start + movie.TicksOfNanoseconds(k * s.intervalNs);
+        const std::int64_t t = start + movie.TicksOfNanoseconds(k * interval);
         if (t >= end) break;
         const std::int32_t index = FrameShownAt(times, t);
         if (selected.indices.empty() || selected.indices.back() != index) {
@@ -75,7 +76,7 @@ SelectedFrames EverySeconds(const FrameSelection& s, Movie& movie, std::int32_t 
         // On to the first multiple of the interval that can reach the next
         // frame: an interval far shorter than a frame costs nothing.
         const std::int64_t toNext = movie.NanosecondsOfTicks(times[std::size_t(index)] - start);
-        k = std::max(k + 1, toNext / s.intervalNs);
+        k = std::max(k + 1, toNext / interval);
     }
     return selected;
 }
@@ -93,6 +94,8 @@ SelectedFrames Spread(const FrameSelection& s, std::int32_t last) {
 }  // namespace
 
 SelectedFrames SelectFrames(const FrameSelection& s, Movie& movie, std::int32_t frameCount) {
+    // The frames on the time line, where the container's index counted others.
+    frameCount = std::int32_t(std::min<std::size_t>(frameCount, movie.SampleTimes().size()));
     const std::int32_t last = std::min(s.last, frameCount);
     SelectedFrames selected;
     if (s.mode == SelectionMode::Frames) {

@@ -6,10 +6,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSlider>
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
@@ -44,6 +46,46 @@ constexpr CommandId kCopyTo = FourCC("Copy");
 constexpr CommandId kImageType = FourCC("Eprt");
 constexpr CommandId kImageQuality = FourCC("ImQu");
 constexpr CommandId kChooseCopy = FourCC("Chse");
+constexpr CommandId kSelection = FourCC("Slct");
+
+// The selection modes the popup offers, in its order, and what the number
+// field holds for each: its stored key, its unit and its default.
+struct ModeField {
+    const QString* key;  // nothing: the mode takes no number here
+    const char* unit;
+    double fallback;
+};
+const char* const kSecondsUnit = QT_TRANSLATE_NOOP("LocalizedStrings", "seconds");
+const char* const kSpreadUnit = QT_TRANSLATE_NOOP("LocalizedStrings", "frames in all");
+const char* const kScoreUnit = QT_TRANSLATE_NOOP("LocalizedStrings", "least scene score, 0 to 100");
+constexpr std::int16_t kSelectionModes = 5;
+ModeField FieldOfMode(std::int16_t mode) {
+    switch (mode) {
+        case 2:
+            return {&keys::SelectionSeconds, kSecondsUnit, 1.0};
+        case 4:
+            return {&keys::SelectionSpread, kSpreadUnit, 10.0};
+        case 5:
+            return {&keys::SceneThreshold, kScoreUnit, 10.0};
+        default:
+            return {nullptr, "", 0.0};
+    }
+}
+
+// Whether the mode takes the number: seconds above 0, a whole count from
+// 1, a score from 0 to 100.
+bool ModeTakes(std::int16_t mode, double value) {
+    switch (mode) {
+        case 2:
+            return value > 0 && value < 1e9;
+        case 4:
+            return value >= 1 && value <= INT32_MAX && std::trunc(value) == value;
+        case 5:
+            return value >= 0 && value <= 100;
+        default:
+            return false;
+    }
+}
 
 // atol's reading into a 32-bit number: leading blanks and a sign, then
 // digits up to the first other character; no digits read as 0; a number
@@ -91,7 +133,8 @@ void PreferencesWindow::ConnectCommands() {
         connect(button, &QAbstractButton::clicked, this, [this, c = command] { SendCommand(c); });
     }
     const std::pair<QComboBox*, CommandId> popups[] = {{ui_->ImageTypeControl, kImageType},
-                                                       {ui_->QualityControl, kImageQuality}};
+                                                       {ui_->QualityControl, kImageQuality},
+                                                       {ui_->SelectionControl, kSelection}};
     for (const auto& [popup, command] : popups) {
         commands_[popup] = command;
         connect(popup, &QComboBox::activated, this, [this, c = command] { SendCommand(c); });
@@ -119,6 +162,38 @@ void PreferencesWindow::ConnectCommands() {
 
 void PreferencesWindow::EnableQualityFor(std::int16_t imageType) {
     ui_->QualityControl->setEnabled(TypeTakesQuality(ImageFileTypeFromNumber(imageType)));
+}
+
+// The popup at the mode, the step field for Every Nth frame, and the number
+// field with the mode's stored number (or its default) where it takes one.
+void PreferencesWindow::ShowSelectionMode(std::int16_t mode) {
+    ui_->SelectionControl->setCurrentIndex(mode - 1);
+    ui_->SkipField->setEnabled(mode == 1);
+    const ModeField field = FieldOfMode(mode);
+    ui_->SelectionValueField->setEnabled(field.key != nullptr);
+    ui_->SelectionUnitLabel->setText(field.key ? LocalizedString(field.unit) : QString());
+    if (!field.key) {
+        ui_->SelectionValueField->clear();
+        return;
+    }
+    const std::optional<double> stored = settings_.ReadNumberSetting(*field.key);
+    const double value = stored && ModeTakes(mode, *stored) ? *stored : field.fallback;
+    ui_->SelectionValueField->setText(QLocale().toString(value, 'g', 12));
+}
+
+std::int16_t PreferencesWindow::CurrentSelectionMode() const {
+    return std::int16_t(ui_->SelectionControl->currentIndex() + 1);
+}
+
+double PreferencesWindow::CurrentSelectionValue() const {
+    const QString text = ui_->SelectionValueField->text().trimmed();
+    bool ok = false;
+    double value = QLocale().toDouble(text, &ok);
+    if (!ok) value = QLocale::c().toDouble(text, &ok);
+    if (!ok || !ModeTakes(CurrentSelectionMode(), value)) {
+        return FieldOfMode(CurrentSelectionMode()).fallback;
+    }
+    return value;
 }
 
 void PreferencesWindow::EnableCopyControls(bool enabled) {
@@ -150,6 +225,9 @@ void PreferencesWindow::FillPreferencesWindow() {
     const auto last = settings_.ReadInt32Setting(keys::FinalFrameIndex);
     ui_->FinalFrameField->setText(last ? QString::number(*last) : QString());
     ShowCopyToLocation();
+    // An unknown or mistyped mode is Every Nth frame.
+    const std::int16_t mode = settings_.ReadInt16Setting(keys::SelectionMode).value_or(1);
+    ShowSelectionMode(mode >= 1 && mode <= kSelectionModes ? mode : 1);
     ui_->SkipUnitLabel->setText(LocalizedString(CurrentSkip() == 1 ? kFrameUnit : kFramesUnit));
     emit settingsChanged();
 }
@@ -195,6 +273,11 @@ std::int16_t PreferencesWindow::PreferencesCommandHandler(CommandId command) {
         case kChooseCopy:
             ChooseCopyToLocation();
             break;
+        case kSelection:
+            settings_.StoreInt16Setting(keys::SelectionMode, CurrentSelectionMode());
+            settings_.SynchronizeSettings();
+            ShowSelectionMode(CurrentSelectionMode());
+            break;
         default:
             return kEventNotHandledErr;
     }
@@ -204,6 +287,9 @@ std::int16_t PreferencesWindow::PreferencesCommandHandler(CommandId command) {
 
 void PreferencesWindow::SaveFieldSettings() {
     settings_.StoreInt16Setting(keys::ScalePercent, std::int16_t(ui_->ScaleSlider->value()));
+    if (const ModeField field = FieldOfMode(CurrentSelectionMode()); field.key) {
+        settings_.StoreNumberSetting(*field.key, CurrentSelectionValue());
+    }
     settings_.StoreInt16Setting(keys::Skip, CurrentSkip());
     std::int32_t index = 0;
     if (CurrentInitialFrameIndex(index)) {

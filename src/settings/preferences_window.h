@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QLineEdit;
 
@@ -41,6 +42,13 @@ class PreferencesWindow : public QDialog, public LiveValues {
     // Fills the window from the store and shows it as a sheet.
     void ShowSheet();
 
+    // The selection popup's mode (1 Every Nth frame ... 5 Scene changes),
+    // and the number its field holds for it where the mode takes that number
+    // (seconds above 0, a count from 1, a score from 0 to 100), else the
+    // mode's default; 0 for a mode without a number.
+    std::int16_t CurrentSelectionMode() const;
+    double CurrentSelectionValue() const;
+
     std::int16_t CurrentScalePercent() override;
     std::int16_t CurrentSkip() override;
     bool CurrentInitialFrameIndex(std::int32_t& index) override;
@@ -67,6 +75,7 @@ class PreferencesWindow : public QDialog, public LiveValues {
     void SendCommand(CommandId command);
     void EnableQualityFor(std::int16_t imageType);
     void EnableCopyControls(bool enabled);
+    void ShowSelectionMode(std::int16_t mode);
     bool ReadFrameField(QLineEdit* field, std::int32_t& index);
 
     std::unique_ptr<Ui::PreferencesWindow> ui_;

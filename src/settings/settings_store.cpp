@@ -51,6 +51,14 @@ std::optional<std::int32_t> SettingsStore::ReadInt32Setting(const QString& key) 
     return ReadExactNumber<std::int32_t>(key);
 }
 
+std::optional<double> SettingsStore::ReadNumberSetting(const QString& key) {
+    const QVariant value = ReadSynchronized(key);
+    if (value.typeId() != QMetaType::Double || !std::isfinite(value.toDouble())) {
+        return std::nullopt;
+    }
+    return value.toDouble();
+}
+
 std::int16_t SettingsStore::ReadImageType() {
     return ReadInt16Setting(keys::ImageType).value_or(4);
 }
@@ -69,6 +77,10 @@ void SettingsStore::StoreInt16Setting(const QString& key, std::int16_t value) {
 
 void SettingsStore::StoreInt32Setting(const QString& key, std::int32_t value) {
     domain_.SetValue(key, double(value));
+}
+
+void SettingsStore::StoreNumberSetting(const QString& key, double value) {
+    domain_.SetValue(key, value);
 }
 
 void SettingsStore::RemoveSetting(const QString& key) {

@@ -1,4 +1,4 @@
-// The twelve preference keys, their readers with defaults, and their writers,
+// The preference keys, their readers with defaults, and their writers,
 // over one preferences domain. Every reader synchronizes the domain first
 // (once for a ReadBatch), so a change made by another process is seen at the
 // next read.
@@ -27,6 +27,10 @@ inline const QString PreserveDates = QStringLiteral("PreserveDates");
 inline const QString CopyTo = QStringLiteral("CopyTo");
 inline const QString CopyToLocation = QStringLiteral("CopyToLocation");
 inline const QString QuitWhenDone = QStringLiteral("QuitWhenDone");
+inline const QString SelectionMode = QStringLiteral("SelectionMode");
+inline const QString SelectionSeconds = QStringLiteral("SelectionSeconds");
+inline const QString SelectionSpread = QStringLiteral("SelectionSpread");
+inline const QString SceneThreshold = QStringLiteral("SceneThreshold");
 }  // namespace keys
 
 class SettingsStore {
@@ -51,6 +55,8 @@ class SettingsStore {
     // Nothing when the key is missing, not a number, or not exactly convertible.
     std::optional<std::int16_t> ReadInt16Setting(const QString& key);
     std::optional<std::int32_t> ReadInt32Setting(const QString& key);
+    // Nothing when the key is missing or not a finite number.
+    std::optional<double> ReadNumberSetting(const QString& key);
 
     std::int16_t ReadImageType();     // the stored number, 4 by default
     std::int16_t ReadImageQuality();  // 2 by default
@@ -60,6 +66,7 @@ class SettingsStore {
     // The number writers do not synchronize; the caller does, once per group.
     void StoreInt16Setting(const QString& key, std::int16_t value);
     void StoreInt32Setting(const QString& key, std::int32_t value);
+    void StoreNumberSetting(const QString& key, double value);
     void RemoveSetting(const QString& key);
     void SynchronizeSettings();
     void StoreBoolSetting(const QString& key, bool value);

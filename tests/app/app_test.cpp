@@ -85,7 +85,7 @@ TEST_F(AppTest, StartsInTheIdleLookWithItsMenus) {
         EXPECT_NE(command, 0u) << control->objectName().toStdString();
         EXPECT_TRUE(controls.insert(command).second) << control->objectName().toStdString();
     }
-    EXPECT_EQ(controls.size(), 10u);
+    EXPECT_EQ(controls.size(), 11u);
 }
 
 TEST_F(AppTest, AStopWhileIdleIsClearedByTheNextRun) {
@@ -280,6 +280,41 @@ TEST_F(AppTest, TheCommandLinesQualitiesAreTheWindows) {
         for (const std::string& name : FileNames(window)) {
             EXPECT_EQ(ReadFileBytes(window / name), ReadFileBytes(cli / name)) << name;
         }
+    }
+}
+
+TEST_F(AppTest, TheSelectionModeChoosesTheFramesAndTheCounterCountsThem) {
+    struct Case {
+        const char* fixture;
+        std::string members;
+        std::vector<int> indices;
+    };
+    for (const Case& c : {
+             Case{"h264_mp4", R"("SelectionMode": 4, "SelectionSpread": 4)", {6, 16, 26, 36}},
+             Case{"keys_mp4", R"("SelectionMode": 3, "FinalFrameIndex": 30)", {1, 7, 20}},
+             Case{"vfr_mkv",
+                  R"("SelectionMode": 2, "SelectionSeconds": 0.2, "FinalFrameIndex": 9)",
+                  {1, 5, 9}},
+             Case{"shots_mp4", R"("SelectionMode": 5, "InitialFrameIndex": 2)", {2, 9, 23, 30}},
+             // A mode or number of the wrong type: every frame, and the mode's own default.
+             Case{"h264_mp4", R"("SelectionMode": "4", "Skip": 20)", {20, 40}},
+             Case{"h264_mp4",
+                  R"("SelectionMode": 4, "SelectionSpread": 2.5, "Skip": 20)",
+                  {3, 7, 11, 15, 19, 23, 27, 31, 35, 39}},
+         }) {
+        SCOPED_TRACE(c.members);
+        const fs::path folder = NewTempDir("mode");
+        UseStoredDestination(folder, c.members);
+        const RunTrace trace = RunAndTrace({Path(Fixture(c.fixture))});
+        std::set<std::string> expected;
+        for (const int i : c.indices) expected.insert("frame_" + std::to_string(i) + ".jpg");
+        EXPECT_EQ(FileNames(folder), expected);
+        if (std::string(c.fixture) != "shots_mp4") {  // its frames' grid is too faint to read
+            EXPECT_EQ(IndicesOfFiles(folder, ".jpg"), c.indices);
+        }
+        ASSERT_FALSE(trace.counters.isEmpty());
+        const QString n = QString::number(c.indices.size());
+        EXPECT_EQ(trace.counters.back(), "(" + n + " of " + n + ")");
     }
 }
 

@@ -96,6 +96,37 @@ TEST_F(PreferencesTest, TypeAndQualityAreStoredAtOnce) {
     EXPECT_FALSE(App().settings().ReadBoolSetting(keys::PreserveDates));
 }
 
+// The mode is stored as it is chosen; its number with OK, as the other fields.
+TEST_F(PreferencesTest, TheSelectionModeAndItsNumber) {
+    auto* mode = Control<QComboBox>("SelectionControl");
+    auto* number = Control<QLineEdit>("SelectionValueField");
+    EXPECT_EQ(mode->currentIndex(), 0) << "every Nth frame for a fresh user";
+    EXPECT_FALSE(number->isEnabled());
+    EXPECT_TRUE(Control<QLineEdit>("SkipField")->isEnabled());
+    Choose(mode, 3);  // N frames spread evenly
+    EXPECT_EQ(App().settings().ReadInt16Setting(keys::SelectionMode), 4);
+    EXPECT_FALSE(Control<QLineEdit>("SkipField")->isEnabled());
+    EXPECT_TRUE(number->isEnabled());
+    EXPECT_EQ(number->text(), "10") << "the mode's default";
+    number->setText("25");
+    Control<QPushButton>("OkButton")->click();
+    EXPECT_EQ(App().settings().ReadNumberSetting(keys::SelectionSpread), 25.0);
+
+    App().ShowPreferencesSheet();
+    Choose(mode, 1);  // every N seconds
+    EXPECT_EQ(number->text(), "1");
+    number->setText("0");  // not a time between frames: the mode's default is stored
+    Control<QPushButton>("OkButton")->click();
+    EXPECT_EQ(App().settings().ReadNumberSetting(keys::SelectionSeconds), 1.0);
+    App().ShowPreferencesSheet();
+    Choose(mode, 2);  // key frames: no number
+    EXPECT_FALSE(number->isEnabled());
+    Choose(mode, 3);
+    EXPECT_EQ(number->text(), "25") << "each mode keeps its own number";
+    StoreSettings(R"("SelectionMode": 9)");
+    EXPECT_EQ(mode->currentIndex(), 0) << "an unknown mode is every Nth frame";
+}
+
 TEST_F(PreferencesTest, FilledFromTheStoredSettings) {
     const fs::path folder = NewTempDir("stored copy");
     UseStoredDestination(folder, R"("QuitWhenDone": true, "PadIndicesWithZeros": true,
