@@ -463,6 +463,16 @@ TEST(Selection, ScenesBeginAtTheCuts) {
     EXPECT_EQ(ShotsOfScenes({"--scene-threshold", "100"}), (Shots{{"frame_1.png", 0}}));
 }
 
+TEST(Selection, NamesByTemplate) {
+    const fs::path out = NewTempDir("cli-names");
+    const Result r = RunCli({"-o", Path(out), "--type", "png", "--times", "0.1,0.2", "--name",
+                             "{movie}_{time}_{index:3}_{n}", Path(Fixture("vfr_mkv"))});
+    ASSERT_EQ(r.status, 0) << r.err;
+    // 0.1 s shows frame 3 (91 ms), 0.2 s frame 5 (182 ms).
+    EXPECT_EQ(IndicesByName(out), (std::map<std::string, int>{{"vfr_00-00-00.091_003_1.png", 3},
+                                                              {"vfr_00-00-00.182_005_2.png", 5}}));
+}
+
 TEST(Selection, OneModeAndValuesInRange) {
     for (const QStringList& arguments :
          {QStringList{"--step", "2", "--spread", "3"}, QStringList{"--key-frames", "--scenes"},
@@ -470,7 +480,8 @@ TEST(Selection, OneModeAndValuesInRange) {
           QStringList{"--spread", "0"}, QStringList{"--frames", "3,x"},
           QStringList{"--frames", "5-2"}, QStringList{"--times", "1.5.2"},
           QStringList{"--scenes", "--scene-threshold", "101"},
-          QStringList{"--scene-threshold", "5"}, QStringList{"--frames", "@/no/such/list"}}) {
+          QStringList{"--scene-threshold", "5"}, QStringList{"--frames", "@/no/such/list"},
+          QStringList{"--name", "{movie}"}, QStringList{"--name", "x/{index}"}}) {
         const Result r = RunCli(arguments + QStringList{Path(Fixture("h264_mp4"))});
         EXPECT_EQ(r.status, 2) << arguments.join(' ').toStdString();
         EXPECT_NE(r.err.find(arguments.first().toStdString()), std::string::npos) << r.err;

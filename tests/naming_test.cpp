@@ -28,7 +28,41 @@ TEST(FrameFileNames, FourPatterns) {
         {true, false, 3, 1000000, "frame_3 of 1000000.jpg"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(BuildFrameFileName(c.index, c.count, {c.appendCount, c.pad}), c.name);
+        FrameFacts frame;
+        frame.index = c.index;
+        frame.frameCount = c.count;
+        FrameNaming naming;
+        naming.appendFrameCount = c.appendCount;
+        naming.padIndicesWithZeros = c.pad;
+        EXPECT_EQ(BuildFrameFileName(frame, naming), c.name);
+    }
+}
+
+TEST(FrameNames, ByTimeAndByTemplate) {
+    FrameFacts frame;
+    frame.index = 7;
+    frame.frameCount = 120;
+    frame.timeNs = 3'723'456'999'999;  // 1 h 2 min 3.456999999 s: the milliseconds are cut
+    frame.pts = 93086;
+    frame.position = 2;
+    frame.movie = "clip";
+    FrameNaming naming;
+    naming.byTime = true;
+    naming.appendFrameCount = true;
+    EXPECT_EQ(BuildFrameFileName(frame, naming), "frame_01-02-03.456 of 120.jpg");
+    EXPECT_TRUE(IsFrameFileName("frame_01-02-03.456 of 120.png"));
+    naming.padIndicesWithZeros = true;
+    naming.nameTemplate = "{movie}_{index}_{index:3}_{time}_{ms}_{pts}_{n}_of_{count}";
+    EXPECT_EQ(BuildFrameFileName(frame, naming),
+              "clip_00000007_007_01-02-03.456_3723456_93086_2_of_120.jpg");
+    frame.timeNs = 360'000'000'000'000;  // 100 hours
+    EXPECT_EQ(TimeInName(frame.timeNs), "100-00-00.000");
+
+    EXPECT_FALSE(NameTemplateProblem("shot {n}"));
+    EXPECT_FALSE(NameTemplateProblem("{movie}-{index:8}"));
+    for (const char* refused : {"", "{movie}", "{count} frames", "a/{index}", ".{index}", "{index",
+                                "{frame}_{index}", "{index:0}", "{index:x}"}) {
+        EXPECT_TRUE(NameTemplateProblem(refused)) << refused;
     }
 }
 

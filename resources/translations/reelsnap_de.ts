@@ -291,6 +291,14 @@ anderen werden trotzdem fertig), 2 bei einem Aufruffehler.</translation>
         <source>--scene-threshold takes a number from 0 to 100, with --scenes</source>
         <translation>--scene-threshold erwartet eine Zahl von 0 bis 100, zusammen mit --scenes</translation>
     </message>
+    <message>
+        <source>Name files by TEMPLATE, the type&apos;s extension after it: {index} (as --pad says), {index:W} (W digits), {time} (HH-MM-SS.mmm), {ms}, {pts}, {movie}, {count}, {n} (the frame&apos;s place among those taken).</source>
+        <translation>Dateien nach VORLAGE benennen, die Endung des Typs dahinter: {index} (wie --pad es sagt), {index:W} (W Stellen), {time} (HH-MM-SS.mmm), {ms}, {pts}, {movie}, {count}, {n} (die Stelle des Bildes unter den genommenen).</translation>
+    </message>
+    <message>
+        <source>--name: %1</source>
+        <translation>--name: %1</translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>
@@ -393,6 +401,26 @@ anderen werden trotzdem fertig), 2 bei einem Aufruffehler.</translation>
     <message>
         <source>least scene score, 0 to 100</source>
         <translation>kleinster Szenenwert, 0 bis 100</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>sie ist leer</translation>
+    </message>
+    <message>
+        <source>a name cannot hold &apos;/&apos;</source>
+        <translation>ein Name kann kein „/“ enthalten</translation>
+    </message>
+    <message>
+        <source>a name cannot begin with &apos;.&apos;</source>
+        <translation>ein Name kann nicht mit „.“ beginnen</translation>
+    </message>
+    <message>
+        <source>it holds an unknown token or an unclosed brace</source>
+        <translation>sie enthält einen unbekannten Platzhalter oder eine offene Klammer</translation>
+    </message>
+    <message>
+        <source>it needs {index}, {time}, {ms}, {pts} or {n} to tell frames apart</source>
+        <translation>sie braucht {index}, {time}, {ms}, {pts} oder {n}, um Bilder zu unterscheiden</translation>
     </message>
 </context>
 <context>
@@ -619,6 +647,18 @@ anderen werden trotzdem fertig), 2 bei einem Aufruffehler.</translation>
     <message>
         <source>N:</source>
         <translation>N:</translation>
+    </message>
+    <message>
+        <source>Name files by:</source>
+        <translation>Dateien benennen nach:</translation>
+    </message>
+    <message>
+        <source>Frame number</source>
+        <translation>Bildnummer</translation>
+    </message>
+    <message>
+        <source>Time in movie</source>
+        <translation>Zeit im Film</translation>
     </message>
 </context>
 </TS>

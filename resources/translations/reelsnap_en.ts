@@ -285,6 +285,14 @@ are still done), 2 for a usage error.</source>
         <source>--scene-threshold takes a number from 0 to 100, with --scenes</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Name files by TEMPLATE, the type&apos;s extension after it: {index} (as --pad says), {index:W} (W digits), {time} (HH-MM-SS.mmm), {ms}, {pts}, {movie}, {count}, {n} (the frame&apos;s place among those taken).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--name: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>
@@ -386,6 +394,26 @@ are still done), 2 for a usage error.</source>
     </message>
     <message>
         <source>least scene score, 0 to 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a name cannot hold &apos;/&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a name cannot begin with &apos;.&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds an unknown token or an unclosed brace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it needs {index}, {time}, {ms}, {pts} or {n} to tell frames apart</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -612,6 +640,18 @@ are still done), 2 for a usage error.</source>
     </message>
     <message>
         <source>N:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name files by:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frame number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time in movie</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -291,6 +291,14 @@ autres sont tout de même traitées), 2 pour une erreur d’utilisation.</transl
         <source>--scene-threshold takes a number from 0 to 100, with --scenes</source>
         <translation>--scene-threshold attend un nombre de 0 à 100, avec --scenes</translation>
     </message>
+    <message>
+        <source>Name files by TEMPLATE, the type&apos;s extension after it: {index} (as --pad says), {index:W} (W digits), {time} (HH-MM-SS.mmm), {ms}, {pts}, {movie}, {count}, {n} (the frame&apos;s place among those taken).</source>
+        <translation>Nommer les fichiers selon MODÈLE, suivi de l’extension du type : {index} (selon --pad), {index:W} (W chiffres), {time} (HH-MM-SS.mmm), {ms}, {pts}, {movie}, {count}, {n} (le rang de l’image parmi celles prises).</translation>
+    </message>
+    <message>
+        <source>--name: %1</source>
+        <translation>--name : %1</translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>
@@ -393,6 +401,26 @@ autres sont tout de même traitées), 2 pour une erreur d’utilisation.</transl
     <message>
         <source>least scene score, 0 to 100</source>
         <translation>plus petit score de scène, de 0 à 100</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>il est vide</translation>
+    </message>
+    <message>
+        <source>a name cannot hold &apos;/&apos;</source>
+        <translation>un nom ne peut pas contenir « / »</translation>
+    </message>
+    <message>
+        <source>a name cannot begin with &apos;.&apos;</source>
+        <translation>un nom ne peut pas commencer par « . »</translation>
+    </message>
+    <message>
+        <source>it holds an unknown token or an unclosed brace</source>
+        <translation>il contient un élément inconnu ou une accolade non fermée</translation>
+    </message>
+    <message>
+        <source>it needs {index}, {time}, {ms}, {pts} or {n} to tell frames apart</source>
+        <translation>il lui faut {index}, {time}, {ms}, {pts} ou {n} pour distinguer les images</translation>
     </message>
 </context>
 <context>
@@ -619,6 +647,18 @@ autres sont tout de même traitées), 2 pour une erreur d’utilisation.</transl
     <message>
         <source>N:</source>
         <translation>N :</translation>
+    </message>
+    <message>
+        <source>Name files by:</source>
+        <translation>Nommer les fichiers par :</translation>
+    </message>
+    <message>
+        <source>Frame number</source>
+        <translation>Numéro d’image</translation>
+    </message>
+    <message>
+        <source>Time in movie</source>
+        <translation>Temps dans la vidéo</translation>
     </message>
 </context>
 </TS>

@@ -215,6 +215,7 @@ FrameSettings Application::ReadFrameSettings() {
     frame.write.type = ImageFileTypeFromNumber(settings_.ReadImageType());
     frame.naming.appendFrameCount = settings_.ReadBoolSetting(keys::AppendFrameCount);
     frame.naming.padIndicesWithZeros = settings_.ReadBoolSetting(keys::PadIndicesWithZeros);
+    frame.naming.byTime = settings_.ReadInt16Setting(keys::NameBy) == 2;
     frame.preserveDates = settings_.ReadBoolSetting(keys::PreserveDates);
     return frame;
 }

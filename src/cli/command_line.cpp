@@ -357,6 +357,12 @@ Parsed ParseCommandLine(const QStringList& arguments) {
                         "a number from 1 to 100 (high and 100: jp2 lossless)."),
         "QUALITY");
     const QCommandLineOption pad("pad", CommandLine::tr("Pad indices with zeros to eight digits."));
+    const QCommandLineOption name(
+        "name",
+        CommandLine::tr("Name files by TEMPLATE, the type's extension after it: {index} (as "
+                        "--pad says), {index:W} (W digits), {time} (HH-MM-SS.mmm), {ms}, {pts}, "
+                        "{movie}, {count}, {n} (the frame's place among those taken)."),
+        "TEMPLATE");
     const QCommandLineOption appendCount(
         "append-count", CommandLine::tr("Append the movie's frame count: frame_7 of 120.jpg."));
     const QCommandLineOption preserveDates(
@@ -370,10 +376,10 @@ Parsed ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption jobs(
         "jobs", CommandLine::tr("Encode with N workers (default: one a core, at most 8)."), "N");
     const QCommandLineOption quiet({"q", "quiet"}, CommandLine::tr("Say nothing but errors."));
-    parser.addOptions({help,           version,   output, first,   last,  step,
-                       everySeconds,   keyFrames, spread, frames,  times, scenes,
-                       sceneThreshold, scale,     type,   quality, pad,   appendCount,
-                       preserveDates,  overwrite, count,  jobs,    quiet});
+    parser.addOptions({help,           version,       output,    first,   last,  step,
+                       everySeconds,   keyFrames,     spread,    frames,  times, scenes,
+                       sceneThreshold, scale,         type,      quality, pad,   name,
+                       appendCount,    preserveDates, overwrite, count,   jobs,  quiet});
     parser.addPositionalArgument("MOVIE", CommandLine::tr("The movies to take frames from."),
                                  "MOVIE...");
 
@@ -451,13 +457,13 @@ Parsed ParseCommandLine(const QStringList& arguments) {
         selection.spread = std::int32_t(*n);
     } else if (parser.isSet(frames) || parser.isSet(times)) {
         const bool ofTimes = parser.isSet(times);
-        const QString name = ofTimes ? QStringLiteral("--times") : QStringLiteral("--frames");
+        const QString option = ofTimes ? QStringLiteral("--times") : QStringLiteral("--frames");
         std::string list = parser.value(ofTimes ? times : frames).toStdString();
         if (list.starts_with('@')) {
             const auto read = ReadListFile(list.substr(1));
             if (!read) {
                 return usage(Text(CommandLine::tr("%1: cannot read %2")
-                                      .arg(name, QString::fromStdString(list.substr(1)))));
+                                      .arg(option, QString::fromStdString(list.substr(1)))));
             }
             list = *read;
         }
@@ -520,7 +526,15 @@ Parsed ParseCommandLine(const QStringList& arguments) {
         if (!n) return usage(Text(CommandLine::tr("--jobs takes a number from 1 to 64")));
         o.jobs = unsigned(*n);
     }
-    o.naming = {parser.isSet(appendCount), parser.isSet(pad)};
+    o.naming.appendFrameCount = parser.isSet(appendCount);
+    o.naming.padIndicesWithZeros = parser.isSet(pad);
+    if (parser.isSet(name)) {
+        o.naming.nameTemplate = parser.value(name).toStdString();
+        if (const auto problem = NameTemplateProblem(o.naming.nameTemplate)) {
+            return usage(Text(CommandLine::tr("--name: %1")
+                                  .arg(LocalizedString(QString::fromStdString(*problem)))));
+        }
+    }
     o.preserveDates = parser.isSet(preserveDates);
     o.overwrite = parser.isSet(overwrite);
     o.countOnly = parser.isSet(count);

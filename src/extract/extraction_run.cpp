@@ -29,11 +29,12 @@ std::int32_t FramesToHandOut(const FrameSelection& s, std::int32_t frameCount) {
 // i-th sample, as the count finds them.
 class FrameWalk {
   public:
-    FrameWalk(ExtractionRun& run, Movie& movie, std::filesystem::path destination,
-              std::int32_t frameCount, const FrameSelection& selection, RunSettings& settings,
-              RunObserver& observer)
+    FrameWalk(ExtractionRun& run, Movie& movie, std::string movieName,
+              std::filesystem::path destination, std::int32_t frameCount,
+              const FrameSelection& selection, RunSettings& settings, RunObserver& observer)
         : run_(run),
           movie_(movie),
+          movieName_(std::move(movieName)),
           destination_(std::move(destination)),
           frameCount_(frameCount),
           selection_(selection),
@@ -93,7 +94,14 @@ class FrameWalk {
         std::optional<Image> image = movie_.FrameImageAtTime(t, nextTime, LayoutFor(frame.write));
         if (!image) return;
         ++run_.framesDecoded_;
-        const std::optional<std::string> name = BuildFrameFileName(i, frameCount_, frame.naming);
+        FrameFacts facts;
+        facts.index = i;
+        facts.frameCount = frameCount_;
+        facts.timeNs = movie_.NanosecondsOfTicks(t);
+        facts.pts = t;
+        facts.position = run_.framesDone_;
+        facts.movie = movieName_;
+        const std::optional<std::string> name = BuildFrameFileName(facts, frame.naming);
         if (!name) return;
         FrameJob job;
         job.image = std::move(*image);
@@ -106,6 +114,7 @@ class FrameWalk {
 
     ExtractionRun& run_;
     Movie& movie_;
+    std::string movieName_;
     std::filesystem::path destination_;
     std::int32_t frameCount_;
     const FrameSelection& selection_;
@@ -154,7 +163,7 @@ RunResult ExtractionRun::RunFirstDocument(const QStringList& documents, RunSetti
     observer.ProgressShown();
     RunResult result = Ended(RunEnd::Walked);
     try {
-        WalkMovie(*movie, *destination, settings, observer, result);
+        WalkMovie(*movie, document.stem().string(), *destination, settings, observer, result);
     } catch (const std::bad_alloc&) {
         // A movie that memory cannot hold ends its run; it never aborts the program.
         result.end = RunEnd::TooLarge;
@@ -173,8 +182,9 @@ RunResult ExtractionRun::RunFirstDocument(const QStringList& documents, RunSetti
     return result;
 }
 
-void ExtractionRun::WalkMovie(Movie& movie, const std::filesystem::path& destination,
-                              RunSettings& settings, RunObserver& observer, RunResult& result) {
+void ExtractionRun::WalkMovie(Movie& movie, const std::string& movieName,
+                              const std::filesystem::path& destination, RunSettings& settings,
+                              RunObserver& observer, RunResult& result) {
     // Counting a movie without a sample index reads all of it; a stop breaks it off.
     const std::int32_t frameCount = CountVideoFramesResponsively(
         movie, [&observer] { observer.Yield(); },
@@ -193,7 +203,7 @@ void ExtractionRun::WalkMovie(Movie& movie, const std::filesystem::path& destina
         result.selection = std::move(selection);
         return;
     }
-    FrameWalk walk(*this, movie, destination, frameCount, selection, settings, observer);
+    FrameWalk walk(*this, movie, movieName, destination, frameCount, selection, settings, observer);
     if (selection.mode == SelectionMode::Step) {
         framesExpected_ = FramesToHandOut(selection, frameCount);
         walk.Walk();

@@ -113,7 +113,8 @@ class ExtractionRun {
   private:
     RunResult RunFirstDocument(const QStringList& documents, RunSettings& settings,
                                RunObserver& observer);
-    void WalkMovie(Movie& movie, const std::filesystem::path& destination, RunSettings& settings,
+    void WalkMovie(Movie& movie, const std::string& movieName,
+                   const std::filesystem::path& destination, RunSettings& settings,
                    RunObserver& observer, RunResult& result);
     bool WalkEnds() const;
 

@@ -1,7 +1,11 @@
 #include "extract/output_naming.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
+
+#include <QtGlobal>
 
 #include "imaging/encoders.h"
 #include "platform/file_io.h"
@@ -18,18 +22,106 @@ std::optional<std::string> FormatPaddedIndex(std::int32_t index) {
     return std::string(buffer);
 }
 
-std::optional<std::string> BuildFrameFileName(std::int32_t index, std::int32_t frameCount,
-                                              FrameNaming naming) {
+std::string TimeInName(std::int64_t timeNs) {
+    const std::int64_t ms = std::max<std::int64_t>(timeNs, 0) / 1'000'000;
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, "%02lld-%02lld-%02lld.%03lld",
+                  static_cast<long long>(ms / 3'600'000), static_cast<long long>(ms / 60'000 % 60),
+                  static_cast<long long>(ms / 1000 % 60), static_cast<long long>(ms % 1000));
+    return buffer;
+}
+
+namespace {
+
+// The value of one template token, or nothing for a token that is not one.
+std::optional<std::string> TokenValue(std::string_view token, const FrameFacts& frame,
+                                      const FrameNaming& naming) {
+    if (token == "index") {
+        return naming.padIndicesWithZeros ? FormatPaddedIndex(frame.index)
+                                          : std::to_string(frame.index);
+    }
+    if (token.starts_with("index:")) {
+        int width = 0;
+        const std::string_view digits = token.substr(6);
+        const auto [end, error] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), width);
+        if (error != std::errc() || end != digits.data() + digits.size() || width < 1 ||
+            width > 16) {
+            return std::nullopt;
+        }
+        std::string number = std::to_string(frame.index);
+        if (int(number.size()) < width) number.insert(0, std::size_t(width) - number.size(), '0');
+        return number;
+    }
+    if (token == "time") return TimeInName(frame.timeNs);
+    if (token == "ms") return std::to_string(std::max<std::int64_t>(frame.timeNs, 0) / 1'000'000);
+    if (token == "pts") return std::to_string(frame.pts);
+    if (token == "movie") return frame.movie;
+    if (token == "count") return std::to_string(frame.frameCount);
+    if (token == "n") return std::to_string(frame.position);
+    return std::nullopt;
+}
+
+// The template with its tokens filled in; nothing for an unknown token or
+// an unclosed brace.
+std::optional<std::string> FillTemplate(std::string_view text, const FrameFacts& frame,
+                                        const FrameNaming& naming) {
+    std::string name;
+    while (!text.empty()) {
+        const std::size_t open = text.find('{');
+        name += text.substr(0, open);
+        if (open == std::string_view::npos) break;
+        const std::size_t close = text.find('}', open);
+        if (close == std::string_view::npos) return std::nullopt;
+        const auto value = TokenValue(text.substr(open + 1, close - open - 1), frame, naming);
+        if (!value) return std::nullopt;
+        name += *value;
+        text.remove_prefix(close + 1);
+    }
+    return name;
+}
+
+}  // namespace
+
+std::optional<std::string> NameTemplateProblem(std::string_view nameTemplate) {
+    if (nameTemplate.empty()) return QT_TRANSLATE_NOOP("LocalizedStrings", "it is empty");
+    if (nameTemplate.find('/') != std::string_view::npos ||
+        nameTemplate.find('\0') != std::string_view::npos) {
+        return QT_TRANSLATE_NOOP("LocalizedStrings", "a name cannot hold '/'");
+    }
+    if (nameTemplate.front() == '.') {
+        return QT_TRANSLATE_NOOP("LocalizedStrings", "a name cannot begin with '.'");
+    }
+    if (!FillTemplate(nameTemplate, FrameFacts{}, FrameNaming{})) {
+        return QT_TRANSLATE_NOOP("LocalizedStrings",
+                                 "it holds an unknown token or an unclosed brace");
+    }
+    for (const std::string_view distinct :
+         {"{index}", "{index:", "{time}", "{ms}", "{pts}", "{n}"}) {
+        if (nameTemplate.find(distinct) != std::string_view::npos) return std::nullopt;
+    }
+    return QT_TRANSLATE_NOOP("LocalizedStrings",
+                             "it needs {index}, {time}, {ms}, {pts} or {n} to tell frames apart");
+}
+
+std::optional<std::string> BuildFrameFileName(const FrameFacts& frame, const FrameNaming& naming) {
+    if (!naming.nameTemplate.empty()) {
+        auto name = FillTemplate(naming.nameTemplate, frame, naming);
+        if (!name) return std::nullopt;
+        return *name + ".jpg";
+    }
     std::string number;
-    if (naming.padIndicesWithZeros) {
-        auto padded = FormatPaddedIndex(index);
+    if (naming.byTime) {
+        number = TimeInName(frame.timeNs);
+    } else if (naming.padIndicesWithZeros) {
+        auto padded = FormatPaddedIndex(frame.index);
         if (!padded) return std::nullopt;
         number = std::move(*padded);
     } else {
-        number = std::to_string(index);
+        number = std::to_string(frame.index);
     }
     std::string name = "frame_" + number;
-    if (naming.appendFrameCount) name += " of " + std::to_string(frameCount);
+    if (naming.appendFrameCount) name += " of " + std::to_string(frame.frameCount);
     return name + ".jpg";
 }
 
@@ -83,6 +175,14 @@ bool IsFrameFileName(std::string_view name) {
         return count > 0;
     };
     if (!digits()) return false;
+    // A time: HH-MM-SS.mmm.
+    for (const char separator : {'-', '-', '.'}) {
+        if (!name.starts_with(separator) || name.size() < 2 || name[1] < '0' || name[1] > '9') {
+            break;
+        }
+        name.remove_prefix(1);
+        digits();
+    }
     if (name.starts_with(" of ")) {
         name.remove_prefix(4);
         if (!digits()) return false;

@@ -47,6 +47,7 @@ constexpr CommandId kImageType = FourCC("Eprt");
 constexpr CommandId kImageQuality = FourCC("ImQu");
 constexpr CommandId kChooseCopy = FourCC("Chse");
 constexpr CommandId kSelection = FourCC("Slct");
+constexpr CommandId kNameBy = FourCC("NmBy");
 
 // The selection modes the popup offers, in its order, and what the number
 // field holds for each: its stored key, its unit and its default.
@@ -134,7 +135,8 @@ void PreferencesWindow::ConnectCommands() {
     }
     const std::pair<QComboBox*, CommandId> popups[] = {{ui_->ImageTypeControl, kImageType},
                                                        {ui_->QualityControl, kImageQuality},
-                                                       {ui_->SelectionControl, kSelection}};
+                                                       {ui_->SelectionControl, kSelection},
+                                                       {ui_->NameByControl, kNameBy}};
     for (const auto& [popup, command] : popups) {
         commands_[popup] = command;
         connect(popup, &QComboBox::activated, this, [this, c = command] { SendCommand(c); });
@@ -225,6 +227,8 @@ void PreferencesWindow::FillPreferencesWindow() {
     const auto last = settings_.ReadInt32Setting(keys::FinalFrameIndex);
     ui_->FinalFrameField->setText(last ? QString::number(*last) : QString());
     ShowCopyToLocation();
+    // Names by frame number unless by time (2).
+    ui_->NameByControl->setCurrentIndex(settings_.ReadInt16Setting(keys::NameBy) == 2 ? 1 : 0);
     // An unknown or mistyped mode is Every Nth frame.
     const std::int16_t mode = settings_.ReadInt16Setting(keys::SelectionMode).value_or(1);
     ShowSelectionMode(mode >= 1 && mode <= kSelectionModes ? mode : 1);
@@ -272,6 +276,11 @@ std::int16_t PreferencesWindow::PreferencesCommandHandler(CommandId command) {
             break;
         case kChooseCopy:
             ChooseCopyToLocation();
+            break;
+        case kNameBy:
+            settings_.StoreInt16Setting(keys::NameBy,
+                                        std::int16_t(ui_->NameByControl->currentIndex() + 1));
+            settings_.SynchronizeSettings();
             break;
         case kSelection:
             settings_.StoreInt16Setting(keys::SelectionMode, CurrentSelectionMode());

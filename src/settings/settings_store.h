@@ -31,6 +31,7 @@ inline const QString SelectionMode = QStringLiteral("SelectionMode");
 inline const QString SelectionSeconds = QStringLiteral("SelectionSeconds");
 inline const QString SelectionSpread = QStringLiteral("SelectionSpread");
 inline const QString SceneThreshold = QStringLiteral("SceneThreshold");
+inline const QString NameBy = QStringLiteral("NameBy");
 }  // namespace keys
 
 class SettingsStore {

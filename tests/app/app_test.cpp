@@ -85,7 +85,7 @@ TEST_F(AppTest, StartsInTheIdleLookWithItsMenus) {
         EXPECT_NE(command, 0u) << control->objectName().toStdString();
         EXPECT_TRUE(controls.insert(command).second) << control->objectName().toStdString();
     }
-    EXPECT_EQ(controls.size(), 11u);
+    EXPECT_EQ(controls.size(), 12u);
 }
 
 TEST_F(AppTest, AStopWhileIdleIsClearedByTheNextRun) {
@@ -316,6 +316,16 @@ TEST_F(AppTest, TheSelectionModeChoosesTheFramesAndTheCounterCountsThem) {
         const QString n = QString::number(c.indices.size());
         EXPECT_EQ(trace.counters.back(), "(" + n + " of " + n + ")");
     }
+}
+
+TEST_F(AppTest, NamesByTimeInTheMovie) {
+    UseStoredDestination(destination_,
+                         R"("NameBy": 2, "AppendFrameCount": true, "FinalFrameIndex": 3)");
+    RunDocuments({Path(Fixture("vfr_mkv"))});
+    EXPECT_EQ(FileNames(destination_),
+              (std::set<std::string>{"frame_00-00-00.000 of 24.jpg", "frame_00-00-00.037 of 24.jpg",
+                                     "frame_00-00-00.091 of 24.jpg"}));
+    EXPECT_EQ(IndicesOfFiles(destination_, ".jpg"), (std::vector<int>{1, 2, 3}));
 }
 
 TEST_F(AppTest, TheCounterEndsAtTheFramesHandedOut) {
