@@ -106,6 +106,26 @@ TEST(MovieFrames, LookupsFollowTheTimeLine) {
     EXPECT_EQ(vfr->NextVideoSampleTime(times.back(), false), -1);
 }
 
+// Key frames alone are decoded, never a frame that depends on another: a
+// frame between them has no image.
+TEST(MovieFrames, KeyFramesOnlyDecodeNothingElse) {
+    for (const char* fixture : {"keys_mp4", "keys_ts"}) {
+        SCOPED_TRACE(fixture);
+        auto movie = Movie::Open(Fixture(fixture));
+        ASSERT_TRUE(movie);
+        movie->DecodeOnlyKeyFrames(true);
+        const auto times = SampleTimes(*movie);
+        const std::vector<int> keys = {1, 7, 20, 33};
+        for (std::size_t k = 0; k < keys.size(); ++k) {
+            ASSERT_TRUE(movie->IsKeyFrame(keys[k]));
+            auto image = movie->FrameImageAtTime(times[std::size_t(keys[k]) - 1]);
+            ASSERT_TRUE(image);
+            EXPECT_EQ(ReadFrameIndex(*image), keys[k]);
+        }
+        EXPECT_FALSE(movie->FrameImageAtTime(times[7])) << "frame 8 depends on frame 7";
+    }
+}
+
 TEST(MovieFrames, SelectedFramesSeekOnlyAcrossKeyFrames) {
     auto movie = Movie::Open(Fixture("sparse_keys"));
     ASSERT_TRUE(movie);

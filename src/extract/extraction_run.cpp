@@ -216,6 +216,8 @@ void ExtractionRun::WalkMovie(Movie& movie, const std::string& movieName,
         } else {
             selected = SelectFrames(selection, movie, frameCount);
         }
+        // Key frames are decoded alone, without the frames between them.
+        movie.DecodeOnlyKeyFrames(selection.mode == SelectionMode::KeyFrames);
         result.beyondEnd = selected.beyondEnd;
         framesExpected_ = std::int32_t(selected.indices.size());
         if (!stopped()) walk.WalkList(selected.indices);

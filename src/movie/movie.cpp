@@ -75,6 +75,7 @@ struct Movie::State {
     std::int64_t framesOut = 0;   // frames given out since decoding started from the top
     int seeks = 0;
     std::int64_t packetsRead = 0;
+    bool keyFramesOnly = false;              // frames that depend on others are not decoded
     ImageLayout layout = ImageLayout::Rgba;  // what the caller asks for now
     FrameConverter converter;
 
@@ -276,7 +277,10 @@ void Movie::State::FeedDecoder(std::int64_t time) {
     // A frame presented before the wanted one that no other frame refers to
     // need not be decoded at all; without presentation times every frame counts.
     const std::int64_t pts = packet->pts;
-    decoder.Send(*packet, !table.untimed() && pts != AV_NOPTS_VALUE && pts < neededFrom);
+    const bool unneeded = !table.untimed() && pts != AV_NOPTS_VALUE && pts < neededFrom;
+    decoder.Send(*packet, keyFramesOnly ? VideoDecoder::Skip::AllButKeys
+                          : unneeded    ? VideoDecoder::Skip::Unreferenced
+                                        : VideoDecoder::Skip::Nothing);
 }
 
 // The decoder is empty: the filter is told that no frame follows, so that
@@ -385,6 +389,10 @@ double Movie::timeScale() const {
 
 std::int64_t Movie::packetsRead() const {
     return state_->packetsRead;
+}
+
+void Movie::DecodeOnlyKeyFrames(bool only) {
+    state_->keyFramesOnly = only;
 }
 
 std::int64_t Movie::PresentationDate(std::int64_t time) const {
@@ -547,7 +555,7 @@ std::vector<std::int32_t> Movie::SceneChanges(double threshold, const std::funct
     for (std::int64_t packets = 1; ReadStreamPacket(input.get(), s.streamIndex, packet.get()) == 0;
          ++packets) {
         ff::PacketRef unref(packet.get());
-        decoder.Send(*packet, false);
+        decoder.Send(*packet, VideoDecoder::Skip::Nothing);
         takeDecodedFrames();
         if (packets % 8 == 0) {
             yield();

@@ -107,6 +107,10 @@ class Movie {
     int seekCount() const;
     std::int64_t packetsRead() const;
 
+    // From now on only key frames are decoded: a frame asked for that is
+    // not one has no image.
+    void DecodeOnlyKeyFrames(bool only);
+
     struct State;  // defined where the movie is opened; no one else can make one
     explicit Movie(std::unique_ptr<State> state);
 

@@ -41,8 +41,10 @@ bool VideoDecoder::Open(const AVStream& stream) {
     return true;
 }
 
-void VideoDecoder::Send(const AVPacket& packet, bool skipUnreferenced) {
-    context_->skip_frame = skipUnreferenced ? AVDISCARD_NONREF : AVDISCARD_DEFAULT;
+void VideoDecoder::Send(const AVPacket& packet, Skip skip) {
+    context_->skip_frame = skip == Skip::AllButKeys     ? AVDISCARD_NONKEY
+                           : skip == Skip::Unreferenced ? AVDISCARD_NONREF
+                                                        : AVDISCARD_DEFAULT;
     avcodec_send_packet(context_.get(), &packet);
 }
 

@@ -12,10 +12,15 @@ class VideoDecoder {
     // stream whose codec cannot be decoded here.
     bool OpenOnce(const AVStream& stream);
 
-    // Sends the packet; with `skipUnreferenced` a frame that no other frame
-    // refers to is not decoded at all. A packet that does not decode costs
-    // its frame, nothing more.
-    void Send(const AVPacket& packet, bool skipUnreferenced);
+    // Which frames the decoder leaves undecoded.
+    enum class Skip {
+        Nothing,
+        Unreferenced,  // frames that no other frame refers to
+        AllButKeys,    // every frame but key frames
+    };
+    // Sends the packet, skipping its frame as `skip` says. A packet that
+    // does not decode costs its frame, nothing more.
+    void Send(const AVPacket& packet, Skip skip);
     // No packet follows: the frames still held come out.
     void Flush();
     // 0 with a frame; AVERROR(EAGAIN) when it needs a packet; AVERROR_EOF
