@@ -7,10 +7,13 @@
 # tone-mapped by both. Then the application's peak memory on a 1-minute and a
 # 10-minute movie. Our times leave out the one-second delay and the
 # quarter-second fade with which QuitWhenDone ends the process once every
-# file is written.
-#   bench/app_run.sh [CASE...]   cases: jpeg png sparse main10 hlg memory (default: all)
+# file is written. The selection cases take a 10-minute 1280x720 H.264 movie
+# with a key frame every 10 s: one frame every 10 s against the fps filter,
+# the key frames against -skip_frame nokey, the scene changes against scdet.
+#   bench/app_run.sh [CASE...]   cases: jpeg png sparse main10 hlg memory seconds keys scenes
+#                                (default: all)
 set -euo pipefail
-cases=${*:-jpeg png sparse main10 hlg memory}
+cases=${*:-jpeg png sparse main10 hlg memory seconds keys scenes}
 wanted() { [[ " $cases " == *" $1 "* ]]; }
 cd "$(dirname "$0")/.."
 scripts/bootstrap
@@ -28,6 +31,10 @@ hdr=$out/hlg-4k-main10.mp4
 [ -f "$hdr" ] || build/make-test-movie "$hdr" 4 3840 2160 25 3 hevc-hlg
 main10=$out/sdr-4k-main10.mp4
 [ -f "$main10" ] || build/make-test-movie "$main10" 4 3840 2160 25 3 hevc-main10
+chosen=$out/select-720p-10min.mp4
+if wanted seconds || wanted keys || wanted scenes; then
+  [ -f "$chosen" ] || build/make-test-movie "$chosen" 600 1280 720 250 3
+fi
 
 config=$out/config
 frames=$out/frames
@@ -91,6 +98,20 @@ if wanted hlg; then
     'zscale=t=linear:npl=100,format=gbrpf32le,zscale=p=bt709,tonemap=hable:desat=0,zscale=t=bt709:m=bt709:r=tv,format=yuv420p' \
     -q:v 4 "$frames/frame_%d.jpg"
   echo "  our peak memory: $our_kib KiB"
+fi
+
+if wanted seconds; then
+  compare "every 10 s to JPEG" ', "SelectionMode": 2, "SelectionSeconds": 10' "$chosen" \
+    -i "$chosen" -vf fps=1/10 -q:v 4 "$frames/frame_%d.jpg"
+fi
+if wanted keys; then
+  compare "key frames to JPEG" ', "SelectionMode": 3' "$chosen" -skip_frame nokey -i "$chosen" \
+    -fps_mode passthrough -q:v 4 "$frames/frame_%d.jpg"
+fi
+if wanted scenes; then
+  compare "scene changes to JPEG" ', "SelectionMode": 5, "SceneThreshold": 10' "$chosen" \
+    -i "$chosen" -vf scdet=threshold=10:sc_pass=1 -fps_mode passthrough -q:v 4 \
+    "$frames/frame_%d.jpg"
 fi
 
 if wanted memory; then

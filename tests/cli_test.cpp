@@ -429,8 +429,8 @@ TEST(Selection, SpreadAndListsWithinTheRange) {
     EXPECT_EQ(Selected("h264_mp4", {"--frames", "@" + Path(list), "--last", "11"}), Frames({3, 4}));
 }
 
-// The shots of the movie cut at frames 9, 23 and 30, by file: the shot whose
-// brightness each file has (-1 for none).
+// The shots of the movie cut at frames 9, 13 (a key frame), 23 and 30, by
+// file: the shot whose brightness each file has (-1 for none).
 std::map<std::string, int> ShotsOfScenes(const QStringList& options) {
     const fs::path out = NewTempDir("cli-scenes");
     const Result r = RunCli(QStringList{"-o", Path(out), "--type", "png", "--scenes"} + options +
@@ -445,7 +445,7 @@ std::map<std::string, int> ShotsOfScenes(const QStringList& options) {
         }
         const double mean = image ? sum / (image->width() * image->height()) : -100;
         shots[name] = -1;
-        for (int shot = 0; shot < 4; ++shot) {
+        for (int shot = 0; shot < 5; ++shot) {
             // The faint grid lifts the shot's grey by at most 12.
             if (std::abs(mean - ShotBrightness(shot) - 6) < 8) shots[name] = shot;
         }
@@ -455,11 +455,15 @@ std::map<std::string, int> ShotsOfScenes(const QStringList& options) {
 
 TEST(Selection, ScenesBeginAtTheCuts) {
     using Shots = std::map<std::string, int>;
+    EXPECT_EQ(ShotsOfScenes({}), (Shots{{"frame_1.png", 0},
+                                        {"frame_9.png", 1},
+                                        {"frame_13.png", 2},
+                                        {"frame_23.png", 3},
+                                        {"frame_30.png", 4}}));
     EXPECT_EQ(
-        ShotsOfScenes({}),
-        (Shots{{"frame_1.png", 0}, {"frame_9.png", 1}, {"frame_23.png", 2}, {"frame_30.png", 3}}));
-    EXPECT_EQ(ShotsOfScenes({"--first", "10"}),
-              (Shots{{"frame_10.png", 1}, {"frame_23.png", 2}, {"frame_30.png", 3}}));
+        ShotsOfScenes({"--first", "10"}),
+        (Shots{
+            {"frame_10.png", 1}, {"frame_13.png", 2}, {"frame_23.png", 3}, {"frame_30.png", 4}}));
     EXPECT_EQ(ShotsOfScenes({"--scene-threshold", "100"}), (Shots{{"frame_1.png", 0}}));
 }
 

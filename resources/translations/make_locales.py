@@ -193,7 +193,7 @@ FR = {
 
 
 # The command line's texts.
-DESC_EN = "Writes a movie's frames as image files, one per selected frame, named frame_7.jpg\nand so on. Frame i is the movie's i-th frame in display order, counted from 1;\nthe selected frames are the multiples of the step from the first to the last.\nAn existing file is never replaced without --overwrite.\n\nExit status: 0 when every movie was done, 1 when any movie failed (the others\nare still done), 2 for a usage error."
+DESC_EN = "Writes a movie's frames as image files, one per selected frame, named frame_7.jpg\nand so on. Frame i is the movie's i-th frame in display order, counted from 1;\nthe selected frames are the multiples of the step from the first to the last,\nor those that --every-seconds, --key-frames, --spread, --frames, --times or\n--scenes choose. An existing file is never replaced without --overwrite.\n\nExit status: 0 when every movie was done, 1 when any movie failed (the others\nare still done), 2 for a usage error."
 DE_CLI = {
     "“%1”": "„%1“",
     "%1: frame %2 of %3, %4 frames/s, %5 s left": "%1: Bild %2 von %3, %4 Bilder/s, noch %5 s",
@@ -209,7 +209,7 @@ DE_CLI = {
     "could not write %1: %2": "%1 konnte nicht geschrieben werden: %2",
     "no frame could be decoded": "kein Bild konnte dekodiert werden",
     "interrupted": "unterbrochen",
-    DESC_EN: "Schreibt die Bilder eines Films als Bilddateien, eine je ausgewähltem Bild, benannt\nframe_7.jpg und so weiter. Bild i ist das i-te Bild des Films in Anzeigereihenfolge,\ngezählt ab 1; ausgewählt sind die Vielfachen der Schrittweite vom ersten bis zum\nletzten. Eine vorhandene Datei wird ohne --overwrite nie ersetzt.\n\nRückgabewert: 0, wenn jeder Film fertig wurde, 1, wenn ein Film misslang (die\nanderen werden trotzdem fertig), 2 bei einem Aufruffehler.",
+    DESC_EN: "Schreibt die Bilder eines Films als Bilddateien, eine je ausgewähltem Bild, benannt\nframe_7.jpg und so weiter. Bild i ist das i-te Bild des Films in Anzeigereihenfolge,\ngezählt ab 1; ausgewählt sind die Vielfachen der Schrittweite vom ersten bis zum\nletzten, oder die, die --every-seconds, --key-frames, --spread, --frames, --times\noder --scenes wählen. Eine vorhandene Datei wird ohne --overwrite nie ersetzt.\n\nRückgabewert: 0, wenn jeder Film fertig wurde, 1, wenn ein Film misslang (die\nanderen werden trotzdem fertig), 2 bei einem Aufruffehler.",
     "Show this help and exit.": "Diese Hilfe zeigen und beenden.",
     "Show the version and exit.": "Die Version zeigen und beenden.",
     'Write into DIR (default: the current folder); with several movies, each into a folder named after the movie, and "clip (2)", "clip (3)" ... for later movies of the same name.':
@@ -276,7 +276,7 @@ FR_CLI = {
     "could not write %1: %2": "impossible d’écrire %1 : %2",
     "no frame could be decoded": "aucune image n’a pu être décodée",
     "interrupted": "interrompu",
-    DESC_EN: "Écrit les images d’une vidéo dans des fichiers image, un par image choisie, nommés\nframe_7.jpg et ainsi de suite. L’image i est la i-ième image de la vidéo dans l’ordre\nd’affichage, comptée à partir de 1 ; les images choisies sont les multiples du pas,\nde la première à la dernière. Un fichier existant n’est jamais remplacé sans --overwrite.\n\nCode de sortie : 0 quand chaque vidéo a été traitée, 1 quand une vidéo a échoué (les\nautres sont tout de même traitées), 2 pour une erreur d’utilisation.",
+    DESC_EN: "Écrit les images d’une vidéo dans des fichiers image, un par image choisie, nommés\nframe_7.jpg et ainsi de suite. L’image i est la i-ième image de la vidéo dans l’ordre\nd’affichage, comptée à partir de 1 ; les images choisies sont les multiples du pas,\nde la première à la dernière, ou celles que choisissent --every-seconds, --key-frames,\n--spread, --frames, --times ou --scenes. Un fichier existant n’est jamais remplacé sans --overwrite.\n\nCode de sortie : 0 quand chaque vidéo a été traitée, 1 quand une vidéo a échoué (les\nautres sont tout de même traitées), 2 pour une erreur d’utilisation.",
     "Show this help and exit.": "Afficher cette aide et quitter.",
     "Show the version and exit.": "Afficher la version et quitter.",
     'Write into DIR (default: the current folder); with several movies, each into a folder named after the movie, and "clip (2)", "clip (3)" ... for later movies of the same name.':

@@ -304,8 +304,9 @@ Parsed ParseCommandLine(const QStringList& arguments) {
     parser.setApplicationDescription(CommandLine::tr(
         "Writes a movie's frames as image files, one per selected frame, named frame_7.jpg\n"
         "and so on. Frame i is the movie's i-th frame in display order, counted from 1;\n"
-        "the selected frames are the multiples of the step from the first to the last.\n"
-        "An existing file is never replaced without --overwrite.\n\n"
+        "the selected frames are the multiples of the step from the first to the last,\n"
+        "or those that --every-seconds, --key-frames, --spread, --frames, --times or\n"
+        "--scenes choose. An existing file is never replaced without --overwrite.\n\n"
         "Exit status: 0 when every movie was done, 1 when any movie failed (the others\n"
         "are still done), 2 for a usage error."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);

@@ -73,6 +73,39 @@ class FrameWalk {
         }
     }
 
+    // Every frame from first to last is decoded and scored against the one
+    // before; the first and each whose score reaches the threshold are
+    // handed out. How many scenes are to come is known only at the end: the
+    // count expected meanwhile is the scenes so far spread over the range.
+    void WalkScenes() {
+        const std::vector<std::int64_t>& times = movie_.SampleTimes();
+        const std::int32_t first = selection_.first;
+        const auto last = std::int32_t(
+            std::min<std::int64_t>({selection_.last, frameCount_, std::int64_t(times.size())}));
+        for (std::int32_t i = first; i <= last; ++i) {
+            if (i % 10 == 0) observer_.Yield();
+            const std::int64_t t = times[std::size_t(i) - 1];
+            const std::int64_t next = i < last ? times[std::size_t(i)] : Movie::kNoFrameAfter;
+            // Every frame is decoded in turn: none is cut short, so that a seek
+            // never separates a frame from the one it is scored against.
+            const std::optional<double> score = movie_.SceneScoreAt(t);
+            if (i == first || (score && *score >= selection_.sceneThreshold)) {
+                const std::int64_t scanned = std::int64_t(i) - first + 1;
+                const std::int64_t found = run_.framesDone_ + 1;
+                run_.framesExpected_ = std::int32_t(std::max<std::int64_t>(
+                    found, found * (std::int64_t(last) - first + 1) / scanned));
+                HandleFrame(i, t, next);
+            }
+            if (run_.WalkEnds()) return;
+        }
+        // The count is known now: the counter ends at it.
+        run_.framesExpected_ = run_.framesDone_;
+        if (run_.framesDone_ > 0) {
+            observer_.FrameHandled(run_.framesDone_, run_.framesExpected_);
+            observer_.Yield();
+        }
+    }
+
   private:
     // The time of the frame the walk hands out after frame i at `t`, so
     // that the movie decodes nothing for the frames between that it skips.
@@ -208,19 +241,16 @@ void ExtractionRun::WalkMovie(Movie& movie, const std::string& movieName,
         framesExpected_ = FramesToHandOut(selection, frameCount);
         walk.Walk();
     } else {
-        SelectedFrames selected;
         if (selection.mode == SelectionMode::Scenes) {
-            const std::vector<std::int32_t> starts = movie.SceneChanges(
-                selection.sceneThreshold, [&observer] { observer.Yield(); }, stopped);
-            selected = SelectSceneFrames(selection, starts, frameCount);
+            walk.WalkScenes();
         } else {
-            selected = SelectFrames(selection, movie, frameCount);
+            const SelectedFrames selected = SelectFrames(selection, movie, frameCount);
+            // Key frames are decoded alone, without the frames between them.
+            movie.DecodeOnlyKeyFrames(selection.mode == SelectionMode::KeyFrames);
+            result.beyondEnd = selected.beyondEnd;
+            framesExpected_ = std::int32_t(selected.indices.size());
+            walk.WalkList(selected.indices);
         }
-        // Key frames are decoded alone, without the frames between them.
-        movie.DecodeOnlyKeyFrames(selection.mode == SelectionMode::KeyFrames);
-        result.beyondEnd = selected.beyondEnd;
-        framesExpected_ = std::int32_t(selected.indices.size());
-        if (!stopped()) walk.WalkList(selected.indices);
     }
     result.selection = std::move(selection);
 }

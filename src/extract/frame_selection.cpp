@@ -142,18 +142,6 @@ SelectedFrames SelectFrames(const FrameSelection& s, Movie& movie, std::int32_t 
     return selected;
 }
 
-SelectedFrames SelectSceneFrames(const FrameSelection& s,
-                                 const std::vector<std::int32_t>& sceneStarts,
-                                 std::int32_t frameCount) {
-    SelectedFrames selected;
-    const std::int32_t last = std::min(s.last, frameCount);
-    if (last < s.first) return selected;
-    selected.indices = sceneStarts;
-    selected.indices.push_back(s.first);
-    KeepInRange(selected.indices, s.first, last);
-    return selected;
-}
-
 std::optional<std::int64_t> ParseTime(std::string_view text) {
     text = Trimmed(text);
     std::string_view whole = text, fraction;

@@ -52,16 +52,9 @@ struct SelectedFrames {
 };
 
 // The frames the selection takes from the movie's time line of `frameCount`
-// frames, between first and last. Not for Step, which the walk takes as it
-// goes, nor for Scenes, which needs the frames' pictures.
+// frames, between first and last. Not for Step nor Scenes, which the walk
+// takes as it goes.
 SelectedFrames SelectFrames(const FrameSelection& selection, Movie& movie, std::int32_t frameCount);
-
-// The frames at which scenes begin: the first frame of the range and each
-// frame whose scene score against the frame before it is at least the
-// threshold (SceneChanges of the movie), between first and last.
-SelectedFrames SelectSceneFrames(const FrameSelection& selection,
-                                 const std::vector<std::int32_t>& sceneStarts,
-                                 std::int32_t frameCount);
 
 // A time as the command line takes it, in nanoseconds: decimal seconds
 // ("12.5") or [[H:]M:]S[.fff] ("1:02:03.250", "2:30"), at most nine

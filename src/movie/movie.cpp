@@ -28,6 +28,38 @@ std::int64_t FramePts(const AVFrame& frame) {
 
 }  // namespace
 
+// Scores frames, given in display order, against the frame before each with
+// libavfilter's scdet: the change of the mean absolute difference of their
+// luma, 0 to 100.
+class SceneScorer {
+  public:
+    // The frame's score; 0 for the first frame, or the first of another size
+    // or format. Nothing when the frame cannot be scored.
+    std::optional<double> Score(const AVFrame& frame) {
+        if (filter_.active() && !filter_.Accepts(frame)) filter_.Reset();
+        if (!filter_.active() &&
+            !filter_.Configure(frame, AVRational{1, 1}, "scdet=threshold=100")) {
+            return std::nullopt;
+        }
+        if (av_frame_ref(ref_.get(), &frame) < 0) return std::nullopt;
+        filter_.Send(ref_.get());
+        av_frame_unref(ref_.get());
+        std::optional<double> score;
+        while (filter_.Receive(*ref_) >= 0) {
+            const AVDictionaryEntry* e = av_dict_get(ref_->metadata, "lavfi.scd.score", nullptr, 0);
+            score = e ? std::strtod(e->value, nullptr) : 0.0;
+            av_frame_unref(ref_.get());
+        }
+        return score;
+    }
+    // The next frame is scored as a first one.
+    void Reset() { filter_.Reset(); }
+
+  private:
+    FrameFilter filter_;
+    ff::Frame ref_ = ff::MakeFrame();
+};
+
 struct Movie::State {
     std::filesystem::path path;
     std::atomic<bool> interrupted = false;
@@ -75,7 +107,10 @@ struct Movie::State {
     std::int64_t framesOut = 0;   // frames given out since decoding started from the top
     int seeks = 0;
     std::int64_t packetsRead = 0;
-    bool keyFramesOnly = false;              // frames that depend on others are not decoded
+    bool keyFramesOnly = false;  // frames that depend on others are not decoded
+    // Scores every frame pulled, where scene scores are asked for.
+    std::unique_ptr<SceneScorer> scorer;
+    std::optional<double> heldScore;         // the score of the frame held, where scored
     ImageLayout layout = ImageLayout::Rgba;  // what the caller asks for now
     FrameConverter converter;
 
@@ -96,7 +131,9 @@ struct Movie::State {
     void FeedDecoder(std::int64_t time);
     bool FlushFilter();
     bool TakeDecodedFrame();
+    bool PullUpTo(std::int64_t time);
     std::optional<Image> DecodeUpTo(std::int64_t time);
+    bool ReachFrame(std::int64_t time, std::optional<std::int64_t> nextTime);
     std::int32_t SeekSampleAfter(std::int32_t wanted, std::optional<std::int64_t> nextTime) const;
     bool LooksAtNeighbours() const { return filters && FrameFilter::LooksAtNeighbours(*filters); }
     std::int64_t TimeBefore(std::int64_t time) const;
@@ -135,6 +172,7 @@ void Movie::State::Scan() {
 
 void Movie::State::ResetDecoding() {
     decoder.Reset();
+    if (scorer) scorer->Reset();
     filter.Reset();
     av_frame_unref(decoded.get());
     av_frame_unref(frame.get());
@@ -336,20 +374,29 @@ std::int32_t Movie::State::SeekSampleAfter(std::int32_t wanted,
 }
 
 // Takes frames until the one presented at `time`.
-std::optional<Image> Movie::State::DecodeUpTo(std::int64_t time) {
+// Pulls frames until the one presented at `time` is held, scoring each where
+// scores are asked for; false when that frame did not decode.
+bool Movie::State::PullUpTo(std::int64_t time) {
     while (true) {
         if (!HoldsFrame()) {
-            if (NextFrame(time) < 0) return std::nullopt;
+            if (NextFrame(time) < 0) return false;
             // Without presentation times a frame's time is its place in the
             // decoder's output.
             if (table.untimed()) frame->pts = framesOut++;
             lastPulledPts = FramePts(*frame);
+            if (scorer) heldScore = scorer->Score(*frame);
         }
         const std::int64_t pts = FramePts(*frame);
-        if (pts == time) return Convert();
-        if (pts > time) return std::nullopt;  // the wanted sample did not decode
+        if (pts == time) return true;
+        if (pts > time) return false;  // the wanted sample did not decode
         av_frame_unref(frame.get());
     }
+}
+
+// Takes frames until the one presented at `time`, and converts it.
+std::optional<Image> Movie::State::DecodeUpTo(std::int64_t time) {
+    if (!PullUpTo(time)) return std::nullopt;
+    return Convert();
 }
 
 Movie::Movie(std::unique_ptr<State> state) : state_(std::move(state)) {}
@@ -459,115 +506,6 @@ std::int64_t Movie::NanosecondsOfTicks(std::int64_t ticks) const {
                             AV_ROUND_DOWN);
 }
 
-namespace {
-
-// Scores the frames it is given in order with libavfilter's scdet and keeps
-// the indices of those that begin a scene.
-class SceneScorer {
-  public:
-    SceneScorer(const std::vector<std::int64_t>& times, bool untimed, double threshold,
-                AVRational timeBase)
-        : times_(times), untimed_(untimed), threshold_(threshold), timeBase_(timeBase) {}
-
-    // Takes a decoded frame (its reference); nullptr: no frame follows.
-    void Take(AVFrame* decoded) {
-        if (decoded && filter_.active() && !filter_.Accepts(*decoded)) Drain(nullptr);
-        if (decoded && !filter_.active() &&
-            !filter_.Configure(*decoded, timeBase_, "scdet=threshold=100")) {
-            av_frame_unref(decoded);
-            return;
-        }
-        if (filter_.active()) Drain(decoded);
-    }
-
-    std::vector<std::int32_t> starts;
-
-  private:
-    // Hands the frame in and takes the scored frames out; nullptr flushes
-    // the graph, and the next frame starts a new one (a change of size or
-    // format: the scorer sees no frame before it).
-    void Drain(AVFrame* frame) {
-        filter_.Send(frame);
-        if (frame) av_frame_unref(frame);
-        while (filter_.Receive(*scored_) >= 0) {
-            Score(*scored_);
-            av_frame_unref(scored_.get());
-        }
-        if (!frame) filter_.Reset();
-    }
-
-    void Score(const AVFrame& frame) {
-        std::int32_t index = -1;
-        if (untimed_) {
-            index = ++untimedCount_;
-        } else {
-            const std::int64_t pts =
-                frame.pts != AV_NOPTS_VALUE ? frame.pts : frame.best_effort_timestamp;
-            const auto it = std::lower_bound(times_.begin(), times_.end(), pts);
-            if (it != times_.end() && *it == pts) index = std::int32_t(it - times_.begin()) + 1;
-        }
-        const AVDictionaryEntry* score = av_dict_get(frame.metadata, "lavfi.scd.score", nullptr, 0);
-        if (index > 1 && score && std::strtod(score->value, nullptr) >= threshold_) {
-            starts.push_back(index);
-        }
-    }
-
-    const std::vector<std::int64_t>& times_;
-    bool untimed_;
-    double threshold_;
-    AVRational timeBase_;
-    FrameFilter filter_;
-    ff::Frame scored_ = ff::MakeFrame();
-    std::int32_t untimedCount_ = 0;
-};
-
-}  // namespace
-
-std::vector<std::int32_t> Movie::SceneChanges(double threshold, const std::function<void()>& yield,
-                                              const std::function<bool()>& stop) {
-    if (!hasVideo()) return {};
-    const std::vector<std::int64_t>& times = SampleTimes();
-    State& s = *state_;
-    // A reading context of its own, so that decoding for the frames keeps its place.
-    ff::InputContext input = OpenInput(s.path, s.interrupted);
-    if (!input) return {};
-    KeepOnlyStream(input.get(), s.streamIndex);
-    AVStream* stream = input->streams[s.streamIndex];
-    VideoDecoder decoder;
-    if (!decoder.OpenOnce(*stream)) return {};
-    SceneScorer scorer(times, s.table.untimed(), threshold, stream->time_base);
-    ff::Packet packet = ff::MakePacket();
-    ff::Frame decoded = ff::MakeFrame();
-    const auto takeDecodedFrames = [&] {
-        int errors = 0;
-        while (true) {
-            const int r = decoder.Receive(*decoded);
-            if (r == AVERROR(EAGAIN) || r == AVERROR_EOF) return;
-            if (r < 0) {
-                if (++errors > kMaxConsecutiveErrors) return;
-                continue;
-            }
-            errors = 0;
-            decoded->pts = FramePts(*decoded);
-            scorer.Take(decoded.get());
-        }
-    };
-    for (std::int64_t packets = 1; ReadStreamPacket(input.get(), s.streamIndex, packet.get()) == 0;
-         ++packets) {
-        ff::PacketRef unref(packet.get());
-        decoder.Send(*packet, VideoDecoder::Skip::Nothing);
-        takeDecodedFrames();
-        if (packets % 8 == 0) {
-            yield();
-            if (stop()) return {};
-        }
-    }
-    decoder.Flush();
-    takeDecodedFrames();
-    scorer.Take(nullptr);
-    return std::move(scorer.starts);
-}
-
 std::int64_t Movie::CountTimeLineSamples() {
     if (!hasVideo()) return 0;
     if (!state_->scanned && state_->indexListsEverySample) return state_->IndexCount();
@@ -583,7 +521,9 @@ std::optional<Image> Movie::FrameImageAtTime(std::int64_t time,
     if (!hasVideo()) return std::nullopt;
     if (!s.scanned) s.Scan();
     const std::int32_t wanted = s.table.SampleShownAt(time);
-    if (wanted < 0 || !s.decoder.OpenOnce(*s.stream())) return std::nullopt;
+    // Key frames are decoded each alone: frame threads would only wait for
+    // frames that never come.
+    if (wanted < 0 || !s.decoder.OpenOnce(*s.stream(), s.keyFramesOnly)) return std::nullopt;
 
     if (s.HoldsFrame() && FramePts(*s.frame) == time) return s.Convert();
     if (s.table.untimed()) {
@@ -624,6 +564,35 @@ std::optional<Image> Movie::State::FrameAt(std::int64_t time,
     }
     seekAhead = SeekSampleAfter(wanted, nextTime);
     return DecodeUpTo(time);
+}
+
+// Decodes on to the frame at `time` and holds it, unconverted.
+bool Movie::State::ReachFrame(std::int64_t time, std::optional<std::int64_t> nextTime) {
+    if (HoldsFrame() && FramePts(*frame) == time) return true;
+    if (table.untimed()) {
+        // No seek lands on a known place in the output: only the top does.
+        if (time <= lastPulledPts && !Rewind()) return false;
+        return PullUpTo(time);
+    }
+    const std::int32_t wanted = table.SampleShownAt(time);
+    if (wanted < 0) return false;
+    const std::int32_t key = table.SeekSampleFor(wanted);
+    if (time <= lastPulledPts || key > nextSample || decoding == Decoding::CutShort) {
+        if (!SeekToSample(key)) return false;
+    }
+    neededFrom = time;
+    seekAhead = SeekSampleAfter(wanted, nextTime);
+    return PullUpTo(time);
+}
+
+std::optional<double> Movie::SceneScoreAt(std::int64_t time, std::optional<std::int64_t> nextTime) {
+    State& s = *state_;
+    if (!hasVideo()) return std::nullopt;
+    if (!s.scanned) s.Scan();
+    if (!s.decoder.OpenOnce(*s.stream())) return std::nullopt;
+    if (!s.scorer) s.scorer = std::make_unique<SceneScorer>();
+    if (!s.ReachFrame(time, nextTime)) return std::nullopt;
+    return s.heldScore;
 }
 
 }  // namespace reelsnap

@@ -8,7 +8,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -63,14 +62,14 @@ class Movie {
     std::int64_t TicksOfNanoseconds(std::int64_t ns) const;
     std::int64_t NanosecondsOfTicks(std::int64_t ticks) const;
 
-    // The frames (indices from 1) at which a new scene begins: those whose
-    // scene score against the frame before (libavfilter's scdet: the mean
-    // absolute difference of their luma, less the previous one's, 0 to 100)
-    // is at least `threshold`. Every frame is decoded, beside the frames
-    // handed out; `yield` is called every few frames, and once `stop`
-    // answers true the scan is broken off.
-    std::vector<std::int32_t> SceneChanges(double threshold, const std::function<void()>& yield,
-                                           const std::function<bool()>& stop);
+    // The scene score of the frame at `time` against the frame shown before
+    // it (libavfilter's scdet: the change of the mean absolute difference of
+    // their luma, 0 to 100; 0 for the first frame decoded after a seek). The
+    // frame is decoded and held, so that FrameImageAtTime at the same time
+    // only converts it. Meant for a walk over every frame in order. Nothing
+    // when the frame does not decode.
+    std::optional<double> SceneScoreAt(std::int64_t time,
+                                       std::optional<std::int64_t> nextTime = std::nullopt);
 
     // The number of sample times on the time line. Where the container's
     // index lists every sample this reads no media data.

@@ -23,19 +23,19 @@ const AVCodec* DecoderFor(const AVStream& stream) {
 
 }  // namespace
 
-bool VideoDecoder::OpenOnce(const AVStream& stream) {
-    if (!context_ && !failed_) failed_ = !Open(stream);
+bool VideoDecoder::OpenOnce(const AVStream& stream, bool oneFrameAtATime) {
+    if (!context_ && !failed_) failed_ = !Open(stream, oneFrameAtATime);
     return !failed_;
 }
 
-bool VideoDecoder::Open(const AVStream& stream) {
+bool VideoDecoder::Open(const AVStream& stream, bool oneFrameAtATime) {
     const AVCodec* codec = DecoderFor(stream);
     if (!codec) return false;
     ff::CodecContext ctx = ff::MakeCodecContext(codec);
     if (!ctx || avcodec_parameters_to_context(ctx.get(), stream.codecpar) < 0) return false;
     ctx->pkt_timebase = stream.time_base;
     ctx->thread_count = 0;
-    ctx->thread_type = FF_THREAD_FRAME | FF_THREAD_SLICE;
+    ctx->thread_type = oneFrameAtATime ? FF_THREAD_SLICE : FF_THREAD_FRAME | FF_THREAD_SLICE;
     if (avcodec_open2(ctx.get(), codec, nullptr) < 0) return false;
     context_ = std::move(ctx);
     return true;

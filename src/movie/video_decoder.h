@@ -9,8 +9,10 @@ namespace reelsnap {
 class VideoDecoder {
   public:
     // Opens the decoder once: true while it is open, false ever after a
-    // stream whose codec cannot be decoded here.
-    bool OpenOnce(const AVStream& stream);
+    // stream whose codec cannot be decoded here. With `oneFrameAtATime` the
+    // decoder works on one frame at a time (threads share a frame's slices),
+    // so that a frame decoded alone comes out without waiting for others.
+    bool OpenOnce(const AVStream& stream, bool oneFrameAtATime = false);
 
     // Which frames the decoder leaves undecoded.
     enum class Skip {
@@ -31,7 +33,7 @@ class VideoDecoder {
     void Reset();
 
   private:
-    bool Open(const AVStream& stream);
+    bool Open(const AVStream& stream, bool oneFrameAtATime);
 
     ff::CodecContext context_;
     bool failed_ = false;

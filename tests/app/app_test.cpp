@@ -295,7 +295,7 @@ TEST_F(AppTest, TheSelectionModeChoosesTheFramesAndTheCounterCountsThem) {
              Case{"vfr_mkv",
                   R"("SelectionMode": 2, "SelectionSeconds": 0.2, "FinalFrameIndex": 9)",
                   {1, 5, 9}},
-             Case{"shots_mp4", R"("SelectionMode": 5, "InitialFrameIndex": 2)", {2, 9, 23, 30}},
+             Case{"shots_mp4", R"("SelectionMode": 5, "InitialFrameIndex": 2)", {2, 9, 13, 23, 30}},
              // A mode or number of the wrong type: every frame, and the mode's own default.
              Case{"h264_mp4", R"("SelectionMode": "4", "Skip": 20)", {20, 40}},
              Case{"h264_mp4",

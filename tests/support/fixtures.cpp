@@ -49,12 +49,12 @@ std::map<std::string, FixtureEntry> FixtureCatalog() {
     c["keys_mkv"] = {"keys.mkv", keys};
     keys.format = "mpegts";
     c["keys_ts"] = {"keys.ts", keys};
-    // Shots cut at known frames.
+    // Shots cut at known frames, one of them a key frame (13).
     MovieSpec shots;
     shots.frames = 36;
     shots.width = 160;
     shots.height = 120;
-    shots.cuts = {9, 23, 30};
+    shots.cuts = {9, 13, 23, 30};
     c["shots_mp4"] = {"shots.mp4", shots};
     MovieSpec mjpeg;
     mjpeg.format = "avi";
