@@ -32,22 +32,6 @@
         <translation>unterbrochen</translation>
     </message>
     <message>
-        <source>Writes a movie&apos;s frames as image files, one per selected frame, named frame_7.jpg
-and so on. Frame i is the movie&apos;s i-th frame in display order, counted from 1;
-the selected frames are the multiples of the step from the first to the last.
-An existing file is never replaced without --overwrite.
-
-Exit status: 0 when every movie was done, 1 when any movie failed (the others
-are still done), 2 for a usage error.</source>
-        <translation>Schreibt die Bilder eines Films als Bilddateien, eine je ausgewähltem Bild, benannt
-frame_7.jpg und so weiter. Bild i ist das i-te Bild des Films in Anzeigereihenfolge,
-gezählt ab 1; ausgewählt sind die Vielfachen der Schrittweite vom ersten bis zum
-letzten. Eine vorhandene Datei wird ohne --overwrite nie ersetzt.
-
-Rückgabewert: 0, wenn jeder Film fertig wurde, 1, wenn ein Film misslang (die
-anderen werden trotzdem fertig), 2 bei einem Aufruffehler.</translation>
-    </message>
-    <message>
         <source>Show this help and exit.</source>
         <translation>Diese Hilfe zeigen und beenden.</translation>
     </message>
@@ -298,6 +282,24 @@ anderen werden trotzdem fertig), 2 bei einem Aufruffehler.</translation>
     <message>
         <source>--name: %1</source>
         <translation>--name: %1</translation>
+    </message>
+    <message>
+        <source>Writes a movie&apos;s frames as image files, one per selected frame, named frame_7.jpg
+and so on. Frame i is the movie&apos;s i-th frame in display order, counted from 1;
+the selected frames are the multiples of the step from the first to the last,
+or those that --every-seconds, --key-frames, --spread, --frames, --times or
+--scenes choose. An existing file is never replaced without --overwrite.
+
+Exit status: 0 when every movie was done, 1 when any movie failed (the others
+are still done), 2 for a usage error.</source>
+        <translation>Schreibt die Bilder eines Films als Bilddateien, eine je ausgewähltem Bild, benannt
+frame_7.jpg und so weiter. Bild i ist das i-te Bild des Films in Anzeigereihenfolge,
+gezählt ab 1; ausgewählt sind die Vielfachen der Schrittweite vom ersten bis zum
+letzten, oder die, die --every-seconds, --key-frames, --spread, --frames, --times
+oder --scenes wählen. Eine vorhandene Datei wird ohne --overwrite nie ersetzt.
+
+Rückgabewert: 0, wenn jeder Film fertig wurde, 1, wenn ein Film misslang (die
+anderen werden trotzdem fertig), 2 bei einem Aufruffehler.</translation>
     </message>
 </context>
 <context>

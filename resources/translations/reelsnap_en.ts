@@ -32,16 +32,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Writes a movie&apos;s frames as image files, one per selected frame, named frame_7.jpg
-and so on. Frame i is the movie&apos;s i-th frame in display order, counted from 1;
-the selected frames are the multiples of the step from the first to the last.
-An existing file is never replaced without --overwrite.
-
-Exit status: 0 when every movie was done, 1 when any movie failed (the others
-are still done), 2 for a usage error.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Show this help and exit.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -291,6 +281,17 @@ are still done), 2 for a usage error.</source>
     </message>
     <message>
         <source>--name: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes a movie&apos;s frames as image files, one per selected frame, named frame_7.jpg
+and so on. Frame i is the movie&apos;s i-th frame in display order, counted from 1;
+the selected frames are the multiples of the step from the first to the last,
+or those that --every-seconds, --key-frames, --spread, --frames, --times or
+--scenes choose. An existing file is never replaced without --overwrite.
+
+Exit status: 0 when every movie was done, 1 when any movie failed (the others
+are still done), 2 for a usage error.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

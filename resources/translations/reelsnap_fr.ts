@@ -32,22 +32,6 @@
         <translation>interrompu</translation>
     </message>
     <message>
-        <source>Writes a movie&apos;s frames as image files, one per selected frame, named frame_7.jpg
-and so on. Frame i is the movie&apos;s i-th frame in display order, counted from 1;
-the selected frames are the multiples of the step from the first to the last.
-An existing file is never replaced without --overwrite.
-
-Exit status: 0 when every movie was done, 1 when any movie failed (the others
-are still done), 2 for a usage error.</source>
-        <translation>Écrit les images d’une vidéo dans des fichiers image, un par image choisie, nommés
-frame_7.jpg et ainsi de suite. L’image i est la i-ième image de la vidéo dans l’ordre
-d’affichage, comptée à partir de 1 ; les images choisies sont les multiples du pas,
-de la première à la dernière. Un fichier existant n’est jamais remplacé sans --overwrite.
-
-Code de sortie : 0 quand chaque vidéo a été traitée, 1 quand une vidéo a échoué (les
-autres sont tout de même traitées), 2 pour une erreur d’utilisation.</translation>
-    </message>
-    <message>
         <source>Show this help and exit.</source>
         <translation>Afficher cette aide et quitter.</translation>
     </message>
@@ -298,6 +282,24 @@ autres sont tout de même traitées), 2 pour une erreur d’utilisation.</transl
     <message>
         <source>--name: %1</source>
         <translation>--name : %1</translation>
+    </message>
+    <message>
+        <source>Writes a movie&apos;s frames as image files, one per selected frame, named frame_7.jpg
+and so on. Frame i is the movie&apos;s i-th frame in display order, counted from 1;
+the selected frames are the multiples of the step from the first to the last,
+or those that --every-seconds, --key-frames, --spread, --frames, --times or
+--scenes choose. An existing file is never replaced without --overwrite.
+
+Exit status: 0 when every movie was done, 1 when any movie failed (the others
+are still done), 2 for a usage error.</source>
+        <translation>Écrit les images d’une vidéo dans des fichiers image, un par image choisie, nommés
+frame_7.jpg et ainsi de suite. L’image i est la i-ième image de la vidéo dans l’ordre
+d’affichage, comptée à partir de 1 ; les images choisies sont les multiples du pas,
+de la première à la dernière, ou celles que choisissent --every-seconds, --key-frames,
+--spread, --frames, --times ou --scenes. Un fichier existant n’est jamais remplacé sans --overwrite.
+
+Code de sortie : 0 quand chaque vidéo a été traitée, 1 quand une vidéo a échoué (les
+autres sont tout de même traitées), 2 pour une erreur d’utilisation.</translation>
     </message>
 </context>
 <context>
