@@ -113,8 +113,7 @@ std::int16_t Application::CountFramesOfChosenMovie() {
     std::int32_t frames = 0;
     try {
         frames = CountVideoFramesResponsively(
-            *movie, [this] { Yield(); },
-            [this] { return run_.quitRequested(); });
+            *movie, [this] { Yield(); }, [this] { return run_.quitRequested(); });
     } catch (const std::bad_alloc&) {
         QApplication::beep();  // memory cannot hold the movie's tables
         return kNoErr;
