@@ -244,15 +244,18 @@ void Application::ProgressHidden() {
 
 void Application::RunFinished(const RunResult& result) {
     mainWindow_->ShowIdleLook();
-    // A failure takes the idle message's place, so that it is seen.
-    QString message = kIdleMessage;
-    if (result.failure) {
-        message = WriteFailureMessage(*result.failure);
-    } else if (result.noFrameDecoded) {
-        const QString movie = DisplayPath(PathOfText(pendingDocuments_.value(0)).filename());
-        message = LocalizedString(kNothingDecodedMessage).arg(movie);
+    // A failure takes the idle message's place, so that it is seen; the
+    // folder message the run showed stays until the next drop, run or command.
+    if (result.end != RunEnd::Folder) {
+        QString message = kIdleMessage;
+        if (result.failure) {
+            message = WriteFailureMessage(*result.failure);
+        } else if (result.noFrameDecoded) {
+            const QString movie = DisplayPath(PathOfText(pendingDocuments_.value(0)).filename());
+            message = LocalizedString(kNothingDecodedMessage).arg(movie);
+        }
+        mainWindow_->ShowStatusMessage(message, 1);
     }
-    mainWindow_->ShowStatusMessage(message, 1);
     if (settings_.ReadBoolSetting(keys::QuitWhenDone)) {
         quitAfterRunArmed_ = true;
         QTimer::singleShot(1000, this, [this] { QuitAfterRun(); });
@@ -263,6 +266,16 @@ void Application::RunFinished(const RunResult& result) {
 // the walk's yields, and the count of a long movie.
 void Application::Yield() {
     QCoreApplication::processEvents();
+}
+
+void SetApplicationIdentity() {
+    // The name is the class of the window's WM_CLASS, which the desktop
+    // file's StartupWMClass names; the desktop file's own name is the
+    // application id, which Wayland docks match.
+    QApplication::setApplicationName("Reelsnap");
+    QApplication::setOrganizationName("Ondrel");
+    QApplication::setApplicationDisplayName("Reelsnap");
+    QApplication::setDesktopFileName("com.ondrel.Reelsnap");
 }
 
 QStringList LaunchDocuments(const QStringList& arguments) {
@@ -279,10 +292,7 @@ int RunApplication(int argc, char** argv) {
     av_log_set_level(AV_LOG_QUIET);
     KeepFreedFrameMemory();
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Reelsnap");
-    QApplication::setOrganizationName("Ondrel");
-    QApplication::setApplicationDisplayName("Reelsnap");
-    QApplication::setDesktopFileName("reelsnap");
+    SetApplicationIdentity();
     QApplication::setQuitOnLastWindowClosed(false);
     const Translations translations;  // the system locale's
     // Names are bytes: the arguments are read as they are, not through the locale.

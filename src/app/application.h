@@ -135,6 +135,10 @@ QIcon ApplicationIcon();
 // open-documents list; returns the exit status.
 int RunApplication(int argc, char** argv);
 
+// The application's name, organisation and desktop file name (its id), as
+// the desktop and its docks know it.
+void SetApplicationIdentity();
+
 // The launch arguments as an open-documents list: each file as an absolute path.
 QStringList LaunchDocuments(const QStringList& arguments);
 

@@ -145,6 +145,7 @@ void PreferencesWindow::ConnectCommands() {
         UpdateScaleLabel();
         emit settingsChanged();
     });
+    connect(ui_->SkipField, &QLineEdit::textChanged, this, &PreferencesWindow::UpdateSkipUnit);
     for (QLineEdit* field : {ui_->SkipField, ui_->InitialFrameField, ui_->FinalFrameField}) {
         field->installEventFilter(this);
         // Pasted or dropped text keeps only its digits.
@@ -232,7 +233,7 @@ void PreferencesWindow::FillPreferencesWindow() {
     // An unknown or mistyped mode is Every Nth frame.
     const std::int16_t mode = settings_.ReadInt16Setting(keys::SelectionMode).value_or(1);
     ShowSelectionMode(mode >= 1 && mode <= kSelectionModes ? mode : 1);
-    ui_->SkipUnitLabel->setText(LocalizedString(CurrentSkip() == 1 ? kFrameUnit : kFramesUnit));
+    UpdateSkipUnit();
     emit settingsChanged();
 }
 
@@ -312,6 +313,16 @@ void PreferencesWindow::SaveFieldSettings() {
         settings_.RemoveSetting(keys::FinalFrameIndex);
     }
     settings_.SynchronizeSettings();
+}
+
+// "frame" for a step of 1 (or a field that CurrentSkip reads as 1), "frames"
+// otherwise, as the number is typed.
+void PreferencesWindow::UpdateSkipUnit() {
+    const QString text = ui_->SkipField->text();
+    const auto step = text.isEmpty()
+                          ? std::int16_t(1)
+                          : std::int16_t(std::uint16_t(std::uint32_t(ReadLong(text)) & 0xFFFF));
+    ui_->SkipUnitLabel->setText(LocalizedString(step <= 1 ? kFrameUnit : kFramesUnit));
 }
 
 void PreferencesWindow::UpdateScaleLabel() {

@@ -37,6 +37,7 @@ class PreferencesWindow : public QDialog, public LiveValues {
     CommandId CommandOf(const QObject* control) const;
     void SaveFieldSettings();
     void UpdateScaleLabel();
+    void UpdateSkipUnit();
     void ShowCopyToLocation();
     void ChooseCopyToLocation();
     // Fills the window from the store and shows it as a sheet.

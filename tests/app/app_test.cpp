@@ -143,7 +143,9 @@ TEST_F(AppTest, RunFailuresEndInTheIdleLookWithoutFiles) {
     ResetTableLookups();
     RunDocuments({QString::fromStdString(NewTempDir("a folder").string())});
     EXPECT_EQ(TableLookups(kFolderMessage), 1) << "the folder message was shown";
-    ExpectIdleLook();
+    EXPECT_EQ(StatusLine1(), kFolderMessage) << "and stays until the next run";
+    EXPECT_TRUE(App().mainWindow().idlePane()->isVisible());
+    EXPECT_FALSE(App().mainWindow().stopButton()->isVisible());
 
     RunDocuments({});
     RunDocuments({QString::fromStdString(Fixture("not_a_movie").string())});

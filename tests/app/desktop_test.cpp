@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <fstream>
 
 #include "app/command_handlers.h"
 #include "app_harness.h"
@@ -20,6 +21,7 @@
 
 namespace reelsnap {
 namespace {
+namespace fs = std::filesystem;
 using namespace testing;
 
 class DesktopTest : public AppFixture {};
@@ -52,6 +54,21 @@ TEST_F(DesktopTest, TheIconShowsOnTheWindowAndInTheAboutBox) {
     EXPECT_TRUE(about.text.contains("licensed under the GPL")) << about.text.toStdString();
     EXPECT_FALSE(about.icon.isNull());
     EXPECT_EQ(about.icon.size(), IconImage(64).size());
+}
+
+// Docks match the window to its launcher: on Wayland by the desktop file's
+// name (the application id), on X11 by WM_CLASS's class, which is the
+// application's name and the desktop file's StartupWMClass.
+TEST_F(DesktopTest, TheWindowIsMatchedToItsLauncher) {
+    SetApplicationIdentity();
+    const fs::path desktop = fs::path(REELSNAP_SOURCE_DIR) / "resources" /
+                             (QGuiApplication::desktopFileName().toStdString() + ".desktop");
+    std::ifstream in(desktop);
+    ASSERT_TRUE(in) << desktop;
+    const std::string text{std::istreambuf_iterator<char>(in), {}};
+    EXPECT_NE(
+        text.find("\nStartupWMClass=" + QCoreApplication::applicationName().toStdString() + "\n"),
+        std::string::npos);
 }
 
 TEST_F(DesktopTest, TheWindowKeepsItsSizeAndPlace) {

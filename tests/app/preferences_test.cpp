@@ -267,6 +267,18 @@ TEST_F(PreferencesTest, LiveValuesUseTheLowBits) {
     EXPECT_EQ(first, 77);
 }
 
+TEST_F(PreferencesTest, TheStepsUnitFollowsTheNumberAsItIsTyped) {
+    auto* field = Control<QLineEdit>("SkipField");
+    field->clear();
+    QTest::keyClicks(field, "25");
+    EXPECT_EQ(Control<QLabel>("SkipUnitLabel")->text(), "frames");
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    EXPECT_EQ(Control<QLabel>("SkipUnitLabel")->text(), "frame") << "empty reads as 1";
+    QTest::keyClicks(field, "1");
+    EXPECT_EQ(Control<QLabel>("SkipUnitLabel")->text(), "frame");
+}
+
 TEST_F(PreferencesTest, NumberFieldsTakeOnlyDigits) {
     auto* field = Control<QLineEdit>("FinalFrameField");
     field->setFocus();
