@@ -499,6 +499,10 @@ anderen werden trotzdem fertig), 2 bei einem Aufruffehler.</translation>
         <source>&amp;About Reelsnap</source>
         <translation>&amp;Über Reelsnap</translation>
     </message>
+    <message>
+        <source>Show &amp;Last Destination</source>
+        <translation>&amp;Letztes Ziel zeigen</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>

@@ -492,6 +492,10 @@ are still done), 2 for a usage error.</source>
         <source>&amp;About Reelsnap</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Show &amp;Last Destination</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>

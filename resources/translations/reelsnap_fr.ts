@@ -499,6 +499,10 @@ autres sont tout de même traitées), 2 pour une erreur d’utilisation.</transl
         <source>&amp;About Reelsnap</source>
         <translation>À &amp;propos de Reelsnap</translation>
     </message>
+    <message>
+        <source>Show &amp;Last Destination</source>
+        <translation>Afficher la &amp;dernière destination</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>

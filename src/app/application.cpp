@@ -170,6 +170,7 @@ std::optional<std::filesystem::path> Application::ChooseDestinationFolder() {
         const QString prompt = LocalizedString(kDestinationPrompt);
         if (ChooseFolder(*chooser_, nullptr, &prompt, &folder) != kNoErr) return std::nullopt;
     }
+    lastDestination_ = folder;
     const QString displayName = DisplayNameOfFolder(folder);
     if (!displayName.isEmpty()) {
         mainWindow_->ShowDestinationFolder(displayName, DisplayPath(folder));

@@ -120,6 +120,7 @@ class Application : public QObject, private RunSettings, private RunObserver {
     // The frame settings as last read; dropped when the preferences window
     // changes one, and read again when the preferences file changed.
     std::optional<FrameSettings> frameSettings_;
+    std::filesystem::path lastDestination_;  // the folder the last run wrote into
     QStringList pendingDocuments_;
     bool runInProgress_ = false;
     int deferredRuns_ = 0;

@@ -57,6 +57,12 @@ std::int16_t Application::HandleCommand(CommandId command) {
         case commands::Preferences:
             ShowPreferencesSheet();
             return kNoErr;
+        case commands::ShowDestination:
+            // The folder of the last run, in the file manager.
+            if (!lastDestination_.empty()) {
+                QDesktopServices::openUrl(QUrl::fromLocalFile(TextOfPath(lastDestination_)));
+            }
+            return kNoErr;
         case commands::Stop:
             run_.RequestStop();
             return kNoErr;

@@ -140,6 +140,7 @@ void MainWindow::ShowProgress(std::int32_t done, std::int32_t expected) {
 }
 
 void MainWindow::ShowDestinationFolder(const QString& displayName, const QString& path) {
+    ui_->ShowDestinationAction->setEnabled(true);
     // "[*]" in a title is Qt's modified marker; doubled it stands for itself.
     setWindowTitle(QString(displayName).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
     setWindowFilePath(path);
@@ -194,6 +195,7 @@ void MainWindow::ConnectCommands() {
     const std::pair<QAction*, CommandId> actions[] = {
         {ui_->OpenAction, commands::OpenMovie},
         {ui_->CountFramesAction, commands::FrameCount},
+        {ui_->ShowDestinationAction, commands::ShowDestination},
         {ui_->PreferencesAction, commands::Preferences},
         {ui_->QuitAction, commands::Quit},
         {ui_->HelpAction, commands::Help},

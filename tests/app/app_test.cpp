@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <QWindow>
 #include <algorithm>
 #include <chrono>
@@ -73,8 +75,8 @@ TEST_F(AppTest, StartsInTheIdleLookWithItsMenus) {
         EXPECT_TRUE(commands.insert(CommandText(command)).second)
             << CommandText(command).toStdString();
     }
-    EXPECT_EQ(commands,
-              (std::set<QString>{"open", "frmC", "pref", "quit", "HELP", "abou", "WEB1", "MAS1"}));
+    EXPECT_EQ(commands, (std::set<QString>{"open", "frmC", "shwD", "pref", "quit", "HELP", "abou",
+                                           "WEB1", "MAS1"}));
     EXPECT_EQ(App().mainWindow().CommandOf(App().mainWindow().stopButton()), commands::Stop);
     const PreferencesWindow& preferences = App().preferencesWindow();
     std::set<CommandId> controls;
@@ -328,6 +330,29 @@ TEST_F(AppTest, NamesByTimeInTheMovie) {
               (std::set<std::string>{"frame_00-00-00.000 of 24.jpg", "frame_00-00-00.037 of 24.jpg",
                                      "frame_00-00-00.091 of 24.jpg"}));
     EXPECT_EQ(IndicesOfFiles(destination_, ".jpg"), (std::vector<int>{1, 2, 3}));
+}
+
+// Receives the addresses the application asks the desktop to open.
+class OpenedUrls : public QObject {
+    Q_OBJECT
+  public:
+    OpenedUrls() { QDesktopServices::setUrlHandler("file", this, "Open"); }
+    ~OpenedUrls() override { QDesktopServices::unsetUrlHandler("file"); }
+    QList<QUrl> urls;
+  public slots:
+    void Open(const QUrl& url) { urls << url; }
+};
+
+TEST_F(AppTest, ShowLastDestinationOpensTheFolderOfTheLastRun) {
+    QAction* show = App().mainWindow().findChild<QAction*>("ShowDestinationAction");
+    ASSERT_TRUE(show);
+    EXPECT_FALSE(show->isEnabled()) << "no run yet";
+    UseStoredDestination(destination_, R"("FinalFrameIndex": 1)");
+    RunDocuments({Path(Fixture("h264_mp4"))});
+    ASSERT_TRUE(show->isEnabled());
+    OpenedUrls opened;
+    show->trigger();
+    EXPECT_EQ(opened.urls, QList<QUrl>{QUrl::fromLocalFile(Path(destination_))});
 }
 
 TEST_F(AppTest, TheCounterEndsAtTheFramesHandedOut) {
@@ -599,3 +624,5 @@ TEST_F(AppTest, ADocumentArrivingDuringARunWaitsForIt) {
 
 }  // namespace
 }  // namespace reelsnap
+
+#include "app_test.moc"
