@@ -43,8 +43,8 @@ DE = {
     "Ctrl+Q": "Ctrl+Q",
     "Reelsnap &Help": "Reelsnap-&Hilfe",
     "F1": "F1",
-    "Drop movies here<br><small>or open one with File ▸ Open Movie… (Ctrl+O)</small>":
-        "Filme hier ablegen<br><small>oder einen mit Datei ▸ Film öffnen … (Ctrl+O) öffnen</small>",
+    "Drop movies here<br><small>or open one with File ▸ Open Movie… (%1)</small>":
+        "Filme hier ablegen<br><small>oder einen mit Datei ▸ Film öffnen … (%1) öffnen</small>",
     "&Open Movie…": "Film ö&ffnen …",
     "Ctrl+O": "Ctrl+O",
     "Reelsnap Preferences": "Reelsnap-Einstellungen",
@@ -136,8 +136,8 @@ FR = {
     "Ctrl+Q": "Ctrl+Q",
     "Reelsnap &Help": "Aide de &Reelsnap",
     "F1": "F1",
-    "Drop movies here<br><small>or open one with File ▸ Open Movie… (Ctrl+O)</small>":
-        "Déposez des vidéos ici<br><small>ou ouvrez-en une avec Fichier ▸ Ouvrir une vidéo… (Ctrl+O)</small>",
+    "Drop movies here<br><small>or open one with File ▸ Open Movie… (%1)</small>":
+        "Déposez des vidéos ici<br><small>ou ouvrez-en une avec Fichier ▸ Ouvrir une vidéo… (%1)</small>",
     "&Open Movie…": "&Ouvrir une vidéo…",
     "Ctrl+O": "Ctrl+O",
     "Reelsnap Preferences": "Préférences de Reelsnap",

@@ -464,10 +464,6 @@ anderen werden trotzdem fertig), 2 bei einem Aufruffehler.</translation>
         <translation>F1</translation>
     </message>
     <message>
-        <source>Drop movies here&lt;br&gt;&lt;small&gt;or open one with File ▸ Open Movie… (Ctrl+O)&lt;/small&gt;</source>
-        <translation>Filme hier ablegen&lt;br&gt;&lt;small&gt;oder einen mit Datei ▸ Film öffnen … (Ctrl+O) öffnen&lt;/small&gt;</translation>
-    </message>
-    <message>
         <source>&amp;Open Movie…</source>
         <translation>Film ö&amp;ffnen …</translation>
     </message>
@@ -502,6 +498,10 @@ anderen werden trotzdem fertig), 2 bei einem Aufruffehler.</translation>
     <message>
         <source>Show &amp;Last Destination</source>
         <translation>&amp;Letztes Ziel zeigen</translation>
+    </message>
+    <message>
+        <source>Drop movies here&lt;br&gt;&lt;small&gt;or open one with File ▸ Open Movie… (%1)&lt;/small&gt;</source>
+        <translation>Filme hier ablegen&lt;br&gt;&lt;small&gt;oder einen mit Datei ▸ Film öffnen … (%1) öffnen&lt;/small&gt;</translation>
     </message>
 </context>
 <context>

@@ -457,10 +457,6 @@ are still done), 2 for a usage error.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Drop movies here&lt;br&gt;&lt;small&gt;or open one with File ▸ Open Movie… (Ctrl+O)&lt;/small&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Open Movie…</source>
         <translation type="unfinished"></translation>
     </message>
@@ -494,6 +490,10 @@ are still done), 2 for a usage error.</source>
     </message>
     <message>
         <source>Show &amp;Last Destination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop movies here&lt;br&gt;&lt;small&gt;or open one with File ▸ Open Movie… (%1)&lt;/small&gt;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

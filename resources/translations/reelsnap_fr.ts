@@ -464,10 +464,6 @@ autres sont tout de même traitées), 2 pour une erreur d’utilisation.</transl
         <translation>F1</translation>
     </message>
     <message>
-        <source>Drop movies here&lt;br&gt;&lt;small&gt;or open one with File ▸ Open Movie… (Ctrl+O)&lt;/small&gt;</source>
-        <translation>Déposez des vidéos ici&lt;br&gt;&lt;small&gt;ou ouvrez-en une avec Fichier ▸ Ouvrir une vidéo… (Ctrl+O)&lt;/small&gt;</translation>
-    </message>
-    <message>
         <source>&amp;Open Movie…</source>
         <translation>&amp;Ouvrir une vidéo…</translation>
     </message>
@@ -502,6 +498,10 @@ autres sont tout de même traitées), 2 pour une erreur d’utilisation.</transl
     <message>
         <source>Show &amp;Last Destination</source>
         <translation>Afficher la &amp;dernière destination</translation>
+    </message>
+    <message>
+        <source>Drop movies here&lt;br&gt;&lt;small&gt;or open one with File ▸ Open Movie… (%1)&lt;/small&gt;</source>
+        <translation>Déposez des vidéos ici&lt;br&gt;&lt;small&gt;ou ouvrez-en une avec Fichier ▸ Ouvrir une vidéo… (%1)&lt;/small&gt;</translation>
     </message>
 </context>
 <context>

@@ -34,6 +34,9 @@ int ProgressValue(std::int32_t done, std::int32_t expected) {
 
 MainWindow::MainWindow() : ui_(std::make_unique<Ui::MainWindow>()) {
     ui_->setupUi(this);
+    // The shortcut as the menus show it, in the user's language (Strg+O).
+    ui_->IdlePane->setText(
+        ui_->IdlePane->text().arg(ui_->OpenAction->shortcut().toString(QKeySequence::NativeText)));
     ConnectCommands();
     highlight_ = std::make_unique<DropHighlight>(this);
     setAcceptDrops(true);

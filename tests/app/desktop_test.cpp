@@ -141,6 +141,9 @@ TEST_F(GermanTest, StatusLinesAndWindowsSpeakTheSystemsLanguage) {
     EXPECT_EQ(labels.front()->text(), "Erstes Bild:");
     EXPECT_EQ(App().mainWindow().menuBar()->actions().front()->text(), "&Datei");
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+    // The drop zone writes the shortcut as the menus do.
+    const QString pane = qobject_cast<QLabel*>(App().mainWindow().idlePane())->text();
+    EXPECT_TRUE(pane.contains("(Strg+O)")) << pane.toStdString();
 }
 
 }  // namespace
