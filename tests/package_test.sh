@@ -21,7 +21,8 @@ usr=$work/root/usr
 id=com.ondrel.Reelsnap
 for file in bin/reelsnap bin/reelsnap-cli share/applications/$id.desktop \
     share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg \
-    share/man/man1/reelsnap-cli.1 share/reelsnap/translations/reelsnap_de.qm \
+    share/man/man1/reelsnap-cli.1.gz share/man/man1/reelsnap.1.gz \
+    share/doc/reelsnap/copyright share/reelsnap/translations/reelsnap_de.qm \
     share/reelsnap/translations/reelsnap_fr.qm; do
   [ -f "$usr/$file" ] || fail "$file is not installed"
 done
@@ -34,7 +35,12 @@ for size in 16 32 48 64 128 256 512; do
 done
 desktop-file-validate "$usr/share/applications/$id.desktop"
 appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml" >/dev/null
-grep -q -- '^\\fB\\-\\-first' "$usr/share/man/man1/reelsnap-cli.1" || fail "the man page lacks the options"
+zgrep -q -- '^\\fB\\-\\-first' "$usr/share/man/man1/reelsnap-cli.1.gz" ||
+  fail "the man page lacks the options"
+# What Debian would say of the package: no error and no warning.
+if command -v lintian >/dev/null; then
+  lintian --pedantic --fail-on error,warning "$deb" 2>/dev/null || fail "lintian: $(lintian --pedantic "$deb" 2>/dev/null)"
+fi
 
 # The installed programs, on a movie of 25 frames.
 "$make_movie" "$work/movie.mp4" 1 64 48 25 0
