@@ -35,8 +35,10 @@ for size in 16 32 48 64 128 256 512; do
 done
 desktop-file-validate "$usr/share/applications/$id.desktop"
 appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml" >/dev/null
-zgrep -q -- '^\\fB\\-\\-first' "$usr/share/man/man1/reelsnap-cli.1.gz" ||
-  fail "the man page lacks the options"
+for section in '^\\fB\\-\\-first' '^\.SH EXAMPLES' '^\.SH "SEE ALSO"'; do
+  zgrep -q -- "$section" "$usr/share/man/man1/reelsnap-cli.1.gz" ||
+    fail "the man page lacks $section"
+done
 # What Debian would say of the package: no error and no warning.
 if command -v lintian >/dev/null; then
   lintian --pedantic --fail-on error,warning "$deb" 2>/dev/null || fail "lintian: $(lintian --pedantic "$deb" 2>/dev/null)"

@@ -424,6 +424,26 @@ anderen werden trotzdem fertig), 2 bei einem Aufruffehler.</translation>
         <source>it needs {index}, {time}, {ms}, {pts} or {n} to tell frames apart</source>
         <translation>sie braucht {index}, {time}, {ms}, {pts} oder {n}, um Bilder zu unterscheiden</translation>
     </message>
+    <message>
+        <source>Reelsnap is free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Reelsnap ist freie Software unter der GNU General Public License, Version 3 oder später.</translation>
+    </message>
+    <message>
+        <source>GPL version 2 or later</source>
+        <translation>GPL Version 2 oder später</translation>
+    </message>
+    <message>
+        <source>GPL version 3 or later</source>
+        <translation>GPL Version 3 oder später</translation>
+    </message>
+    <message>
+        <source>LGPL version 2.1 or later</source>
+        <translation>LGPL Version 2.1 oder später</translation>
+    </message>
+    <message>
+        <source>LGPL version 3 or later</source>
+        <translation>LGPL Version 3 oder später</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -417,6 +417,26 @@ are still done), 2 for a usage error.</source>
         <source>it needs {index}, {time}, {ms}, {pts} or {n} to tell frames apart</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Reelsnap is free software under the GNU General Public License, version 3 or later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GPL version 2 or later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GPL version 3 or later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LGPL version 2.1 or later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LGPL version 3 or later</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

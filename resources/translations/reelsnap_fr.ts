@@ -424,6 +424,26 @@ autres sont tout de même traitées), 2 pour une erreur d’utilisation.</transl
         <source>it needs {index}, {time}, {ms}, {pts} or {n} to tell frames apart</source>
         <translation>il lui faut {index}, {time}, {ms}, {pts} ou {n} pour distinguer les images</translation>
     </message>
+    <message>
+        <source>Reelsnap is free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Reelsnap est un logiciel libre sous la licence publique générale GNU (GNU General Public License), version 3 ou ultérieure.</translation>
+    </message>
+    <message>
+        <source>GPL version 2 or later</source>
+        <translation>GPL version 2 ou ultérieure</translation>
+    </message>
+    <message>
+        <source>GPL version 3 or later</source>
+        <translation>GPL version 3 ou ultérieure</translation>
+    </message>
+    <message>
+        <source>LGPL version 2.1 or later</source>
+        <translation>LGPL version 2.1 ou ultérieure</translation>
+    </message>
+    <message>
+        <source>LGPL version 3 or later</source>
+        <translation>LGPL version 3 ou ultérieure</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

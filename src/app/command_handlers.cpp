@@ -158,13 +158,14 @@ QString AboutText() {
                               QString::fromStdString(version).toHtmlEscaped());
     }
     libraries += QStringLiteral("<br>Qt %1").arg(QString::fromLatin1(qVersion()));
-    return QStringLiteral("<h3>Reelsnap %1</h3><p>%2</p><p>%3%4</p><p>%5</p>")
+    // A licence the table knows is translated; another is shown as libavcodec names it.
+    const QString ffmpegLicence = LocalizedString(QString::fromStdString(FfmpegLicence()));
+    return QStringLiteral("<h3>Reelsnap %1</h3><p>%2</p><p>%3</p><p>%4%5</p><p>%6</p>")
         .arg(QCoreApplication::applicationVersion().toHtmlEscaped(),
              LocalizedString(kAboutSummary).toHtmlEscaped(),
+             LocalizedString(kAboutLicence).toHtmlEscaped(),
              LocalizedString(kAboutLibraries).toHtmlEscaped(), libraries,
-             LocalizedString(kAboutFfmpegLicence)
-                 .arg(QString::fromStdString(FfmpegLicence()))
-                 .toHtmlEscaped());
+             LocalizedString(kAboutFfmpegLicence).arg(ffmpegLicence).toHtmlEscaped());
 }
 
 void ShowAbout(QWidget* parent) {

@@ -28,6 +28,17 @@ inline const char* const kAboutLibraries =
     QT_TRANSLATE_NOOP("LocalizedStrings", "Built on these libraries, in use now:");
 inline const char* const kAboutFfmpegLicence =
     QT_TRANSLATE_NOOP("LocalizedStrings", "The FFmpeg libraries are licensed under the %1.");
+inline const char* const kAboutLicence = QT_TRANSLATE_NOOP(
+    "LocalizedStrings",
+    "Reelsnap is free software under the GNU General Public License, version 3 or later.");
+// The licences libavcodec may name, as table keys, so that the sentence
+// around them is translated whole.
+inline const char* const kFfmpegLicences[] = {
+    QT_TRANSLATE_NOOP("LocalizedStrings", "GPL version 2 or later"),
+    QT_TRANSLATE_NOOP("LocalizedStrings", "GPL version 3 or later"),
+    QT_TRANSLATE_NOOP("LocalizedStrings", "LGPL version 2.1 or later"),
+    QT_TRANSLATE_NOOP("LocalizedStrings", "LGPL version 3 or later"),
+};
 
 // The About box: the version, the libraries in use and their versions, and
 // the licence they were built under; with the application's icon.

@@ -52,6 +52,7 @@ TEST_F(DesktopTest, TheIconShowsOnTheWindowAndInTheAboutBox) {
         EXPECT_TRUE(about.text.contains(library)) << library;
     }
     EXPECT_TRUE(about.text.contains("licensed under the GPL")) << about.text.toStdString();
+    EXPECT_TRUE(about.text.contains("GNU General Public License, version 3 or later"));
     EXPECT_FALSE(about.icon.isNull());
     EXPECT_EQ(about.icon.size(), IconImage(64).size());
 }
@@ -141,6 +142,11 @@ TEST_F(GermanTest, StatusLinesAndWindowsSpeakTheSystemsLanguage) {
     EXPECT_EQ(labels.front()->text(), "Erstes Bild:");
     EXPECT_EQ(App().mainWindow().menuBar()->actions().front()->text(), "&Datei");
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+    // The About box is German to its end, the FFmpeg licence's name included.
+    const QString about = AboutText();
+    EXPECT_TRUE(about.contains("GNU General Public License, Version 3 oder später"))
+        << about.toStdString();
+    EXPECT_FALSE(about.contains("or later")) << about.toStdString();
     // The drop zone writes the shortcut as the menus do.
     const QString pane = qobject_cast<QLabel*>(App().mainWindow().idlePane())->text();
     EXPECT_TRUE(pane.contains("(Strg+O)")) << pane.toStdString();
