@@ -167,8 +167,14 @@ std::optional<std::filesystem::path> Application::ChooseDestinationFolder() {
     // The stored copy folder when CopyTo is on and it still exists, else the user's choice.
     std::filesystem::path folder;
     if (!settings_.ReadBoolSetting(keys::CopyTo) || !settings_.ResolveCopyToLocation(folder)) {
+        // The question starts where the last answer was, not in the working folder.
+        std::filesystem::path last;
+        const bool known = settings_.ResolveFolder(keys::LastDestination, last);
         const QString prompt = LocalizedString(kDestinationPrompt);
-        if (ChooseFolder(*chooser_, nullptr, &prompt, &folder) != kNoErr) return std::nullopt;
+        if (ChooseFolder(*chooser_, known ? &last : nullptr, &prompt, &folder) != kNoErr) {
+            return std::nullopt;
+        }
+        settings_.StoreFolder(keys::LastDestination, folder);
     }
     lastDestination_ = folder;
     const QString displayName = DisplayNameOfFolder(folder);

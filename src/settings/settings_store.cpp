@@ -97,7 +97,11 @@ void SettingsStore::StoreBoolSetting(const QString& key, bool value) {
 }
 
 bool SettingsStore::ResolveCopyToLocation(std::filesystem::path& folder) {
-    const QVariant value = ReadSynchronized(keys::CopyToLocation);
+    return ResolveFolder(keys::CopyToLocation, folder);
+}
+
+bool SettingsStore::ResolveFolder(const QString& key, std::filesystem::path& folder) {
+    const QVariant value = ReadSynchronized(key);
     if (value.typeId() != QMetaType::QByteArray) return false;
     const QByteArray bytes = value.toByteArray();
     if (bytes.isEmpty()) return false;
@@ -108,10 +112,14 @@ bool SettingsStore::ResolveCopyToLocation(std::filesystem::path& folder) {
 }
 
 void SettingsStore::StoreCopyToLocation(const std::filesystem::path& folder) {
+    StoreFolder(keys::CopyToLocation, folder);
+}
+
+void SettingsStore::StoreFolder(const QString& key, const std::filesystem::path& folder) {
     std::error_code ec;
     const std::filesystem::path absolute = std::filesystem::absolute(folder, ec);
     if (ec) return;
-    domain_.SetValue(keys::CopyToLocation, QByteArray::fromStdString(absolute.string()));
+    domain_.SetValue(key, QByteArray::fromStdString(absolute.string()));
     domain_.Synchronize();
 }
 

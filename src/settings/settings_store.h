@@ -32,6 +32,7 @@ inline const QString SelectionSeconds = QStringLiteral("SelectionSeconds");
 inline const QString SelectionSpread = QStringLiteral("SelectionSpread");
 inline const QString SceneThreshold = QStringLiteral("SceneThreshold");
 inline const QString NameBy = QStringLiteral("NameBy");
+inline const QString LastDestination = QStringLiteral("LastDestination");
 }  // namespace keys
 
 class SettingsStore {
@@ -75,6 +76,9 @@ class SettingsStore {
     // True with the stored copy folder when it still exists as a folder.
     bool ResolveCopyToLocation(std::filesystem::path& folder);
     void StoreCopyToLocation(const std::filesystem::path& folder);
+    // The same for the folder a destination was last chosen in.
+    bool ResolveFolder(const QString& key, std::filesystem::path& folder);
+    void StoreFolder(const QString& key, const std::filesystem::path& folder);
 
   private:
     QVariant ReadSynchronized(const QString& key);

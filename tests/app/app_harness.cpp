@@ -28,7 +28,9 @@ std::optional<fs::path> ScriptedChooser::AskForFile(const QString& message, cons
     return Next(message);
 }
 
-std::optional<fs::path> ScriptedChooser::AskForFolder(const QString& message, const fs::path*) {
+std::optional<fs::path> ScriptedChooser::AskForFolder(const QString& message,
+                                                      const fs::path* start) {
+    folderStarts.push_back(start ? std::optional<fs::path>(*start) : std::nullopt);
     return Next(message);
 }
 

@@ -27,6 +27,7 @@ class ScriptedChooser : public Chooser {
   public:
     std::deque<std::optional<std::filesystem::path>> answers;
     std::vector<QString> prompts;
+    std::vector<std::optional<std::filesystem::path>> folderStarts;  // of the folder questions
 
     std::vector<QString> filters;  // of the file questions
     std::optional<std::filesystem::path> AskForFile(const QString& message,

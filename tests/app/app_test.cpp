@@ -355,6 +355,19 @@ TEST_F(AppTest, ShowLastDestinationOpensTheFolderOfTheLastRun) {
     EXPECT_EQ(opened.urls, QList<QUrl>{QUrl::fromLocalFile(Path(destination_))});
 }
 
+TEST_F(AppTest, TheDestinationQuestionStartsWhereTheLastAnswerWas) {
+    StoreSettings(R"("FinalFrameIndex": 1)");
+    Dialogs().answers = {destination_};
+    RunDocuments({Path(Fixture("h264_mp4"))});
+    ASSERT_EQ(Dialogs().folderStarts.size(), 1u);
+    EXPECT_FALSE(Dialogs().folderStarts[0])
+        << "a fresh user's question starts where the dialog does";
+    RestartApplication();                       // the folder is kept in the preferences
+    RunDocuments({Path(Fixture("h264_mp4"))});  // and the question cancelled
+    ASSERT_EQ(Dialogs().folderStarts.size(), 1u);
+    EXPECT_EQ(Dialogs().folderStarts[0], destination_);
+}
+
 TEST_F(AppTest, TheCounterEndsAtTheFramesHandedOut) {
     struct Case {
         const char* settings;
