@@ -86,8 +86,7 @@ class FrameWalk {
             if (i % 10 == 0) observer_.Yield();
             const std::int64_t t = times[std::size_t(i) - 1];
             const std::int64_t next = i < last ? times[std::size_t(i)] : Movie::kNoFrameAfter;
-            // Every frame is decoded in turn: none is cut short, so that a seek
-            // never separates a frame from the one it is scored against.
+            // Every frame is decoded in turn, each scored against the one before.
             const std::optional<double> score = movie_.SceneScoreAt(t);
             if (i == first || (score && *score >= selection_.sceneThreshold)) {
                 const std::int64_t scanned = std::int64_t(i) - first + 1;
@@ -231,8 +230,7 @@ void ExtractionRun::WalkMovie(Movie& movie, const std::string& movieName,
     framesDecoded_ = 0;
     // A stop while the movie was counted, or a movie too large to count, ends
     // the run before any frame.
-    const auto stopped = [&] { return stopRequested_ || quitRequested_ || movie.tooLarge(); };
-    if (stopped()) {
+    if (stopRequested_ || quitRequested_ || movie.tooLarge()) {
         result.selection = std::move(selection);
         return;
     }

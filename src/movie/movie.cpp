@@ -133,7 +133,7 @@ struct Movie::State {
     bool TakeDecodedFrame();
     bool PullUpTo(std::int64_t time);
     std::optional<Image> DecodeUpTo(std::int64_t time);
-    bool ReachFrame(std::int64_t time, std::optional<std::int64_t> nextTime);
+    bool ReachFrame(std::int64_t time);
     std::int32_t SeekSampleAfter(std::int32_t wanted, std::optional<std::int64_t> nextTime) const;
     bool LooksAtNeighbours() const { return filters && FrameFilter::LooksAtNeighbours(*filters); }
     std::int64_t TimeBefore(std::int64_t time) const;
@@ -566,8 +566,9 @@ std::optional<Image> Movie::State::FrameAt(std::int64_t time,
     return DecodeUpTo(time);
 }
 
-// Decodes on to the frame at `time` and holds it, unconverted.
-bool Movie::State::ReachFrame(std::int64_t time, std::optional<std::int64_t> nextTime) {
+// Decodes on to the frame at `time` and holds it, unconverted. Nothing is cut
+// short after it: every frame is wanted, each scored against the one before.
+bool Movie::State::ReachFrame(std::int64_t time) {
     if (HoldsFrame() && FramePts(*frame) == time) return true;
     if (table.untimed()) {
         // No seek lands on a known place in the output: only the top does.
@@ -581,17 +582,17 @@ bool Movie::State::ReachFrame(std::int64_t time, std::optional<std::int64_t> nex
         if (!SeekToSample(key)) return false;
     }
     neededFrom = time;
-    seekAhead = SeekSampleAfter(wanted, nextTime);
+    seekAhead = -1;
     return PullUpTo(time);
 }
 
-std::optional<double> Movie::SceneScoreAt(std::int64_t time, std::optional<std::int64_t> nextTime) {
+std::optional<double> Movie::SceneScoreAt(std::int64_t time) {
     State& s = *state_;
     if (!hasVideo()) return std::nullopt;
     if (!s.scanned) s.Scan();
     if (!s.decoder.OpenOnce(*s.stream())) return std::nullopt;
     if (!s.scorer) s.scorer = std::make_unique<SceneScorer>();
-    if (!s.ReachFrame(time, nextTime)) return std::nullopt;
+    if (!s.ReachFrame(time)) return std::nullopt;
     return s.heldScore;
 }
 

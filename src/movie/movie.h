@@ -68,8 +68,7 @@ class Movie {
     // frame is decoded and held, so that FrameImageAtTime at the same time
     // only converts it. Meant for a walk over every frame in order. Nothing
     // when the frame does not decode.
-    std::optional<double> SceneScoreAt(std::int64_t time,
-                                       std::optional<std::int64_t> nextTime = std::nullopt);
+    std::optional<double> SceneScoreAt(std::int64_t time);
 
     // The number of sample times on the time line. Where the container's
     // index lists every sample this reads no media data.
