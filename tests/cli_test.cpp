@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -12,6 +14,7 @@
 #include <fstream>
 #include <thread>
 
+#include "platform/path_text.h"
 #include "support/fixtures.h"
 #include "support/image_files.h"
 #include "support/test_movies.h"
@@ -95,6 +98,10 @@ TEST(CommandLine, UsageErrorsExitWithTwo) {
           QStringList{"--first", "0", Path(Fixture("h264_mp4"))},
           QStringList{"--first", "10", "--last", "5", Path(Fixture("h264_mp4"))},
           QStringList{"-o", "", Path(Fixture("h264_mp4"))},
+          QStringList{"--shard", "0/3", Path(Fixture("h264_mp4"))},
+          QStringList{"--shard", "4/3", Path(Fixture("h264_mp4"))},
+          QStringList{"--null", Path(Fixture("h264_mp4"))},
+          QStringList{"--from", "/no/such/list"},
           QStringList{"--no-such-option", Path(Fixture("h264_mp4"))}}) {
         const Result r = RunCli(arguments);
         EXPECT_EQ(r.status, 2) << arguments.join(' ').toStdString();
@@ -268,13 +275,14 @@ TEST(CommandLine, QualityChoosesTheCompression) {
 }
 
 // SIGTERM ends a run as Ctrl+C does: after the frame in progress, every
-// file complete, no temporary file left, and exit status 1.
+// file complete, no temporary file left, the movie's record says it
+// stopped, and the exit status is 128 + 15.
 TEST(CommandLine, TerminationEndsTheRunWithCompleteFiles) {
     const fs::path out = NewTempDir("cli-term");
     QProcess process;
     // Lossless JPEG 2000 takes tens of milliseconds a frame: the signal comes midway.
     process.start(REELSNAP_CLI, {"-o", Path(out), "--type", "jp2", "--quality", "max", "--jobs",
-                                 "1", Path(Fixture("h264_mp4"))});
+                                 "1", "--json", Path(Fixture("h264_mp4"))});
     ASSERT_TRUE(process.waitForStarted());
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     while (FileNames(out).size() < 2 && std::chrono::steady_clock::now() < deadline) {
@@ -283,7 +291,9 @@ TEST(CommandLine, TerminationEndsTheRunWithCompleteFiles) {
     ::kill(pid_t(process.processId()), SIGTERM);
     ASSERT_TRUE(process.waitForFinished(30000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << "it ends, it is not killed";
-    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_EQ(process.exitCode(), 143);
+    const std::string records = process.readAllStandardOutput().toStdString();
+    EXPECT_NE(records.find("\"status\": \"stopped\""), std::string::npos) << records;
     EXPECT_NE(process.readAllStandardError().toStdString().find(": interrupted"),
               std::string::npos);
     const auto names = FileNames(out);
@@ -490,6 +500,194 @@ TEST(Selection, OneModeAndValuesInRange) {
         EXPECT_EQ(r.status, 2) << arguments.join(' ').toStdString();
         EXPECT_NE(r.err.find(arguments.first().toStdString()), std::string::npos) << r.err;
     }
+}
+
+}  // namespace
+}  // namespace reelsnap
+
+// The command line as the unit of a batch job: lists, shards, folders by
+// the movie's path, records and resuming.
+namespace reelsnap {
+namespace {
+
+// The JSON records of standard output, one a line.
+std::vector<QJsonObject> Records(const std::string& out) {
+    std::vector<QJsonObject> records;
+    std::size_t start = 0;
+    for (std::size_t end; (end = out.find('\n', start)) != std::string::npos; start = end + 1) {
+        QJsonParseError error;
+        const auto line = QByteArray::fromStdString(out.substr(start, end - start));
+        const QJsonDocument document = QJsonDocument::fromJson(line, &error);
+        EXPECT_TRUE(document.isObject()) << line.toStdString();
+        records.push_back(document.object());
+    }
+    return records;
+}
+
+std::vector<QJsonObject> MovieRecords(const std::vector<QJsonObject>& records) {
+    std::vector<QJsonObject> movies;
+    std::copy_if(records.begin(), records.end(), std::back_inserter(movies),
+                 [](const QJsonObject& r) { return r.contains("status"); });
+    return movies;
+}
+
+// A record's path: its bytes as written, whatever they are.
+fs::path PathIn(const QJsonObject& record, const char* key) {
+    return PathOfText(record[key].toString());
+}
+
+// Every file below the folder, relative to it, with its bytes.
+std::map<fs::path, std::string> FilesBelow(const fs::path& folder) {
+    std::map<fs::path, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        if (!entry.is_regular_file()) continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        files[entry.path().lexically_relative(folder)] =
+            std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    return files;
+}
+
+// Ten movies of five names in two folders, and a list of them.
+fs::path TenMovies(const fs::path& dir) {
+    std::ofstream list(dir / "list.txt");
+    for (const char* folder : {"a", "b"}) {
+        fs::create_directories(dir / "movies" / folder);
+        for (int i = 0; i < 5; ++i) {
+            const fs::path movie = dir / "movies" / folder / ("clip" + std::to_string(i) + ".mp4");
+            fs::copy_file(Fixture("keys_mp4"), movie);
+            list << movie.string() << '\n';
+        }
+    }
+    return dir / "list.txt";
+}
+
+TEST(Batch, ShardsTakeEveryMovieOnceIntoTheSameFolders) {
+    const fs::path dir = NewTempDir("batch-shards");
+    const fs::path list = TenMovies(dir);
+    std::map<fs::path, std::string> whole;
+    for (const int n : {1, 3, 7}) {
+        const fs::path out = dir / ("out" + std::to_string(n));
+        std::multiset<fs::path> done;
+        for (int k = 1; k <= n; ++k) {
+            const QString shard = QString("%1/%2").arg(k).arg(n);
+            const Result r = RunCli({"--from", Path(list), "--shard", shard, "--tree",
+                                     Path(dir / "movies"), "-o", Path(out), "--last", "2",
+                                     "--json", "--quiet"});
+            EXPECT_EQ(r.status, 0) << r.err;
+            for (const QJsonObject& movie : MovieRecords(Records(r.out))) {
+                EXPECT_EQ(movie["status"], "done");
+                done.insert(PathIn(movie, "movie"));
+            }
+        }
+        EXPECT_EQ(done.size(), 10u) << n << " shards";
+        EXPECT_EQ(std::set<fs::path>(done.begin(), done.end()).size(), 10u) << n << " shards";
+        // Each movie's frames are in its folder below the output, however split.
+        const auto files = FilesBelow(out);
+        EXPECT_EQ(files.size(), 20u);
+        EXPECT_TRUE(files.contains("a/clip0/frame_2.jpg") && files.contains("b/clip4/frame_1.jpg"));
+        if (n == 1) whole = files;
+        EXPECT_EQ(files, whole) << n << " shards";
+    }
+}
+
+TEST(Batch, TreeWritesOnlyBelowTheOutputWhateverTheNames) {
+    const fs::path dir = NewTempDir("batch-tree");
+    const std::string odd = "spaced name\nnewline \xe9";
+    fs::create_directories(dir / "movies" / odd);
+    fs::copy_file(Fixture("keys_mp4"), dir / "movies" / odd / "clip.mp4");
+    fs::copy_file(Fixture("keys_mp4"), dir / "outside.mp4");
+    fs::copy_file(Fixture("keys_mp4"), dir / "movies" / "../movies.mp4");
+    std::ofstream(dir / "list", std::ios::binary)
+        << (dir / "movies" / odd / "clip.mp4").string() << '\0' << (dir / "outside.mp4").string()
+        << '\0' << (dir / "movies" / ".." / "movies.mp4").string() << '\0';
+    const Result r = RunCli({"--from", Path(dir / "list"), "--null", "--tree", Path(dir / "movies"),
+                             "-o", Path(dir / "out"), "--last", "1", "--json"});
+    EXPECT_EQ(r.status, 1) << "movies outside the tree fail";
+    const auto files = FilesBelow(dir / "out");
+    EXPECT_EQ(files.size(), 1u);
+    EXPECT_TRUE(files.contains(fs::path(odd) / "clip" / "frame_1.jpg"));
+    const std::vector<QJsonObject> records = Records(r.out);
+    ASSERT_EQ(records.size(), 4u) << r.out;
+    EXPECT_EQ(PathIn(records[0], "file"), dir / "out" / odd / "clip" / "frame_1.jpg")
+        << "the bytes of the name, not dropped";
+    EXPECT_EQ(PathIn(records[1], "movie"), dir / "movies" / odd / "clip.mp4");
+    EXPECT_EQ(records[2]["status"], "failed");
+    EXPECT_EQ(records[3]["status"], "failed");
+    EXPECT_NE(r.err.find("outside.mp4: is not inside"), std::string::npos) << r.err;
+}
+
+TEST(Batch, RecordsAreTheFilesAndAFrameThatDoesNotDecodeFailsTheRun) {
+    const fs::path out = NewTempDir("batch-records");
+    const Result r = RunCli({"-o", Path(out), "--type", "png", "--json",
+                             Path(Fixture("corrupt_avi"))});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find(": frame 5 could not be decoded\n"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(": frame 12 could not be decoded\n"), std::string::npos) << r.err;
+    const std::vector<QJsonObject> records = Records(r.out);
+    ASSERT_FALSE(records.empty());
+    std::set<std::string> recorded;
+    for (const QJsonObject& frame : records) {
+        if (frame.contains("status")) continue;
+        const fs::path file = PathIn(frame, "file");
+        recorded.insert(file.filename());
+        const auto image = DecodeImageFile(file);
+        ASSERT_TRUE(image) << file;
+        EXPECT_EQ(ReadFrameIndex(*image), frame["index"].toInt());
+        EXPECT_NEAR(frame["time"].toDouble(), (frame["index"].toInt() - 1) / 25.0, 1e-9);
+        EXPECT_EQ(frame["key_frame"], true);
+    }
+    EXPECT_EQ(recorded, FileNames(out)) << "a record for every file, a file for every record";
+    const QJsonObject movie = records.back();
+    EXPECT_EQ(movie["status"], "failed");
+    EXPECT_EQ(movie["selected"], 20);
+    EXPECT_EQ(movie["written"], 18);
+    EXPECT_EQ(movie["failed_frames"], 2);
+    EXPECT_GE(movie["decode_errors"].toInt(), 2);
+    EXPECT_EQ(movie["written"].toInt() + movie["kept"].toInt() + movie["skipped"].toInt() +
+                  movie["failed_frames"].toInt(),
+              movie["selected"].toInt());
+}
+
+// Killed midway and run again, a job ends with the files of a run that was
+// never killed, decoding for the missing frames alone; run once more, it
+// decodes nothing.
+TEST(Batch, ARunAgainFinishesExactlyWhatAKilledOneLeft) {
+    const fs::path dir = NewTempDir("batch-resume");
+    const QStringList options = {"--type", "jp2", "--quality", "max", "--jobs", "1", "--json",
+                                 "--quiet", Path(Fixture("h264_mp4"))};
+    ASSERT_EQ(RunCli(QStringList{"-o", Path(dir / "whole")} + options).status, 0);
+
+    QProcess killed;
+    killed.start(REELSNAP_CLI, QStringList{"-o", Path(dir / "out")} + options);
+    ASSERT_TRUE(killed.waitForStarted());
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    const auto filesWritten = [&] {
+        return fs::exists(dir / "out") ? FileNames(dir / "out").size() : 0;
+    };
+    while (filesWritten() < 12 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ::kill(pid_t(killed.processId()), SIGKILL);
+    ASSERT_TRUE(killed.waitForFinished(30000));
+    std::size_t left = 0;
+    for (const std::string& name : FileNames(dir / "out")) left += name.starts_with("frame_");
+    ASSERT_LT(left, 40u) << "killed midway";
+
+    const Result again = RunCli(QStringList{"-o", Path(dir / "out")} + options);
+    EXPECT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(FilesBelow(dir / "out"), FilesBelow(dir / "whole")) << "the same bytes, no part files";
+    const QJsonObject movie = MovieRecords(Records(again.out)).at(0);
+    EXPECT_EQ(movie["kept"], int(left));
+    EXPECT_EQ(movie["written"], 40 - int(left));
+    // From the key frame before the first missing frame on: at most a group of pictures more.
+    EXPECT_LE(movie["decoded"].toInt(), 40 - int(left) + 12);
+
+    const Result finished = RunCli(QStringList{"-o", Path(dir / "out")} + options);
+    EXPECT_EQ(finished.status, 0) << finished.err;
+    const QJsonObject none = MovieRecords(Records(finished.out)).at(0);
+    EXPECT_EQ(none["kept"], 40);
+    EXPECT_EQ(none["decoded"], 0) << "an MP4's frames are found without decoding";
 }
 
 }  // namespace

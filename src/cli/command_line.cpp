@@ -11,11 +11,14 @@
 #include <cstring>
 #include <map>
 #include <set>
+#include <variant>
 
 extern "C" {
 #include <libavutil/log.h>
 }
 
+#include "cli/json_records.h"
+#include "cli/movie_list.h"
 #include "extract/frame_counting.h"
 #include "extract/frame_selection.h"
 #include "imaging/quality.h"
@@ -38,12 +41,12 @@ std::string Text(const QString& text) {
     return text.toStdString();
 }
 
-// Set by SIGINT, SIGTERM and SIGHUP; the run then ends after the frame in
-// progress.
+// The number of the SIGINT, SIGTERM or SIGHUP that came; the run then ends
+// after the frame in progress.
 volatile std::sig_atomic_t interrupted = 0;
 
-extern "C" void NoteInterrupt(int) {
-    interrupted = 1;
+extern "C" void NoteInterrupt(int signal) {
+    interrupted = signal;
 }
 
 void Say(const std::string& line) {
@@ -78,8 +81,8 @@ std::string WrittenLine(const std::filesystem::path& movie, const RunResult& res
     if (result.writes.failed > 0) {
         parts << CommandLine::tr("%n failed", nullptr, result.writes.failed);
     }
-    if (const int undecoded = result.framesHandled - result.framesDecoded; undecoded > 0) {
-        parts << CommandLine::tr("%n not decoded", nullptr, undecoded);
+    if (result.framesNotDecoded > 0) {
+        parts << CommandLine::tr("%n not decoded", nullptr, result.framesNotDecoded);
     }
     if (result.beyondEnd > 0) {
         parts << CommandLine::tr("%n listed past the movie's end", nullptr,
@@ -91,6 +94,62 @@ std::string WrittenLine(const std::filesystem::path& movie, const RunResult& res
 struct Problem {
     std::string text;
 };
+
+// What became of one movie.
+struct MovieOutcome {
+    std::optional<Problem> problem;  // why it failed
+    RunResult result;                // what its run did, where it ran
+    bool stopped = false;            // a signal ended it
+};
+
+// The record of a frame that was written or kept.
+std::string FrameRecordLine(const std::filesystem::path& movie, const FrameRecord& frame) {
+    return JsonRecord()
+        .Text("movie", movie.native())
+        .Number("index", frame.index)
+        .Raw("time", JsonSeconds(frame.timeNs))
+        .Number("pts", frame.pts)
+        .Text("time_base",
+              std::to_string(frame.timeBaseNum) + "/" + std::to_string(frame.timeBaseDen))
+        .Boolean("key_frame", frame.keyFrame)
+        .Text("file", frame.file.native())
+        .Boolean("kept", frame.outcome == FrameOutcome::Kept)
+        .Line();
+}
+
+// The record of a movie's end. Its numbers add up: the selected frames are
+// written, kept, failed or skipped (not reached: after a stop or a failed write).
+std::string MovieRecordLine(const std::filesystem::path& movie, const std::filesystem::path& folder,
+                            const MovieOutcome& outcome) {
+    const RunResult& r = outcome.result;
+    const std::int64_t failedFrames = std::int64_t(r.framesNotDecoded) + r.writes.failed;
+    const std::int64_t reached = std::int64_t(r.writes.written) + r.writes.kept + failedFrames;
+    JsonRecord record;
+    record.Text("movie", movie.native())
+        .Text("status", outcome.stopped ? "stopped" : outcome.problem ? "failed" : "done")
+        .Number("frames", r.frameCount)
+        .Number("selected", r.framesSelected)
+        .Number("written", r.writes.written)
+        .Number("kept", r.writes.kept)
+        .Number("skipped", std::max<std::int64_t>(0, r.framesSelected - reached))
+        .Number("failed_frames", failedFrames)
+        .Number("decode_errors", r.decodeErrors)
+        .Number("past_end", r.beyondEnd)
+        .Number("decoded", r.decoderFrames);
+    if (!folder.empty()) record.Text("folder", folder.native());
+    if (outcome.problem && !outcome.stopped) record.Text("error", outcome.problem->text);
+    return record.Line();
+}
+
+// The record of a movie counted.
+std::string CountRecordLine(const std::filesystem::path& movie, const MovieOutcome& outcome) {
+    JsonRecord record;
+    record.Text("movie", movie.native())
+        .Text("status", outcome.stopped ? "stopped" : outcome.problem ? "failed" : "done")
+        .Number("frames", outcome.result.frameCount);
+    if (outcome.problem && !outcome.stopped) record.Text("error", outcome.problem->text);
+    return record.Line();
+}
 
 // The settings of a run, from the options, for one movie's folder.
 class OptionSettings : public RunSettings {
@@ -155,6 +214,7 @@ class ProgressReport : public RunObserver {
     ProgressReport(ExtractionRun& run, const Options& options, std::filesystem::path movie)
         : run_(run),
           shown_(!options.quiet && ::isatty(STDERR_FILENO) == 1),
+          json_(options.json),
           movie_(std::move(movie)) {}
 
     void RunBusy() override {}
@@ -166,7 +226,7 @@ class ProgressReport : public RunObserver {
         const double rate = seconds > 0 ? done / seconds : 0;
         const double left = rate > 0 ? std::max(0, expected - done) / rate : 0;
         const QString line = CommandLine::tr("%1: frame %2 of %3, %4 frames/s, %5 s left")
-                                 .arg(DisplayPath(movie_))
+                                 .arg(DisplayPath(movie_.filename()))
                                  .arg(done)
                                  .arg(expected)
                                  .arg(rate, 0, 'f', 1)
@@ -178,6 +238,17 @@ class ProgressReport : public RunObserver {
         if (lineShown_) std::fputs("\r\033[K", stderr);
         lineShown_ = false;
     }
+    // On a writer's thread for frames written: nothing here but a record.
+    void FrameFinished(const FrameRecord& frame) override {
+        if (frame.outcome == FrameOutcome::NotDecoded) {
+            if (lineShown_) std::fputs("\r\033[K", stderr);
+            Say(Text(CommandLine::tr("%1: frame %2 could not be decoded")
+                         .arg(DisplayPath(movie_))
+                         .arg(frame.index)));
+        } else if (json_ && frame.outcome != FrameOutcome::Failed) {
+            WriteLine(STDOUT_FILENO, FrameRecordLine(movie_, frame));
+        }
+    }
     void RunFinished(const RunResult&) override {}
     void Yield() override {
         if (interrupted) run_.RequestQuit();
@@ -186,6 +257,7 @@ class ProgressReport : public RunObserver {
   private:
     ExtractionRun& run_;
     bool shown_;
+    bool json_;
     bool lineShown_ = false;
     std::filesystem::path movie_;
     Clock::time_point start_;
@@ -207,18 +279,30 @@ Problem NoVideo() {
     return {Text(CommandLine::tr("no video stream"))};
 }
 
-std::optional<Problem> CountMovie(const std::filesystem::path& movie) {
+MovieOutcome FailedWith(Problem problem) {
+    MovieOutcome outcome;
+    outcome.problem = std::move(problem);
+    return outcome;
+}
+
+MovieOutcome CountMovie(const Options& options, const std::filesystem::path& movie) {
+    MovieOutcome outcome;
     MovieOpenFailure failure;
     auto opened = Movie::Open(movie, &failure);
-    if (!opened) return NotOpened(failure);
-    if (!opened->hasVideo()) return NoVideo();
+    if (!opened) return FailedWith(NotOpened(failure));
+    if (!opened->hasVideo()) return FailedWith(NoVideo());
     // A movie without an index is read whole: an interrupt breaks that off.
     const std::int32_t frames = CountVideoFramesResponsively(
         *opened, [] {}, [] { return interrupted != 0; });
-    if (interrupted) return Problem{Text(CommandLine::tr("interrupted"))};
-    if (opened->tooLarge()) return TooLarge();
-    std::printf("%s\n", FramesLine(movie, frames).c_str());
-    return std::nullopt;
+    if (interrupted) {
+        outcome.problem = Problem{Text(CommandLine::tr("interrupted"))};
+        outcome.stopped = true;
+        return outcome;
+    }
+    if (opened->tooLarge()) return FailedWith(TooLarge());
+    outcome.result.frameCount = frames;
+    if (!options.json) std::printf("%s\n", FramesLine(movie, frames).c_str());
+    return outcome;
 }
 
 // What a run that walked the movie says of its end: a warning or nothing on
@@ -231,25 +315,32 @@ std::optional<Problem> WalkedRunProblem(const RunResult& result, bool quitReques
     }
     if (result.noFrameDecoded) return Problem{Text(CommandLine::tr("no frame could be decoded"))};
     if (quitRequested) return Problem{Text(CommandLine::tr("interrupted"))};
+    if (result.framesNotDecoded > 0) {
+        return Problem{Text(CommandLine::tr("%n selected frame(s) could not be decoded", nullptr,
+                                            result.framesNotDecoded))};
+    }
     return std::nullopt;
 }
 
-std::optional<Problem> ExtractMovie(const Options& options, const std::filesystem::path& movie,
-                                    const std::filesystem::path& destination,
-                                    FrameWriterPool& writers) {
+MovieOutcome ExtractMovie(const Options& options, const std::filesystem::path& movie,
+                          const std::filesystem::path& destination, FrameWriterPool& writers) {
     ExtractionRun run(writers);
     OptionSettings settings(options, destination);
-    ProgressReport report(run, options, movie.filename());
-    const RunResult result = run.Run({TextOfPath(movie)}, settings, report);
-    std::optional<Problem> problem;
+    ProgressReport report(run, options, movie);
+    MovieOutcome outcome;
+    outcome.result = run.Run({TextOfPath(movie)}, settings, report);
+    const RunResult& result = outcome.result;
+    std::optional<Problem>& problem = outcome.problem;
     switch (result.end) {
         case RunEnd::NoDocument:
         case RunEnd::Folder:
-            return Problem{Text(CommandLine::tr("is a folder"))};
+            problem = Problem{Text(CommandLine::tr("is a folder"))};
+            return outcome;
         case RunEnd::NoDestination:
-            return Problem{Text(CommandLine::tr("cannot make the folder %1: %2")
-                                    .arg(Quoted(destination), QString::fromStdString(SystemReason(
-                                                                  settings.folderError()))))};
+            problem = Problem{Text(CommandLine::tr("cannot make the folder %1: %2")
+                                       .arg(Quoted(destination), QString::fromStdString(SystemReason(
+                                                                     settings.folderError()))))};
+            return outcome;
         case RunEnd::NotAMovie:
             problem = NotOpened({result.systemError, false});
             break;
@@ -260,6 +351,7 @@ std::optional<Problem> ExtractMovie(const Options& options, const std::filesyste
             problem = TooLarge();
             break;
         case RunEnd::Walked:
+            outcome.stopped = run.quitRequested();
             problem = WalkedRunProblem(result, run.quitRequested());
             if (!options.quiet) {
                 if (result.selection.first > result.frameCount) {
@@ -278,7 +370,7 @@ std::optional<Problem> ExtractMovie(const Options& options, const std::filesyste
             break;
     }
     if (problem && result.writes.written == 0) settings.RemoveEmptyFoldersMade();
-    return problem;
+    return outcome;
 }
 
 // Each movie's own folder under the output: named after the movie, and
@@ -307,17 +399,44 @@ Parsed ParseCommandLine(const QStringList& arguments) {
         "the selected frames are the multiples of the step from the first to the last,\n"
         "or those that --every-seconds, --key-frames, --spread, --frames, --times or\n"
         "--scenes choose. An existing file is never replaced without --overwrite.\n\n"
-        "Exit status: 0 when every movie was done, 1 when any movie failed (the others\n"
-        "are still done), 2 for a usage error."));
+        "Exit status: 0 when every selected frame of every movie was written or was there\n"
+        "already; 1 when any movie failed or any selected frame could not be decoded or\n"
+        "written (the others are still done); 2 for a usage error; 128 and the signal's\n"
+        "number after SIGINT, SIGTERM or SIGHUP (130, 143, 129)."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({"h", "help"}, CommandLine::tr("Show this help and exit."));
     const QCommandLineOption version("version", CommandLine::tr("Show the version and exit."));
     const QCommandLineOption output(
         {"o", "output"},
         CommandLine::tr("Write into DIR (default: the current folder); with several "
-                        "movies, each into a folder named after the movie, and \"clip (2)\", "
-                        "\"clip (3)\" ... for later movies of the same name."),
+                        "movies, --from or --shard, each into a folder named after the movie, "
+                        "and \"clip (2)\", \"clip (3)\" ... for later movies of the same name."),
         "DIR");
+    const QCommandLineOption from(
+        "from",
+        CommandLine::tr("Take the movies listed in FILE, one a line (- for standard input), "
+                        "after those given."),
+        "FILE");
+    const QCommandLineOption null(
+        "null", CommandLine::tr("With --from: the list's names end with NUL, as find -print0 "
+                                "writes them."));
+    const QCommandLineOption shard(
+        "shard",
+        CommandLine::tr("Take only the K-th of N interleaved shares of the movies (K, K+N, "
+                        "K+2N ...), 1 <= K <= N. In a Slurm job array (--array=1-N): --shard "
+                        "$SLURM_ARRAY_TASK_ID/$SLURM_ARRAY_TASK_COUNT; with task ids from 0: "
+                        "--shard $((SLURM_ARRAY_TASK_ID + 1))/$SLURM_ARRAY_TASK_COUNT."),
+        "K/N");
+    const QCommandLineOption tree(
+        "tree",
+        CommandLine::tr("Write each movie's frames into DIR/ and its path below BASE without "
+                        "its extension (a/clip.mp4: DIR/a/clip/), however the movies are "
+                        "split; a movie outside BASE fails."),
+        "BASE");
+    const QCommandLineOption json(
+        "json",
+        CommandLine::tr("Write records on standard output, one JSON object a line: one per "
+                        "frame written or kept, one at each movie's end."));
     const QCommandLineOption first("first", CommandLine::tr("First frame index (default 1)."), "N");
     const QCommandLineOption last(
         "last", CommandLine::tr("Last frame index (default: the movie's last)."), "N");
@@ -377,10 +496,11 @@ Parsed ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption jobs(
         "jobs", CommandLine::tr("Encode with N workers (default: one a core, at most 8)."), "N");
     const QCommandLineOption quiet({"q", "quiet"}, CommandLine::tr("Say nothing but errors."));
-    parser.addOptions({help,           version,       output,    first,   last,  step,
-                       everySeconds,   keyFrames,     spread,    frames,  times, scenes,
-                       sceneThreshold, scale,         type,      quality, pad,   name,
-                       appendCount,    preserveDates, overwrite, count,   jobs,  quiet});
+    parser.addOptions({help,  version,        output,    from,          null,      shard,
+                       tree,  json,           first,     last,          step,      everySeconds,
+                       keyFrames, spread,     frames,    times,         scenes,    sceneThreshold,
+                       scale, type,           quality,   pad,           name,      appendCount,
+                       preserveDates,         overwrite, count,         jobs,      quiet});
     parser.addPositionalArgument("MOVIE", CommandLine::tr("The movies to take frames from."),
                                  "MOVIE...");
 
@@ -401,7 +521,30 @@ Parsed ParseCommandLine(const QStringList& arguments) {
 
     Options o;
     for (const QString& movie : parser.positionalArguments()) o.movies.push_back(PathOfText(movie));
-    if (o.movies.empty()) return usage(Text(CommandLine::tr("no movie given")));
+    if (parser.isSet(from)) {
+        const auto listed = ReadMovieList(PathOfText(parser.value(from)), parser.isSet(null));
+        if (!listed) {
+            return usage(
+                Text(CommandLine::tr("--from: cannot read %1").arg(Quoted(PathOfText(parser.value(from))))));
+        }
+        o.movies.insert(o.movies.end(), listed->begin(), listed->end());
+    } else if (parser.isSet(null)) {
+        return usage(Text(CommandLine::tr("--null goes with --from")));
+    } else if (o.movies.empty()) {
+        // An empty list or share is no error: an array may have more tasks than movies.
+        return usage(Text(CommandLine::tr("no movie given")));
+    }
+    if (parser.isSet(shard)) {
+        const auto share = ParseShard(parser.value(shard).toStdString());
+        if (!share) return usage(Text(CommandLine::tr("--shard takes K/N with 1 <= K <= N")));
+        o.movies = ShareOf(o.movies, *share);
+    }
+    o.folderPerMovie = o.movies.size() > 1 || parser.isSet(from) || parser.isSet(shard);
+    if (parser.isSet(tree)) {
+        if (parser.value(tree).isEmpty()) return usage(Text(CommandLine::tr("--tree takes a folder")));
+        o.tree = PathOfText(parser.value(tree));
+    }
+    o.json = parser.isSet(json);
     if (parser.isSet(output)) {
         if (parser.value(output).isEmpty())
             return usage(Text(CommandLine::tr("--output takes a folder")));
@@ -543,27 +686,75 @@ Parsed ParseCommandLine(const QStringList& arguments) {
     return {std::move(o), kAllDone};
 }
 
+namespace {
+
+// Where the movie's frames go: its folder below the output as --tree says,
+// its own folder where there are several, else the output itself.
+class Destinations {
+  public:
+    explicit Destinations(const Options& options)
+        : options_(options), folders_(MovieFolders(options.movies)) {}
+
+    std::variant<std::filesystem::path, Problem> Of(std::size_t i) {
+        const std::filesystem::path& movie = options_.movies[i];
+        if (!options_.tree) {
+            return options_.folderPerMovie ? options_.output / folders_[i] : options_.output;
+        }
+        const std::optional<std::filesystem::path> folder = TreeFolder(movie, *options_.tree);
+        if (!folder) {
+            return Problem{Text(CommandLine::tr("is not inside %1 (--tree)")
+                                    .arg(Quoted(*options_.tree)))};
+        }
+        // Two movies of one name that differ in their extension alone would
+        // mix their frames.
+        const auto [taken, fresh] = takenBy_.emplace(*folder, movie);
+        if (!fresh) {
+            return Problem{Text(CommandLine::tr("its folder %1 is that of %2")
+                                    .arg(Quoted(*folder), Quoted(taken->second)))};
+        }
+        return options_.output / *folder;
+    }
+
+  private:
+    const Options& options_;
+    std::vector<std::filesystem::path> folders_;
+    std::map<std::filesystem::path, std::filesystem::path> takenBy_;
+};
+
+}  // namespace
+
 int RunMovies(const Options& options) {
     FrameWriterPool writers(options.jobs ? options.jobs : FrameWriterPool::DefaultWorkers());
-    const std::vector<std::filesystem::path> folders = MovieFolders(options.movies);
-    int status = kAllDone;
+    Destinations destinations(options);
+    bool failed = false;
     for (std::size_t i = 0; i < options.movies.size() && !interrupted; ++i) {
         const std::filesystem::path& movie = options.movies[i];
-        const std::filesystem::path destination =
-            options.movies.size() > 1 ? options.output / folders[i] : options.output;
-        std::optional<Problem> problem;
-        try {
-            problem = options.countOnly ? CountMovie(movie)
-                                        : ExtractMovie(options, movie, destination, writers);
-        } catch (const std::bad_alloc&) {
-            problem = Problem{Text(CommandLine::tr("out of memory"))};
+        MovieOutcome outcome;
+        std::filesystem::path destination;
+        auto place = destinations.Of(i);
+        if (Problem* problem = std::get_if<Problem>(&place)) {
+            outcome.problem = std::move(*problem);
+        } else {
+            destination = std::get<std::filesystem::path>(place);
+            try {
+                outcome = options.countOnly ? CountMovie(options, movie)
+                                            : ExtractMovie(options, movie, destination, writers);
+            } catch (const std::bad_alloc&) {
+                outcome.problem = Problem{Text(CommandLine::tr("out of memory"))};
+            }
         }
-        if (problem) {
-            Say(Text(DisplayPath(movie)) + ": " + problem->text);
-            status = kSomeFailed;
+        if (outcome.problem) {
+            Say(Text(DisplayPath(movie)) + ": " + outcome.problem->text);
+            failed = failed || !outcome.stopped;
+        }
+        if (options.json) {
+            WriteLine(STDOUT_FILENO, options.countOnly
+                                         ? CountRecordLine(movie, outcome)
+                                         : MovieRecordLine(movie, destination, outcome));
         }
     }
-    return interrupted ? kSomeFailed : status;
+    if (interrupted) return kSignalled + interrupted;
+    return failed ? kSomeFailed : kAllDone;
 }
 
 int RunCommandLine(int argc, char** argv) {

@@ -17,6 +17,8 @@ namespace reelsnap::cli {
 inline constexpr int kAllDone = 0;
 inline constexpr int kSomeFailed = 1;
 inline constexpr int kUsageError = 2;
+// After a signal: this plus its number (SIGINT 130, SIGTERM 143).
+inline constexpr int kSignalled = 128;
 
 struct Options {
     std::filesystem::path output = ".";
@@ -32,7 +34,12 @@ struct Options {
     bool countOnly = false;
     bool quiet = false;
     unsigned jobs = 0;  // 0: one writer a core
+    // The movies given, then those of --from, then only --shard's share of them.
     std::vector<std::filesystem::path> movies;
+    bool folderPerMovie = false;  // several movies, --from or --shard: a folder each
+    // --tree BASE: each movie's folder is its path below BASE.
+    std::optional<std::filesystem::path> tree;
+    bool json = false;  // records on standard output
 };
 
 // The options, or the exit status when the command line is done with

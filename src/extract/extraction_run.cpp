@@ -11,6 +11,12 @@
 namespace reelsnap {
 namespace {
 
+// True when the name is taken, by anything: a dangling link too.
+bool NameTaken(const std::filesystem::path& path) {
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
+}
+
 RunResult Ended(RunEnd end) {
     RunResult result;
     result.end = end;
@@ -123,9 +129,6 @@ class FrameWalk {
         // The settings of this frame are taken now, as it is handed out; the
         // layout the movie hands the image over in follows from them.
         const FrameSettings frame = settings_.CurrentFrameSettings();
-        std::optional<Image> image = movie_.FrameImageAtTime(t, nextTime, LayoutFor(frame.write));
-        if (!image) return;
-        ++run_.framesDecoded_;
         FrameFacts facts;
         facts.index = i;
         facts.frameCount = frameCount_;
@@ -133,14 +136,50 @@ class FrameWalk {
         facts.pts = t;
         facts.position = run_.framesDone_;
         facts.movie = movieName_;
+        FrameRecord record;
+        record.index = i;
+        record.timeNs = facts.timeNs;
+        record.pts = t;
+        record.timeBaseNum = movie_.timeBase().num;
+        record.timeBaseDen = movie_.timeBase().den;
+        record.keyFrame = movie_.IsKeyFrame(i);
         const std::optional<std::string> name = BuildFrameFileName(facts, frame.naming);
+        const std::filesystem::path path = destination_ / name.value_or(std::string());
+        // A file that is there already and stays is not decoded for: a run
+        // again over the same frames finishes those a stopped one left.
+        if (name && frame.existing == ExistingFiles::Skip && frame.write.type) {
+            record.file = FinalFramePath(path, ImageTypeExtension(*frame.write.type));
+            if (NameTaken(record.file)) {
+                ++run_.framesKeptUndecoded_;
+                record.outcome = FrameOutcome::Kept;
+                observer_.FrameFinished(record);
+                return;
+            }
+        }
+        std::optional<Image> image = movie_.FrameImageAtTime(t, nextTime, LayoutFor(frame.write));
+        if (!image) {
+            record.outcome = FrameOutcome::NotDecoded;
+            record.file.clear();
+            observer_.FrameFinished(record);
+            return;
+        }
+        ++run_.framesDecoded_;
         if (!name) return;
         FrameJob job;
         job.image = std::move(*image);
-        job.path = destination_ / *name;
+        job.path = path;
         job.settings = frame.write;
         job.existing = frame.existing;
         if (frame.preserveDates) job.modified = movie_.PresentationDate(t);
+        // The walk ends before its last frames are written: the observer outlives it.
+        job.finished = [&observer = observer_, record](FrameOutcome outcome,
+                                                       const std::filesystem::path& file,
+                                                       int error) mutable {
+            record.outcome = outcome;
+            record.file = file;
+            record.error = error;
+            observer.FrameFinished(record);
+        };
         run_.writers_.Submit(std::move(job));
     }
 
@@ -205,10 +244,17 @@ RunResult ExtractionRun::RunFirstDocument(const QStringList& documents, RunSetti
     // Every frame handed out is complete before the run ends.
     writers_.WaitUntilIdle();
     result.failure = writers_.FirstFailure();
+    result.framesSelected = std::max(framesExpected_, framesDone_);
     result.framesHandled = framesDone_;
     result.framesDecoded = framesDecoded_;
-    result.noFrameDecoded = framesDone_ > 0 && framesDecoded_ == 0;
+    result.framesNotDecoded = framesDone_ - framesDecoded_ - framesKeptUndecoded_;
+    result.noFrameDecoded = result.framesNotDecoded > 0 && framesDecoded_ == 0;
     result.writes = writers_.TakeCounts();
+    result.writes.kept += framesKeptUndecoded_;
+    result.decoderFrames = movie->framesDecoded();
+    result.decodeErrors = movie->decodeErrors();
+    result.timeBaseNum = movie->timeBase().num;
+    result.timeBaseDen = movie->timeBase().den;
     writers_.ClearFailure();
     observer.ProgressHidden();
     return result;
@@ -228,6 +274,7 @@ void ExtractionRun::WalkMovie(Movie& movie, const std::string& movieName,
     result.frameCount = frameCount;
     framesDone_ = 0;
     framesDecoded_ = 0;
+    framesKeptUndecoded_ = 0;
     // A stop while the movie was counted, or a movie too large to count, ends
     // the run before any frame.
     if (stopRequested_ || quitRequested_ || movie.tooLarge()) {

@@ -59,6 +59,19 @@ enum class RunEnd {
     Walked,         // the frame walk ran (to its end, a stop, or a failed write)
 };
 
+// A frame handed out, and what became of it.
+struct FrameRecord {
+    std::int32_t index = 0;  // from 1
+    std::int64_t timeNs = 0;
+    std::int64_t pts = 0;
+    int timeBaseNum = 1;  // a pts of t is t * num / den seconds
+    int timeBaseDen = 600;
+    bool keyFrame = false;
+    FrameOutcome outcome = FrameOutcome::Written;
+    std::filesystem::path file;  // its final name; empty when it did not decode
+    int error = 0;               // errno of a failed write; 0 when it could not be encoded
+};
+
 struct RunResult {
     RunEnd end = RunEnd::NoDocument;
     std::optional<FrameWriteFailure> failure;  // the earliest failed write
@@ -68,9 +81,15 @@ struct RunResult {
     std::int32_t frameCount = 0;
     FrameSelection selection;
     std::int64_t beyondEnd = 0;  // listed frames or times past the movie's end
+    std::int32_t framesSelected = 0;  // as far as the walk knew them (scenes: those found)
     std::int32_t framesHandled = 0;
     std::int32_t framesDecoded = 0;
-    WriteCounts writes;
+    std::int32_t framesNotDecoded = 0;  // handed out, decoded, and no image came
+    WriteCounts writes;                 // kept: also those whose file was there before decoding
+    std::int64_t decoderFrames = 0;     // frames the decoder gave out, wanted or not
+    std::int64_t decodeErrors = 0;
+    int timeBaseNum = 1;  // a pts of t is t * num / den seconds
+    int timeBaseDen = 600;
 };
 
 // Told what the run does, in this order: busy; progress shown; a frame
@@ -84,6 +103,11 @@ class RunObserver {
     // The progress display is prepared: the bar at 0, no counter yet.
     virtual void ProgressShown() = 0;
     virtual void FrameHandled(std::int32_t done, std::int32_t expected) = 0;
+    // What became of a frame handed out, once known: on a writer's thread
+    // for a frame that was encoded, on the run's thread for one that did
+    // not decode or whose file was there already; always before
+    // ProgressHidden.
+    virtual void FrameFinished(const FrameRecord&) {}
     virtual void ProgressHidden() = 0;
     virtual void RunFinished(const RunResult& result) = 0;
     // Lets pending commands (Stop, Quit) take effect: at every tenth frame
@@ -124,6 +148,7 @@ class ExtractionRun {
     std::int32_t framesDone_ = 0;
     std::int32_t framesExpected_ = 0;
     std::int32_t framesDecoded_ = 0;
+    std::int32_t framesKeptUndecoded_ = 0;
 
     friend class FrameWalk;
 };

@@ -98,11 +98,21 @@ void FrameWriterPool::Work() {
         }
         if (failure) failure->sequence = job.sequence;
         job.image = Image();
+        const FrameOutcome outcome =
+            !failure ? FrameOutcome::Written
+            : failure->error == EEXIST && job.existing == ExistingFiles::Skip
+                ? FrameOutcome::Kept
+                : FrameOutcome::Failed;
+        if (job.finished) {
+            const char* extension = job.settings.type ? ImageTypeExtension(*job.settings.type) : "";
+            job.finished(outcome, failure ? failure->path : FinalFramePath(job.path, extension),
+                         outcome == FrameOutcome::Failed ? failure->error : 0);
+        }
         lock.lock();
         bytesHeld_ -= bytes;
-        if (!failure) {
+        if (outcome == FrameOutcome::Written) {
             ++counts_.written;
-        } else if (failure->error == EEXIST && job.existing == ExistingFiles::Skip) {
+        } else if (outcome == FrameOutcome::Kept) {
             ++counts_.kept;
         } else {
             ++counts_.failed;

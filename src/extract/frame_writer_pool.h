@@ -20,6 +20,14 @@
 
 namespace reelsnap {
 
+// What became of a frame handed out.
+enum class FrameOutcome {
+    Written,
+    Kept,        // its name was taken and ExistingFiles::Skip kept that file
+    NotDecoded,  // the movie gave no image of it
+    Failed,      // it could not be encoded or written
+};
+
 struct FrameJob {
     Image image;
     std::filesystem::path path;  // the frame's ".jpg" name
@@ -27,6 +35,10 @@ struct FrameJob {
     ExistingFiles existing = ExistingFiles::KeepBeside;
     ModificationTime modified;   // nothing: the time of writing
     std::uint64_t sequence = 0;  // the order of handing out, set by the pool
+    // Told on the writer's thread, once the frame is written, kept or
+    // failed, with its final name and errno (0 unless it failed), before
+    // WaitUntilIdle can return.
+    std::function<void(FrameOutcome, const std::filesystem::path&, int error)> finished;
 };
 
 struct FrameWriteFailure {

@@ -107,6 +107,8 @@ struct Movie::State {
     std::int64_t framesOut = 0;   // frames given out since decoding started from the top
     int seeks = 0;
     std::int64_t packetsRead = 0;
+    std::int64_t framesDecoded = 0;  // frames the decoder gave out
+    std::int64_t decodeErrors = 0;   // packets and frames that failed to decode
     bool keyFramesOnly = false;  // frames that depend on others are not decoded
     // Scores every frame pulled, where scene scores are asked for.
     std::unique_ptr<SceneScorer> scorer;
@@ -290,9 +292,11 @@ int Movie::State::NextFrame(std::int64_t time) {
         } else if (r == AVERROR_EOF) {
             if (!FlushFilter()) return AVERROR_EOF;
         } else if (r < 0) {
+            ++decodeErrors;
             if (++errors > kMaxConsecutiveErrors) return r;
         } else {
             errors = 0;
+            ++framesDecoded;
             if (TakeDecodedFrame()) return 0;
         }
     }
@@ -316,9 +320,11 @@ void Movie::State::FeedDecoder(std::int64_t time) {
     // need not be decoded at all; without presentation times every frame counts.
     const std::int64_t pts = packet->pts;
     const bool unneeded = !table.untimed() && pts != AV_NOPTS_VALUE && pts < neededFrom;
-    decoder.Send(*packet, keyFramesOnly ? VideoDecoder::Skip::AllButKeys
+    if (!decoder.Send(*packet, keyFramesOnly ? VideoDecoder::Skip::AllButKeys
                           : unneeded    ? VideoDecoder::Skip::Unreferenced
-                                        : VideoDecoder::Skip::Nothing);
+                                        : VideoDecoder::Skip::Nothing)) {
+        ++decodeErrors;
+    }
 }
 
 // The decoder is empty: the filter is told that no frame follows, so that
@@ -436,6 +442,19 @@ double Movie::timeScale() const {
 
 std::int64_t Movie::packetsRead() const {
     return state_->packetsRead;
+}
+
+std::int64_t Movie::framesDecoded() const {
+    return state_->framesDecoded;
+}
+
+std::int64_t Movie::decodeErrors() const {
+    return state_->decodeErrors;
+}
+
+Movie::TimeBase Movie::timeBase() const {
+    if (!hasVideo()) return {1, 600};
+    return {state_->stream()->time_base.num, state_->stream()->time_base.den};
 }
 
 void Movie::DecodeOnlyKeyFrames(bool only) {

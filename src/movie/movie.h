@@ -43,6 +43,12 @@ class Movie {
     bool hasVideo() const;
     // Units per second of the sample times (the video stream's time base).
     double timeScale() const;
+    // The time base itself: a sample time of t ticks is t * num / den seconds.
+    struct TimeBase {
+        int num = 1;
+        int den = 600;
+    };
+    TimeBase timeBase() const;
 
     // The time of the first sample that begins after `time` (at or after it
     // with `edgeOk`), or -1 when there is none.
@@ -104,6 +110,11 @@ class Movie {
     // read; for tests and benchmarks.
     int seekCount() const;
     std::int64_t packetsRead() const;
+    // How many frames the decoder has given out (those decoded only to
+    // reach another included), and how many packets or frames failed to
+    // decode.
+    std::int64_t framesDecoded() const;
+    std::int64_t decodeErrors() const;
 
     // From now on only key frames are decoded: a frame asked for that is
     // not one has no image.

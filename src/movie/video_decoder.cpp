@@ -41,11 +41,12 @@ bool VideoDecoder::Open(const AVStream& stream, bool oneFrameAtATime) {
     return true;
 }
 
-void VideoDecoder::Send(const AVPacket& packet, Skip skip) {
+bool VideoDecoder::Send(const AVPacket& packet, Skip skip) {
     context_->skip_frame = skip == Skip::AllButKeys     ? AVDISCARD_NONKEY
                            : skip == Skip::Unreferenced ? AVDISCARD_NONREF
                                                         : AVDISCARD_DEFAULT;
-    avcodec_send_packet(context_.get(), &packet);
+    const int r = avcodec_send_packet(context_.get(), &packet);
+    return r >= 0 || r == AVERROR(EAGAIN) || r == AVERROR_EOF;
 }
 
 void VideoDecoder::Flush() {

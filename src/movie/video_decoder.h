@@ -21,8 +21,8 @@ class VideoDecoder {
         AllButKeys,    // every frame but key frames
     };
     // Sends the packet, skipping its frame as `skip` says. A packet that
-    // does not decode costs its frame, nothing more.
-    void Send(const AVPacket& packet, Skip skip);
+    // does not decode costs its frame, nothing more: false then.
+    bool Send(const AVPacket& packet, Skip skip);
     // No packet follows: the frames still held come out.
     void Flush();
     // 0 with a frame; AVERROR(EAGAIN) when it needs a packet; AVERROR_EOF

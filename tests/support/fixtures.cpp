@@ -65,6 +65,9 @@ std::map<std::string, FixtureEntry> FixtureCatalog() {
     mjpeg.height = 64;
     mjpeg.frames = 250;
     c["mjpeg_250_avi"] = {"mjpeg250.avi", mjpeg};
+    mjpeg.frames = 20;
+    mjpeg.corruptFrames = {5, 12};
+    c["corrupt_avi"] = {"corrupt.avi", mjpeg};
     MovieSpec audio;
     audio.audioOnly = true;
     c["audio_only"] = {"audio.wav", audio};

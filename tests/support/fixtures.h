@@ -29,7 +29,7 @@ std::set<std::string> FileNames(const std::filesystem::path& folder);
 // untagged_hd, alpha_png, prores_10bit, truncated, not_a_movie, non_ascii,
 // huge_frame, sparse_keys (every 50th frame wanted, key frame every 25),
 // sparse_ts and sparse_mkv (160 frames, key frame every 60), long_mkv (30000
-// tiny frames).
+// tiny frames), corrupt_avi (MJPEG, 20 frames, 5 and 12 do not decode).
 const std::filesystem::path& Fixture(const std::string& name);
 
 // The frame count the generator wrote for a named test movie.

@@ -64,6 +64,12 @@ struct Writer {
             if (r < 0) return "receive_packet failed";
             // Without a duration the muxer's edit list would end where the last frame begins.
             if (pkt->duration == 0) pkt->duration = spec.variableFrameRate ? 20 : 1;
+            const auto index = int(pkt->pts + 1);
+            if (std::find(spec.corruptFrames.begin(), spec.corruptFrames.end(), index) !=
+                    spec.corruptFrames.end() &&
+                av_packet_make_writable(pkt.get()) == 0) {
+                std::memset(pkt->data, 0, std::size_t(pkt->size));
+            }
             av_packet_rescale_ts(pkt.get(), enc->time_base, stream->time_base);
             pkt->stream_index = stream->index;
             if (av_interleaved_write_frame(out.get(), pkt.get()) < 0) return "write_frame failed";

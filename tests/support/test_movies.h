@@ -61,6 +61,9 @@ struct MovieSpec {
     // brightness of its own (ShotBrightness) with the index grid drawn
     // faintly on it, so that only the cuts are scene changes.
     std::vector<int> cuts;
+    // Frames (constant frame rate, no delay) whose packets are written as
+    // zeros: they do not decode, the others do.
+    std::vector<int> corruptFrames;
 };
 
 // The mean grey of the frames of shot `shot` (from 0) of a `cuts` movie.

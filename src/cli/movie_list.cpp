@@ -1,0 +1,79 @@
+#include "cli/movie_list.h"
+
+#include <charconv>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <string>
+
+namespace reelsnap::cli {
+namespace {
+
+std::optional<int> WholeNumber(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+// The absolute path, "." and ".." taken out, without a trailing separator.
+std::filesystem::path Normal(const std::filesystem::path& path) {
+    std::error_code ec;
+    std::filesystem::path normal = std::filesystem::absolute(path, ec).lexically_normal();
+    if (!normal.has_filename() && normal.has_relative_path()) normal = normal.parent_path();
+    return normal;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::filesystem::path>> ReadMovieList(const std::filesystem::path& file,
+                                                                bool nulSeparated) {
+    std::string bytes;
+    if (file == "-") {
+        bytes.assign(std::istreambuf_iterator<char>(std::cin), {});
+        if (std::cin.bad()) return std::nullopt;
+    } else {
+        std::ifstream in(file, std::ios::binary);
+        if (!in) return std::nullopt;
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+        if (in.bad()) return std::nullopt;
+    }
+    std::vector<std::filesystem::path> movies;
+    const char separator = nulSeparated ? '\0' : '\n';
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find(separator, start);
+        if (end == std::string::npos) end = bytes.size();
+        if (end > start) movies.emplace_back(bytes.substr(start, end - start));
+        start = end + 1;
+    }
+    return movies;
+}
+
+std::optional<Shard> ParseShard(std::string_view text) {
+    const std::size_t slash = text.find('/');
+    if (slash == std::string_view::npos) return std::nullopt;
+    const auto k = WholeNumber(text.substr(0, slash));
+    const auto n = WholeNumber(text.substr(slash + 1));
+    if (!k || !n || *k < 1 || *k > *n) return std::nullopt;
+    return Shard{*k, *n};
+}
+
+std::vector<std::filesystem::path> ShareOf(const std::vector<std::filesystem::path>& items,
+                                           Shard shard) {
+    std::vector<std::filesystem::path> share;
+    for (std::size_t i = std::size_t(shard.k - 1); i < items.size(); i += std::size_t(shard.n)) {
+        share.push_back(items[i]);
+    }
+    return share;
+}
+
+std::optional<std::filesystem::path> TreeFolder(const std::filesystem::path& movie,
+                                                const std::filesystem::path& base) {
+    std::filesystem::path relative = Normal(movie).lexically_relative(Normal(base));
+    if (relative.empty() || relative == "." || *relative.begin() == "..") return std::nullopt;
+    relative.replace_extension();
+    return relative;
+}
+
+}  // namespace reelsnap::cli
