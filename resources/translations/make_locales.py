@@ -207,7 +207,7 @@ FR = {
 
 
 # The command line's texts.
-DESC_EN = "Writes a movie's frames as image files, one per selected frame, named frame_7.jpg\nand so on. Frame i is the movie's i-th frame in display order, counted from 1;\nthe selected frames are the multiples of the step from the first to the last,\nor those that --every-seconds, --key-frames, --spread, --frames, --times or\n--scenes choose. An existing file is never replaced without --overwrite.\n\nExit status: 0 when every movie was done, 1 when any movie failed (the others\nare still done), 2 for a usage error."
+DESC_EN = "Writes a movie's frames as image files, one per selected frame, named frame_7.jpg\nand so on. Frame i is the movie's i-th frame in display order, counted from 1;\nthe selected frames are the multiples of the step from the first to the last,\nor those that --every-seconds, --key-frames, --spread, --frames, --times or\n--scenes choose. An existing file is never replaced without --overwrite.\n\nExit status: 0 when every selected frame of every movie was written or was there\nalready; 1 when any movie failed or any selected frame could not be decoded or\nwritten (the others are still done); 2 for a usage error; 128 and the signal's\nnumber after SIGINT, SIGTERM or SIGHUP (130, 143, 129)."
 DE_CLI = {
     "“%1”": "„%1“",
     "%1: frame %2 of %3, %4 frames/s, %5 s left": "%1: Bild %2 von %3, %4 Bilder/s, noch %5 s",
@@ -223,11 +223,11 @@ DE_CLI = {
     "could not write %1: %2": "%1 konnte nicht geschrieben werden: %2",
     "no frame could be decoded": "kein Bild konnte dekodiert werden",
     "interrupted": "unterbrochen",
-    DESC_EN: "Schreibt die Bilder eines Films als Bilddateien, eine je ausgewähltem Bild, benannt\nframe_7.jpg und so weiter. Bild i ist das i-te Bild des Films in Anzeigereihenfolge,\ngezählt ab 1; ausgewählt sind die Vielfachen der Schrittweite vom ersten bis zum\nletzten, oder die, die --every-seconds, --key-frames, --spread, --frames, --times\noder --scenes wählen. Eine vorhandene Datei wird ohne --overwrite nie ersetzt.\n\nRückgabewert: 0, wenn jeder Film fertig wurde, 1, wenn ein Film misslang (die\nanderen werden trotzdem fertig), 2 bei einem Aufruffehler.",
+    DESC_EN: "Schreibt die Bilder eines Films als Bilddateien, eine je ausgewähltem Bild, benannt\nframe_7.jpg und so weiter. Bild i ist das i-te Bild des Films in Anzeigereihenfolge,\ngezählt ab 1; ausgewählt sind die Vielfachen der Schrittweite vom ersten bis zum\nletzten, oder die, die --every-seconds, --key-frames, --spread, --frames, --times\noder --scenes wählen. Eine vorhandene Datei wird ohne --overwrite nie ersetzt.\n\nRückgabewert: 0, wenn jedes ausgewählte Bild jedes Films geschrieben wurde oder schon\nda war; 1, wenn ein Film misslang oder ein ausgewähltes Bild nicht dekodiert oder\ngeschrieben werden konnte (die anderen werden trotzdem fertig); 2 bei einem\nAufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP\n(130, 143, 129).",
     "Show this help and exit.": "Diese Hilfe zeigen und beenden.",
     "Show the version and exit.": "Die Version zeigen und beenden.",
-    'Write into DIR (default: the current folder); with several movies, each into a folder named after the movie, and "clip (2)", "clip (3)" ... for later movies of the same name.':
-        "In DIR schreiben (Vorgabe: der aktuelle Ordner); bei mehreren Filmen jeden in einen Ordner mit dem Namen des Films, und „clip (2)“, „clip (3)“ … für spätere Filme gleichen Namens.",
+    'Write into DIR (default: the current folder); with several movies, --from or --shard, each into a folder named after the movie, and "clip (2)", "clip (3)" ... for later movies of the same name.':
+        "In DIR schreiben (Vorgabe: der aktuelle Ordner); bei mehreren Filmen, --from oder --shard jeden in einen Ordner mit dem Namen des Films, und „clip (2)“, „clip (3)“ … für spätere Filme gleichen Namens.",
     "First frame index (default 1).": "Nummer des ersten Bildes (Vorgabe 1).",
     "Last frame index (default: the movie's last).": "Nummer des letzten Bildes (Vorgabe: das letzte des Films).",
     "Take every Nth frame index (default 1).": "Jede N-te Bildnummer nehmen (Vorgabe 1).",
@@ -274,6 +274,23 @@ DE_CLI = {
     "--times: “%1” is not a time": "--times: „%1“ ist keine Zeit",
     "--frames: “%1” is not a frame index or range": "--frames: „%1“ ist keine Bildnummer und kein Bereich",
     "--scene-threshold takes a number from 0 to 100, with --scenes": "--scene-threshold erwartet eine Zahl von 0 bis 100, zusammen mit --scenes",
+    "Take the movies listed in FILE, one a line (- for standard input), after those given.":
+        "Die in DATEI aufgeführten Filme nehmen, einen je Zeile (- für die Standardeingabe), nach den angegebenen.",
+    "With --from: the list's names end with NUL, as find -print0 writes them.":
+        "Mit --from: die Namen der Liste enden mit NUL, wie find -print0 sie schreibt.",
+    "Take only the K-th of N interleaved shares of the movies (K, K+N, K+2N ...), 1 <= K <= N. In a Slurm job array (--array=1-N): --shard $SLURM_ARRAY_TASK_ID/$SLURM_ARRAY_TASK_COUNT; with task ids from 0: --shard $((SLURM_ARRAY_TASK_ID + 1))/$SLURM_ARRAY_TASK_COUNT.":
+        "Nur den K-ten von N verzahnten Anteilen der Filme nehmen (K, K+N, K+2N …), 1 <= K <= N. In einem Slurm-Job-Array (--array=1-N): --shard $SLURM_ARRAY_TASK_ID/$SLURM_ARRAY_TASK_COUNT; bei Task-IDs ab 0: --shard $((SLURM_ARRAY_TASK_ID + 1))/$SLURM_ARRAY_TASK_COUNT.",
+    "Write each movie's frames into DIR/ and its path below BASE without its extension (a/clip.mp4: DIR/a/clip/), however the movies are split; a movie outside BASE fails.":
+        "Die Bilder jedes Films nach DIR/ und seinem Pfad unterhalb von BASIS ohne Endung schreiben (a/clip.mp4: DIR/a/clip/), wie auch immer die Filme aufgeteilt sind; ein Film außerhalb von BASIS misslingt.",
+    "Write records on standard output, one JSON object a line: one per frame written or kept, one at each movie's end.":
+        "Protokolle auf die Standardausgabe schreiben, ein JSON-Objekt je Zeile: eines je geschriebenem oder behaltenem Bild, eines am Ende jedes Films.",
+    "--from: cannot read %1": "--from: %1 kann nicht gelesen werden",
+    "--null goes with --from": "--null gehört zu --from",
+    "--shard takes K/N with 1 <= K <= N": "--shard erwartet K/N mit 1 <= K <= N",
+    "--tree takes a folder": "--tree erwartet einen Ordner",
+    "is not inside %1 (--tree)": "liegt nicht in %1 (--tree)",
+    "its folder %1 is that of %2": "sein Ordner %1 ist der von %2",
+    "%1: frame %2 could not be decoded": "%1: Bild %2 konnte nicht dekodiert werden",
 }
 FR_CLI = {
     "“%1”": "« %1 »",
@@ -290,11 +307,11 @@ FR_CLI = {
     "could not write %1: %2": "impossible d’écrire %1 : %2",
     "no frame could be decoded": "aucune image n’a pu être décodée",
     "interrupted": "interrompu",
-    DESC_EN: "Écrit les images d’une vidéo dans des fichiers image, un par image choisie, nommés\nframe_7.jpg et ainsi de suite. L’image i est la i-ième image de la vidéo dans l’ordre\nd’affichage, comptée à partir de 1 ; les images choisies sont les multiples du pas,\nde la première à la dernière, ou celles que choisissent --every-seconds, --key-frames,\n--spread, --frames, --times ou --scenes. Un fichier existant n’est jamais remplacé sans --overwrite.\n\nCode de sortie : 0 quand chaque vidéo a été traitée, 1 quand une vidéo a échoué (les\nautres sont tout de même traitées), 2 pour une erreur d’utilisation.",
+    DESC_EN: "Écrit les images d’une vidéo dans des fichiers image, un par image choisie, nommés\nframe_7.jpg et ainsi de suite. L’image i est la i-ième image de la vidéo dans l’ordre\nd’affichage, comptée à partir de 1 ; les images choisies sont les multiples du pas,\nde la première à la dernière, ou celles que choisissent --every-seconds, --key-frames,\n--spread, --frames, --times ou --scenes. Un fichier existant n’est jamais remplacé sans --overwrite.\n\nCode de sortie : 0 quand chaque image choisie de chaque vidéo a été écrite ou était\ndéjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu être décodée ou\nécrite (les autres sont tout de même traitées) ; 2 pour une erreur d’utilisation ;\n128 plus le numéro du signal après SIGINT, SIGTERM ou SIGHUP (130, 143, 129).",
     "Show this help and exit.": "Afficher cette aide et quitter.",
     "Show the version and exit.": "Afficher la version et quitter.",
-    'Write into DIR (default: the current folder); with several movies, each into a folder named after the movie, and "clip (2)", "clip (3)" ... for later movies of the same name.':
-        "Écrire dans DIR (par défaut : le dossier courant) ; avec plusieurs vidéos, chacune dans un dossier portant son nom, et « clip (2) », « clip (3) » … pour les vidéos suivantes de même nom.",
+    'Write into DIR (default: the current folder); with several movies, --from or --shard, each into a folder named after the movie, and "clip (2)", "clip (3)" ... for later movies of the same name.':
+        "Écrire dans DIR (par défaut : le dossier courant) ; avec plusieurs vidéos, --from ou --shard, chacune dans un dossier portant son nom, et « clip (2) », « clip (3) » … pour les vidéos suivantes de même nom.",
     "First frame index (default 1).": "Numéro de la première image (par défaut 1).",
     "Last frame index (default: the movie's last).": "Numéro de la dernière image (par défaut : la dernière de la vidéo).",
     "Take every Nth frame index (default 1).": "Prendre un numéro d’image sur N (par défaut 1).",
@@ -341,6 +358,23 @@ FR_CLI = {
     "--times: “%1” is not a time": "--times : « %1 » n’est pas un temps",
     "--frames: “%1” is not a frame index or range": "--frames : « %1 » n’est ni un numéro d’image ni une plage",
     "--scene-threshold takes a number from 0 to 100, with --scenes": "--scene-threshold attend un nombre de 0 à 100, avec --scenes",
+    "Take the movies listed in FILE, one a line (- for standard input), after those given.":
+        "Prendre les vidéos listées dans FICHIER, une par ligne (- pour l’entrée standard), après celles indiquées.",
+    "With --from: the list's names end with NUL, as find -print0 writes them.":
+        "Avec --from : les noms de la liste se terminent par NUL, comme les écrit find -print0.",
+    "Take only the K-th of N interleaved shares of the movies (K, K+N, K+2N ...), 1 <= K <= N. In a Slurm job array (--array=1-N): --shard $SLURM_ARRAY_TASK_ID/$SLURM_ARRAY_TASK_COUNT; with task ids from 0: --shard $((SLURM_ARRAY_TASK_ID + 1))/$SLURM_ARRAY_TASK_COUNT.":
+        "Ne prendre que la K-ième de N parts entrelacées des vidéos (K, K+N, K+2N …), 1 <= K <= N. Dans un tableau de tâches Slurm (--array=1-N) : --shard $SLURM_ARRAY_TASK_ID/$SLURM_ARRAY_TASK_COUNT ; avec des numéros de tâche à partir de 0 : --shard $((SLURM_ARRAY_TASK_ID + 1))/$SLURM_ARRAY_TASK_COUNT.",
+    "Write each movie's frames into DIR/ and its path below BASE without its extension (a/clip.mp4: DIR/a/clip/), however the movies are split; a movie outside BASE fails.":
+        "Écrire les images de chaque vidéo dans DIR/ suivi de son chemin sous BASE sans extension (a/clip.mp4 : DIR/a/clip/), quel que soit le partage des vidéos ; une vidéo hors de BASE échoue.",
+    "Write records on standard output, one JSON object a line: one per frame written or kept, one at each movie's end.":
+        "Écrire des enregistrements sur la sortie standard, un objet JSON par ligne : un par image écrite ou conservée, un à la fin de chaque vidéo.",
+    "--from: cannot read %1": "--from : impossible de lire %1",
+    "--null goes with --from": "--null va avec --from",
+    "--shard takes K/N with 1 <= K <= N": "--shard attend K/N avec 1 <= K <= N",
+    "--tree takes a folder": "--tree attend un dossier",
+    "is not inside %1 (--tree)": "n’est pas dans %1 (--tree)",
+    "its folder %1 is that of %2": "son dossier %1 est celui de %2",
+    "%1: frame %2 could not be decoded": "%1 : l’image %2 n’a pu être décodée",
 }
 
 DE.update(DE_CLI)
@@ -374,6 +408,11 @@ PLURALS = {
                "%1: nichts ausgewählt: Bilder ab %2 wurden verlangt, und der Film hat %n Bilder"],
         "fr": ["%1 : rien de choisi : les images à partir de %2 étaient demandées, et la vidéo a %n image",
                "%1 : rien de choisi : les images à partir de %2 étaient demandées, et la vidéo a %n images"]},
+    "%n selected frame(s) could not be decoded": {
+        "en": ["%n selected frame could not be decoded", "%n selected frames could not be decoded"],
+        "de": ["%n ausgewähltes Bild konnte nicht dekodiert werden",
+               "%n ausgewählte Bilder konnten nicht dekodiert werden"],
+        "fr": ["%n image choisie n’a pu être décodée", "%n images choisies n’ont pu être décodées"]},
     "kept %n existing file(s); --overwrite replaces them": {
         "en": ["kept %n existing file; --overwrite replaces it",
                "kept %n existing files; --overwrite replaces them"],

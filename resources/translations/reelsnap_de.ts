@@ -181,10 +181,6 @@
         </translation>
     </message>
     <message>
-        <source>Write into DIR (default: the current folder); with several movies, each into a folder named after the movie, and &quot;clip (2)&quot;, &quot;clip (3)&quot; ... for later movies of the same name.</source>
-        <translation>In DIR schreiben (Vorgabe: der aktuelle Ordner); bei mehreren Filmen jeden in einen Ordner mit dem Namen des Films, und „clip (2)“, „clip (3)“ … für spätere Filme gleichen Namens.</translation>
-    </message>
-    <message>
         <source>tiff (or tif), bmp, gif, jpeg (default, or jpg), png or jp2.</source>
         <translation>tiff (oder tif), bmp, gif, jpeg (Vorgabe, oder jpg), png oder jp2.</translation>
     </message>
@@ -284,22 +280,86 @@
         <translation>--name: %1</translation>
     </message>
     <message>
+        <source>%1: frame %2 could not be decoded</source>
+        <translation>%1: Bild %2 konnte nicht dekodiert werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n selected frame(s) could not be decoded</source>
+        <translation>
+            <numerusform>%n ausgewähltes Bild konnte nicht dekodiert werden</numerusform>
+            <numerusform>%n ausgewählte Bilder konnten nicht dekodiert werden</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Writes a movie&apos;s frames as image files, one per selected frame, named frame_7.jpg
 and so on. Frame i is the movie&apos;s i-th frame in display order, counted from 1;
 the selected frames are the multiples of the step from the first to the last,
 or those that --every-seconds, --key-frames, --spread, --frames, --times or
 --scenes choose. An existing file is never replaced without --overwrite.
 
-Exit status: 0 when every movie was done, 1 when any movie failed (the others
-are still done), 2 for a usage error.</source>
+Exit status: 0 when every selected frame of every movie was written or was there
+already; 1 when any movie failed or any selected frame could not be decoded or
+written (the others are still done); 2 for a usage error; 128 and the signal&apos;s
+number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
         <translation>Schreibt die Bilder eines Films als Bilddateien, eine je ausgewähltem Bild, benannt
 frame_7.jpg und so weiter. Bild i ist das i-te Bild des Films in Anzeigereihenfolge,
 gezählt ab 1; ausgewählt sind die Vielfachen der Schrittweite vom ersten bis zum
 letzten, oder die, die --every-seconds, --key-frames, --spread, --frames, --times
 oder --scenes wählen. Eine vorhandene Datei wird ohne --overwrite nie ersetzt.
 
-Rückgabewert: 0, wenn jeder Film fertig wurde, 1, wenn ein Film misslang (die
-anderen werden trotzdem fertig), 2 bei einem Aufruffehler.</translation>
+Rückgabewert: 0, wenn jedes ausgewählte Bild jedes Films geschrieben wurde oder schon
+da war; 1, wenn ein Film misslang oder ein ausgewähltes Bild nicht dekodiert oder
+geschrieben werden konnte (die anderen werden trotzdem fertig); 2 bei einem
+Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
+(130, 143, 129).</translation>
+    </message>
+    <message>
+        <source>Write into DIR (default: the current folder); with several movies, --from or --shard, each into a folder named after the movie, and &quot;clip (2)&quot;, &quot;clip (3)&quot; ... for later movies of the same name.</source>
+        <translation>In DIR schreiben (Vorgabe: der aktuelle Ordner); bei mehreren Filmen, --from oder --shard jeden in einen Ordner mit dem Namen des Films, und „clip (2)“, „clip (3)“ … für spätere Filme gleichen Namens.</translation>
+    </message>
+    <message>
+        <source>Take the movies listed in FILE, one a line (- for standard input), after those given.</source>
+        <translation>Die in DATEI aufgeführten Filme nehmen, einen je Zeile (- für die Standardeingabe), nach den angegebenen.</translation>
+    </message>
+    <message>
+        <source>With --from: the list&apos;s names end with NUL, as find -print0 writes them.</source>
+        <translation>Mit --from: die Namen der Liste enden mit NUL, wie find -print0 sie schreibt.</translation>
+    </message>
+    <message>
+        <source>Take only the K-th of N interleaved shares of the movies (K, K+N, K+2N ...), 1 &lt;= K &lt;= N. In a Slurm job array (--array=1-N): --shard $SLURM_ARRAY_TASK_ID/$SLURM_ARRAY_TASK_COUNT; with task ids from 0: --shard $((SLURM_ARRAY_TASK_ID + 1))/$SLURM_ARRAY_TASK_COUNT.</source>
+        <translation>Nur den K-ten von N verzahnten Anteilen der Filme nehmen (K, K+N, K+2N …), 1 &lt;= K &lt;= N. In einem Slurm-Job-Array (--array=1-N): --shard $SLURM_ARRAY_TASK_ID/$SLURM_ARRAY_TASK_COUNT; bei Task-IDs ab 0: --shard $((SLURM_ARRAY_TASK_ID + 1))/$SLURM_ARRAY_TASK_COUNT.</translation>
+    </message>
+    <message>
+        <source>Write each movie&apos;s frames into DIR/ and its path below BASE without its extension (a/clip.mp4: DIR/a/clip/), however the movies are split; a movie outside BASE fails.</source>
+        <translation>Die Bilder jedes Films nach DIR/ und seinem Pfad unterhalb von BASIS ohne Endung schreiben (a/clip.mp4: DIR/a/clip/), wie auch immer die Filme aufgeteilt sind; ein Film außerhalb von BASIS misslingt.</translation>
+    </message>
+    <message>
+        <source>Write records on standard output, one JSON object a line: one per frame written or kept, one at each movie&apos;s end.</source>
+        <translation>Protokolle auf die Standardausgabe schreiben, ein JSON-Objekt je Zeile: eines je geschriebenem oder behaltenem Bild, eines am Ende jedes Films.</translation>
+    </message>
+    <message>
+        <source>--from: cannot read %1</source>
+        <translation>--from: %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>--null goes with --from</source>
+        <translation>--null gehört zu --from</translation>
+    </message>
+    <message>
+        <source>--shard takes K/N with 1 &lt;= K &lt;= N</source>
+        <translation>--shard erwartet K/N mit 1 &lt;= K &lt;= N</translation>
+    </message>
+    <message>
+        <source>--tree takes a folder</source>
+        <translation>--tree erwartet einen Ordner</translation>
+    </message>
+    <message>
+        <source>is not inside %1 (--tree)</source>
+        <translation>liegt nicht in %1 (--tree)</translation>
+    </message>
+    <message>
+        <source>its folder %1 is that of %2</source>
+        <translation>sein Ordner %1 ist der von %2</translation>
     </message>
 </context>
 <context>

@@ -181,10 +181,6 @@
         </translation>
     </message>
     <message>
-        <source>Write into DIR (default: the current folder); with several movies, each into a folder named after the movie, and &quot;clip (2)&quot;, &quot;clip (3)&quot; ... for later movies of the same name.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>tiff (or tif), bmp, gif, jpeg (default, or jpg), png or jp2.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -284,14 +280,75 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>%1: frame %2 could not be decoded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n selected frame(s) could not be decoded</source>
+        <translation>
+            <numerusform>%n selected frame could not be decoded</numerusform>
+            <numerusform>%n selected frames could not be decoded</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Writes a movie&apos;s frames as image files, one per selected frame, named frame_7.jpg
 and so on. Frame i is the movie&apos;s i-th frame in display order, counted from 1;
 the selected frames are the multiples of the step from the first to the last,
 or those that --every-seconds, --key-frames, --spread, --frames, --times or
 --scenes choose. An existing file is never replaced without --overwrite.
 
-Exit status: 0 when every movie was done, 1 when any movie failed (the others
-are still done), 2 for a usage error.</source>
+Exit status: 0 when every selected frame of every movie was written or was there
+already; 1 when any movie failed or any selected frame could not be decoded or
+written (the others are still done); 2 for a usage error; 128 and the signal&apos;s
+number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write into DIR (default: the current folder); with several movies, --from or --shard, each into a folder named after the movie, and &quot;clip (2)&quot;, &quot;clip (3)&quot; ... for later movies of the same name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take the movies listed in FILE, one a line (- for standard input), after those given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --from: the list&apos;s names end with NUL, as find -print0 writes them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take only the K-th of N interleaved shares of the movies (K, K+N, K+2N ...), 1 &lt;= K &lt;= N. In a Slurm job array (--array=1-N): --shard $SLURM_ARRAY_TASK_ID/$SLURM_ARRAY_TASK_COUNT; with task ids from 0: --shard $((SLURM_ARRAY_TASK_ID + 1))/$SLURM_ARRAY_TASK_COUNT.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write each movie&apos;s frames into DIR/ and its path below BASE without its extension (a/clip.mp4: DIR/a/clip/), however the movies are split; a movie outside BASE fails.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write records on standard output, one JSON object a line: one per frame written or kept, one at each movie&apos;s end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--from: cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--null goes with --from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--shard takes K/N with 1 &lt;= K &lt;= N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--tree takes a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not inside %1 (--tree)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its folder %1 is that of %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

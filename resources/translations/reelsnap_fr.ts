@@ -181,10 +181,6 @@
         </translation>
     </message>
     <message>
-        <source>Write into DIR (default: the current folder); with several movies, each into a folder named after the movie, and &quot;clip (2)&quot;, &quot;clip (3)&quot; ... for later movies of the same name.</source>
-        <translation>Écrire dans DIR (par défaut : le dossier courant) ; avec plusieurs vidéos, chacune dans un dossier portant son nom, et « clip (2) », « clip (3) » … pour les vidéos suivantes de même nom.</translation>
-    </message>
-    <message>
         <source>tiff (or tif), bmp, gif, jpeg (default, or jpg), png or jp2.</source>
         <translation>tiff (ou tif), bmp, gif, jpeg (par défaut, ou jpg), png ou jp2.</translation>
     </message>
@@ -284,22 +280,85 @@
         <translation>--name : %1</translation>
     </message>
     <message>
+        <source>%1: frame %2 could not be decoded</source>
+        <translation>%1 : l’image %2 n’a pu être décodée</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n selected frame(s) could not be decoded</source>
+        <translation>
+            <numerusform>%n image choisie n’a pu être décodée</numerusform>
+            <numerusform>%n images choisies n’ont pu être décodées</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Writes a movie&apos;s frames as image files, one per selected frame, named frame_7.jpg
 and so on. Frame i is the movie&apos;s i-th frame in display order, counted from 1;
 the selected frames are the multiples of the step from the first to the last,
 or those that --every-seconds, --key-frames, --spread, --frames, --times or
 --scenes choose. An existing file is never replaced without --overwrite.
 
-Exit status: 0 when every movie was done, 1 when any movie failed (the others
-are still done), 2 for a usage error.</source>
+Exit status: 0 when every selected frame of every movie was written or was there
+already; 1 when any movie failed or any selected frame could not be decoded or
+written (the others are still done); 2 for a usage error; 128 and the signal&apos;s
+number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
         <translation>Écrit les images d’une vidéo dans des fichiers image, un par image choisie, nommés
 frame_7.jpg et ainsi de suite. L’image i est la i-ième image de la vidéo dans l’ordre
 d’affichage, comptée à partir de 1 ; les images choisies sont les multiples du pas,
 de la première à la dernière, ou celles que choisissent --every-seconds, --key-frames,
 --spread, --frames, --times ou --scenes. Un fichier existant n’est jamais remplacé sans --overwrite.
 
-Code de sortie : 0 quand chaque vidéo a été traitée, 1 quand une vidéo a échoué (les
-autres sont tout de même traitées), 2 pour une erreur d’utilisation.</translation>
+Code de sortie : 0 quand chaque image choisie de chaque vidéo a été écrite ou était
+déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu être décodée ou
+écrite (les autres sont tout de même traitées) ; 2 pour une erreur d’utilisation ;
+128 plus le numéro du signal après SIGINT, SIGTERM ou SIGHUP (130, 143, 129).</translation>
+    </message>
+    <message>
+        <source>Write into DIR (default: the current folder); with several movies, --from or --shard, each into a folder named after the movie, and &quot;clip (2)&quot;, &quot;clip (3)&quot; ... for later movies of the same name.</source>
+        <translation>Écrire dans DIR (par défaut : le dossier courant) ; avec plusieurs vidéos, --from ou --shard, chacune dans un dossier portant son nom, et « clip (2) », « clip (3) » … pour les vidéos suivantes de même nom.</translation>
+    </message>
+    <message>
+        <source>Take the movies listed in FILE, one a line (- for standard input), after those given.</source>
+        <translation>Prendre les vidéos listées dans FICHIER, une par ligne (- pour l’entrée standard), après celles indiquées.</translation>
+    </message>
+    <message>
+        <source>With --from: the list&apos;s names end with NUL, as find -print0 writes them.</source>
+        <translation>Avec --from : les noms de la liste se terminent par NUL, comme les écrit find -print0.</translation>
+    </message>
+    <message>
+        <source>Take only the K-th of N interleaved shares of the movies (K, K+N, K+2N ...), 1 &lt;= K &lt;= N. In a Slurm job array (--array=1-N): --shard $SLURM_ARRAY_TASK_ID/$SLURM_ARRAY_TASK_COUNT; with task ids from 0: --shard $((SLURM_ARRAY_TASK_ID + 1))/$SLURM_ARRAY_TASK_COUNT.</source>
+        <translation>Ne prendre que la K-ième de N parts entrelacées des vidéos (K, K+N, K+2N …), 1 &lt;= K &lt;= N. Dans un tableau de tâches Slurm (--array=1-N) : --shard $SLURM_ARRAY_TASK_ID/$SLURM_ARRAY_TASK_COUNT ; avec des numéros de tâche à partir de 0 : --shard $((SLURM_ARRAY_TASK_ID + 1))/$SLURM_ARRAY_TASK_COUNT.</translation>
+    </message>
+    <message>
+        <source>Write each movie&apos;s frames into DIR/ and its path below BASE without its extension (a/clip.mp4: DIR/a/clip/), however the movies are split; a movie outside BASE fails.</source>
+        <translation>Écrire les images de chaque vidéo dans DIR/ suivi de son chemin sous BASE sans extension (a/clip.mp4 : DIR/a/clip/), quel que soit le partage des vidéos ; une vidéo hors de BASE échoue.</translation>
+    </message>
+    <message>
+        <source>Write records on standard output, one JSON object a line: one per frame written or kept, one at each movie&apos;s end.</source>
+        <translation>Écrire des enregistrements sur la sortie standard, un objet JSON par ligne : un par image écrite ou conservée, un à la fin de chaque vidéo.</translation>
+    </message>
+    <message>
+        <source>--from: cannot read %1</source>
+        <translation>--from : impossible de lire %1</translation>
+    </message>
+    <message>
+        <source>--null goes with --from</source>
+        <translation>--null va avec --from</translation>
+    </message>
+    <message>
+        <source>--shard takes K/N with 1 &lt;= K &lt;= N</source>
+        <translation>--shard attend K/N avec 1 &lt;= K &lt;= N</translation>
+    </message>
+    <message>
+        <source>--tree takes a folder</source>
+        <translation>--tree attend un dossier</translation>
+    </message>
+    <message>
+        <source>is not inside %1 (--tree)</source>
+        <translation>n’est pas dans %1 (--tree)</translation>
+    </message>
+    <message>
+        <source>its folder %1 is that of %2</source>
+        <translation>son dossier %1 est celui de %2</translation>
     </message>
 </context>
 <context>
