@@ -100,8 +100,7 @@ TEST(CommandLine, UsageErrorsExitWithTwo) {
           QStringList{"-o", "", Path(Fixture("h264_mp4"))},
           QStringList{"--shard", "0/3", Path(Fixture("h264_mp4"))},
           QStringList{"--shard", "4/3", Path(Fixture("h264_mp4"))},
-          QStringList{"--null", Path(Fixture("h264_mp4"))},
-          QStringList{"--from", "/no/such/list"},
+          QStringList{"--null", Path(Fixture("h264_mp4"))}, QStringList{"--from", "/no/such/list"},
           QStringList{"--no-such-option", Path(Fixture("h264_mp4"))}}) {
         const Result r = RunCli(arguments);
         EXPECT_EQ(r.status, 2) << arguments.join(' ').toStdString();
@@ -571,9 +570,9 @@ TEST(Batch, ShardsTakeEveryMovieOnceIntoTheSameFolders) {
         std::multiset<fs::path> done;
         for (int k = 1; k <= n; ++k) {
             const QString shard = QString("%1/%2").arg(k).arg(n);
-            const Result r = RunCli({"--from", Path(list), "--shard", shard, "--tree",
-                                     Path(dir / "movies"), "-o", Path(out), "--last", "2",
-                                     "--json", "--quiet"});
+            const Result r =
+                RunCli({"--from", Path(list), "--shard", shard, "--tree", Path(dir / "movies"),
+                        "-o", Path(out), "--last", "2", "--json", "--quiet"});
             EXPECT_EQ(r.status, 0) << r.err;
             for (const QJsonObject& movie : MovieRecords(Records(r.out))) {
                 EXPECT_EQ(movie["status"], "done");
@@ -619,8 +618,8 @@ TEST(Batch, TreeWritesOnlyBelowTheOutputWhateverTheNames) {
 
 TEST(Batch, RecordsAreTheFilesAndAFrameThatDoesNotDecodeFailsTheRun) {
     const fs::path out = NewTempDir("batch-records");
-    const Result r = RunCli({"-o", Path(out), "--type", "png", "--json",
-                             Path(Fixture("corrupt_avi"))});
+    const Result r =
+        RunCli({"-o", Path(out), "--type", "png", "--json", Path(Fixture("corrupt_avi"))});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find(": frame 5 could not be decoded\n"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find(": frame 12 could not be decoded\n"), std::string::npos) << r.err;
@@ -654,8 +653,9 @@ TEST(Batch, RecordsAreTheFilesAndAFrameThatDoesNotDecodeFailsTheRun) {
 // decodes nothing.
 TEST(Batch, ARunAgainFinishesExactlyWhatAKilledOneLeft) {
     const fs::path dir = NewTempDir("batch-resume");
-    const QStringList options = {"--type", "jp2", "--quality", "max", "--jobs", "1", "--json",
-                                 "--quiet", Path(Fixture("h264_mp4"))};
+    const QStringList options = {"--type", "jp2",     "--quality",
+                                 "max",    "--jobs",  "1",
+                                 "--json", "--quiet", Path(Fixture("h264_mp4"))};
     ASSERT_EQ(RunCli(QStringList{"-o", Path(dir / "whole")} + options).status, 0);
 
     QProcess killed;
@@ -676,7 +676,8 @@ TEST(Batch, ARunAgainFinishesExactlyWhatAKilledOneLeft) {
 
     const Result again = RunCli(QStringList{"-o", Path(dir / "out")} + options);
     EXPECT_EQ(again.status, 0) << again.err;
-    EXPECT_EQ(FilesBelow(dir / "out"), FilesBelow(dir / "whole")) << "the same bytes, no part files";
+    EXPECT_EQ(FilesBelow(dir / "out"), FilesBelow(dir / "whole"))
+        << "the same bytes, no part files";
     const QJsonObject movie = MovieRecords(Records(again.out)).at(0);
     EXPECT_EQ(movie["kept"], int(left));
     EXPECT_EQ(movie["written"], 40 - int(left));

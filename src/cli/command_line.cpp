@@ -126,7 +126,9 @@ std::string MovieRecordLine(const std::filesystem::path& movie, const std::files
     const std::int64_t reached = std::int64_t(r.writes.written) + r.writes.kept + failedFrames;
     JsonRecord record;
     record.Text("movie", movie.native())
-        .Text("status", outcome.stopped ? "stopped" : outcome.problem ? "failed" : "done")
+        .Text("status", outcome.stopped   ? "stopped"
+                        : outcome.problem ? "failed"
+                                          : "done")
         .Number("frames", r.frameCount)
         .Number("selected", r.framesSelected)
         .Number("written", r.writes.written)
@@ -145,7 +147,9 @@ std::string MovieRecordLine(const std::filesystem::path& movie, const std::files
 std::string CountRecordLine(const std::filesystem::path& movie, const MovieOutcome& outcome) {
     JsonRecord record;
     record.Text("movie", movie.native())
-        .Text("status", outcome.stopped ? "stopped" : outcome.problem ? "failed" : "done")
+        .Text("status", outcome.stopped   ? "stopped"
+                        : outcome.problem ? "failed"
+                                          : "done")
         .Number("frames", outcome.result.frameCount);
     if (outcome.problem && !outcome.stopped) record.Text("error", outcome.problem->text);
     return record.Line();
@@ -337,9 +341,10 @@ MovieOutcome ExtractMovie(const Options& options, const std::filesystem::path& m
             problem = Problem{Text(CommandLine::tr("is a folder"))};
             return outcome;
         case RunEnd::NoDestination:
-            problem = Problem{Text(CommandLine::tr("cannot make the folder %1: %2")
-                                       .arg(Quoted(destination), QString::fromStdString(SystemReason(
-                                                                     settings.folderError()))))};
+            problem = Problem{
+                Text(CommandLine::tr("cannot make the folder %1: %2")
+                         .arg(Quoted(destination),
+                              QString::fromStdString(SystemReason(settings.folderError()))))};
             return outcome;
         case RunEnd::NotAMovie:
             problem = NotOpened({result.systemError, false});
@@ -434,9 +439,8 @@ Parsed ParseCommandLine(const QStringList& arguments) {
                         "split; a movie outside BASE fails."),
         "BASE");
     const QCommandLineOption json(
-        "json",
-        CommandLine::tr("Write records on standard output, one JSON object a line: one per "
-                        "frame written or kept, one at each movie's end."));
+        "json", CommandLine::tr("Write records on standard output, one JSON object a line: one per "
+                                "frame written or kept, one at each movie's end."));
     const QCommandLineOption first("first", CommandLine::tr("First frame index (default 1)."), "N");
     const QCommandLineOption last(
         "last", CommandLine::tr("Last frame index (default: the movie's last)."), "N");
@@ -496,11 +500,11 @@ Parsed ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption jobs(
         "jobs", CommandLine::tr("Encode with N workers (default: one a core, at most 8)."), "N");
     const QCommandLineOption quiet({"q", "quiet"}, CommandLine::tr("Say nothing but errors."));
-    parser.addOptions({help,  version,        output,    from,          null,      shard,
-                       tree,  json,           first,     last,          step,      everySeconds,
-                       keyFrames, spread,     frames,    times,         scenes,    sceneThreshold,
-                       scale, type,           quality,   pad,           name,      appendCount,
-                       preserveDates,         overwrite, count,         jobs,      quiet});
+    parser.addOptions({help,          version,   output,  from,  null,   shard,
+                       tree,          json,      first,   last,  step,   everySeconds,
+                       keyFrames,     spread,    frames,  times, scenes, sceneThreshold,
+                       scale,         type,      quality, pad,   name,   appendCount,
+                       preserveDates, overwrite, count,   jobs,  quiet});
     parser.addPositionalArgument("MOVIE", CommandLine::tr("The movies to take frames from."),
                                  "MOVIE...");
 
@@ -524,8 +528,8 @@ Parsed ParseCommandLine(const QStringList& arguments) {
     if (parser.isSet(from)) {
         const auto listed = ReadMovieList(PathOfText(parser.value(from)), parser.isSet(null));
         if (!listed) {
-            return usage(
-                Text(CommandLine::tr("--from: cannot read %1").arg(Quoted(PathOfText(parser.value(from))))));
+            return usage(Text(CommandLine::tr("--from: cannot read %1")
+                                  .arg(Quoted(PathOfText(parser.value(from))))));
         }
         o.movies.insert(o.movies.end(), listed->begin(), listed->end());
     } else if (parser.isSet(null)) {
@@ -541,7 +545,8 @@ Parsed ParseCommandLine(const QStringList& arguments) {
     }
     o.folderPerMovie = o.movies.size() > 1 || parser.isSet(from) || parser.isSet(shard);
     if (parser.isSet(tree)) {
-        if (parser.value(tree).isEmpty()) return usage(Text(CommandLine::tr("--tree takes a folder")));
+        if (parser.value(tree).isEmpty())
+            return usage(Text(CommandLine::tr("--tree takes a folder")));
         o.tree = PathOfText(parser.value(tree));
     }
     o.json = parser.isSet(json);
@@ -702,8 +707,8 @@ class Destinations {
         }
         const std::optional<std::filesystem::path> folder = TreeFolder(movie, *options_.tree);
         if (!folder) {
-            return Problem{Text(CommandLine::tr("is not inside %1 (--tree)")
-                                    .arg(Quoted(*options_.tree)))};
+            return Problem{
+                Text(CommandLine::tr("is not inside %1 (--tree)").arg(Quoted(*options_.tree)))};
         }
         // Two movies of one name that differ in their extension alone would
         // mix their frames.

@@ -80,7 +80,7 @@ struct RunResult {
     int systemError = 0;  // why the document could not be read, where known
     std::int32_t frameCount = 0;
     FrameSelection selection;
-    std::int64_t beyondEnd = 0;  // listed frames or times past the movie's end
+    std::int64_t beyondEnd = 0;       // listed frames or times past the movie's end
     std::int32_t framesSelected = 0;  // as far as the walk knew them (scenes: those found)
     std::int32_t framesHandled = 0;
     std::int32_t framesDecoded = 0;

@@ -109,7 +109,7 @@ struct Movie::State {
     std::int64_t packetsRead = 0;
     std::int64_t framesDecoded = 0;  // frames the decoder gave out
     std::int64_t decodeErrors = 0;   // packets and frames that failed to decode
-    bool keyFramesOnly = false;  // frames that depend on others are not decoded
+    bool keyFramesOnly = false;      // frames that depend on others are not decoded
     // Scores every frame pulled, where scene scores are asked for.
     std::unique_ptr<SceneScorer> scorer;
     std::optional<double> heldScore;         // the score of the frame held, where scored
@@ -321,8 +321,8 @@ void Movie::State::FeedDecoder(std::int64_t time) {
     const std::int64_t pts = packet->pts;
     const bool unneeded = !table.untimed() && pts != AV_NOPTS_VALUE && pts < neededFrom;
     if (!decoder.Send(*packet, keyFramesOnly ? VideoDecoder::Skip::AllButKeys
-                          : unneeded    ? VideoDecoder::Skip::Unreferenced
-                                        : VideoDecoder::Skip::Nothing)) {
+                               : unneeded    ? VideoDecoder::Skip::Unreferenced
+                                             : VideoDecoder::Skip::Nothing)) {
         ++decodeErrors;
     }
 }
