@@ -81,6 +81,9 @@ DE = {
     "Type:": "Typ:",
     "TIFF": "TIFF", "BMP": "BMP", "GIF": "GIF", "JPEG": "JPEG", "PNG": "PNG",
     "JPEG 2000": "JPEG 2000",
+    "WebP": "WebP",
+    "AVIF": "AVIF",
+    "JPEG XL": "JPEG XL",
     "Quality:": "Qualität:",
     "Low": "Niedrig",
     "Medium": "Mittel",
@@ -180,6 +183,9 @@ FR = {
     "Type:": "Type :",
     "TIFF": "TIFF", "BMP": "BMP", "GIF": "GIF", "JPEG": "JPEG", "PNG": "PNG",
     "JPEG 2000": "JPEG 2000",
+    "WebP": "WebP",
+    "AVIF": "AVIF",
+    "JPEG XL": "JPEG XL",
     "Quality:": "Qualité :",
     "Low": "Basse",
     "Medium": "Moyenne",
@@ -232,9 +238,9 @@ DE_CLI = {
     "Last frame index (default: the movie's last).": "Nummer des letzten Bildes (Vorgabe: das letzte des Films).",
     "Take every Nth frame index (default 1).": "Jede N-te Bildnummer nehmen (Vorgabe 1).",
     "Image size in percent, 1 to 100 (default 100).": "Bildgröße in Prozent, 1 bis 100 (Vorgabe 100).",
-    "tiff (or tif), bmp, gif, jpeg (default, or jpg), png or jp2.": "tiff (oder tif), bmp, gif, jpeg (Vorgabe, oder jpg), png oder jp2.",
-    "For jpeg and jp2: low, medium (default) or high as in the window, or a number from 1 to 100 (high and 100: jp2 lossless).":
-        "Für jpeg und jp2: low, medium (Vorgabe) oder high wie im Fenster, oder eine Zahl von 1 bis 100 (high und 100: jp2 verlustfrei).",
+    "tiff (or tif), bmp, gif, jpeg (default, or jpg), png, jp2, webp, avif or jxl.": "tiff (oder tif), bmp, gif, jpeg (Vorgabe, oder jpg), png, jp2, webp, avif oder jxl.",
+    "For jpeg, jp2, webp, avif and jxl: low, medium (default) or high as in the window, or a number from 1 to 100 (high and 100: jp2, webp and jxl lossless).":
+        "Für jpeg, jp2, webp, avif und jxl: low, medium (Vorgabe) oder high wie im Fenster, oder eine Zahl von 1 bis 100 (high und 100: jp2, webp und jxl verlustfrei).",
     "Pad indices with zeros to eight digits.": "Nummern mit Nullen auf acht Stellen auffüllen.",
     "Append the movie's frame count: frame_7 of 120.jpg.": "Die Bildanzahl des Films anhängen: frame_7 of 120.jpg.",
     "Date each file at the movie's creation time plus the frame's presentation time.":
@@ -250,7 +256,7 @@ DE_CLI = {
     "--last takes a frame index from 1": "--last erwartet eine Bildnummer ab 1",
     "--step takes a number from 1 to 32767": "--step erwartet eine Zahl von 1 bis 32767",
     "--scale takes a percentage from 1 to 100": "--scale erwartet einen Prozentwert von 1 bis 100",
-    "--type takes tiff, bmp, gif, jpeg, png or jp2": "--type erwartet tiff, bmp, gif, jpeg, png oder jp2",
+    "--type takes tiff, bmp, gif, jpeg, png, jp2, webp, avif or jxl": "--type erwartet tiff, bmp, gif, jpeg, png, jp2, webp, avif oder jxl",
     "--quality takes low, medium, high or a number from 1 to 100": "--quality erwartet low, medium, high oder eine Zahl von 1 bis 100",
     "--jobs takes a number from 1 to 64": "--jobs erwartet eine Zahl von 1 bis 64",
     "Take the frame shown every S seconds from the first frame's time; S is a decimal or [[H:]M:]S[.fff].":
@@ -316,9 +322,9 @@ FR_CLI = {
     "Last frame index (default: the movie's last).": "Numéro de la dernière image (par défaut : la dernière de la vidéo).",
     "Take every Nth frame index (default 1).": "Prendre un numéro d’image sur N (par défaut 1).",
     "Image size in percent, 1 to 100 (default 100).": "Taille de l’image en pour cent, de 1 à 100 (par défaut 100).",
-    "tiff (or tif), bmp, gif, jpeg (default, or jpg), png or jp2.": "tiff (ou tif), bmp, gif, jpeg (par défaut, ou jpg), png ou jp2.",
-    "For jpeg and jp2: low, medium (default) or high as in the window, or a number from 1 to 100 (high and 100: jp2 lossless).":
-        "Pour jpeg et jp2 : low, medium (par défaut) ou high comme dans la fenêtre, ou un nombre de 1 à 100 (high et 100 : jp2 sans perte).",
+    "tiff (or tif), bmp, gif, jpeg (default, or jpg), png, jp2, webp, avif or jxl.": "tiff (ou tif), bmp, gif, jpeg (par défaut, ou jpg), png, jp2, webp, avif ou jxl.",
+    "For jpeg, jp2, webp, avif and jxl: low, medium (default) or high as in the window, or a number from 1 to 100 (high and 100: jp2, webp and jxl lossless).":
+        "Pour jpeg, jp2, webp, avif et jxl : low, medium (par défaut) ou high comme dans la fenêtre, ou un nombre de 1 à 100 (high et 100 : jp2, webp et jxl sans perte).",
     "Pad indices with zeros to eight digits.": "Compléter les numéros par des zéros jusqu’à huit chiffres.",
     "Append the movie's frame count: frame_7 of 120.jpg.": "Ajouter le nombre d’images de la vidéo : frame_7 of 120.jpg.",
     "Date each file at the movie's creation time plus the frame's presentation time.":
@@ -334,7 +340,7 @@ FR_CLI = {
     "--last takes a frame index from 1": "--last attend un numéro d’image à partir de 1",
     "--step takes a number from 1 to 32767": "--step attend un nombre de 1 à 32767",
     "--scale takes a percentage from 1 to 100": "--scale attend un pourcentage de 1 à 100",
-    "--type takes tiff, bmp, gif, jpeg, png or jp2": "--type attend tiff, bmp, gif, jpeg, png ou jp2",
+    "--type takes tiff, bmp, gif, jpeg, png, jp2, webp, avif or jxl": "--type attend tiff, bmp, gif, jpeg, png, jp2, webp, avif ou jxl",
     "--quality takes low, medium, high or a number from 1 to 100": "--quality attend low, medium, high ou un nombre de 1 à 100",
     "--jobs takes a number from 1 to 64": "--jobs attend un nombre de 1 à 64",
     "Take the frame shown every S seconds from the first frame's time; S is a decimal or [[H:]M:]S[.fff].":

@@ -112,10 +112,6 @@
         <translation>--scale erwartet einen Prozentwert von 1 bis 100</translation>
     </message>
     <message>
-        <source>--type takes tiff, bmp, gif, jpeg, png or jp2</source>
-        <translation>--type erwartet tiff, bmp, gif, jpeg, png oder jp2</translation>
-    </message>
-    <message>
         <source>--jobs takes a number from 1 to 64</source>
         <translation>--jobs erwartet eine Zahl von 1 bis 64</translation>
     </message>
@@ -181,10 +177,6 @@
         </translation>
     </message>
     <message>
-        <source>tiff (or tif), bmp, gif, jpeg (default, or jpg), png or jp2.</source>
-        <translation>tiff (oder tif), bmp, gif, jpeg (Vorgabe, oder jpg), png oder jp2.</translation>
-    </message>
-    <message>
         <source>--output takes a folder</source>
         <translation>--output erwartet einen Ordner</translation>
     </message>
@@ -199,10 +191,6 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>For jpeg and jp2: low, medium (default) or high as in the window, or a number from 1 to 100 (high and 100: jp2 lossless).</source>
-        <translation>Für jpeg und jp2: low, medium (Vorgabe) oder high wie im Fenster, oder eine Zahl von 1 bis 100 (high und 100: jp2 verlustfrei).</translation>
     </message>
     <message>
         <source>--quality takes low, medium, high or a number from 1 to 100</source>
@@ -360,6 +348,18 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
     <message>
         <source>its folder %1 is that of %2</source>
         <translation>sein Ordner %1 ist der von %2</translation>
+    </message>
+    <message>
+        <source>tiff (or tif), bmp, gif, jpeg (default, or jpg), png, jp2, webp, avif or jxl.</source>
+        <translation>tiff (oder tif), bmp, gif, jpeg (Vorgabe, oder jpg), png, jp2, webp, avif oder jxl.</translation>
+    </message>
+    <message>
+        <source>For jpeg, jp2, webp, avif and jxl: low, medium (default) or high as in the window, or a number from 1 to 100 (high and 100: jp2, webp and jxl lossless).</source>
+        <translation>Für jpeg, jp2, webp, avif und jxl: low, medium (Vorgabe) oder high wie im Fenster, oder eine Zahl von 1 bis 100 (high und 100: jp2, webp und jxl verlustfrei).</translation>
+    </message>
+    <message>
+        <source>--type takes tiff, bmp, gif, jpeg, png, jp2, webp, avif or jxl</source>
+        <translation>--type erwartet tiff, bmp, gif, jpeg, png, jp2, webp, avif oder jxl</translation>
     </message>
 </context>
 <context>
@@ -745,6 +745,18 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
     <message>
         <source>Time in movie</source>
         <translation>Zeit im Film</translation>
+    </message>
+    <message>
+        <source>WebP</source>
+        <translation>WebP</translation>
+    </message>
+    <message>
+        <source>AVIF</source>
+        <translation>AVIF</translation>
+    </message>
+    <message>
+        <source>JPEG XL</source>
+        <translation>JPEG XL</translation>
     </message>
 </context>
 </TS>

@@ -112,10 +112,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--type takes tiff, bmp, gif, jpeg, png or jp2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>--jobs takes a number from 1 to 64</source>
         <translation type="unfinished"></translation>
     </message>
@@ -181,10 +177,6 @@
         </translation>
     </message>
     <message>
-        <source>tiff (or tif), bmp, gif, jpeg (default, or jpg), png or jp2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>--output takes a folder</source>
         <translation type="unfinished"></translation>
     </message>
@@ -198,10 +190,6 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>For jpeg and jp2: low, medium (default) or high as in the window, or a number from 1 to 100 (high and 100: jp2 lossless).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -349,6 +337,18 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
     </message>
     <message>
         <source>its folder %1 is that of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tiff (or tif), bmp, gif, jpeg (default, or jpg), png, jp2, webp, avif or jxl.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For jpeg, jp2, webp, avif and jxl: low, medium (default) or high as in the window, or a number from 1 to 100 (high and 100: jp2, webp and jxl lossless).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--type takes tiff, bmp, gif, jpeg, png, jp2, webp, avif or jxl</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -734,6 +734,18 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
     </message>
     <message>
         <source>Time in movie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WebP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AVIF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPEG XL</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -112,10 +112,6 @@
         <translation>--scale attend un pourcentage de 1 à 100</translation>
     </message>
     <message>
-        <source>--type takes tiff, bmp, gif, jpeg, png or jp2</source>
-        <translation>--type attend tiff, bmp, gif, jpeg, png ou jp2</translation>
-    </message>
-    <message>
         <source>--jobs takes a number from 1 to 64</source>
         <translation>--jobs attend un nombre de 1 à 64</translation>
     </message>
@@ -181,10 +177,6 @@
         </translation>
     </message>
     <message>
-        <source>tiff (or tif), bmp, gif, jpeg (default, or jpg), png or jp2.</source>
-        <translation>tiff (ou tif), bmp, gif, jpeg (par défaut, ou jpg), png ou jp2.</translation>
-    </message>
-    <message>
         <source>--output takes a folder</source>
         <translation>--output attend un dossier</translation>
     </message>
@@ -199,10 +191,6 @@
     <message>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
-    </message>
-    <message>
-        <source>For jpeg and jp2: low, medium (default) or high as in the window, or a number from 1 to 100 (high and 100: jp2 lossless).</source>
-        <translation>Pour jpeg et jp2 : low, medium (par défaut) ou high comme dans la fenêtre, ou un nombre de 1 à 100 (high et 100 : jp2 sans perte).</translation>
     </message>
     <message>
         <source>--quality takes low, medium, high or a number from 1 to 100</source>
@@ -359,6 +347,18 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
     <message>
         <source>its folder %1 is that of %2</source>
         <translation>son dossier %1 est celui de %2</translation>
+    </message>
+    <message>
+        <source>tiff (or tif), bmp, gif, jpeg (default, or jpg), png, jp2, webp, avif or jxl.</source>
+        <translation>tiff (ou tif), bmp, gif, jpeg (par défaut, ou jpg), png, jp2, webp, avif ou jxl.</translation>
+    </message>
+    <message>
+        <source>For jpeg, jp2, webp, avif and jxl: low, medium (default) or high as in the window, or a number from 1 to 100 (high and 100: jp2, webp and jxl lossless).</source>
+        <translation>Pour jpeg, jp2, webp, avif et jxl : low, medium (par défaut) ou high comme dans la fenêtre, ou un nombre de 1 à 100 (high et 100 : jp2, webp et jxl sans perte).</translation>
+    </message>
+    <message>
+        <source>--type takes tiff, bmp, gif, jpeg, png, jp2, webp, avif or jxl</source>
+        <translation>--type attend tiff, bmp, gif, jpeg, png, jp2, webp, avif ou jxl</translation>
     </message>
 </context>
 <context>
@@ -744,6 +744,18 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
     <message>
         <source>Time in movie</source>
         <translation>Temps dans la vidéo</translation>
+    </message>
+    <message>
+        <source>WebP</source>
+        <translation>WebP</translation>
+    </message>
+    <message>
+        <source>AVIF</source>
+        <translation>AVIF</translation>
+    </message>
+    <message>
+        <source>JPEG XL</source>
+        <translation>JPEG XL</translation>
     </message>
 </context>
 </TS>

@@ -473,12 +473,15 @@ Parsed ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption scale(
         "scale", CommandLine::tr("Image size in percent, 1 to 100 (default 100)."), "P");
     const QCommandLineOption type(
-        "type", CommandLine::tr("tiff (or tif), bmp, gif, jpeg (default, or jpg), png or jp2."),
+        "type",
+        CommandLine::tr(
+            "tiff (or tif), bmp, gif, jpeg (default, or jpg), png, jp2, webp, avif or jxl."),
         "TYPE");
     const QCommandLineOption quality(
         "quality",
-        CommandLine::tr("For jpeg and jp2: low, medium (default) or high as in the window, or "
-                        "a number from 1 to 100 (high and 100: jp2 lossless)."),
+        CommandLine::tr("For jpeg, jp2, webp, avif and jxl: low, medium (default) or high as in "
+                        "the window, or a number from 1 to 100 (high and 100: jp2, webp and jxl "
+                        "lossless)."),
         "QUALITY");
     const QCommandLineOption pad("pad", CommandLine::tr("Pad indices with zeros to eight digits."));
     const QCommandLineOption name(
@@ -656,10 +659,13 @@ Parsed ParseCommandLine(const QStringList& arguments) {
             {"tiff", ImageFileType::Tiff}, {"bmp", ImageFileType::Bmp},
             {"gif", ImageFileType::Gif},   {"jpeg", ImageFileType::Jpeg},
             {"png", ImageFileType::Png},   {"jp2", ImageFileType::Jpeg2000},
-            {"tif", ImageFileType::Tiff},  {"jpg", ImageFileType::Jpeg}};
+            {"tif", ImageFileType::Tiff},  {"jpg", ImageFileType::Jpeg},
+            {"webp", ImageFileType::Webp}, {"avif", ImageFileType::Avif},
+            {"jxl", ImageFileType::Jxl}};
         const auto it = kTypes.find(parser.value(type).toLower());
         if (it == kTypes.end())
-            return usage(Text(CommandLine::tr("--type takes tiff, bmp, gif, jpeg, png or jp2")));
+            return usage(Text(
+                CommandLine::tr("--type takes tiff, bmp, gif, jpeg, png, jp2, webp, avif or jxl")));
         o.type = it->second;
     }
     if (parser.isSet(quality)) {

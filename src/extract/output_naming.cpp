@@ -189,7 +189,7 @@ bool IsFrameFileName(std::string_view name) {
     }
     if (!name.starts_with('.')) return false;
     name.remove_prefix(1);
-    for (int type = int(ImageFileType::Tiff); type <= int(ImageFileType::Jpeg2000); ++type) {
+    for (int type = int(ImageFileType::Tiff); type <= int(kLastImageFileType); ++type) {
         if (name == ImageTypeExtension(ImageFileType(type))) return true;
     }
     return false;

@@ -3,12 +3,13 @@
 namespace reelsnap {
 
 std::optional<ImageFileType> ImageFileTypeFromNumber(std::int16_t number) {
-    if (number < 1 || number > 6) return std::nullopt;
+    if (number < 1 || number > std::int16_t(kLastImageFileType)) return std::nullopt;
     return ImageFileType(number);
 }
 
 const char* ImageTypeExtension(ImageFileType type) {
-    static const char* const kExtensions[] = {"tif", "bmp", "gif", "jpg", "png", "jp2"};
+    static const char* const kExtensions[] = {"tif", "bmp", "gif", "jpg", "png",
+                                                 "jp2", "webp", "avif", "jxl"};
     return kExtensions[int(type) - 1];
 }
 
@@ -29,6 +30,12 @@ std::optional<EncodedData> EncodeImage(const Image& image, ImageFileType type,
             return EncodePng(image);
         case ImageFileType::Jpeg2000:
             return EncodeJpeg2000(image, compressionFactor);
+        case ImageFileType::Webp:
+            return EncodeWebp(image, compressionFactor);
+        case ImageFileType::Avif:
+            return EncodeAvif(image, compressionFactor);
+        case ImageFileType::Jxl:
+            return EncodeJxl(image, compressionFactor);
     }
     return std::nullopt;
 }

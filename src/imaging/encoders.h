@@ -44,12 +44,16 @@ enum class ImageFileType : std::int16_t {
     Jpeg = 4,
     Png = 5,
     Jpeg2000 = 6,
+    Webp = 7,
+    Avif = 8,
+    Jxl = 9,
 };
+inline constexpr ImageFileType kLastImageFileType = ImageFileType::Jxl;
 
-// The type of a stored number; nothing outside 1 to 6.
+// The type of a stored number; nothing outside 1 to 9.
 std::optional<ImageFileType> ImageFileTypeFromNumber(std::int16_t number);
 
-// "tif", "bmp", "gif", "jpg", "png" or "jp2".
+// "tif", "bmp", "gif", "jpg", "png", "jp2", "webp", "avif" or "jxl".
 const char* ImageTypeExtension(ImageFileType type);
 
 std::optional<EncodedData> EncodeTiff(const Image& image);
@@ -60,6 +64,10 @@ std::optional<EncodedData> EncodeJpeg(const Image& image, float compressionFacto
 std::optional<EncodedData> EncodePng(const Image& image);
 // factor 1.0 is lossless; smaller factors are lossy and smaller.
 std::optional<EncodedData> EncodeJpeg2000(const Image& image, float compressionFactor);
+// For these three too: factor 1.0 is lossless (AVIF: the finest quantiser).
+std::optional<EncodedData> EncodeWebp(const Image& image, float compressionFactor);
+std::optional<EncodedData> EncodeAvif(const Image& image, float compressionFactor);
+std::optional<EncodedData> EncodeJxl(const Image& image, float compressionFactor);
 
 std::optional<EncodedData> EncodeImage(const Image& image, ImageFileType type,
                                        float compressionFactor);

@@ -29,7 +29,8 @@ std::optional<float> CompressionFactorNamed(std::string_view value) {
 }
 
 bool TypeTakesQuality(std::optional<ImageFileType> type) {
-    return type == ImageFileType::Jpeg || type == ImageFileType::Jpeg2000;
+    return type && *type != ImageFileType::Tiff && *type != ImageFileType::Bmp &&
+           *type != ImageFileType::Gif && *type != ImageFileType::Png;
 }
 
 }  // namespace reelsnap

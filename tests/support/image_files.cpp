@@ -1,5 +1,7 @@
 #include "image_files.h"
 
+#include <avif/avif.h>
+
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -31,6 +33,26 @@ std::optional<Opened> OpenImage(const std::filesystem::path& path) {
     return o;
 }
 
+// AVIF through libavif's own decoder: FFmpeg's leaves out the alpha item.
+std::optional<Image> DecodeAvifFile(const std::filesystem::path& path) {
+    const std::unique_ptr<avifDecoder, void (*)(avifDecoder*)> decoder(avifDecoderCreate(),
+                                                                       avifDecoderDestroy);
+    const std::unique_ptr<avifImage, void (*)(avifImage*)> decoded(avifImageCreateEmpty(),
+                                                                   avifImageDestroy);
+    if (avifDecoderReadFile(decoder.get(), decoded.get(), path.c_str()) != AVIF_RESULT_OK) {
+        return std::nullopt;
+    }
+    avifRGBImage rgb;
+    avifRGBImageSetDefaults(&rgb, decoded.get());
+    rgb.format = AVIF_RGB_FORMAT_RGBA;
+    rgb.depth = 8;
+    Image image(int(decoded->width), int(decoded->height));
+    rgb.pixels = image.pixels();
+    rgb.rowBytes = std::uint32_t(image.stride());
+    if (avifImageYUVToRGB(decoded.get(), &rgb) != AVIF_RESULT_OK) return std::nullopt;
+    return image;
+}
+
 }  // namespace
 
 std::string ImageCodecName(const std::filesystem::path& path) {
@@ -39,6 +61,7 @@ std::string ImageCodecName(const std::filesystem::path& path) {
 }
 
 std::optional<Image> DecodeImageFile(const std::filesystem::path& path) {
+    if (path.extension() == ".avif") return DecodeAvifFile(path);
     auto o = OpenImage(path);
     if (!o) return std::nullopt;
     ff::Packet pkt = ff::MakePacket();

@@ -10,10 +10,12 @@
 
 namespace reelsnap::testing {
 
-// The first picture of the file as RGBA, or nothing.
+// The first picture of the file as RGBA, or nothing. AVIF files are read
+// by libavif, which keeps their alpha.
 std::optional<Image> DecodeImageFile(const std::filesystem::path& path);
 
-// The decoder's name for the file ("mjpeg", "png", "tiff", "bmp", "gif", "jpeg2000").
+// The decoder's name for the file ("mjpeg", "png", "tiff", "bmp", "gif", "jpeg2000",
+// "webp", "av1", "jpegxl").
 std::string ImageCodecName(const std::filesystem::path& path);
 
 // Peak signal-to-noise ratio of the RGB channels, in dB (infinity when equal).
