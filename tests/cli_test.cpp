@@ -90,7 +90,7 @@ TEST(CommandLine, CountPrintsEachMoviesFramesAndWritesNothing) {
 
 TEST(CommandLine, UsageErrorsExitWithTwo) {
     for (const QStringList& arguments :
-         {QStringList{}, QStringList{"--type", "webp", Path(Fixture("h264_mp4"))},
+         {QStringList{}, QStringList{"--type", "heic", Path(Fixture("h264_mp4"))},
           QStringList{"--step", "0", Path(Fixture("h264_mp4"))},
           QStringList{"--quality", "101", Path(Fixture("h264_mp4"))},
           QStringList{"--quality", "0", Path(Fixture("h264_mp4"))},
@@ -257,6 +257,18 @@ TEST(CommandLine, AWriteThatFailsMidwayLeavesNoTemporaryFile) {
         << err;
     EXPECT_NE(err.find("0 frames written, "), std::string::npos) << err;
     EXPECT_EQ(FileNames(out), std::set<std::string>{});
+}
+
+TEST(CommandLine, TheTypesOfTodayByName) {
+    for (const char* type : {"webp", "avif", "jxl"}) {
+        const fs::path out = NewTempDir("cli-today");
+        const Result r = RunCli({"-o", Path(out), "--type", type, "--last", "2", "--quality",
+                                 "high", Path(Fixture("h264_mp4"))});
+        EXPECT_EQ(r.status, 0) << r.err;
+        const std::string one = std::string("frame_1.") + type;
+        const std::string two = std::string("frame_2.") + type;
+        EXPECT_EQ(IndicesByName(out), (std::map<std::string, int>{{one, 1}, {two, 2}}));
+    }
 }
 
 TEST(CommandLine, QualityChoosesTheCompression) {
