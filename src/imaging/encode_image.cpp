@@ -8,8 +8,8 @@ std::optional<ImageFileType> ImageFileTypeFromNumber(std::int16_t number) {
 }
 
 const char* ImageTypeExtension(ImageFileType type) {
-    static const char* const kExtensions[] = {"tif", "bmp", "gif", "jpg", "png",
-                                                 "jp2", "webp", "avif", "jxl"};
+    static const char* const kExtensions[] = {"tif", "bmp",  "gif",  "jpg", "png",
+                                              "jp2", "webp", "avif", "jxl"};
     return kExtensions[int(type) - 1];
 }
 

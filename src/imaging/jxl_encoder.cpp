@@ -1,8 +1,8 @@
 // JPEG XL through libjxl at effort 3: factor 1.0 is lossless (modular, the
 // original colours kept); smaller factors are a Butteraugli distance from
 // the factor x 100 as a quality, on cjxl's scale (quality 90: distance 1,
-// 70: 2.8, 40: 5.5), at most the encoder's 25. sRGB; alpha kept where the image has any. One thread a
-// frame: the writer pool runs frames side by side.
+// 70: 2.8, 40: 5.5), at most the encoder's 25. sRGB; alpha kept where the image has any. One thread
+// a frame: the writer pool runs frames side by side.
 #include <jxl/encode.h>
 
 #include <cmath>
@@ -79,8 +79,8 @@ std::optional<EncodedData> EncodeJxl(const Image& image, float compressionFactor
         return std::nullopt;
     }
     JxlEncoderFrameSettings* settings = JxlEncoderFrameSettingsCreate(encoder.get(), nullptr);
-    if (!settings || !Ok(JxlEncoderFrameSettingsSetOption(settings, JXL_ENC_FRAME_SETTING_EFFORT,
-                                                          kEffort))) {
+    if (!settings ||
+        !Ok(JxlEncoderFrameSettingsSetOption(settings, JXL_ENC_FRAME_SETTING_EFFORT, kEffort))) {
         return std::nullopt;
     }
     if (!Ok(lossless ? JxlEncoderSetFrameLossless(settings, JXL_TRUE)

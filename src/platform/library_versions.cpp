@@ -1,11 +1,14 @@
 #include "platform/library_versions.h"
 
+#include <avif/avif.h>
 #include <gif_lib.h>
 #include <jconfig.h>
+#include <jxl/encode.h>
 #include <libdeflate.h>
 #include <libimagequant.h>
 #include <openjpeg.h>
 #include <tiffio.h>
+#include <webp/encode.h>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -27,6 +30,19 @@ std::string ImageQuantVersion() {
            std::to_string(v % 100);
 }
 
+// libwebp and libjxl give theirs as one number: 0x010204 for 1.2.4, 7000 for 0.7.0.
+std::string WebpVersion() {
+    const int v = WebPGetEncoderVersion();
+    return std::to_string(v >> 16) + "." + std::to_string(v >> 8 & 0xFF) + "." +
+           std::to_string(v & 0xFF);
+}
+
+std::string JxlVersion() {
+    const std::uint32_t v = JxlEncoderVersion();
+    return std::to_string(v / 1000000) + "." + std::to_string(v / 1000 % 1000) + "." +
+           std::to_string(v % 1000);
+}
+
 }  // namespace
 
 std::vector<std::pair<std::string, std::string>> LibraryVersions() {
@@ -43,6 +59,9 @@ std::vector<std::pair<std::string, std::string>> LibraryVersions() {
                        std::to_string(GIFLIB_RELEASE)},
         {"libimagequant", ImageQuantVersion()},
         {"OpenJPEG", opj_version()},
+        {"libwebp", WebpVersion()},
+        {"libavif", avifVersion()},
+        {"libjxl", JxlVersion()},
     };
 }
 

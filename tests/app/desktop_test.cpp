@@ -47,8 +47,9 @@ TEST_F(DesktopTest, TheIconShowsOnTheWindowAndInTheAboutBox) {
     const MessageBoxSeen about = AnswerBoxOfCommand(commands::About);
     EXPECT_EQ(about.title, "About Reelsnap");
     EXPECT_TRUE(about.text.contains("Reelsnap 1.0")) << about.text.toStdString();
-    for (const char* library : {"FFmpeg 5", "Qt 6.", "libjpeg-turbo 2.", "libdeflate 1.",
-                                "libtiff 4.", "giflib 5.", "libimagequant 2.", "OpenJPEG 2."}) {
+    for (const char* library :
+         {"FFmpeg 5", "Qt 6.", "libjpeg-turbo 2.", "libdeflate 1.", "libtiff 4.", "giflib 5.",
+          "libimagequant 2.", "OpenJPEG 2.", "libwebp 1.", "libavif 0.", "libjxl 0."}) {
         EXPECT_TRUE(about.text.contains(library)) << library;
     }
     EXPECT_TRUE(about.text.contains("licensed under the GPL")) << about.text.toStdString();
