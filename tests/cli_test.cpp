@@ -705,3 +705,57 @@ TEST(Batch, ARunAgainFinishesExactlyWhatAKilledOneLeft) {
 
 }  // namespace
 }  // namespace reelsnap
+
+namespace reelsnap {
+namespace {
+
+// The distinct values of the red channel along the middle row.
+std::set<int> LevelsOfMiddleRow(const Image& image) {
+    std::set<int> levels;
+    const int y = image.height() / 2;
+    for (int x = 0; x < image.width(); ++x) {
+        levels.insert(image.isDeep() ? reinterpret_cast<const std::uint16_t*>(image.row(y))[4 * x]
+                                     : image.row(y)[4 * x]);
+    }
+    return levels;
+}
+
+// A 10-bit ramp through all 877 of its levels keeps every one at 16 bits, in
+// PNG and TIFF, at its own size and scaled; at 8 bits, or from an 8-bit
+// movie, the files are 8-bit.
+TEST(CommandLine, SixteenBitsKeepEveryLevelOfADeepMovie) {
+    const fs::path ramp = Fixture("grey_ramp_10bit_wide");
+    for (const char* type : {"png", "tiff"}) {
+        SCOPED_TRACE(type);
+        const fs::path out = NewTempDir("cli-deep");
+        ASSERT_EQ(
+            RunCli({"-o", Path(out / "16"), "--type", type, "--depth", "16", Path(ramp)}).status,
+            0);
+        const std::string name =
+            std::string("frame_1.") + (type == std::string("png") ? "png" : "tif");
+        EXPECT_EQ(ImageBitsPerChannel(out / "16" / name), 16);
+        const auto deep = DecodeImageFile16(out / "16" / name);
+        ASSERT_TRUE(deep);
+        EXPECT_EQ(LevelsOfMiddleRow(*deep).size(), 877u) << "no two levels merged";
+
+        ASSERT_EQ(RunCli({"-o", Path(out / "8"), "--type", type, Path(ramp)}).status, 0);
+        EXPECT_EQ(ImageBitsPerChannel(out / "8" / name), 8);
+        EXPECT_LE(LevelsOfMiddleRow(*DecodeImageFile16(out / "8" / name)).size(), 256u);
+
+        ASSERT_EQ(RunCli({"-o", Path(out / "half"), "--type", type, "--depth", "16", "--scale",
+                          "50", Path(ramp)})
+                      .status,
+                  0);
+        EXPECT_EQ(ImageBitsPerChannel(out / "half" / name), 16);
+        EXPECT_GT(LevelsOfMiddleRow(*DecodeImageFile16(out / "half" / name)).size(), 256u);
+
+        ASSERT_EQ(RunCli({"-o", Path(out / "sdr"), "--type", type, "--depth", "16", "--last", "1",
+                          Path(Fixture("h264_mp4"))})
+                      .status,
+                  0);
+        EXPECT_EQ(ImageBitsPerChannel(out / "sdr" / name), 8) << "an 8-bit movie stays 8-bit";
+    }
+}
+
+}  // namespace
+}  // namespace reelsnap

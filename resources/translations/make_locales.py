@@ -84,6 +84,9 @@ DE = {
     "WebP": "WebP",
     "AVIF": "AVIF",
     "JPEG XL": "JPEG XL",
+    "Keep 16 bits for deep movies": "16 Bit für Filme mit mehr Farbtiefe behalten",
+    "PNG and TIFF files of 10-bit and deeper movies keep every level; 8-bit movies stay 8-bit.":
+        "PNG- und TIFF-Dateien von Filmen mit 10 und mehr Bit behalten jede Stufe; 8-Bit-Filme bleiben 8 Bit.",
     "Quality:": "Qualität:",
     "Low": "Niedrig",
     "Medium": "Mittel",
@@ -186,6 +189,9 @@ FR = {
     "WebP": "WebP",
     "AVIF": "AVIF",
     "JPEG XL": "JPEG XL",
+    "Keep 16 bits for deep movies": "Garder 16 bits pour les vidéos profondes",
+    "PNG and TIFF files of 10-bit and deeper movies keep every level; 8-bit movies stay 8-bit.":
+        "Les fichiers PNG et TIFF des vidéos de 10 bits et plus gardent chaque niveau ; les vidéos 8 bits restent en 8 bits.",
     "Quality:": "Qualité :",
     "Low": "Basse",
     "Medium": "Moyenne",
@@ -294,6 +300,9 @@ DE_CLI = {
     "--null goes with --from": "--null gehört zu --from",
     "--shard takes K/N with 1 <= K <= N": "--shard erwartet K/N mit 1 <= K <= N",
     "--tree takes a folder": "--tree erwartet einen Ordner",
+    "--depth takes 8 or 16": "--depth erwartet 8 oder 16",
+    "Bits a channel for png and tiff: 8 (default) or 16, which keeps the levels of 10-bit and deeper movies (8-bit movies stay 8-bit).":
+        "Bit je Kanal für png und tiff: 8 (Vorgabe) oder 16, das die Stufen von Filmen mit 10 und mehr Bit behält (8-Bit-Filme bleiben 8 Bit).",
     "is not inside %1 (--tree)": "liegt nicht in %1 (--tree)",
     "its folder %1 is that of %2": "sein Ordner %1 ist der von %2",
     "%1: frame %2 could not be decoded": "%1: Bild %2 konnte nicht dekodiert werden",
@@ -378,6 +387,9 @@ FR_CLI = {
     "--null goes with --from": "--null va avec --from",
     "--shard takes K/N with 1 <= K <= N": "--shard attend K/N avec 1 <= K <= N",
     "--tree takes a folder": "--tree attend un dossier",
+    "--depth takes 8 or 16": "--depth attend 8 ou 16",
+    "Bits a channel for png and tiff: 8 (default) or 16, which keeps the levels of 10-bit and deeper movies (8-bit movies stay 8-bit).":
+        "Bits par canal pour png et tiff : 8 (par défaut) ou 16, qui garde les niveaux des vidéos de 10 bits et plus (les vidéos 8 bits restent en 8 bits).",
     "is not inside %1 (--tree)": "n’est pas dans %1 (--tree)",
     "its folder %1 is that of %2": "son dossier %1 est celui de %2",
     "%1: frame %2 could not be decoded": "%1 : l’image %2 n’a pu être décodée",

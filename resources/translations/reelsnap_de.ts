@@ -361,6 +361,14 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
         <source>--type takes tiff, bmp, gif, jpeg, png, jp2, webp, avif or jxl</source>
         <translation>--type erwartet tiff, bmp, gif, jpeg, png, jp2, webp, avif oder jxl</translation>
     </message>
+    <message>
+        <source>Bits a channel for png and tiff: 8 (default) or 16, which keeps the levels of 10-bit and deeper movies (8-bit movies stay 8-bit).</source>
+        <translation>Bit je Kanal für png und tiff: 8 (Vorgabe) oder 16, das die Stufen von Filmen mit 10 und mehr Bit behält (8-Bit-Filme bleiben 8 Bit).</translation>
+    </message>
+    <message>
+        <source>--depth takes 8 or 16</source>
+        <translation>--depth erwartet 8 oder 16</translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>
@@ -757,6 +765,14 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
     <message>
         <source>JPEG XL</source>
         <translation>JPEG XL</translation>
+    </message>
+    <message>
+        <source>Keep 16 bits for deep movies</source>
+        <translation>16 Bit für Filme mit mehr Farbtiefe behalten</translation>
+    </message>
+    <message>
+        <source>PNG and TIFF files of 10-bit and deeper movies keep every level; 8-bit movies stay 8-bit.</source>
+        <translation>PNG- und TIFF-Dateien von Filmen mit 10 und mehr Bit behalten jede Stufe; 8-Bit-Filme bleiben 8 Bit.</translation>
     </message>
 </context>
 </TS>

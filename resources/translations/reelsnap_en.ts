@@ -351,6 +351,14 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
         <source>--type takes tiff, bmp, gif, jpeg, png, jp2, webp, avif or jxl</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Bits a channel for png and tiff: 8 (default) or 16, which keeps the levels of 10-bit and deeper movies (8-bit movies stay 8-bit).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--depth takes 8 or 16</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>
@@ -746,6 +754,14 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
     </message>
     <message>
         <source>JPEG XL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep 16 bits for deep movies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG and TIFF files of 10-bit and deeper movies keep every level; 8-bit movies stay 8-bit.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -360,6 +360,14 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
         <source>--type takes tiff, bmp, gif, jpeg, png, jp2, webp, avif or jxl</source>
         <translation>--type attend tiff, bmp, gif, jpeg, png, jp2, webp, avif ou jxl</translation>
     </message>
+    <message>
+        <source>Bits a channel for png and tiff: 8 (default) or 16, which keeps the levels of 10-bit and deeper movies (8-bit movies stay 8-bit).</source>
+        <translation>Bits par canal pour png et tiff : 8 (par défaut) ou 16, qui garde les niveaux des vidéos de 10 bits et plus (les vidéos 8 bits restent en 8 bits).</translation>
+    </message>
+    <message>
+        <source>--depth takes 8 or 16</source>
+        <translation>--depth attend 8 ou 16</translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>
@@ -756,6 +764,14 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
     <message>
         <source>JPEG XL</source>
         <translation>JPEG XL</translation>
+    </message>
+    <message>
+        <source>Keep 16 bits for deep movies</source>
+        <translation>Garder 16 bits pour les vidéos profondes</translation>
+    </message>
+    <message>
+        <source>PNG and TIFF files of 10-bit and deeper movies keep every level; 8-bit movies stay 8-bit.</source>
+        <translation>Les fichiers PNG et TIFF des vidéos de 10 bits et plus gardent chaque niveau ; les vidéos 8 bits restent en 8 bits.</translation>
     </message>
 </context>
 </TS>

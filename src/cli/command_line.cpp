@@ -185,7 +185,8 @@ class OptionSettings : public RunSettings {
     }
     FrameSettings CurrentFrameSettings() override {
         FrameSettings frame;
-        frame.write = {options_.scalePercent, options_.type, options_.compressionFactor};
+        frame.write = {options_.scalePercent, options_.type, options_.compressionFactor,
+                       options_.keepDeepFrames};
         frame.naming = options_.naming;
         frame.existing = options_.overwrite ? ExistingFiles::Replace : ExistingFiles::Skip;
         frame.preserveDates = options_.preserveDates;
@@ -483,6 +484,11 @@ Parsed ParseCommandLine(const QStringList& arguments) {
                         "the window, or a number from 1 to 100 (high and 100: jp2, webp and jxl "
                         "lossless)."),
         "QUALITY");
+    const QCommandLineOption depth(
+        "depth",
+        CommandLine::tr("Bits a channel for png and tiff: 8 (default) or 16, which keeps the "
+                        "levels of 10-bit and deeper movies (8-bit movies stay 8-bit)."),
+        "BITS");
     const QCommandLineOption pad("pad", CommandLine::tr("Pad indices with zeros to eight digits."));
     const QCommandLineOption name(
         "name",
@@ -503,11 +509,11 @@ Parsed ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption jobs(
         "jobs", CommandLine::tr("Encode with N workers (default: one a core, at most 8)."), "N");
     const QCommandLineOption quiet({"q", "quiet"}, CommandLine::tr("Say nothing but errors."));
-    parser.addOptions({help,          version,   output,  from,  null,   shard,
-                       tree,          json,      first,   last,  step,   everySeconds,
-                       keyFrames,     spread,    frames,  times, scenes, sceneThreshold,
-                       scale,         type,      quality, pad,   name,   appendCount,
-                       preserveDates, overwrite, count,   jobs,  quiet});
+    parser.addOptions({help,        version,       output,    from,  null,   shard,
+                       tree,        json,          first,     last,  step,   everySeconds,
+                       keyFrames,   spread,        frames,    times, scenes, sceneThreshold,
+                       scale,       type,          quality,   depth, pad,    name,
+                       appendCount, preserveDates, overwrite, count, jobs,   quiet});
     parser.addPositionalArgument("MOVIE", CommandLine::tr("The movies to take frames from."),
                                  "MOVIE...");
 
@@ -675,6 +681,12 @@ Parsed ParseCommandLine(const QStringList& arguments) {
                 CommandLine::tr("--quality takes low, medium, high or a number from 1 to 100")));
         }
         o.compressionFactor = *factor;
+    }
+    if (parser.isSet(depth)) {
+        if (parser.value(depth) != "8" && parser.value(depth) != "16") {
+            return usage(Text(CommandLine::tr("--depth takes 8 or 16")));
+        }
+        o.keepDeepFrames = parser.value(depth) == "16";
     }
     if (parser.isSet(jobs)) {
         const auto n = number(jobs, 1, 64);

@@ -28,6 +28,7 @@ struct Options {
     std::int16_t scalePercent = 100;
     ImageFileType type = ImageFileType::Jpeg;
     float compressionFactor = 0.7f;
+    bool keepDeepFrames = false;  // --depth 16
     FrameNaming naming;
     bool preserveDates = false;
     bool overwrite = false;

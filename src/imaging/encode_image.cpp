@@ -15,8 +15,11 @@ const char* ImageTypeExtension(ImageFileType type) {
 
 std::optional<EncodedData> EncodeImage(const Image& image, ImageFileType type,
                                        float compressionFactor) {
-    // YCbCr planes are the JPEG encoder's alone.
-    if (image.isNull() || (image.isPlanar() && type != ImageFileType::Jpeg)) return std::nullopt;
+    // YCbCr planes are the JPEG encoder's alone, 16-bit pixels PNG's and TIFF's.
+    if (image.isNull() || (image.isPlanar() && type != ImageFileType::Jpeg) ||
+        (image.isDeep() && type != ImageFileType::Png && type != ImageFileType::Tiff)) {
+        return std::nullopt;
+    }
     switch (type) {
         case ImageFileType::Tiff:
             return EncodeTiff(image);

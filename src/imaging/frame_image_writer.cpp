@@ -12,10 +12,15 @@ ImageSize TargetSize(const ImageSize& size, std::int16_t scalePercent) {
 
 }  // namespace
 
+bool TypeKeepsDeepFrames(std::optional<ImageFileType> type) {
+    return type == ImageFileType::Png || type == ImageFileType::Tiff;
+}
+
 ImageLayout LayoutFor(const FrameWriteSettings& settings) {
     const bool ownSize = settings.scalePercent == 0 || settings.scalePercent == 100;
-    return settings.type == ImageFileType::Jpeg && ownSize ? ImageLayout::Ycbcr420
-                                                           : ImageLayout::Rgba;
+    if (settings.type == ImageFileType::Jpeg && ownSize) return ImageLayout::Ycbcr420;
+    if (settings.keepDeepFrames && TypeKeepsDeepFrames(settings.type)) return ImageLayout::Rgba64;
+    return ImageLayout::Rgba;
 }
 
 std::optional<EncodedData> EncodeFrameImage(const Image& frameImage,

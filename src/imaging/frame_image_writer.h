@@ -15,12 +15,20 @@ struct FrameWriteSettings {
     std::int16_t scalePercent = 100;  // 0 counts as 100
     // Nothing for a stored type outside 1 to 6: no file is written.
     std::optional<ImageFileType> type = ImageFileType::Jpeg;
-    float compressionFactor = 0.7f;  // for JPEG and JPEG 2000 only
+    float compressionFactor = 0.7f;  // for the types TypeTakesQuality names
+    // PNG and TIFF keep 16 bits a channel where the movie's frames have
+    // more than 8; other types, and 8-bit movies, are written at 8 bits.
+    bool keepDeepFrames = false;
 };
+
+// True for the types that write 16 bits a channel: PNG and TIFF.
+bool TypeKeepsDeepFrames(std::optional<ImageFileType> type);
 
 // The layout a frame written with these settings is best handed over in: a
 // JPEG at the frame's own size is encoded from YCbCr planes, with no round
-// trip through RGB; everything else from RGBA. The one place this is decided.
+// trip through RGB; a 16-bit PNG or TIFF from Rgba64 (which the movie gives
+// only for a deep frame, RGBA otherwise); everything else from RGBA. The one
+// place this is decided.
 ImageLayout LayoutFor(const FrameWriteSettings& settings);
 
 // The frame scaled and encoded by the settings' type, as it is given: the

@@ -1,8 +1,28 @@
 #include "imaging/image.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace reelsnap {
+namespace {
+
+// True when the alpha of some of the `count` RGBA pixels is below the
+// channel's most. Blocks without an early exit inside, so that the compiler
+// vectorizes them.
+template <typename Channel>
+bool AnyAlphaBelow(const Channel* p, std::size_t count) {
+    constexpr Channel kOpaque = std::numeric_limits<Channel>::max();
+    constexpr std::size_t kBlock = 4096;
+    for (std::size_t start = 0; start < count; start += kBlock) {
+        const std::size_t end = std::min(count, start + kBlock);
+        Channel all = kOpaque;
+        for (std::size_t i = start; i < end; ++i) all &= p[4 * i + 3];
+        if (all != kOpaque) return true;
+    }
+    return false;
+}
+
+}  // namespace
 
 Image::Image(int width, int height, ImageLayout layout)
     : width_(width), height_(height), layout_(layout) {
@@ -11,7 +31,7 @@ Image::Image(int width, int height, ImageLayout layout)
 
 std::size_t Image::byteCount() const {
     const std::size_t pixels = std::size_t(width_) * std::size_t(height_);
-    if (layout_ == ImageLayout::Rgba) return pixels * 4;
+    if (layout_ != ImageLayout::Ycbcr420) return pixels * bytesPerPixel();
     return pixels + 2 * std::size_t(planeWidth(1)) * std::size_t(planeHeight(1));
 }
 
@@ -23,17 +43,9 @@ std::size_t Image::planeOffset(int plane) const {
 
 bool Image::hasTransparency() const {
     if (isPlanar()) return false;
-    // Blocks without an early exit inside, so that the compiler vectorizes them.
-    constexpr std::size_t kBlock = 4096;
-    const std::uint8_t* p = pixels();
     const std::size_t count = std::size_t(width_) * std::size_t(height_);
-    for (std::size_t start = 0; start < count; start += kBlock) {
-        const std::size_t end = std::min(count, start + kBlock);
-        std::uint8_t all = 255;
-        for (std::size_t i = start; i < end; ++i) all &= p[4 * i + 3];
-        if (all != 255) return true;
-    }
-    return false;
+    if (isDeep()) return AnyAlphaBelow(reinterpret_cast<const std::uint16_t*>(pixels()), count);
+    return AnyAlphaBelow(pixels(), count);
 }
 
 }  // namespace reelsnap

@@ -5,6 +5,9 @@
 // own samples (YCbCr 4:2:0): BT.601, full range, chroma at half the width
 // and height rounded up, as three packed planes. The encoder takes them as
 // they are; anything else asks for the RGBA image first.
+//
+// A frame of a deep movie (more than 8 bits a sample) bound for a 16-bit
+// PNG or TIFF holds RGBA at 16 bits a channel (Rgba64), native byte order.
 #pragma once
 
 #include <cstddef>
@@ -13,7 +16,7 @@
 
 namespace reelsnap {
 
-enum class ImageLayout { Rgba, Ycbcr420 };
+enum class ImageLayout { Rgba, Ycbcr420, Rgba64 };
 
 struct ImageSize {
     float width = 0;
@@ -37,11 +40,13 @@ class Image {
     ImageSize size() const { return {float(width_), float(height_)}; }
     ImageLayout layout() const { return layout_; }
     bool isPlanar() const { return layout_ == ImageLayout::Ycbcr420; }
+    bool isDeep() const { return layout_ == ImageLayout::Rgba64; }
     std::size_t byteCount() const;
     bool isNull() const { return !pixels_; }
 
-    // RGBA layout.
-    std::size_t stride() const { return std::size_t(width_) * 4; }
+    // RGBA and Rgba64 layouts: 4 or 8 bytes a pixel.
+    std::size_t bytesPerPixel() const { return isDeep() ? 8 : 4; }
+    std::size_t stride() const { return std::size_t(width_) * bytesPerPixel(); }
 
     std::uint8_t* pixels() { return pixels_.get(); }
     const std::uint8_t* pixels() const { return pixels_.get(); }

@@ -1,4 +1,5 @@
-// PNG with libdeflate: RGB when the image is opaque, RGBA otherwise, every
+// PNG with libdeflate: RGB when the image is opaque, RGBA otherwise, at 8
+// bits a channel or, for an Rgba64 image, 16; every
 // row with the Up filter, compressed at libdeflate's level 1. On video frames
 // that is as small as zlib's level 1 and about twice as fast. libpng cannot
 // hand its compression to libdeflate, so the few chunks around the data are
@@ -40,19 +41,25 @@ void CloseChunk(EncodedData& out, std::size_t start, const char type[4]) {
 }
 
 // The rows as PNG filters them: a filter byte, then each pixel's channels
-// minus those of the pixel above (Up).
+// minus those of the pixel above (Up), byte by byte; 16-bit channels are
+// stored most significant byte first.
+template <typename Channel>
 std::unique_ptr<std::uint8_t[]> FilteredRows(const Image& image, int channels,
                                              std::size_t rowBytes) {
     auto rows =
         std::make_unique_for_overwrite<std::uint8_t[]>(rowBytes * std::size_t(image.height()));
     for (int y = 0; y < image.height(); ++y) {
         std::uint8_t* out = rows.get() + rowBytes * std::size_t(y);
-        const std::uint8_t* row = image.row(y);
-        const std::uint8_t* above = y > 0 ? image.row(y - 1) : nullptr;
+        const auto* row = reinterpret_cast<const Channel*>(image.row(y));
+        const auto* above = y > 0 ? reinterpret_cast<const Channel*>(image.row(y - 1)) : nullptr;
         *out++ = y > 0 ? kFilterUp : 0;
         for (int x = 0; x < image.width(); ++x, row += 4) {
             for (int c = 0; c < channels; ++c) {
-                *out++ = std::uint8_t(row[c] - (above ? above[4 * x + c] : 0));
+                const Channel up = above ? above[4 * x + c] : 0;
+                if constexpr (sizeof(Channel) == 2) {
+                    *out++ = std::uint8_t((row[c] >> 8) - (up >> 8));
+                }
+                *out++ = std::uint8_t(row[c] - up);
             }
         }
     }
@@ -65,9 +72,12 @@ std::optional<EncodedData> EncodePng(const Image& image) {
     const Compressor compressor(libdeflate_alloc_compressor(kLevel));
     if (!compressor || image.isNull()) return std::nullopt;
     const int channels = image.hasTransparency() ? 4 : 3;
-    const std::size_t rowBytes = 1 + std::size_t(image.width()) * std::size_t(channels);
+    const std::size_t channelBytes = image.isDeep() ? 2 : 1;
+    const std::size_t rowBytes =
+        1 + std::size_t(image.width()) * std::size_t(channels) * channelBytes;
     const std::size_t filteredBytes = rowBytes * std::size_t(image.height());
-    const auto filtered = FilteredRows(image, channels, rowBytes);
+    const auto filtered = image.isDeep() ? FilteredRows<std::uint16_t>(image, channels, rowBytes)
+                                         : FilteredRows<std::uint8_t>(image, channels, rowBytes);
 
     EncodedData out;
     const std::size_t bound = libdeflate_zlib_compress_bound(compressor.get(), filteredBytes);
@@ -79,9 +89,9 @@ std::optional<EncodedData> EncodePng(const Image& image) {
     std::uint8_t* header = out.data() + start + 8;
     PutBigEndian(header, std::uint32_t(image.width()));
     PutBigEndian(header + 4, std::uint32_t(image.height()));
-    header[8] = 8;                             // bits per channel
-    header[9] = channels == 4 ? 6 : 2;         // RGBA or RGB
-    header[10] = header[11] = header[12] = 0;  // deflate, adaptive filters, no interlace
+    header[8] = std::uint8_t(8 * channelBytes);  // bits per channel
+    header[9] = channels == 4 ? 6 : 2;           // RGBA or RGB
+    header[10] = header[11] = header[12] = 0;    // deflate, adaptive filters, no interlace
     CloseChunk(out, start, "IHDR");
 
     start = out.size();

@@ -28,8 +28,9 @@ ImageSize ScaledSize(ImageSize source, ImageSize target, bool proportionally) {
 namespace {
 
 bool Resample(const Image& from, Image& to) {
+    const AVPixelFormat format = from.isDeep() ? AV_PIX_FMT_RGBA64 : AV_PIX_FMT_RGBA;
     ff::ScaleContext ctx(sws_getContext(
-        from.width(), from.height(), AV_PIX_FMT_RGBA, to.width(), to.height(), AV_PIX_FMT_RGBA,
+        from.width(), from.height(), format, to.width(), to.height(), format,
         SWS_LANCZOS | SWS_ACCURATE_RND | SWS_FULL_CHR_H_INT, nullptr, nullptr, nullptr));
     if (!ctx) return false;
     const std::uint8_t* src[4] = {from.pixels(), nullptr, nullptr, nullptr};
@@ -47,7 +48,7 @@ std::optional<Image> ScaledImage(const Image& image, ImageSize target) {
     const auto width = PixelExtent(size.width);
     const auto height = PixelExtent(size.height);
     if (!width || !height || !Image::IsAcceptableSize(*width, *height)) return std::nullopt;
-    Image scaled(*width, *height);
+    Image scaled(*width, *height, image.layout());
     if (*width == image.width() && *height == image.height()) {
         std::memcpy(scaled.pixels(), image.pixels(), image.byteCount());
     } else if (!Resample(image, scaled)) {

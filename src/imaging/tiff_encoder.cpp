@@ -95,7 +95,8 @@ std::optional<EncodedData> EncodeTiff(const Image& image) {
         TIFFSetField(t, TIFFTAG_IMAGEWIDTH, std::uint32_t(image.width()));
         TIFFSetField(t, TIFFTAG_IMAGELENGTH, std::uint32_t(image.height()));
         TIFFSetField(t, TIFFTAG_SAMPLESPERPIXEL, samples);
-        TIFFSetField(t, TIFFTAG_BITSPERSAMPLE, 8);
+        const std::size_t channelBytes = image.isDeep() ? 2 : 1;
+        TIFFSetField(t, TIFFTAG_BITSPERSAMPLE, std::uint16_t(8 * channelBytes));
         TIFFSetField(t, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
         TIFFSetField(t, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
         TIFFSetField(t, TIFFTAG_ORIENTATION, ORIENTATION_TOPLEFT);
@@ -105,7 +106,7 @@ std::optional<EncodedData> EncodeTiff(const Image& image) {
             const std::uint16_t extra[1] = {EXTRASAMPLE_UNASSALPHA};
             TIFFSetField(t, TIFFTAG_EXTRASAMPLES, 1, extra);
         }
-        const std::size_t rowBytes = std::size_t(image.width()) * samples;
+        const std::size_t rowBytes = std::size_t(image.width()) * samples * channelBytes;
         auto strip = std::make_unique_for_overwrite<std::uint8_t[]>(rowBytes * kRowsPerStrip);
         std::uint32_t stripIndex = 0;
         for (int y0 = 0; y0 < image.height(); y0 += int(kRowsPerStrip), ++stripIndex) {
@@ -115,6 +116,13 @@ std::optional<EncodedData> EncodeTiff(const Image& image) {
                 std::uint8_t* dst = strip.get() + std::size_t(r) * rowBytes;
                 if (alpha) {
                     std::memcpy(dst, src, rowBytes);
+                    continue;
+                }
+                if (image.isDeep()) {
+                    // Samples in the machine's byte order, which the file's header names.
+                    for (int x = 0; x < image.width(); ++x, src += 8, dst += 6) {
+                        std::memcpy(dst, src, 6);
+                    }
                     continue;
                 }
                 for (int x = 0; x < image.width(); ++x, src += 4, dst += 3) {

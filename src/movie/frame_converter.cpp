@@ -75,15 +75,19 @@ void DisplaySize(int codedWidth, int codedHeight, AVRational sar, int& width, in
     }
 }
 
-Image RotateClockwise(const Image& image, int quarterTurns) {
+namespace {
+
+// Pixel is the whole pixel: 4 bytes of RGBA, or 8 of Rgba64.
+template <typename Pixel>
+Image RotatePixels(const Image& image, int quarterTurns) {
     const int w = image.width(), h = image.height();
     const bool sideways = quarterTurns % 2 == 1;
-    Image out(sideways ? h : w, sideways ? w : h);
-    const auto* src = reinterpret_cast<const std::uint32_t*>(image.pixels());
-    auto* dst = reinterpret_cast<std::uint32_t*>(out.pixels());
+    Image out(sideways ? h : w, sideways ? w : h, image.layout());
+    const auto* src = reinterpret_cast<const Pixel*>(image.pixels());
+    auto* dst = reinterpret_cast<Pixel*>(out.pixels());
     const int ow = out.width();
     for (int y = 0; y < h; ++y) {
-        const std::uint32_t* srcRow = src + std::size_t(y) * std::size_t(w);
+        const Pixel* srcRow = src + std::size_t(y) * std::size_t(w);
         for (int x = 0; x < w; ++x) {
             int dx, dy;
             switch (quarterTurns) {
@@ -110,17 +114,46 @@ Image RotateClockwise(const Image& image, int quarterTurns) {
     return out;
 }
 
-bool FrameConverter::PrepareContext(const AVFrame& frame, int dstWidth, int dstHeight) {
+template <typename Pixel>
+Image MirrorPixels(const Image& image) {
+    Image out(image.width(), image.height(), image.layout());
+    const int w = image.width();
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* src = reinterpret_cast<const Pixel*>(image.row(y));
+        auto* dst = reinterpret_cast<Pixel*>(out.row(y));
+        for (int x = 0; x < w; ++x) dst[x] = src[w - 1 - x];
+    }
+    return out;
+}
+
+bool IsDeep(const AVFrame& frame) {
+    const AVPixFmtDescriptor* desc = av_pix_fmt_desc_get(AVPixelFormat(frame.format));
+    return desc && desc->comp[0].depth > 8;
+}
+
+}  // namespace
+
+Image RotateClockwise(const Image& image, int quarterTurns) {
+    return image.isDeep() ? RotatePixels<std::uint64_t>(image, quarterTurns)
+                          : RotatePixels<std::uint32_t>(image, quarterTurns);
+}
+
+Image MirrorLeftRight(const Image& image) {
+    return image.isDeep() ? MirrorPixels<std::uint64_t>(image) : MirrorPixels<std::uint32_t>(image);
+}
+
+bool FrameConverter::PrepareContext(const AVFrame& frame, int dstWidth, int dstHeight,
+                                    AVPixelFormat dstFormat) {
     const int space = SwsColorSpace(ColorSpaceOf(frame), frame.height);
     const int range = IsFullRange(frame) ? 1 : 0;
     if (context_ && srcWidth_ == frame.width && srcHeight_ == frame.height &&
         srcFormat_ == frame.format && dstWidth_ == dstWidth && dstHeight_ == dstHeight &&
-        colorSpace_ == space && colorRange_ == range) {
+        dstFormat_ == dstFormat && colorSpace_ == space && colorRange_ == range) {
         return true;
     }
-    context_.reset(sws_getContext(
-        frame.width, frame.height, AVPixelFormat(frame.format), dstWidth, dstHeight,
-        AV_PIX_FMT_RGBA, ScaleFlags(AVPixelFormat(frame.format)), nullptr, nullptr, nullptr));
+    context_.reset(sws_getContext(frame.width, frame.height, AVPixelFormat(frame.format), dstWidth,
+                                  dstHeight, dstFormat, ScaleFlags(AVPixelFormat(frame.format)),
+                                  nullptr, nullptr, nullptr));
     if (!context_) return false;
     const int* dstCoefficients = sws_getCoefficients(SWS_CS_DEFAULT);
     sws_setColorspaceDetails(context_.get(), sws_getCoefficients(space), range, dstCoefficients, 1,
@@ -130,31 +163,25 @@ bool FrameConverter::PrepareContext(const AVFrame& frame, int dstWidth, int dstH
     srcFormat_ = frame.format;
     dstWidth_ = dstWidth;
     dstHeight_ = dstHeight;
+    dstFormat_ = dstFormat;
     colorSpace_ = space;
     colorRange_ = range;
     return true;
 }
 
-Image MirrorLeftRight(const Image& image) {
-    Image out(image.width(), image.height());
-    const int w = image.width();
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* src = reinterpret_cast<const std::uint32_t*>(image.row(y));
-        auto* dst = reinterpret_cast<std::uint32_t*>(out.row(y));
-        for (int x = 0; x < w; ++x) dst[x] = src[w - 1 - x];
-    }
-    return out;
-}
-
 std::optional<Image> FrameConverter::ToDisplayImage(const AVFrame& frame,
-                                                    const DisplayGeometry& geometry) {
+                                                    const DisplayGeometry& geometry,
+                                                    bool keepDeep) {
     if (!Image::IsAcceptableSize(frame.width, frame.height)) return std::nullopt;
     int width = 0, height = 0;
     DisplaySize(frame.width, frame.height, geometry.sampleAspectRatio, width, height);
     if (!Image::IsAcceptableSize(width, height)) return std::nullopt;
-    if (!PrepareContext(frame, width, height)) return std::nullopt;
+    const bool deep = keepDeep && IsDeep(frame);
+    if (!PrepareContext(frame, width, height, deep ? AV_PIX_FMT_RGBA64 : AV_PIX_FMT_RGBA)) {
+        return std::nullopt;
+    }
 
-    Image image(width, height);
+    Image image(width, height, deep ? ImageLayout::Rgba64 : ImageLayout::Rgba);
     std::uint8_t* dst[4] = {image.pixels(), nullptr, nullptr, nullptr};
     int dstStride[4] = {int(image.stride()), 0, 0, 0};
     if (sws_scale(context_.get(), frame.data, frame.linesize, 0, frame.height, dst, dstStride) !=

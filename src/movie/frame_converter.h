@@ -20,13 +20,17 @@ struct DisplayGeometry {
 
 class FrameConverter {
   public:
-    std::optional<Image> ToDisplayImage(const AVFrame& frame, const DisplayGeometry& geometry);
+    // RGBA at the display size; with `keepDeep`, Rgba64 where the frame has
+    // more than 8 bits a sample.
+    std::optional<Image> ToDisplayImage(const AVFrame& frame, const DisplayGeometry& geometry,
+                                        bool keepDeep = false);
 
   private:
-    bool PrepareContext(const AVFrame& frame, int dstWidth, int dstHeight);
+    bool PrepareContext(const AVFrame& frame, int dstWidth, int dstHeight, AVPixelFormat dstFormat);
 
     ff::ScaleContext context_;
     int srcWidth_ = 0, srcHeight_ = 0, srcFormat_ = -1, dstWidth_ = 0, dstHeight_ = 0;
+    int dstFormat_ = -1;
     int colorSpace_ = -1, colorRange_ = -1;
 };
 

@@ -74,8 +74,9 @@ bool FrameFilter::LooksAtNeighbours(const std::string& filters) {
 }
 
 std::string FrameFilter::FiltersFor(const AVFrame& frame, const AVCodecParameters& stream,
-                                    bool toJpegPlanes) {
+                                    bool toJpegPlanes, bool deep) {
     std::string filters;
+    const std::string rgb = deep ? "format=gbrp16le" : "format=gbrp";
     const AVFieldOrder order = CheckedTag(stream.field_order, AV_FIELD_BB + 1, AV_FIELD_UNKNOWN);
     const bool interlaced =
         frame.interlaced_frame || (order != AV_FIELD_UNKNOWN && order != AV_FIELD_PROGRESSIVE);
@@ -84,17 +85,18 @@ std::string FrameFilter::FiltersFor(const AVFrame& frame, const AVCodecParameter
     if (interlaced) filters = "bwdif=mode=send_frame:parity=auto:deint=interlaced";
     if (IsHdr(TransferOf(frame))) {
         // Linear light in BT.709 primaries in one zimg pass, tone-mapped
-        // (Hable), then the BT.709 transfer, straight to 8-bit RGB: no chroma
+        // (Hable), then the BT.709 transfer, straight to RGB (8 or 16 bits): no chroma
         // is subsampled again only to be upsampled for the image. (The
         // tone-mapped frames carry no colour tags, and zimg turns them into
         // wrong YCbCr; RGB comes out right.)
         if (!filters.empty()) filters += ",";
         filters += "zscale=" + ZscaleInput(frame) +
                    ":t=linear:npl=100:p=bt709,format=gbrpf32le,tonemap=hable:desat=0,"
-                   "zscale=t=bt709:r=full,format=gbrp";
+                   "zscale=t=bt709:r=full," +
+                   rgb;
     } else if (IsDeepYuvWithoutAlpha(frame.format) && !toJpegPlanes) {
         if (!filters.empty()) filters += ",";
-        filters += "zscale=" + ZscaleSdrInput(frame) + ":r=full,format=gbrp";
+        filters += "zscale=" + ZscaleSdrInput(frame) + ":r=full," + rgb;
     }
     return filters;
 }

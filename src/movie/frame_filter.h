@@ -19,13 +19,14 @@ class FrameFilter {
   public:
     // The filters a frame of this stream needs, as a filter graph
     // description; empty when it needs none. Frames bound for JPEG planes
-    // (`toJpegPlanes`) keep their depth and matrix, which the planes convert.
+    // (`toJpegPlanes`) keep their depth and matrix, which the planes convert;
+    // `deep` frames leave the colour filters as 16-bit RGB, the others as 8-bit.
     // True when the filters' picture of a frame depends on the frames
     // around it (the deinterlacer looks at the one before and after).
     static bool LooksAtNeighbours(const std::string& filters);
 
     static std::string FiltersFor(const AVFrame& frame, const AVCodecParameters& stream,
-                                  bool toJpegPlanes);
+                                  bool toJpegPlanes, bool deep);
 
     bool active() const { return bool(graph_); }
     // Whether the graph was built for frames of this size and format: a

@@ -88,6 +88,7 @@ struct Movie::State {
     VideoDecoder decoder;
     FrameFilter filter;
     std::optional<std::string> filters;  // what the stream's frames need, once seen
+    bool filtersDeep = false;            // the filters give 16-bit RGB
     // The packet read and not yet sent, where `packet` holds one (a read
     // packet always holds its data by reference).
     ff::Packet packet = ff::MakePacket();
@@ -260,7 +261,8 @@ std::optional<Image> Movie::State::Convert() {
         if (InJpegPlanes(*frame)) {
             image = JpegPlanes(*frame);
         } else {
-            image = converter.ToDisplayImage(*frame, GeometryOf(*frame));
+            image =
+                converter.ToDisplayImage(*frame, GeometryOf(*frame), layout == ImageLayout::Rgba64);
         }
     } catch (const std::bad_alloc&) {
         // No memory for a frame this large: it has no image, as one that
@@ -345,15 +347,19 @@ bool Movie::State::TakeDecodedFrame() {
     decoded->pts = FramePts(*decoded);
     // Frames that change size or format midway get a graph of their own
     // (frames still in the old one are dropped).
-    if (filter.active() && !filter.Accepts(*decoded)) {
+    // So do frames asked for at another depth than the graph gives.
+    const bool deep = layout == ImageLayout::Rgba64;
+    if ((filter.active() && !filter.Accepts(*decoded)) || (filters && filtersDeep != deep)) {
         filter.Reset();
         filters.reset();
     }
     if (!filters) {
         // Frames bound for JPEG planes need no colour filter where the
-        // planes take them as they are; a later change of layout keeps the
-        // graph, as both conversions take what it gives.
-        filters = FrameFilter::FiltersFor(*decoded, *stream()->codecpar, InJpegPlanes(*decoded));
+        // planes take them as they are; a later change between planes and
+        // RGBA keeps the graph, as both conversions take what it gives.
+        filters =
+            FrameFilter::FiltersFor(*decoded, *stream()->codecpar, InJpegPlanes(*decoded), deep);
+        filtersDeep = deep;
     }
     if (!filters->empty() &&
         (filter.active() || filter.Configure(*decoded, stream()->time_base, *filters))) {

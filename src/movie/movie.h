@@ -91,7 +91,9 @@ class Movie {
     //
     // With `layout` Ycbcr420 the image comes in the JPEG's YCbCr planes
     // where the frame needs no turn, mirror or change of pixel aspect and
-    // its matrix allows; as RGBA otherwise.
+    // its matrix allows; as RGBA otherwise. With Rgba64 it comes at 16 bits
+    // a channel where the frame has more than 8 bits a sample, as RGBA
+    // otherwise.
     static constexpr std::int64_t kNoFrameAfter = -1;
     std::optional<Image> FrameImageAtTime(std::int64_t time,
                                           std::optional<std::int64_t> nextTime = std::nullopt,

@@ -17,6 +17,7 @@
 
 #include "files/choosers.h"
 #include "files/file_system.h"
+#include "imaging/frame_image_writer.h"
 #include "imaging/quality.h"
 #include "platform/path_text.h"
 #include "platform/translations.h"
@@ -42,6 +43,7 @@ constexpr CommandId kQuitWhenDone = FourCC("Qwdo");
 constexpr CommandId kPadIndices = FourCC("PIWZ");
 constexpr CommandId kAppendFrameCount = FourCC("apnD");
 constexpr CommandId kPreserveDates = FourCC("Pdte");
+constexpr CommandId kKeepDeepFrames = FourCC("Deep");
 constexpr CommandId kCopyTo = FourCC("Copy");
 constexpr CommandId kImageType = FourCC("Eprt");
 constexpr CommandId kImageQuality = FourCC("ImQu");
@@ -127,6 +129,7 @@ void PreferencesWindow::ConnectCommands() {
         {ui_->PadIndicesBox, kPadIndices},
         {ui_->AppendFrameCountBox, kAppendFrameCount},
         {ui_->PreserveDatesBox, kPreserveDates},
+        {ui_->DeepFramesBox, kKeepDeepFrames},
         {ui_->CopyToBox, kCopyTo},
         {ui_->ChooseCopyButton, kChooseCopy}};
     for (const auto& [button, command] : buttons) {
@@ -165,6 +168,7 @@ void PreferencesWindow::ConnectCommands() {
 
 void PreferencesWindow::EnableQualityFor(std::int16_t imageType) {
     ui_->QualityControl->setEnabled(TypeTakesQuality(ImageFileTypeFromNumber(imageType)));
+    ui_->DeepFramesBox->setEnabled(TypeKeepsDeepFrames(ImageFileTypeFromNumber(imageType)));
 }
 
 // The popup at the mode, the step field for Every Nth frame, and the number
@@ -211,6 +215,7 @@ void PreferencesWindow::FillPreferencesWindow() {
     ui_->AppendFrameCountBox->setChecked(settings_.ReadBoolSetting(keys::AppendFrameCount));
     ui_->QualityControl->setCurrentIndex(settings_.ReadImageQuality() - 1);
     ui_->PreserveDatesBox->setChecked(settings_.ReadBoolSetting(keys::PreserveDates));
+    ui_->DeepFramesBox->setChecked(settings_.ReadBoolSetting(keys::KeepDeepFrames));
     const std::int16_t imageType = settings_.ReadImageType();
     EnableQualityFor(imageType);
     ui_->ImageTypeControl->setCurrentIndex(imageType - 1);
@@ -258,6 +263,9 @@ std::int16_t PreferencesWindow::PreferencesCommandHandler(CommandId command) {
             break;
         case kPreserveDates:
             settings_.StoreBoolSetting(keys::PreserveDates, ui_->PreserveDatesBox->isChecked());
+            break;
+        case kKeepDeepFrames:
+            settings_.StoreBoolSetting(keys::KeepDeepFrames, ui_->DeepFramesBox->isChecked());
             break;
         case kCopyTo:
             EnableCopyControls(ui_->CopyToBox->isChecked());

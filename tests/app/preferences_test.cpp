@@ -73,9 +73,12 @@ TEST_F(PreferencesTest, TypeAndQualityAreStoredAtOnce) {
     Choose(Control<QComboBox>("ImageTypeControl"), 4);  // PNG
     EXPECT_EQ(App().settings().ReadImageType(), 5);
     EXPECT_FALSE(Control<QComboBox>("QualityControl")->isEnabled());
+    Control<QCheckBox>("DeepFramesBox")->click();
+    EXPECT_TRUE(App().settings().ReadBoolSetting(keys::KeepDeepFrames));
     Choose(Control<QComboBox>("ImageTypeControl"), 8);  // JPEG XL
     EXPECT_EQ(App().settings().ReadImageType(), 9);
     EXPECT_TRUE(Control<QComboBox>("QualityControl")->isEnabled());
+    EXPECT_FALSE(Control<QCheckBox>("DeepFramesBox")->isEnabled()) << "8 bits a channel only";
     Choose(Control<QComboBox>("ImageTypeControl"), 5);  // JPEG 2000
     EXPECT_EQ(App().settings().ReadImageType(), 6);
     EXPECT_TRUE(Control<QComboBox>("QualityControl")->isEnabled());

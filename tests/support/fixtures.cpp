@@ -154,6 +154,10 @@ std::map<std::string, FixtureEntry> FixtureCatalog() {
     ramp.frames = 2;
     ramp.crf = 0;
     c["grey_ramp_10bit"] = {"ramp10.mp4", ramp};
+    ramp.width = 1024;  // every one of the 877 levels from 64 to 940
+    ramp.height = 16;
+    ramp.frames = 1;
+    c["grey_ramp_10bit_wide"] = {"ramp10wide.mp4", ramp};
     MovieSpec anamorphic;
     anamorphic.format = "mov";
     anamorphic.codec = "mpeg4";

@@ -8,6 +8,10 @@
 
 #include "platform/ffmpeg_raii.h"
 
+extern "C" {
+#include <libavutil/pixdesc.h>
+}
+
 namespace reelsnap::testing {
 namespace {
 
@@ -53,15 +57,8 @@ std::optional<Image> DecodeAvifFile(const std::filesystem::path& path) {
     return image;
 }
 
-}  // namespace
-
-std::string ImageCodecName(const std::filesystem::path& path) {
-    auto o = OpenImage(path);
-    return o ? o->decoder->codec->name : "";
-}
-
-std::optional<Image> DecodeImageFile(const std::filesystem::path& path) {
-    if (path.extension() == ".avif") return DecodeAvifFile(path);
+// The first picture as RGBA, or as Rgba64.
+std::optional<Image> DecodeImage(const std::filesystem::path& path, ImageLayout layout) {
     auto o = OpenImage(path);
     if (!o) return std::nullopt;
     ff::Packet pkt = ff::MakePacket();
@@ -79,11 +76,12 @@ std::optional<Image> DecodeImageFile(const std::filesystem::path& path) {
         got = avcodec_receive_frame(o->decoder.get(), frame.get()) == 0;
     }
     if (!got) return std::nullopt;
-    Image image(frame->width, frame->height);
-    ff::ScaleContext sws(sws_getContext(frame->width, frame->height, AVPixelFormat(frame->format),
-                                        frame->width, frame->height, AV_PIX_FMT_RGBA,
-                                        SWS_POINT | SWS_ACCURATE_RND | SWS_FULL_CHR_H_INT, nullptr,
-                                        nullptr, nullptr));
+    Image image(frame->width, frame->height, layout);
+    const AVPixelFormat format =
+        layout == ImageLayout::Rgba64 ? AV_PIX_FMT_RGBA64 : AV_PIX_FMT_RGBA;
+    ff::ScaleContext sws(sws_getContext(
+        frame->width, frame->height, AVPixelFormat(frame->format), frame->width, frame->height,
+        format, SWS_POINT | SWS_ACCURATE_RND | SWS_FULL_CHR_H_INT, nullptr, nullptr, nullptr));
     if (!sws) return std::nullopt;
     // JPEG decodes to full-range YUV; keep its range when converting.
     const int full = frame->color_range == AVCOL_RANGE_JPEG ||
@@ -94,6 +92,30 @@ std::optional<Image> DecodeImageFile(const std::filesystem::path& path) {
     int dstStride[4] = {int(image.stride()), 0, 0, 0};
     sws_scale(sws.get(), frame->data, frame->linesize, 0, frame->height, dst, dstStride);
     return image;
+}
+
+}  // namespace
+
+std::string ImageCodecName(const std::filesystem::path& path) {
+    auto o = OpenImage(path);
+    return o ? o->decoder->codec->name : "";
+}
+
+int ImageBitsPerChannel(const std::filesystem::path& path) {
+    auto o = OpenImage(path);
+    const AVPixFmtDescriptor* desc =
+        o ? av_pix_fmt_desc_get(AVPixelFormat(o->input->streams[o->stream]->codecpar->format))
+          : nullptr;
+    return desc ? desc->comp[0].depth : 0;
+}
+
+std::optional<Image> DecodeImageFile16(const std::filesystem::path& path) {
+    return DecodeImage(path, ImageLayout::Rgba64);
+}
+
+std::optional<Image> DecodeImageFile(const std::filesystem::path& path) {
+    if (path.extension() == ".avif") return DecodeAvifFile(path);
+    return DecodeImage(path, ImageLayout::Rgba);
 }
 
 double Psnr(const Image& a, const Image& b) {

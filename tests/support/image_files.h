@@ -13,6 +13,11 @@ namespace reelsnap::testing {
 // The first picture of the file as RGBA, or nothing. AVIF files are read
 // by libavif, which keeps their alpha.
 std::optional<Image> DecodeImageFile(const std::filesystem::path& path);
+// The same at 16 bits a channel (Rgba64), for files deeper than 8 bits.
+std::optional<Image> DecodeImageFile16(const std::filesystem::path& path);
+
+// The bits a channel of the file's pixels, as its decoder gives them.
+int ImageBitsPerChannel(const std::filesystem::path& path);
 
 // The decoder's name for the file ("mjpeg", "png", "tiff", "bmp", "gif", "jpeg2000",
 // "webp", "av1", "jpegxl").
