@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <exiv2/exiv2.hpp>
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -754,6 +756,88 @@ TEST(CommandLine, SixteenBitsKeepEveryLevelOfADeepMovie) {
                       .status,
                   0);
         EXPECT_EQ(ImageBitsPerChannel(out / "sdr" / name), 8) << "an 8-bit movie stays 8-bit";
+    }
+}
+
+}  // namespace
+}  // namespace reelsnap
+
+namespace reelsnap {
+namespace {
+
+struct Story {
+    std::map<std::string, std::string> tags;  // EXIF and XMP keys and values as text
+    double latitude = 0, longitude = 0;
+};
+
+double Degrees(const Exiv2::Value& value) {
+    return value.toFloat(0) + value.toFloat(1) / 60 + value.toFloat(2) / 3600;
+}
+
+// The file's EXIF and XMP, read by exiv2.
+std::optional<Story> ReadStory(const fs::path& file) {
+    Exiv2::enableBMFF();
+    try {
+        auto image = Exiv2::ImageFactory::open(file.string());
+        image->readMetadata();
+        Story story;
+        for (const auto& datum : image->exifData()) story.tags[datum.key()] = datum.toString();
+        for (const auto& datum : image->xmpData()) story.tags[datum.key()] = datum.toString();
+        const auto& exif = image->exifData();
+        if (auto it = exif.findKey(Exiv2::ExifKey("Exif.GPSInfo.GPSLatitude")); it != exif.end()) {
+            story.latitude = Degrees(it->value());
+        }
+        if (auto it = exif.findKey(Exiv2::ExifKey("Exif.GPSInfo.GPSLongitude")); it != exif.end()) {
+            story.longitude = Degrees(it->value());
+        }
+        return story;
+    } catch (const Exiv2::AnyError& error) {
+        ADD_FAILURE() << file << ": " << error.what();
+        return std::nullopt;
+    }
+}
+
+// Frame 2 of a movie recorded at 05:06:07 UTC south and west of
+// Greenwich, under a name that is not ASCII, tells its story in every type
+// that takes one; a movie without a creation time or a place tells no date
+// or place.
+TEST(CommandLine, MetadataTellsTheFramesStory) {
+    const fs::path dir = NewTempDir("cli-story");
+    const std::string name = "Café 東京.mov";
+    fs::copy_file(Fixture("placed"), dir / name);
+    for (const char* type : {"jpeg", "png", "tiff", "webp", "jp2", "avif", "jxl"}) {
+        SCOPED_TRACE(type);
+        const fs::path out = dir / type;
+        const Result r = RunCli({"-o", Path(out), "--type", type, "--metadata", "--first", "2",
+                                 "--last", "2", QString::fromStdString((dir / name).string())});
+        ASSERT_EQ(r.status, 0) << r.err;
+        ASSERT_EQ(FileNames(out).size(), 1u);
+        const fs::path file = out / *FileNames(out).begin();
+        ASSERT_TRUE(DecodeImageFile(file)) << "still an image";
+        auto story = ReadStory(file);
+        ASSERT_TRUE(story);
+        EXPECT_EQ(story->tags["Exif.Photo.DateTimeOriginal"], "2021:03:04 05:06:07");
+        EXPECT_EQ(story->tags["Exif.Photo.SubSecTimeOriginal"], "040") << "1/25 s on";
+        EXPECT_EQ(story->tags["Exif.Photo.OffsetTimeOriginal"], "+00:00");
+        EXPECT_TRUE(story->tags["Exif.Image.Software"].starts_with("Reelsnap "));
+        EXPECT_EQ(story->tags["Exif.GPSInfo.GPSLatitudeRef"], "S");
+        EXPECT_EQ(story->tags["Exif.GPSInfo.GPSLongitudeRef"], "W");
+        EXPECT_NEAR(story->latitude, 22.9519, 1e-4);
+        EXPECT_NEAR(story->longitude, 43.2105, 1e-4);
+        EXPECT_EQ(story->tags["Xmp.dc.source"], name);
+        EXPECT_EQ(story->tags["Xmp.reelsnap.FrameIndex"], "2");
+        EXPECT_EQ(story->tags["Xmp.reelsnap.FrameTime"], "0.040");
+    }
+    for (const char* fixture : {"dated", "h264_mp4"}) {
+        const fs::path out = dir / fixture;
+        ASSERT_EQ(RunCli({"-o", Path(out), "--metadata", "--last", "1", Path(Fixture(fixture))})
+                      .status,
+                  0);
+        const auto story = ReadStory(out / "frame_1.jpg");
+        ASSERT_TRUE(story);
+        EXPECT_FALSE(story->tags.contains("Exif.GPSInfo.GPSLatitude")) << fixture;
+        EXPECT_EQ(story->tags.contains("Exif.Photo.DateTimeOriginal"),
+                  fixture == std::string("dated"));
     }
 }
 

@@ -225,6 +225,7 @@ FrameSettings Application::ReadFrameSettings() {
     frame.naming.padIndicesWithZeros = settings_.ReadBoolSetting(keys::PadIndicesWithZeros);
     frame.naming.byTime = settings_.ReadInt16Setting(keys::NameBy) == 2;
     frame.preserveDates = settings_.ReadBoolSetting(keys::PreserveDates);
+    frame.writeMetadata = settings_.ReadBoolSetting(keys::WriteFrameMetadata);
     return frame;
 }
 

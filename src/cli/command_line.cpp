@@ -190,6 +190,7 @@ class OptionSettings : public RunSettings {
         frame.naming = options_.naming;
         frame.existing = options_.overwrite ? ExistingFiles::Replace : ExistingFiles::Skip;
         frame.preserveDates = options_.preserveDates;
+        frame.writeMetadata = options_.writeMetadata;
         return frame;
     }
 
@@ -502,6 +503,13 @@ Parsed ParseCommandLine(const QStringList& arguments) {
         "preserve-dates",
         CommandLine::tr(
             "Date each file at the movie's creation time plus the frame's presentation time."));
+    const QCommandLineOption metadata(
+        "metadata",
+        CommandLine::tr("Write the frame's time and source into each file (jpeg, png, tiff, "
+                        "webp, jp2, avif, jxl): the movie's creation time plus the frame's time "
+                        "as EXIF DateTimeOriginal, the movie's name, the frame's index and time "
+                        "as XMP, and the place the movie was recorded, which is copied as EXIF "
+                        "GPS where the movie has one."));
     const QCommandLineOption overwrite(
         "overwrite", CommandLine::tr("Replace existing files of the same names."));
     const QCommandLineOption count(
@@ -513,7 +521,7 @@ Parsed ParseCommandLine(const QStringList& arguments) {
                        tree,        json,          first,     last,  step,   everySeconds,
                        keyFrames,   spread,        frames,    times, scenes, sceneThreshold,
                        scale,       type,          quality,   depth, pad,    name,
-                       appendCount, preserveDates, overwrite, count, jobs,   quiet});
+                       appendCount, preserveDates, metadata, overwrite, count, jobs, quiet});
     parser.addPositionalArgument("MOVIE", CommandLine::tr("The movies to take frames from."),
                                  "MOVIE...");
 
@@ -703,6 +711,7 @@ Parsed ParseCommandLine(const QStringList& arguments) {
         }
     }
     o.preserveDates = parser.isSet(preserveDates);
+    o.writeMetadata = parser.isSet(metadata);
     o.overwrite = parser.isSet(overwrite);
     o.countOnly = parser.isSet(count);
     o.quiet = parser.isSet(quiet);

@@ -31,6 +31,7 @@ struct Options {
     bool keepDeepFrames = false;  // --depth 16
     FrameNaming naming;
     bool preserveDates = false;
+    bool writeMetadata = false;  // --metadata
     bool overwrite = false;
     bool countOnly = false;
     bool quiet = false;

@@ -35,12 +35,14 @@ std::int32_t FramesToHandOut(const FrameSelection& s, std::int32_t frameCount) {
 // i-th sample, as the count finds them.
 class FrameWalk {
   public:
-    FrameWalk(ExtractionRun& run, Movie& movie, std::string movieName,
+    // `movieFile` is the movie's file name.
+    FrameWalk(ExtractionRun& run, Movie& movie, const std::filesystem::path& movieFile,
               std::filesystem::path destination, std::int32_t frameCount,
               const FrameSelection& selection, RunSettings& settings, RunObserver& observer)
         : run_(run),
           movie_(movie),
-          movieName_(std::move(movieName)),
+          movieName_(movieFile.stem().string()),
+          movieFileName_(TextOfPath(movieFile).toStdString()),
           destination_(std::move(destination)),
           frameCount_(frameCount),
           selection_(selection),
@@ -171,6 +173,7 @@ class FrameWalk {
         job.settings = frame.write;
         job.existing = frame.existing;
         if (frame.preserveDates) job.modified = movie_.PresentationDate(t);
+        if (frame.writeMetadata) job.story = StoryOf(i, t);
         // The walk ends before its last frames are written: the observer outlives it.
         job.finished = [&observer = observer_, record](FrameOutcome outcome,
                                                        const std::filesystem::path& file,
@@ -183,9 +186,20 @@ class FrameWalk {
         run_.writers_.Submit(std::move(job));
     }
 
+    FrameStory StoryOf(std::int32_t i, std::int64_t t) {
+        FrameStory story;
+        if (movie_.RecordsCreationTime()) story.takenNs = movie_.PresentationDate(t);
+        story.movieName = movieFileName_;
+        story.index = i;
+        story.timeNs = movie_.NanosecondsOfTicks(t);
+        story.location = ParseIso6709(movie_.LocationTag());
+        return story;
+    }
+
     ExtractionRun& run_;
     Movie& movie_;
     std::string movieName_;
+    std::string movieFileName_;
     std::filesystem::path destination_;
     std::int32_t frameCount_;
     const FrameSelection& selection_;
@@ -234,7 +248,7 @@ RunResult ExtractionRun::RunFirstDocument(const QStringList& documents, RunSetti
     observer.ProgressShown();
     RunResult result = Ended(RunEnd::Walked);
     try {
-        WalkMovie(*movie, document.stem().string(), *destination, settings, observer, result);
+        WalkMovie(*movie, document.filename(), *destination, settings, observer, result);
     } catch (const std::bad_alloc&) {
         // A movie that memory cannot hold ends its run; it never aborts the program.
         result.end = RunEnd::TooLarge;
@@ -260,7 +274,7 @@ RunResult ExtractionRun::RunFirstDocument(const QStringList& documents, RunSetti
     return result;
 }
 
-void ExtractionRun::WalkMovie(Movie& movie, const std::string& movieName,
+void ExtractionRun::WalkMovie(Movie& movie, const std::filesystem::path& movieFile,
                               const std::filesystem::path& destination, RunSettings& settings,
                               RunObserver& observer, RunResult& result) {
     // Counting a movie without a sample index reads all of it; a stop breaks it off.
@@ -281,7 +295,7 @@ void ExtractionRun::WalkMovie(Movie& movie, const std::string& movieName,
         result.selection = std::move(selection);
         return;
     }
-    FrameWalk walk(*this, movie, movieName, destination, frameCount, selection, settings, observer);
+    FrameWalk walk(*this, movie, movieFile, destination, frameCount, selection, settings, observer);
     if (selection.mode == SelectionMode::Step) {
         framesExpected_ = FramesToHandOut(selection, frameCount);
         walk.Walk();

@@ -32,6 +32,9 @@ struct FrameSettings {
     // The file's date is the movie's creation time plus the frame's
     // presentation time.
     bool preserveDates = false;
+    // The file carries the frame's story: when it was taken, from which
+    // movie, and where (the movie's location is copied).
+    bool writeMetadata = false;
 };
 
 // What the run reads, each when the run needs it.
@@ -137,7 +140,7 @@ class ExtractionRun {
   private:
     RunResult RunFirstDocument(const QStringList& documents, RunSettings& settings,
                                RunObserver& observer);
-    void WalkMovie(Movie& movie, const std::string& movieName,
+    void WalkMovie(Movie& movie, const std::filesystem::path& movieFile,
                    const std::filesystem::path& destination, RunSettings& settings,
                    RunObserver& observer, RunResult& result);
     bool WalkEnds() const;

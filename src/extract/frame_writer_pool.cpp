@@ -129,7 +129,7 @@ std::optional<FrameWriteFailure> WriteFrameJob(const FrameJob& job) {
     const std::filesystem::path finalPath = FinalFramePath(job.path, extension);
     try {
         bool encodingFailed = false;
-        const auto data = EncodeFrameImage(job.image, job.settings, encodingFailed);
+        const auto data = EncodeFrameImage(job.image, job.settings, job.story, encodingFailed);
         if (!data) return FrameWriteFailure{finalPath, 0};
         if (const int error =
                 PlaceFrameFile(job.path, extension, *data, job.existing, job.modified);

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "imaging/encoders.h"
+#include "imaging/frame_story.h"
 #include "platform/c_owner.h"
 
 namespace reelsnap {
@@ -32,7 +33,8 @@ int QuantizerOf(float compressionFactor) {
 
 }  // namespace
 
-std::optional<EncodedData> EncodeAvif(const Image& image, float compressionFactor) {
+std::optional<EncodedData> EncodeAvif(const Image& image, float compressionFactor,
+                                      const StoryMetadata* story) {
     AvifImage yuv(avifImageCreate(image.width(), image.height(), 8, AVIF_PIXEL_FORMAT_YUV420));
     if (!yuv) return std::nullopt;
     yuv->colorPrimaries = AVIF_COLOR_PRIMARIES_BT709;
@@ -46,6 +48,13 @@ std::optional<EncodedData> EncodeAvif(const Image& image, float compressionFacto
     rgb.pixels = const_cast<std::uint8_t*>(image.pixels());  // read, never written
     rgb.rowBytes = std::uint32_t(image.stride());
     if (avifImageRGBToYUV(yuv.get(), &rgb) != AVIF_RESULT_OK) return std::nullopt;
+    if (story && !story->exif.empty()) {
+        avifImageSetMetadataExif(yuv.get(), story->exif.data(), story->exif.size());
+    }
+    if (story && !story->xmp.empty()) {
+        avifImageSetMetadataXMP(yuv.get(), reinterpret_cast<const std::uint8_t*>(story->xmp.data()),
+                                story->xmp.size());
+    }
 
     AvifEncoder encoder(avifEncoderCreate());
     if (!encoder) return std::nullopt;

@@ -14,7 +14,7 @@ const char* ImageTypeExtension(ImageFileType type) {
 }
 
 std::optional<EncodedData> EncodeImage(const Image& image, ImageFileType type,
-                                       float compressionFactor) {
+                                       float compressionFactor, const StoryMetadata* story) {
     // YCbCr planes are the JPEG encoder's alone, 16-bit pixels PNG's and TIFF's.
     if (image.isNull() || (image.isPlanar() && type != ImageFileType::Jpeg) ||
         (image.isDeep() && type != ImageFileType::Png && type != ImageFileType::Tiff)) {
@@ -36,9 +36,9 @@ std::optional<EncodedData> EncodeImage(const Image& image, ImageFileType type,
         case ImageFileType::Webp:
             return EncodeWebp(image, compressionFactor);
         case ImageFileType::Avif:
-            return EncodeAvif(image, compressionFactor);
+            return EncodeAvif(image, compressionFactor, story);
         case ImageFileType::Jxl:
-            return EncodeJxl(image, compressionFactor);
+            return EncodeJxl(image, compressionFactor, story);
     }
     return std::nullopt;
 }

@@ -66,10 +66,15 @@ std::optional<EncodedData> EncodePng(const Image& image);
 std::optional<EncodedData> EncodeJpeg2000(const Image& image, float compressionFactor);
 // For these three too: factor 1.0 is lossless (AVIF: the finest quantiser).
 std::optional<EncodedData> EncodeWebp(const Image& image, float compressionFactor);
-std::optional<EncodedData> EncodeAvif(const Image& image, float compressionFactor);
-std::optional<EncodedData> EncodeJxl(const Image& image, float compressionFactor);
+// AVIF and JPEG XL carry the frame's story (EXIF, XMP) in their own boxes.
+struct StoryMetadata;
+std::optional<EncodedData> EncodeAvif(const Image& image, float compressionFactor,
+                                      const StoryMetadata* story = nullptr);
+std::optional<EncodedData> EncodeJxl(const Image& image, float compressionFactor,
+                                     const StoryMetadata* story = nullptr);
 
 std::optional<EncodedData> EncodeImage(const Image& image, ImageFileType type,
-                                       float compressionFactor);
+                                       float compressionFactor,
+                                       const StoryMetadata* story = nullptr);
 
 }  // namespace reelsnap

@@ -25,6 +25,7 @@ ImageLayout LayoutFor(const FrameWriteSettings& settings) {
 
 std::optional<EncodedData> EncodeFrameImage(const Image& frameImage,
                                             const FrameWriteSettings& settings,
+                                            const std::optional<FrameStory>& story,
                                             bool& encodingFailed) {
     encodingFailed = false;
     if (!settings.type) return std::nullopt;
@@ -38,8 +39,13 @@ std::optional<EncodedData> EncodeFrameImage(const Image& frameImage,
             return std::nullopt;
         }
     }
+    const bool storyAfter = story && TypeTakesStoryAfterEncoding(*settings.type);
+    const std::optional<StoryMetadata> boxes =
+        story && !storyAfter ? std::optional(EncodeStory(*story)) : std::nullopt;
     std::optional<EncodedData> data =
-        EncodeImage(scaled ? *scaled : frameImage, *settings.type, settings.compressionFactor);
+        EncodeImage(scaled ? *scaled : frameImage, *settings.type, settings.compressionFactor,
+                    boxes ? &*boxes : nullptr);
+    if (data && storyAfter && !AddStoryToFile(*data, *story)) data.reset();
     encodingFailed = !data;
     return data;
 }

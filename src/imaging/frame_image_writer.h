@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "imaging/encoders.h"
+#include "imaging/frame_story.h"
 #include "imaging/image.h"
 
 namespace reelsnap {
@@ -35,8 +36,12 @@ ImageLayout LayoutFor(const FrameWriteSettings& settings);
 // bytes of the file, or nothing when a step fails (`encodingFailed` then says
 // so; a type outside the table gives nothing without a failure). YCbCr planes
 // are encoded only as a JPEG at their own size (LayoutFor).
+//
+// With a story, the file carries it (FrameStory), where its type can: a
+// story that cannot be written fails the frame.
 std::optional<EncodedData> EncodeFrameImage(const Image& frameImage,
                                             const FrameWriteSettings& settings,
+                                            const std::optional<FrameStory>& story,
                                             bool& encodingFailed);
 
 }  // namespace reelsnap

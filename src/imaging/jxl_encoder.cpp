@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "imaging/encoders.h"
+#include "imaging/frame_story.h"
 #include "platform/c_owner.h"
 
 namespace reelsnap {
@@ -56,9 +57,27 @@ std::optional<EncodedData> TakeOutput(JxlEncoder* encoder) {
     return out;
 }
 
+// The story's EXIF (after the 4-byte offset of its TIFF header, 0) and XMP
+// as boxes of the file, which then takes the container format.
+bool AddStoryBoxes(JxlEncoder* encoder, const StoryMetadata& story) {
+    if (!Ok(JxlEncoderUseBoxes(encoder))) return false;
+    if (!story.exif.empty()) {
+        std::vector<std::uint8_t> exif(4, 0);
+        exif.insert(exif.end(), story.exif.begin(), story.exif.end());
+        if (!Ok(JxlEncoderAddBox(encoder, "Exif", exif.data(), exif.size(), JXL_FALSE))) {
+            return false;
+        }
+    }
+    return story.xmp.empty() ||
+           Ok(JxlEncoderAddBox(encoder, "xml ",
+                               reinterpret_cast<const std::uint8_t*>(story.xmp.data()),
+                               story.xmp.size(), JXL_FALSE));
+}
+
 }  // namespace
 
-std::optional<EncodedData> EncodeJxl(const Image& image, float compressionFactor) {
+std::optional<EncodedData> EncodeJxl(const Image& image, float compressionFactor,
+                                     const StoryMetadata* story) {
     JxlEncoderOwner encoder(JxlEncoderCreate(nullptr));
     if (!encoder) return std::nullopt;
     const bool lossless = compressionFactor >= 1.0f;
@@ -93,6 +112,7 @@ std::optional<EncodedData> EncodeJxl(const Image& image, float compressionFactor
     const JxlPixelFormat format{alpha ? 4u : 3u, JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN, 0};
     const void* pixels = alpha ? static_cast<const void*>(image.pixels()) : rgb.data();
     const std::size_t bytes = alpha ? image.stride() * std::size_t(image.height()) : rgb.size();
+    if (story && !AddStoryBoxes(encoder.get(), *story)) return std::nullopt;
     if (!Ok(JxlEncoderAddImageFrame(settings, &format, pixels, bytes))) return std::nullopt;
     JxlEncoderCloseInput(encoder.get());
     return TakeOutput(encoder.get());

@@ -486,6 +486,24 @@ std::int64_t Movie::PresentationDate(std::int64_t time) const {
     return *s.creationTime + av_rescale_q(time, base, AVRational{1, 1'000'000'000});
 }
 
+bool Movie::RecordsCreationTime() const {
+    const AVDictionaryEntry* tag =
+        av_dict_get(state_->input->metadata, "creation_time", nullptr, 0);
+    std::int64_t microseconds = 0;
+    return tag && av_parse_time(&microseconds, tag->value, 0) == 0;
+}
+
+std::string Movie::LocationTag() const {
+    // MP4 and MOV files keep it as ©xyz ("location"); QuickTime's own
+    // metadata keys as com.apple.quicktime.location.ISO6709.
+    for (const char* key : {"location", "com.apple.quicktime.location.ISO6709"}) {
+        if (const AVDictionaryEntry* tag = av_dict_get(state_->input->metadata, key, nullptr, 0)) {
+            return tag->value;
+        }
+    }
+    return {};
+}
+
 void Movie::Interrupt() {
     state_->interrupted = true;
 }

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "imaging/image.h"
@@ -103,6 +104,11 @@ class Movie {
     // 1970: the movie's creation time (its file's modification time when it
     // records none) plus the sample's presentation time.
     std::int64_t PresentationDate(std::int64_t time) const;
+    // True when the movie records its creation time (not only its file's).
+    bool RecordsCreationTime() const;
+    // The place the movie was recorded, as its container gives it: an ISO
+    // 6709 string ("+37.3349-122.0090+010.000/"), or empty.
+    std::string LocationTag() const;
 
     // Makes every read of the file fail from now on, so that a count or a
     // decode in progress ends soon; safe from any thread.

@@ -44,6 +44,7 @@ constexpr CommandId kPadIndices = FourCC("PIWZ");
 constexpr CommandId kAppendFrameCount = FourCC("apnD");
 constexpr CommandId kPreserveDates = FourCC("Pdte");
 constexpr CommandId kKeepDeepFrames = FourCC("Deep");
+constexpr CommandId kWriteMetadata = FourCC("Meta");
 constexpr CommandId kCopyTo = FourCC("Copy");
 constexpr CommandId kImageType = FourCC("Eprt");
 constexpr CommandId kImageQuality = FourCC("ImQu");
@@ -130,6 +131,7 @@ void PreferencesWindow::ConnectCommands() {
         {ui_->AppendFrameCountBox, kAppendFrameCount},
         {ui_->PreserveDatesBox, kPreserveDates},
         {ui_->DeepFramesBox, kKeepDeepFrames},
+        {ui_->MetadataBox, kWriteMetadata},
         {ui_->CopyToBox, kCopyTo},
         {ui_->ChooseCopyButton, kChooseCopy}};
     for (const auto& [button, command] : buttons) {
@@ -216,6 +218,7 @@ void PreferencesWindow::FillPreferencesWindow() {
     ui_->QualityControl->setCurrentIndex(settings_.ReadImageQuality() - 1);
     ui_->PreserveDatesBox->setChecked(settings_.ReadBoolSetting(keys::PreserveDates));
     ui_->DeepFramesBox->setChecked(settings_.ReadBoolSetting(keys::KeepDeepFrames));
+    ui_->MetadataBox->setChecked(settings_.ReadBoolSetting(keys::WriteFrameMetadata));
     const std::int16_t imageType = settings_.ReadImageType();
     EnableQualityFor(imageType);
     ui_->ImageTypeControl->setCurrentIndex(imageType - 1);
@@ -266,6 +269,9 @@ std::int16_t PreferencesWindow::PreferencesCommandHandler(CommandId command) {
             break;
         case kKeepDeepFrames:
             settings_.StoreBoolSetting(keys::KeepDeepFrames, ui_->DeepFramesBox->isChecked());
+            break;
+        case kWriteMetadata:
+            settings_.StoreBoolSetting(keys::WriteFrameMetadata, ui_->MetadataBox->isChecked());
             break;
         case kCopyTo:
             EnableCopyControls(ui_->CopyToBox->isChecked());

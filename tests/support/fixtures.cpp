@@ -272,6 +272,10 @@ std::map<std::string, FixtureEntry> FixtureCatalog() {
     dated.frames = 3;
     dated.creationTime = "2021-03-04T05:06:07.000000Z";
     c["dated"] = {"dated.mov", dated};
+    // And a place, south and west of Greenwich.
+    MovieSpec placed = dated;
+    placed.location = "-22.9519-043.2105+700.000/";
+    c["placed"] = {"placed.mov", placed};
     // MPEG-2 in open groups: the B-frames that lead a group are shown before
     // its key frame, and refer to the group before it.
     MovieSpec openGroups;

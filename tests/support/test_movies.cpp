@@ -303,6 +303,7 @@ std::string WriteTestMovie(const std::filesystem::path& path, const MovieSpec& s
         }
         av_display_matrix_flip(matrix, spec.mirrorLeftRight, spec.mirrorTopBottom);
     }
+    if (!spec.location.empty()) av_dict_set(&w.out->metadata, "location", spec.location.c_str(), 0);
     if (!spec.creationTime.empty()) {
         av_dict_set(&w.out->metadata, "creation_time", spec.creationTime.c_str(), 0);
     }

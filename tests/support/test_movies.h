@@ -52,6 +52,7 @@ struct MovieSpec {
     int noise = 0;                    // amplitude of pixel noise, for natural-looking content
     bool faststart = false;
     std::string creationTime;  // the container's creation_time tag, where one is given
+    std::string location;      // its location tag (ISO 6709), where one is given
     bool audioOnly = false;
     int crf = 18;
     // Frames encoded as key frames whatever the gop (set a gop beyond the
