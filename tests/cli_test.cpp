@@ -830,9 +830,9 @@ TEST(CommandLine, MetadataTellsTheFramesStory) {
     }
     for (const char* fixture : {"dated", "h264_mp4"}) {
         const fs::path out = dir / fixture;
-        ASSERT_EQ(RunCli({"-o", Path(out), "--metadata", "--last", "1", Path(Fixture(fixture))})
-                      .status,
-                  0);
+        ASSERT_EQ(
+            RunCli({"-o", Path(out), "--metadata", "--last", "1", Path(Fixture(fixture))}).status,
+            0);
         const auto story = ReadStory(out / "frame_1.jpg");
         ASSERT_TRUE(story);
         EXPECT_FALSE(story->tags.contains("Exif.GPSInfo.GPSLatitude")) << fixture;

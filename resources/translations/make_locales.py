@@ -85,6 +85,9 @@ DE = {
     "AVIF": "AVIF",
     "JPEG XL": "JPEG XL",
     "Keep 16 bits for deep movies": "16 Bit für Filme mit mehr Farbtiefe behalten",
+    "Write the frame's time and source into each file": "Zeit und Herkunft des Bildes in jede Datei schreiben",
+    "The movie's creation time plus the frame's time, the movie's name and the frame's number, and the place the movie was recorded, which is copied into each file.":
+        "Die Entstehungszeit des Films plus die Zeit des Bildes, der Name des Films und die Nummer des Bildes, und der Ort, an dem der Film aufgenommen wurde, der in jede Datei kopiert wird.",
     "PNG and TIFF files of 10-bit and deeper movies keep every level; 8-bit movies stay 8-bit.":
         "PNG- und TIFF-Dateien von Filmen mit 10 und mehr Bit behalten jede Stufe; 8-Bit-Filme bleiben 8 Bit.",
     "Quality:": "Qualität:",
@@ -190,6 +193,9 @@ FR = {
     "AVIF": "AVIF",
     "JPEG XL": "JPEG XL",
     "Keep 16 bits for deep movies": "Garder 16 bits pour les vidéos profondes",
+    "Write the frame's time and source into each file": "Écrire l’heure et la source de l’image dans chaque fichier",
+    "The movie's creation time plus the frame's time, the movie's name and the frame's number, and the place the movie was recorded, which is copied into each file.":
+        "L’heure de création de la vidéo plus le temps de l’image, le nom de la vidéo et le numéro de l’image, et le lieu où la vidéo a été tournée, qui est copié dans chaque fichier.",
     "PNG and TIFF files of 10-bit and deeper movies keep every level; 8-bit movies stay 8-bit.":
         "Les fichiers PNG et TIFF des vidéos de 10 bits et plus gardent chaque niveau ; les vidéos 8 bits restent en 8 bits.",
     "Quality:": "Qualité :",
@@ -301,6 +307,8 @@ DE_CLI = {
     "--shard takes K/N with 1 <= K <= N": "--shard erwartet K/N mit 1 <= K <= N",
     "--tree takes a folder": "--tree erwartet einen Ordner",
     "--depth takes 8 or 16": "--depth erwartet 8 oder 16",
+    "Write the frame's time and source into each file (jpeg, png, tiff, webp, jp2, avif, jxl): the movie's creation time plus the frame's time as EXIF DateTimeOriginal, the movie's name, the frame's index and time as XMP, and the place the movie was recorded, which is copied as EXIF GPS where the movie has one.":
+        "Zeit und Herkunft des Bildes in jede Datei schreiben (jpeg, png, tiff, webp, jp2, avif, jxl): die Entstehungszeit des Films plus die Zeit des Bildes als EXIF DateTimeOriginal, den Namen des Films, Nummer und Zeit des Bildes als XMP, und den Ort, an dem der Film aufgenommen wurde, der als EXIF GPS kopiert wird, wo der Film einen hat.",
     "Bits a channel for png and tiff: 8 (default) or 16, which keeps the levels of 10-bit and deeper movies (8-bit movies stay 8-bit).":
         "Bit je Kanal für png und tiff: 8 (Vorgabe) oder 16, das die Stufen von Filmen mit 10 und mehr Bit behält (8-Bit-Filme bleiben 8 Bit).",
     "is not inside %1 (--tree)": "liegt nicht in %1 (--tree)",
@@ -388,6 +396,8 @@ FR_CLI = {
     "--shard takes K/N with 1 <= K <= N": "--shard attend K/N avec 1 <= K <= N",
     "--tree takes a folder": "--tree attend un dossier",
     "--depth takes 8 or 16": "--depth attend 8 ou 16",
+    "Write the frame's time and source into each file (jpeg, png, tiff, webp, jp2, avif, jxl): the movie's creation time plus the frame's time as EXIF DateTimeOriginal, the movie's name, the frame's index and time as XMP, and the place the movie was recorded, which is copied as EXIF GPS where the movie has one.":
+        "Écrire l’heure et la source de l’image dans chaque fichier (jpeg, png, tiff, webp, jp2, avif, jxl) : l’heure de création de la vidéo plus le temps de l’image en EXIF DateTimeOriginal, le nom de la vidéo, le numéro et le temps de l’image en XMP, et le lieu où la vidéo a été tournée, copié en EXIF GPS quand la vidéo en a un.",
     "Bits a channel for png and tiff: 8 (default) or 16, which keeps the levels of 10-bit and deeper movies (8-bit movies stay 8-bit).":
         "Bits par canal pour png et tiff : 8 (par défaut) ou 16, qui garde les niveaux des vidéos de 10 bits et plus (les vidéos 8 bits restent en 8 bits).",
     "is not inside %1 (--tree)": "n’est pas dans %1 (--tree)",

@@ -369,6 +369,10 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
         <source>--depth takes 8 or 16</source>
         <translation>--depth erwartet 8 oder 16</translation>
     </message>
+    <message>
+        <source>Write the frame&apos;s time and source into each file (jpeg, png, tiff, webp, jp2, avif, jxl): the movie&apos;s creation time plus the frame&apos;s time as EXIF DateTimeOriginal, the movie&apos;s name, the frame&apos;s index and time as XMP, and the place the movie was recorded, which is copied as EXIF GPS where the movie has one.</source>
+        <translation>Zeit und Herkunft des Bildes in jede Datei schreiben (jpeg, png, tiff, webp, jp2, avif, jxl): die Entstehungszeit des Films plus die Zeit des Bildes als EXIF DateTimeOriginal, den Namen des Films, Nummer und Zeit des Bildes als XMP, und den Ort, an dem der Film aufgenommen wurde, der als EXIF GPS kopiert wird, wo der Film einen hat.</translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>
@@ -773,6 +777,14 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
     <message>
         <source>PNG and TIFF files of 10-bit and deeper movies keep every level; 8-bit movies stay 8-bit.</source>
         <translation>PNG- und TIFF-Dateien von Filmen mit 10 und mehr Bit behalten jede Stufe; 8-Bit-Filme bleiben 8 Bit.</translation>
+    </message>
+    <message>
+        <source>Write the frame&apos;s time and source into each file</source>
+        <translation>Zeit und Herkunft des Bildes in jede Datei schreiben</translation>
+    </message>
+    <message>
+        <source>The movie&apos;s creation time plus the frame&apos;s time, the movie&apos;s name and the frame&apos;s number, and the place the movie was recorded, which is copied into each file.</source>
+        <translation>Die Entstehungszeit des Films plus die Zeit des Bildes, der Name des Films und die Nummer des Bildes, und der Ort, an dem der Film aufgenommen wurde, der in jede Datei kopiert wird.</translation>
     </message>
 </context>
 </TS>

@@ -359,6 +359,10 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
         <source>--depth takes 8 or 16</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Write the frame&apos;s time and source into each file (jpeg, png, tiff, webp, jp2, avif, jxl): the movie&apos;s creation time plus the frame&apos;s time as EXIF DateTimeOriginal, the movie&apos;s name, the frame&apos;s index and time as XMP, and the place the movie was recorded, which is copied as EXIF GPS where the movie has one.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>
@@ -762,6 +766,14 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
     </message>
     <message>
         <source>PNG and TIFF files of 10-bit and deeper movies keep every level; 8-bit movies stay 8-bit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the frame&apos;s time and source into each file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The movie&apos;s creation time plus the frame&apos;s time, the movie&apos;s name and the frame&apos;s number, and the place the movie was recorded, which is copied into each file.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -368,6 +368,10 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
         <source>--depth takes 8 or 16</source>
         <translation>--depth attend 8 ou 16</translation>
     </message>
+    <message>
+        <source>Write the frame&apos;s time and source into each file (jpeg, png, tiff, webp, jp2, avif, jxl): the movie&apos;s creation time plus the frame&apos;s time as EXIF DateTimeOriginal, the movie&apos;s name, the frame&apos;s index and time as XMP, and the place the movie was recorded, which is copied as EXIF GPS where the movie has one.</source>
+        <translation>Écrire l’heure et la source de l’image dans chaque fichier (jpeg, png, tiff, webp, jp2, avif, jxl) : l’heure de création de la vidéo plus le temps de l’image en EXIF DateTimeOriginal, le nom de la vidéo, le numéro et le temps de l’image en XMP, et le lieu où la vidéo a été tournée, copié en EXIF GPS quand la vidéo en a un.</translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>
@@ -772,6 +776,14 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
     <message>
         <source>PNG and TIFF files of 10-bit and deeper movies keep every level; 8-bit movies stay 8-bit.</source>
         <translation>Les fichiers PNG et TIFF des vidéos de 10 bits et plus gardent chaque niveau ; les vidéos 8 bits restent en 8 bits.</translation>
+    </message>
+    <message>
+        <source>Write the frame&apos;s time and source into each file</source>
+        <translation>Écrire l’heure et la source de l’image dans chaque fichier</translation>
+    </message>
+    <message>
+        <source>The movie&apos;s creation time plus the frame&apos;s time, the movie&apos;s name and the frame&apos;s number, and the place the movie was recorded, which is copied into each file.</source>
+        <translation>L’heure de création de la vidéo plus le temps de l’image, le nom de la vidéo et le numéro de l’image, et le lieu où la vidéo a été tournée, qui est copié dans chaque fichier.</translation>
     </message>
 </context>
 </TS>

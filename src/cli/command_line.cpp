@@ -517,11 +517,11 @@ Parsed ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption jobs(
         "jobs", CommandLine::tr("Encode with N workers (default: one a core, at most 8)."), "N");
     const QCommandLineOption quiet({"q", "quiet"}, CommandLine::tr("Say nothing but errors."));
-    parser.addOptions({help,        version,       output,    from,  null,   shard,
-                       tree,        json,          first,     last,  step,   everySeconds,
-                       keyFrames,   spread,        frames,    times, scenes, sceneThreshold,
-                       scale,       type,          quality,   depth, pad,    name,
-                       appendCount, preserveDates, metadata, overwrite, count, jobs, quiet});
+    parser.addOptions({help,   version, output, from,           null,          shard,     tree,
+                       json,   first,   last,   step,           everySeconds,  keyFrames, spread,
+                       frames, times,   scenes, sceneThreshold, scale,         type,      quality,
+                       depth,  pad,     name,   appendCount,    preserveDates, metadata,  overwrite,
+                       count,  jobs,    quiet});
     parser.addPositionalArgument("MOVIE", CommandLine::tr("The movies to take frames from."),
                                  "MOVIE...");
 

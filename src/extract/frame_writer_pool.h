@@ -33,9 +33,9 @@ struct FrameJob {
     std::filesystem::path path;  // the frame's ".jpg" name
     FrameWriteSettings settings;
     ExistingFiles existing = ExistingFiles::KeepBeside;
-    ModificationTime modified;   // nothing: the time of writing
+    ModificationTime modified;        // nothing: the time of writing
     std::optional<FrameStory> story;  // written into the file where its type takes one
-    std::uint64_t sequence = 0;  // the order of handing out, set by the pool
+    std::uint64_t sequence = 0;       // the order of handing out, set by the pool
     // Told on the writer's thread, once the frame is written, kept or
     // failed, with its final name and errno (0 unless it failed), before
     // WaitUntilIdle can return.

@@ -142,7 +142,8 @@ std::optional<GeoPoint> ParseIso6709(std::string_view text) {
     if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
         const bool negative = text[0] == '-';
         double metres = 0;
-        const auto [last, error] = std::from_chars(text.data() + 1, text.data() + text.size(), metres);
+        const auto [last, error] =
+            std::from_chars(text.data() + 1, text.data() + text.size(), metres);
         if (error == std::errc() && last != text.data() + 1) {
             point.altitude = negative ? -metres : metres;
         }
