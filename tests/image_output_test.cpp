@@ -205,24 +205,34 @@ Image PlanesOf(const Image& rgba) {
     return planes;
 }
 
-TEST(FrameImageWriter, YcbcrPlanesAreAJpegAtTheirOwnSize) {
-    const Image frame = testing::DrawIndexFrame(58, 321, 241);
+TEST(FrameImageWriter, YcbcrPlanesAreAJpegOrALossyWebpAtTheirOwnSize) {
+    const Image frame = testing::DrawIndexFrame(58, 321, 241, 12);
     const Image planes = PlanesOf(frame);
     EXPECT_EQ(planes.byteCount(), std::size_t(321 * 241 + 2 * 161 * 121));
     EXPECT_FALSE(planes.hasTransparency());
-    Written w = WriteAndDecode(planes, 4, 0.9f);
-    ASSERT_TRUE(w.decoded);
-    EXPECT_EQ(w.decoded->width(), 321);
-    EXPECT_EQ(w.decoded->height(), 241);
-    EXPECT_GE(testing::Psnr(*w.decoded, frame), 30);
-    EXPECT_EQ(testing::ReadFrameIndex(*w.decoded), 58);
+    for (const std::int16_t type : {std::int16_t(4), std::int16_t(7)}) {
+        SCOPED_TRACE(type);
+        Written w = WriteAndDecode(planes, type, 0.9f);
+        ASSERT_TRUE(w.decoded);
+        EXPECT_EQ(w.decoded->width(), 321);
+        EXPECT_EQ(w.decoded->height(), 241);
+        // As close as the same frame from RGBA: WebP's limited range is kept apart from
+        // the JPEG planes' full range.
+        EXPECT_GE(testing::Psnr(*w.decoded, frame), 30);
+        Written fromRgba = WriteAndDecode(frame, type, 0.9f);
+        EXPECT_GE(testing::Psnr(*w.decoded, frame), testing::Psnr(*fromRgba.decoded, frame) - 1.5);
+        EXPECT_EQ(testing::ReadFrameIndex(*w.decoded), 58);
+    }
 
-    // Only a JPEG at the frame's own size is handed over in planes; the writer
-    // encodes what it is given and turns nothing else into a file.
+    // Only a JPEG or lossy WebP at the frame's own size is handed over in
+    // planes; the writer encodes what it is given and turns nothing else
+    // into a file.
     EXPECT_EQ(LayoutFor({100, ImageFileType::Jpeg, 0.9f}), ImageLayout::Ycbcr420);
+    EXPECT_EQ(LayoutFor({100, ImageFileType::Webp, 0.9f}), ImageLayout::Ycbcr420);
     const fs::path dir = testing::NewTempDir("planes");
     for (const FrameWriteSettings settings : {FrameWriteSettings{50, ImageFileType::Jpeg, 0.9f},
-                                              FrameWriteSettings{100, ImageFileType::Png, 0.9f}}) {
+                                              FrameWriteSettings{100, ImageFileType::Png, 0.9f},
+                                              FrameWriteSettings{100, ImageFileType::Webp, 1.0f}}) {
         EXPECT_EQ(LayoutFor(settings), ImageLayout::Rgba);
         const auto failure = WriteFrame(planes, dir / "frame_1.jpg", settings);
         ASSERT_TRUE(failure);

@@ -15,8 +15,9 @@ const char* ImageTypeExtension(ImageFileType type) {
 
 std::optional<EncodedData> EncodeImage(const Image& image, ImageFileType type,
                                        float compressionFactor, const StoryMetadata* story) {
-    // YCbCr planes are the JPEG encoder's alone, 16-bit pixels PNG's and TIFF's.
-    if (image.isNull() || (image.isPlanar() && type != ImageFileType::Jpeg) ||
+    // YCbCr planes are the JPEG and WebP encoders', 16-bit pixels PNG's and TIFF's.
+    if (image.isNull() ||
+        (image.isPlanar() && type != ImageFileType::Jpeg && type != ImageFileType::Webp) ||
         (image.isDeep() && type != ImageFileType::Png && type != ImageFileType::Tiff)) {
         return std::nullopt;
     }

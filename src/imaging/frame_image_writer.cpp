@@ -18,7 +18,11 @@ bool TypeKeepsDeepFrames(std::optional<ImageFileType> type) {
 
 ImageLayout LayoutFor(const FrameWriteSettings& settings) {
     const bool ownSize = settings.scalePercent == 0 || settings.scalePercent == 100;
-    if (settings.type == ImageFileType::Jpeg && ownSize) return ImageLayout::Ycbcr420;
+    const bool lossyWebp =
+        settings.type == ImageFileType::Webp && settings.compressionFactor < 1.0f;
+    if ((settings.type == ImageFileType::Jpeg || lossyWebp) && ownSize) {
+        return ImageLayout::Ycbcr420;
+    }
     if (settings.keepDeepFrames && TypeKeepsDeepFrames(settings.type)) return ImageLayout::Rgba64;
     return ImageLayout::Rgba;
 }

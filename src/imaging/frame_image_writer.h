@@ -26,8 +26,8 @@ struct FrameWriteSettings {
 bool TypeKeepsDeepFrames(std::optional<ImageFileType> type);
 
 // The layout a frame written with these settings is best handed over in: a
-// JPEG at the frame's own size is encoded from YCbCr planes, with no round
-// trip through RGB; a 16-bit PNG or TIFF from Rgba64 (which the movie gives
+// JPEG or a lossy WebP at the frame's own size is encoded from YCbCr planes,
+// with no round trip through RGB; a 16-bit PNG or TIFF from Rgba64 (which the movie gives
 // only for a deep frame, RGBA otherwise); everything else from RGBA. The one
 // place this is decided.
 ImageLayout LayoutFor(const FrameWriteSettings& settings);
@@ -35,7 +35,7 @@ ImageLayout LayoutFor(const FrameWriteSettings& settings);
 // The frame scaled and encoded by the settings' type, as it is given: the
 // bytes of the file, or nothing when a step fails (`encodingFailed` then says
 // so; a type outside the table gives nothing without a failure). YCbCr planes
-// are encoded only as a JPEG at their own size (LayoutFor).
+// are encoded only as a JPEG or lossy WebP at their own size (LayoutFor).
 //
 // With a story, the file carries it (FrameStory), where its type can: a
 // story that cannot be written fails the frame.

@@ -1,10 +1,14 @@
 // WebP through libwebp's advanced API: quality = factor x 100 at method 4
 // (libwebp's and ffmpeg's default), factor 1.0 lossless. An opaque image is
 // imported without its alpha, so the file holds none; a translucent one
-// keeps it.
+// keeps it. A lossy frame at its own size comes as the JPEG's YCbCr planes
+// (BT.601, full range), which become WebP's own (BT.601, limited range)
+// sample by sample, with no round trip through RGB.
 #include <webp/encode.h>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstring>
 
 #include "imaging/encoders.h"
@@ -30,6 +34,41 @@ struct WebpEncoding {
     WebpEncoding& operator=(const WebpEncoding&) = delete;
 };
 
+// Full-range samples to limited range: luma to 16..235, chroma to 16..240.
+struct RangeTables {
+    std::array<std::uint8_t, 256> luma{};
+    std::array<std::uint8_t, 256> chroma{};
+    RangeTables() {
+        for (int v = 0; v < 256; ++v) {
+            luma[std::size_t(v)] = std::uint8_t(16 + (v * 219 + 127) / 255);
+            chroma[std::size_t(v)] = std::uint8_t(std::lround(128 + (v - 128) * 224.0 / 255.0));
+        }
+    }
+};
+
+void CopyPlane(const std::uint8_t* from, int width, int height, std::uint8_t* to, int stride,
+               const std::array<std::uint8_t, 256>& table) {
+    for (int y = 0; y < height; ++y) {
+        const std::uint8_t* in = from + std::size_t(y) * std::size_t(width);
+        std::uint8_t* out = to + std::size_t(y) * std::size_t(stride);
+        for (int x = 0; x < width; ++x) out[x] = table[in[x]];
+    }
+}
+
+bool ImportPlanes(WebPPicture& picture, const Image& image) {
+    static const RangeTables tables;
+    picture.use_argb = 0;
+    picture.colorspace = WEBP_YUV420;
+    if (!WebPPictureAlloc(&picture)) return false;
+    CopyPlane(image.plane(0), image.planeWidth(0), image.planeHeight(0), picture.y,
+              picture.y_stride, tables.luma);
+    CopyPlane(image.plane(1), image.planeWidth(1), image.planeHeight(1), picture.u,
+              picture.uv_stride, tables.chroma);
+    CopyPlane(image.plane(2), image.planeWidth(2), image.planeHeight(2), picture.v,
+              picture.uv_stride, tables.chroma);
+    return true;
+}
+
 }  // namespace
 
 std::optional<EncodedData> EncodeWebp(const Image& image, float compressionFactor) {
@@ -47,7 +86,9 @@ std::optional<EncodedData> EncodeWebp(const Image& image, float compressionFacto
     e.picture.width = image.width();
     e.picture.height = image.height();
     const int stride = int(image.stride());
-    const bool imported = image.hasTransparency()
+    if (image.isPlanar() && config.lossless) return std::nullopt;  // planes are lossy's alone
+    const bool imported = image.isPlanar() ? ImportPlanes(e.picture, image)
+                          : image.hasTransparency()
                               ? WebPPictureImportRGBA(&e.picture, image.pixels(), stride)
                               : WebPPictureImportRGBX(&e.picture, image.pixels(), stride);
     if (!imported) return std::nullopt;
