@@ -29,7 +29,7 @@ ffmpeg_args() {  # type -> encoder arguments and extension
     5) echo "-c:v png png" ;;
     6) echo "-c:v jpeg2000 jp2" ;;
     7) echo "-c:v libwebp -quality 70 -compression_level 4 webp" ;;
-    8) echo "-c:v libaom-av1 -usage realtime -cpu-used 8 -threads 1 -crf 19 -b:v 0 -pix_fmt yuv420p -f image2 obu" ;;
+    8) echo "-c:v libaom-av1 -usage realtime -cpu-used 8 -threads 1 -g 1 -crf 19 -b:v 0 -pix_fmt yuv420p -f image2 obu" ;;
     9) echo "-c:v libjxl -effort 3 -distance 2.8 -threads 1 -pix_fmt rgb24 jxl" ;;
   esac
 }
