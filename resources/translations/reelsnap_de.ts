@@ -607,20 +607,8 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
         <translation>Bilder</translation>
     </message>
     <message>
-        <source>First frame:</source>
-        <translation>Erstes Bild:</translation>
-    </message>
-    <message>
-        <source>Last frame:</source>
-        <translation>Letztes Bild:</translation>
-    </message>
-    <message>
         <source>last of the movie</source>
         <translation>letztes des Films</translation>
-    </message>
-    <message>
-        <source>Take every:</source>
-        <translation>Jedes n-te:</translation>
     </message>
     <message>
         <source>frame</source>
@@ -629,10 +617,6 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
     <message>
         <source>Images</source>
         <translation>Bilddateien</translation>
-    </message>
-    <message>
-        <source>Type:</source>
-        <translation>Typ:</translation>
     </message>
     <message>
         <source>TIFF</source>
@@ -659,10 +643,6 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
         <translation>JPEG 2000</translation>
     </message>
     <message>
-        <source>Quality:</source>
-        <translation>Qualität:</translation>
-    </message>
-    <message>
         <source>Low</source>
         <translation>Niedrig</translation>
     </message>
@@ -675,40 +655,12 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
         <translation>Hoch</translation>
     </message>
     <message>
-        <source>Size:</source>
-        <translation>Größe:</translation>
-    </message>
-    <message>
         <source>100 percent</source>
         <translation>100 Prozent</translation>
     </message>
     <message>
-        <source>Pad frame numbers with zeros</source>
-        <translation>Bildnummern mit Nullen auffüllen</translation>
-    </message>
-    <message>
-        <source>Append the frame count to the names</source>
-        <translation>Bildanzahl an die Namen anhängen</translation>
-    </message>
-    <message>
-        <source>Preserve dates</source>
-        <translation>Datum übernehmen</translation>
-    </message>
-    <message>
         <source>Destination</source>
         <translation>Ziel</translation>
-    </message>
-    <message>
-        <source>Always copy to:</source>
-        <translation>Immer kopieren nach:</translation>
-    </message>
-    <message>
-        <source>Choose…</source>
-        <translation>Auswählen …</translation>
-    </message>
-    <message>
-        <source>Quit when done</source>
-        <translation>Nach Abschluss beenden</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -717,10 +669,6 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-    <message>
-        <source>Select:</source>
-        <translation>Auswahl:</translation>
     </message>
     <message>
         <source>Every Nth frame</source>
@@ -743,14 +691,6 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
         <translation>Szenenwechsel</translation>
     </message>
     <message>
-        <source>N:</source>
-        <translation>N:</translation>
-    </message>
-    <message>
-        <source>Name files by:</source>
-        <translation>Dateien benennen nach:</translation>
-    </message>
-    <message>
         <source>Frame number</source>
         <translation>Bildnummer</translation>
     </message>
@@ -771,20 +711,80 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
         <translation>JPEG XL</translation>
     </message>
     <message>
-        <source>Keep 16 bits for deep movies</source>
-        <translation>16 Bit für Filme mit mehr Farbtiefe behalten</translation>
-    </message>
-    <message>
         <source>PNG and TIFF files of 10-bit and deeper movies keep every level; 8-bit movies stay 8-bit.</source>
         <translation>PNG- und TIFF-Dateien von Filmen mit 10 und mehr Bit behalten jede Stufe; 8-Bit-Filme bleiben 8 Bit.</translation>
     </message>
     <message>
-        <source>Write the frame&apos;s time and source into each file</source>
-        <translation>Zeit und Herkunft des Bildes in jede Datei schreiben</translation>
-    </message>
-    <message>
         <source>The movie&apos;s creation time plus the frame&apos;s time, the movie&apos;s name and the frame&apos;s number, and the place the movie was recorded, which is copied into each file.</source>
         <translation>Die Entstehungszeit des Films plus die Zeit des Bildes, der Name des Films und die Nummer des Bildes, und der Ort, an dem der Film aufgenommen wurde, der in jede Datei kopiert wird.</translation>
+    </message>
+    <message>
+        <source>&amp;First frame:</source>
+        <translation>&amp;Erstes Bild:</translation>
+    </message>
+    <message>
+        <source>&amp;Last frame:</source>
+        <translation>&amp;Letztes Bild:</translation>
+    </message>
+    <message>
+        <source>&amp;Select:</source>
+        <translation>A&amp;uswahl:</translation>
+    </message>
+    <message>
+        <source>Take &amp;every:</source>
+        <translation>&amp;Jedes n-te:</translation>
+    </message>
+    <message>
+        <source>&amp;N:</source>
+        <translation>&amp;N:</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>&amp;Typ:</translation>
+    </message>
+    <message>
+        <source>&amp;Quality:</source>
+        <translation>&amp;Qualität:</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>Na&amp;me files by:</source>
+        <translation>&amp;Dateien benennen nach:</translation>
+    </message>
+    <message>
+        <source>&amp;Pad frame numbers with zeros</source>
+        <translation>&amp;Bildnummern mit Nullen auffüllen</translation>
+    </message>
+    <message>
+        <source>&amp;Append the frame count to the names</source>
+        <translation>Bild&amp;anzahl an die Namen anhängen</translation>
+    </message>
+    <message>
+        <source>Preserve &amp;dates</source>
+        <translation>Datum &amp;übernehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Write the frame&apos;s time and source into each file</source>
+        <translation>&amp;Zeit und Herkunft des Bildes in jede Datei schreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Keep 16 bits for deep movies</source>
+        <translation>&amp;16 Bit für Filme mit mehr Farbtiefe behalten</translation>
+    </message>
+    <message>
+        <source>Always &amp;copy to:</source>
+        <translation>&amp;Immer kopieren nach:</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose…</source>
+        <translation>Aus&amp;wählen …</translation>
+    </message>
+    <message>
+        <source>Q&amp;uit when done</source>
+        <translation>Nach Absc&amp;hluss beenden</translation>
     </message>
 </context>
 </TS>

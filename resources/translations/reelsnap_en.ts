@@ -597,19 +597,7 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>First frame:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Last frame:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>last of the movie</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Take every:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -618,10 +606,6 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
     </message>
     <message>
         <source>Images</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -649,10 +633,6 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Quality:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Low</source>
         <translation type="unfinished"></translation>
     </message>
@@ -665,39 +645,11 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Size:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>100 percent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Pad frame numbers with zeros</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Append the frame count to the names</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Preserve dates</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Always copy to:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Choose…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quit when done</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -706,10 +658,6 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Select:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -733,14 +681,6 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>N:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Name files by:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Frame number</source>
         <translation type="unfinished"></translation>
     </message>
@@ -761,19 +701,79 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Keep 16 bits for deep movies</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>PNG and TIFF files of 10-bit and deeper movies keep every level; 8-bit movies stay 8-bit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Write the frame&apos;s time and source into each file</source>
+        <source>The movie&apos;s creation time plus the frame&apos;s time, the movie&apos;s name and the frame&apos;s number, and the place the movie was recorded, which is copied into each file.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The movie&apos;s creation time plus the frame&apos;s time, the movie&apos;s name and the frame&apos;s number, and the place the movie was recorded, which is copied into each file.</source>
+        <source>&amp;First frame:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Last frame:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Select:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take &amp;every:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;N:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quality:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Na&amp;me files by:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Pad frame numbers with zeros</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Append the frame count to the names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preserve &amp;dates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Write the frame&apos;s time and source into each file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep 16 bits for deep movies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always &amp;copy to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;hoose…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q&amp;uit when done</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

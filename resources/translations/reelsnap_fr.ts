@@ -606,20 +606,8 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
         <translation>Images</translation>
     </message>
     <message>
-        <source>First frame:</source>
-        <translation>Première image :</translation>
-    </message>
-    <message>
-        <source>Last frame:</source>
-        <translation>Dernière image :</translation>
-    </message>
-    <message>
         <source>last of the movie</source>
         <translation>dernière de la vidéo</translation>
-    </message>
-    <message>
-        <source>Take every:</source>
-        <translation>Prendre toutes les :</translation>
     </message>
     <message>
         <source>frame</source>
@@ -628,10 +616,6 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
     <message>
         <source>Images</source>
         <translation>Fichiers image</translation>
-    </message>
-    <message>
-        <source>Type:</source>
-        <translation>Type :</translation>
     </message>
     <message>
         <source>TIFF</source>
@@ -658,10 +642,6 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
         <translation>JPEG 2000</translation>
     </message>
     <message>
-        <source>Quality:</source>
-        <translation>Qualité :</translation>
-    </message>
-    <message>
         <source>Low</source>
         <translation>Basse</translation>
     </message>
@@ -674,40 +654,12 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
         <translation>Haute</translation>
     </message>
     <message>
-        <source>Size:</source>
-        <translation>Taille :</translation>
-    </message>
-    <message>
         <source>100 percent</source>
         <translation>100 pour cent</translation>
     </message>
     <message>
-        <source>Pad frame numbers with zeros</source>
-        <translation>Compléter les numéros d’images par des zéros</translation>
-    </message>
-    <message>
-        <source>Append the frame count to the names</source>
-        <translation>Ajouter le nombre d’images aux noms</translation>
-    </message>
-    <message>
-        <source>Preserve dates</source>
-        <translation>Conserver les dates</translation>
-    </message>
-    <message>
         <source>Destination</source>
         <translation>Destination</translation>
-    </message>
-    <message>
-        <source>Always copy to:</source>
-        <translation>Toujours copier dans :</translation>
-    </message>
-    <message>
-        <source>Choose…</source>
-        <translation>Choisir…</translation>
-    </message>
-    <message>
-        <source>Quit when done</source>
-        <translation>Quitter une fois terminé</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -716,10 +668,6 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-    <message>
-        <source>Select:</source>
-        <translation>Sélection :</translation>
     </message>
     <message>
         <source>Every Nth frame</source>
@@ -742,14 +690,6 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
         <translation>Changements de scène</translation>
     </message>
     <message>
-        <source>N:</source>
-        <translation>N :</translation>
-    </message>
-    <message>
-        <source>Name files by:</source>
-        <translation>Nommer les fichiers par :</translation>
-    </message>
-    <message>
         <source>Frame number</source>
         <translation>Numéro d’image</translation>
     </message>
@@ -770,20 +710,80 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
         <translation>JPEG XL</translation>
     </message>
     <message>
-        <source>Keep 16 bits for deep movies</source>
-        <translation>Garder 16 bits pour les vidéos profondes</translation>
-    </message>
-    <message>
         <source>PNG and TIFF files of 10-bit and deeper movies keep every level; 8-bit movies stay 8-bit.</source>
         <translation>Les fichiers PNG et TIFF des vidéos de 10 bits et plus gardent chaque niveau ; les vidéos 8 bits restent en 8 bits.</translation>
     </message>
     <message>
-        <source>Write the frame&apos;s time and source into each file</source>
-        <translation>Écrire l’heure et la source de l’image dans chaque fichier</translation>
-    </message>
-    <message>
         <source>The movie&apos;s creation time plus the frame&apos;s time, the movie&apos;s name and the frame&apos;s number, and the place the movie was recorded, which is copied into each file.</source>
         <translation>L’heure de création de la vidéo plus le temps de l’image, le nom de la vidéo et le numéro de l’image, et le lieu où la vidéo a été tournée, qui est copié dans chaque fichier.</translation>
+    </message>
+    <message>
+        <source>&amp;First frame:</source>
+        <translation>&amp;Première image :</translation>
+    </message>
+    <message>
+        <source>&amp;Last frame:</source>
+        <translation>&amp;Dernière image :</translation>
+    </message>
+    <message>
+        <source>&amp;Select:</source>
+        <translation>&amp;Sélection :</translation>
+    </message>
+    <message>
+        <source>Take &amp;every:</source>
+        <translation>Prendre &amp;toutes les :</translation>
+    </message>
+    <message>
+        <source>&amp;N:</source>
+        <translation>&amp;N :</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>T&amp;ype :</translation>
+    </message>
+    <message>
+        <source>&amp;Quality:</source>
+        <translation>&amp;Qualité :</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>T&amp;aille :</translation>
+    </message>
+    <message>
+        <source>Na&amp;me files by:</source>
+        <translation>Nommer les &amp;fichiers par :</translation>
+    </message>
+    <message>
+        <source>&amp;Pad frame numbers with zeros</source>
+        <translation>&amp;Compléter les numéros d’images par des zéros</translation>
+    </message>
+    <message>
+        <source>&amp;Append the frame count to the names</source>
+        <translation>A&amp;jouter le nombre d’images aux noms</translation>
+    </message>
+    <message>
+        <source>Preserve &amp;dates</source>
+        <translation>C&amp;onserver les dates</translation>
+    </message>
+    <message>
+        <source>&amp;Write the frame&apos;s time and source into each file</source>
+        <translation>&amp;Écrire l’heure et la source de l’image dans chaque fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Keep 16 bits for deep movies</source>
+        <translation>&amp;Garder 16 bits pour les vidéos profondes</translation>
+    </message>
+    <message>
+        <source>Always &amp;copy to:</source>
+        <translation>Toujours cop&amp;ier dans :</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose…</source>
+        <translation>C&amp;hoisir…</translation>
+    </message>
+    <message>
+        <source>Q&amp;uit when done</source>
+        <translation>Q&amp;uitter une fois terminé</translation>
     </message>
 </context>
 </TS>

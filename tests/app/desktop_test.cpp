@@ -98,7 +98,29 @@ void ExpectAccessibleNames(QWidget& window) {
     }
 }
 
+// Every labelled field, box and button of the window but OK and Cancel (the
+// Return and Escape keys) has an access letter, and no two share one.
+void ExpectUniqueAccessLetters(const QWidget& window) {
+    QSet<QChar> letters;
+    const auto expect = [&](const QString& text, const QWidget& control) {
+        const auto at = text.indexOf('&');
+        ASSERT_GE(at, 0) << control.objectName().toStdString() << ": " << text.toStdString();
+        const QChar letter = text.at(at + 1).toLower();
+        EXPECT_FALSE(letters.contains(letter)) << text.toStdString();
+        letters.insert(letter);
+    };
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->buddy()) expect(label->text(), *label);
+    }
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        const QString name = button->objectName();
+        if (name == "OkButton" || name == "CancelButton" || name.isEmpty()) continue;
+        expect(button->text(), *button);
+    }
+}
+
 TEST_F(DesktopTest, ControlsHaveAccessibleNamesAndMenusAccessLetters) {
+    ExpectUniqueAccessLetters(App().preferencesWindow());
     ExpectAccessibleNames(App().mainWindow());
     ExpectAccessibleNames(App().preferencesWindow());
     for (QAction* menu : App().mainWindow().menuBar()->actions()) {
@@ -140,7 +162,8 @@ TEST_F(GermanTest, StatusLinesAndWindowsSpeakTheSystemsLanguage) {
               "verarbeiten.");
     const auto labels = App().preferencesWindow().findChildren<QLabel*>("InitialFrameLabel");
     ASSERT_EQ(labels.size(), 1);
-    EXPECT_EQ(labels.front()->text(), "Erstes Bild:");
+    EXPECT_EQ(labels.front()->text(), "&Erstes Bild:");
+    ExpectUniqueAccessLetters(App().preferencesWindow());
     EXPECT_EQ(App().mainWindow().menuBar()->actions().front()->text(), "&Datei");
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
     // The About box is German to its end, the FFmpeg licence's name included.
