@@ -2,6 +2,7 @@
 // files and the exit status, checked on the images it writes.
 #include <gtest/gtest.h>
 
+#include <avif/avif.h>
 #include <sys/resource.h>
 #include <exiv2/exiv2.hpp>
 
@@ -838,6 +839,77 @@ TEST(CommandLine, MetadataTellsTheFramesStory) {
         EXPECT_FALSE(story->tags.contains("Exif.GPSInfo.GPSLatitude")) << fixture;
         EXPECT_EQ(story->tags.contains("Exif.Photo.DateTimeOriginal"),
                   fixture == std::string("dated"));
+    }
+}
+
+}  // namespace
+}  // namespace reelsnap
+
+namespace reelsnap {
+namespace {
+
+// The colour in the middle of each third of the image's middle row.
+std::vector<Rgb> ThirdsOf(const Image& image) {
+    std::vector<Rgb> colours;
+    for (const int third : {1, 3, 5}) {
+        const std::uint8_t* p = image.row(image.height() / 2) + 4 * (image.width() * third / 6);
+        colours.push_back({p[0], p[1], p[2]});
+    }
+    return colours;
+}
+
+bool NearKnownColors(const std::vector<Rgb>& colours, int tolerance) {
+    for (std::size_t i = 0; i < 3; ++i) {
+        const Rgb& want = kKnownColors[i];
+        if (std::abs(colours[i].r - want.r) > tolerance ||
+            std::abs(colours[i].g - want.g) > tolerance ||
+            std::abs(colours[i].b - want.b) > tolerance) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Kept, a PQ or HLG frame is the movie's own values in BT.2020, tagged so
+// (AVIF's CICP, PNG's cICP at 16 bits); a JPEG of it is tone-mapped.
+TEST(CommandLine, HdrKeptIsTheMoviesOwnAndTagged) {
+    for (const auto& [fixture, transfer] :
+         {std::pair{"hdr_pq", AVIF_TRANSFER_CHARACTERISTICS_SMPTE2084},
+          std::pair{"hdr_hlg", AVIF_TRANSFER_CHARACTERISTICS_HLG}}) {
+        SCOPED_TRACE(fixture);
+        const fs::path out = NewTempDir("cli-hdr");
+        for (const char* type : {"avif", "png", "jxl", "jpeg"}) {
+            ASSERT_EQ(RunCli({"-o", Path(out), "--type", type, "--hdr", "keep", "--quality", "max",
+                              "--last", "1", Path(Fixture(fixture))})
+                          .status,
+                      0);
+        }
+        const std::unique_ptr<avifDecoder, void (*)(avifDecoder*)> decoder(avifDecoderCreate(),
+                                                                           avifDecoderDestroy);
+        const std::unique_ptr<avifImage, void (*)(avifImage*)> avif(avifImageCreateEmpty(),
+                                                                    avifImageDestroy);
+        ASSERT_EQ(avifDecoderReadFile(decoder.get(), avif.get(), (out / "frame_1.avif").c_str()),
+                  AVIF_RESULT_OK);
+        EXPECT_EQ(avif->depth, 10u);
+        EXPECT_EQ(avif->colorPrimaries, AVIF_COLOR_PRIMARIES_BT2020);
+        EXPECT_EQ(avif->transferCharacteristics, transfer);
+        const auto avifPixels = DecodeImageFile(out / "frame_1.avif");
+        ASSERT_TRUE(avifPixels);
+        EXPECT_TRUE(NearKnownColors(ThirdsOf(*avifPixels), 6)) << "not tone-mapped";
+
+        std::ifstream png(out / "frame_1.png", std::ios::binary);
+        const std::string bytes(std::istreambuf_iterator<char>(png), {});
+        const char cicp[] = {'c', 'I', 'C', 'P', 9, char(transfer), 0, 1};
+        EXPECT_NE(bytes.find(std::string(cicp, 8)), std::string::npos) << "the cICP chunk";
+        EXPECT_EQ(ImageBitsPerChannel(out / "frame_1.png"), 16);
+        const auto pngPixels = DecodeImageFile(out / "frame_1.png");
+        ASSERT_TRUE(pngPixels);
+        EXPECT_TRUE(NearKnownColors(ThirdsOf(*pngPixels), 3)) << "not tone-mapped";
+
+        ASSERT_TRUE(DecodeImageFile(out / "frame_1.jxl"));
+        const auto jpeg = DecodeImageFile(out / "frame_1.jpg");
+        ASSERT_TRUE(jpeg);
+        EXPECT_FALSE(NearKnownColors(ThirdsOf(*jpeg), 12)) << "a JPEG is tone-mapped";
     }
 }
 

@@ -85,6 +85,11 @@ DE = {
     "AVIF": "AVIF",
     "JPEG XL": "JPEG XL",
     "&Keep 16 bits for deep movies": "&16 Bit für Filme mit mehr Farbtiefe behalten",
+    "HD&R movies:": "HD&R-Filme:",
+    "Tone-map to SDR": "Auf SDR abbilden",
+    "Keep HDR": "HDR behalten",
+    "PNG (at 16 bits), AVIF and JPEG XL keep PQ and HLG frames as HDR; other types are always tone-mapped.":
+        "PNG (mit 16 Bit), AVIF und JPEG XL behalten PQ- und HLG-Bilder als HDR; andere Typen werden immer auf SDR abgebildet.",
     "&Write the frame's time and source into each file": "&Zeit und Herkunft des Bildes in jede Datei schreiben",
     "The movie's creation time plus the frame's time, the movie's name and the frame's number, and the place the movie was recorded, which is copied into each file.":
         "Die Entstehungszeit des Films plus die Zeit des Bildes, der Name des Films und die Nummer des Bildes, und der Ort, an dem der Film aufgenommen wurde, der in jede Datei kopiert wird.",
@@ -193,6 +198,11 @@ FR = {
     "AVIF": "AVIF",
     "JPEG XL": "JPEG XL",
     "&Keep 16 bits for deep movies": "&Garder 16 bits pour les vidéos profondes",
+    "HD&R movies:": "&Vidéos HDR :",
+    "Tone-map to SDR": "Convertir en SDR",
+    "Keep HDR": "Garder le HDR",
+    "PNG (at 16 bits), AVIF and JPEG XL keep PQ and HLG frames as HDR; other types are always tone-mapped.":
+        "PNG (en 16 bits), AVIF et JPEG XL gardent les images PQ et HLG en HDR ; les autres types sont toujours convertis en SDR.",
     "&Write the frame's time and source into each file": "&Écrire l’heure et la source de l’image dans chaque fichier",
     "The movie's creation time plus the frame's time, the movie's name and the frame's number, and the place the movie was recorded, which is copied into each file.":
         "L’heure de création de la vidéo plus le temps de l’image, le nom de la vidéo et le numéro de l’image, et le lieu où la vidéo a été tournée, qui est copié dans chaque fichier.",
@@ -307,6 +317,9 @@ DE_CLI = {
     "--shard takes K/N with 1 <= K <= N": "--shard erwartet K/N mit 1 <= K <= N",
     "--tree takes a folder": "--tree erwartet einen Ordner",
     "--depth takes 8 or 16": "--depth erwartet 8 oder 16",
+    "--hdr takes tonemap or keep": "--hdr erwartet tonemap oder keep",
+    "HDR movies: tonemap (default) to SDR, or keep their PQ or HLG frames as HDR in png (at 16 bits, with a cICP chunk), avif and jxl, tagged BT.2020; other types are always tone-mapped.":
+        "HDR-Filme: tonemap (Vorgabe) bildet sie auf SDR ab, keep behält ihre PQ- oder HLG-Bilder als HDR in png (mit 16 Bit und einem cICP-Block), avif und jxl, als BT.2020 gekennzeichnet; andere Typen werden immer auf SDR abgebildet.",
     "Write the frame's time and source into each file (jpeg, png, tiff, webp, jp2, avif, jxl): the movie's creation time plus the frame's time as EXIF DateTimeOriginal, the movie's name, the frame's index and time as XMP, and the place the movie was recorded, which is copied as EXIF GPS where the movie has one.":
         "Zeit und Herkunft des Bildes in jede Datei schreiben (jpeg, png, tiff, webp, jp2, avif, jxl): die Entstehungszeit des Films plus die Zeit des Bildes als EXIF DateTimeOriginal, den Namen des Films, Nummer und Zeit des Bildes als XMP, und den Ort, an dem der Film aufgenommen wurde, der als EXIF GPS kopiert wird, wo der Film einen hat.",
     "Bits a channel for png and tiff: 8 (default) or 16, which keeps the levels of 10-bit and deeper movies (8-bit movies stay 8-bit).":
@@ -396,6 +409,9 @@ FR_CLI = {
     "--shard takes K/N with 1 <= K <= N": "--shard attend K/N avec 1 <= K <= N",
     "--tree takes a folder": "--tree attend un dossier",
     "--depth takes 8 or 16": "--depth attend 8 ou 16",
+    "--hdr takes tonemap or keep": "--hdr attend tonemap ou keep",
+    "HDR movies: tonemap (default) to SDR, or keep their PQ or HLG frames as HDR in png (at 16 bits, with a cICP chunk), avif and jxl, tagged BT.2020; other types are always tone-mapped.":
+        "Vidéos HDR : tonemap (par défaut) les convertit en SDR, keep garde leurs images PQ ou HLG en HDR dans png (en 16 bits, avec un bloc cICP), avif et jxl, marquées BT.2020 ; les autres types sont toujours convertis en SDR.",
     "Write the frame's time and source into each file (jpeg, png, tiff, webp, jp2, avif, jxl): the movie's creation time plus the frame's time as EXIF DateTimeOriginal, the movie's name, the frame's index and time as XMP, and the place the movie was recorded, which is copied as EXIF GPS where the movie has one.":
         "Écrire l’heure et la source de l’image dans chaque fichier (jpeg, png, tiff, webp, jp2, avif, jxl) : l’heure de création de la vidéo plus le temps de l’image en EXIF DateTimeOriginal, le nom de la vidéo, le numéro et le temps de l’image en XMP, et le lieu où la vidéo a été tournée, copié en EXIF GPS quand la vidéo en a un.",
     "Bits a channel for png and tiff: 8 (default) or 16, which keeps the levels of 10-bit and deeper movies (8-bit movies stay 8-bit).":

@@ -373,6 +373,14 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
         <source>Write the frame&apos;s time and source into each file (jpeg, png, tiff, webp, jp2, avif, jxl): the movie&apos;s creation time plus the frame&apos;s time as EXIF DateTimeOriginal, the movie&apos;s name, the frame&apos;s index and time as XMP, and the place the movie was recorded, which is copied as EXIF GPS where the movie has one.</source>
         <translation>Zeit und Herkunft des Bildes in jede Datei schreiben (jpeg, png, tiff, webp, jp2, avif, jxl): die Entstehungszeit des Films plus die Zeit des Bildes als EXIF DateTimeOriginal, den Namen des Films, Nummer und Zeit des Bildes als XMP, und den Ort, an dem der Film aufgenommen wurde, der als EXIF GPS kopiert wird, wo der Film einen hat.</translation>
     </message>
+    <message>
+        <source>HDR movies: tonemap (default) to SDR, or keep their PQ or HLG frames as HDR in png (at 16 bits, with a cICP chunk), avif and jxl, tagged BT.2020; other types are always tone-mapped.</source>
+        <translation>HDR-Filme: tonemap (Vorgabe) bildet sie auf SDR ab, keep behält ihre PQ- oder HLG-Bilder als HDR in png (mit 16 Bit und einem cICP-Block), avif und jxl, als BT.2020 gekennzeichnet; andere Typen werden immer auf SDR abgebildet.</translation>
+    </message>
+    <message>
+        <source>--hdr takes tonemap or keep</source>
+        <translation>--hdr erwartet tonemap oder keep</translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>
@@ -785,6 +793,22 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
     <message>
         <source>Q&amp;uit when done</source>
         <translation>Nach Absc&amp;hluss beenden</translation>
+    </message>
+    <message>
+        <source>HD&amp;R movies:</source>
+        <translation>HD&amp;R-Filme:</translation>
+    </message>
+    <message>
+        <source>PNG (at 16 bits), AVIF and JPEG XL keep PQ and HLG frames as HDR; other types are always tone-mapped.</source>
+        <translation>PNG (mit 16 Bit), AVIF und JPEG XL behalten PQ- und HLG-Bilder als HDR; andere Typen werden immer auf SDR abgebildet.</translation>
+    </message>
+    <message>
+        <source>Tone-map to SDR</source>
+        <translation>Auf SDR abbilden</translation>
+    </message>
+    <message>
+        <source>Keep HDR</source>
+        <translation>HDR behalten</translation>
     </message>
 </context>
 </TS>

@@ -363,6 +363,14 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
         <source>Write the frame&apos;s time and source into each file (jpeg, png, tiff, webp, jp2, avif, jxl): the movie&apos;s creation time plus the frame&apos;s time as EXIF DateTimeOriginal, the movie&apos;s name, the frame&apos;s index and time as XMP, and the place the movie was recorded, which is copied as EXIF GPS where the movie has one.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>HDR movies: tonemap (default) to SDR, or keep their PQ or HLG frames as HDR in png (at 16 bits, with a cICP chunk), avif and jxl, tagged BT.2020; other types are always tone-mapped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--hdr takes tonemap or keep</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>
@@ -774,6 +782,22 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
     </message>
     <message>
         <source>Q&amp;uit when done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HD&amp;R movies:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG (at 16 bits), AVIF and JPEG XL keep PQ and HLG frames as HDR; other types are always tone-mapped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tone-map to SDR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep HDR</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -372,6 +372,14 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
         <source>Write the frame&apos;s time and source into each file (jpeg, png, tiff, webp, jp2, avif, jxl): the movie&apos;s creation time plus the frame&apos;s time as EXIF DateTimeOriginal, the movie&apos;s name, the frame&apos;s index and time as XMP, and the place the movie was recorded, which is copied as EXIF GPS where the movie has one.</source>
         <translation>Écrire l’heure et la source de l’image dans chaque fichier (jpeg, png, tiff, webp, jp2, avif, jxl) : l’heure de création de la vidéo plus le temps de l’image en EXIF DateTimeOriginal, le nom de la vidéo, le numéro et le temps de l’image en XMP, et le lieu où la vidéo a été tournée, copié en EXIF GPS quand la vidéo en a un.</translation>
     </message>
+    <message>
+        <source>HDR movies: tonemap (default) to SDR, or keep their PQ or HLG frames as HDR in png (at 16 bits, with a cICP chunk), avif and jxl, tagged BT.2020; other types are always tone-mapped.</source>
+        <translation>Vidéos HDR : tonemap (par défaut) les convertit en SDR, keep garde leurs images PQ ou HLG en HDR dans png (en 16 bits, avec un bloc cICP), avif et jxl, marquées BT.2020 ; les autres types sont toujours convertis en SDR.</translation>
+    </message>
+    <message>
+        <source>--hdr takes tonemap or keep</source>
+        <translation>--hdr attend tonemap ou keep</translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>
@@ -784,6 +792,22 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
     <message>
         <source>Q&amp;uit when done</source>
         <translation>Q&amp;uitter une fois terminé</translation>
+    </message>
+    <message>
+        <source>HD&amp;R movies:</source>
+        <translation>&amp;Vidéos HDR :</translation>
+    </message>
+    <message>
+        <source>PNG (at 16 bits), AVIF and JPEG XL keep PQ and HLG frames as HDR; other types are always tone-mapped.</source>
+        <translation>PNG (en 16 bits), AVIF et JPEG XL gardent les images PQ et HLG en HDR ; les autres types sont toujours convertis en SDR.</translation>
+    </message>
+    <message>
+        <source>Tone-map to SDR</source>
+        <translation>Convertir en SDR</translation>
+    </message>
+    <message>
+        <source>Keep HDR</source>
+        <translation>Garder le HDR</translation>
     </message>
 </context>
 </TS>

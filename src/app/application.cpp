@@ -221,6 +221,7 @@ FrameSettings Application::ReadFrameSettings() {
     frame.write.compressionFactor = settings_.ImageCompressionFactor();
     frame.write.type = ImageFileTypeFromNumber(settings_.ReadImageType());
     frame.write.keepDeepFrames = settings_.ReadBoolSetting(keys::KeepDeepFrames);
+    frame.write.keepHdr = settings_.ReadInt16Setting(keys::HdrMovies) == 2;
     frame.naming.appendFrameCount = settings_.ReadBoolSetting(keys::AppendFrameCount);
     frame.naming.padIndicesWithZeros = settings_.ReadBoolSetting(keys::PadIndicesWithZeros);
     frame.naming.byTime = settings_.ReadInt16Setting(keys::NameBy) == 2;

@@ -186,7 +186,7 @@ class OptionSettings : public RunSettings {
     FrameSettings CurrentFrameSettings() override {
         FrameSettings frame;
         frame.write = {options_.scalePercent, options_.type, options_.compressionFactor,
-                       options_.keepDeepFrames};
+                       options_.keepDeepFrames, options_.keepHdr};
         frame.naming = options_.naming;
         frame.existing = options_.overwrite ? ExistingFiles::Replace : ExistingFiles::Skip;
         frame.preserveDates = options_.preserveDates;
@@ -490,6 +490,12 @@ Parsed ParseCommandLine(const QStringList& arguments) {
         CommandLine::tr("Bits a channel for png and tiff: 8 (default) or 16, which keeps the "
                         "levels of 10-bit and deeper movies (8-bit movies stay 8-bit)."),
         "BITS");
+    const QCommandLineOption hdr(
+        "hdr",
+        CommandLine::tr("HDR movies: tonemap (default) to SDR, or keep their PQ or HLG frames "
+                        "as HDR in png (at 16 bits, with a cICP chunk), avif and jxl, tagged "
+                        "BT.2020; other types are always tone-mapped."),
+        "MODE");
     const QCommandLineOption pad("pad", CommandLine::tr("Pad indices with zeros to eight digits."));
     const QCommandLineOption name(
         "name",
@@ -517,11 +523,11 @@ Parsed ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption jobs(
         "jobs", CommandLine::tr("Encode with N workers (default: one a core, at most 8)."), "N");
     const QCommandLineOption quiet({"q", "quiet"}, CommandLine::tr("Say nothing but errors."));
-    parser.addOptions({help,   version, output, from,           null,          shard,     tree,
-                       json,   first,   last,   step,           everySeconds,  keyFrames, spread,
-                       frames, times,   scenes, sceneThreshold, scale,         type,      quality,
-                       depth,  pad,     name,   appendCount,    preserveDates, metadata,  overwrite,
-                       count,  jobs,    quiet});
+    parser.addOptions(
+        {help,   version,        output,        from,         null,      shard,  tree,   json,
+         first,  last,           step,          everySeconds, keyFrames, spread, frames, times,
+         scenes, sceneThreshold, scale,         type,         quality,   depth,  hdr,    pad,
+         name,   appendCount,    preserveDates, metadata,     overwrite, count,  jobs,   quiet});
     parser.addPositionalArgument("MOVIE", CommandLine::tr("The movies to take frames from."),
                                  "MOVIE...");
 
@@ -695,6 +701,12 @@ Parsed ParseCommandLine(const QStringList& arguments) {
             return usage(Text(CommandLine::tr("--depth takes 8 or 16")));
         }
         o.keepDeepFrames = parser.value(depth) == "16";
+    }
+    if (parser.isSet(hdr)) {
+        if (parser.value(hdr) != "tonemap" && parser.value(hdr) != "keep") {
+            return usage(Text(CommandLine::tr("--hdr takes tonemap or keep")));
+        }
+        o.keepHdr = parser.value(hdr) == "keep";
     }
     if (parser.isSet(jobs)) {
         const auto n = number(jobs, 1, 64);

@@ -29,6 +29,7 @@ struct Options {
     ImageFileType type = ImageFileType::Jpeg;
     float compressionFactor = 0.7f;
     bool keepDeepFrames = false;  // --depth 16
+    bool keepHdr = false;         // --hdr keep
     FrameNaming naming;
     bool preserveDates = false;
     bool writeMetadata = false;  // --metadata

@@ -1,5 +1,6 @@
 // AVIF through libavif and its AV1 encoder (libaom in Debian): 8-bit 4:2:0,
-// tagged sRGB (BT.709 primaries, sRGB transfer, BT.601 matrix, full range).
+// tagged sRGB (BT.709 primaries, sRGB transfer, BT.601 matrix, full range);
+// HDR kept as 10-bit 4:2:0 tagged BT.2020 and PQ or HLG.
 // Quality is the factor x 100 spread over the encoder's quantiser, 63 at 0
 // and 0 at 1.0; alpha, where the image has any, takes the same quantiser.
 // One thread and speed 8 a frame: the writer pool runs frames side by side,
@@ -35,15 +36,26 @@ int QuantizerOf(float compressionFactor) {
 
 std::optional<EncodedData> EncodeAvif(const Image& image, float compressionFactor,
                                       const StoryMetadata* story) {
-    AvifImage yuv(avifImageCreate(image.width(), image.height(), 8, AVIF_PIXEL_FORMAT_YUV420));
+    // 16-bit images (HDR kept) become 10 bits, tagged with their transfer.
+    const std::uint32_t depth = image.isDeep() ? 10 : 8;
+    AvifImage yuv(avifImageCreate(image.width(), image.height(), depth, AVIF_PIXEL_FORMAT_YUV420));
     if (!yuv) return std::nullopt;
-    yuv->colorPrimaries = AVIF_COLOR_PRIMARIES_BT709;
-    yuv->transferCharacteristics = AVIF_TRANSFER_CHARACTERISTICS_SRGB;
-    yuv->matrixCoefficients = AVIF_MATRIX_COEFFICIENTS_BT601;
     yuv->yuvRange = AVIF_RANGE_FULL;
+    if (image.transfer() == ColorTransfer::Sdr) {
+        yuv->colorPrimaries = AVIF_COLOR_PRIMARIES_BT709;
+        yuv->transferCharacteristics = AVIF_TRANSFER_CHARACTERISTICS_SRGB;
+        yuv->matrixCoefficients = AVIF_MATRIX_COEFFICIENTS_BT601;
+    } else {
+        yuv->colorPrimaries = AVIF_COLOR_PRIMARIES_BT2020;
+        yuv->transferCharacteristics = image.transfer() == ColorTransfer::Pq
+                                           ? AVIF_TRANSFER_CHARACTERISTICS_SMPTE2084
+                                           : AVIF_TRANSFER_CHARACTERISTICS_HLG;
+        yuv->matrixCoefficients = AVIF_MATRIX_COEFFICIENTS_BT2020_NCL;
+    }
     avifRGBImage rgb;
     avifRGBImageSetDefaults(&rgb, yuv.get());
     rgb.format = AVIF_RGB_FORMAT_RGBA;
+    rgb.depth = image.isDeep() ? 16 : 8;
     rgb.ignoreAlpha = !image.hasTransparency();
     rgb.pixels = const_cast<std::uint8_t*>(image.pixels());  // read, never written
     rgb.rowBytes = std::uint32_t(image.stride());

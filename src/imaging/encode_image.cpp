@@ -15,10 +15,15 @@ const char* ImageTypeExtension(ImageFileType type) {
 
 std::optional<EncodedData> EncodeImage(const Image& image, ImageFileType type,
                                        float compressionFactor, const StoryMetadata* story) {
-    // YCbCr planes are the JPEG and WebP encoders', 16-bit pixels PNG's and TIFF's.
+    // YCbCr planes are the JPEG and WebP encoders', 16-bit pixels those of
+    // PNG, TIFF, AVIF and JPEG XL, HDR values those of PNG, AVIF and JPEG XL.
+    const bool deepType = type == ImageFileType::Png || type == ImageFileType::Tiff ||
+                          type == ImageFileType::Avif || type == ImageFileType::Jxl;
+    const bool hdrType =
+        type == ImageFileType::Png || type == ImageFileType::Avif || type == ImageFileType::Jxl;
     if (image.isNull() ||
         (image.isPlanar() && type != ImageFileType::Jpeg && type != ImageFileType::Webp) ||
-        (image.isDeep() && type != ImageFileType::Png && type != ImageFileType::Tiff)) {
+        (image.isDeep() && !deepType) || (image.transfer() != ColorTransfer::Sdr && !hdrType)) {
         return std::nullopt;
     }
     switch (type) {

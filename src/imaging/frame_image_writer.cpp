@@ -16,6 +16,10 @@ bool TypeKeepsDeepFrames(std::optional<ImageFileType> type) {
     return type == ImageFileType::Png || type == ImageFileType::Tiff;
 }
 
+bool TypeKeepsHdr(std::optional<ImageFileType> type) {
+    return type == ImageFileType::Png || type == ImageFileType::Avif || type == ImageFileType::Jxl;
+}
+
 ImageLayout LayoutFor(const FrameWriteSettings& settings) {
     const bool ownSize = settings.scalePercent == 0 || settings.scalePercent == 100;
     const bool lossyWebp =
@@ -23,8 +27,11 @@ ImageLayout LayoutFor(const FrameWriteSettings& settings) {
     if ((settings.type == ImageFileType::Jpeg || lossyWebp) && ownSize) {
         return ImageLayout::Ycbcr420;
     }
-    if (settings.keepDeepFrames && TypeKeepsDeepFrames(settings.type)) return ImageLayout::Rgba64;
-    return ImageLayout::Rgba;
+    const bool deep = settings.keepDeepFrames && TypeKeepsDeepFrames(settings.type);
+    if (settings.keepHdr && TypeKeepsHdr(settings.type)) {
+        return deep ? ImageLayout::Rgba64KeepHdr : ImageLayout::RgbaKeepHdr;
+    }
+    return deep ? ImageLayout::Rgba64 : ImageLayout::Rgba;
 }
 
 std::optional<EncodedData> EncodeFrameImage(const Image& frameImage,

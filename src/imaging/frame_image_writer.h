@@ -20,7 +20,13 @@ struct FrameWriteSettings {
     // PNG and TIFF keep 16 bits a channel where the movie's frames have
     // more than 8; other types, and 8-bit movies, are written at 8 bits.
     bool keepDeepFrames = false;
+    // PNG (then at 16 bits), AVIF and JPEG XL keep PQ and HLG frames as HDR,
+    // tagged; other types, and this off, tone-map them to SDR.
+    bool keepHdr = false;
 };
+
+// True for the types that keep HDR frames: PNG, AVIF and JPEG XL.
+bool TypeKeepsHdr(std::optional<ImageFileType> type);
 
 // True for the types that write 16 bits a channel: PNG and TIFF.
 bool TypeKeepsDeepFrames(std::optional<ImageFileType> type);

@@ -16,7 +16,14 @@
 
 namespace reelsnap {
 
-enum class ImageLayout { Rgba, Ycbcr420, Rgba64 };
+// How the frame is handed over. The KeepHdr layouts give PQ and HLG frames
+// untouched by tone mapping: Rgba64 in BT.2020 and their own transfer
+// (Image::transfer); other frames as the layout without KeepHdr would.
+enum class ImageLayout { Rgba, Ycbcr420, Rgba64, RgbaKeepHdr, Rgba64KeepHdr };
+
+// The transfer function of an image's values: SDR (sRGB or BT.709, BT.709
+// primaries), or HDR kept as the movie has it (BT.2020 primaries).
+enum class ColorTransfer { Sdr, Pq, Hlg };
 
 struct ImageSize {
     float width = 0;
@@ -59,6 +66,9 @@ class Image {
     std::uint8_t* plane(int plane) { return pixels_.get() + planeOffset(plane); }
     const std::uint8_t* plane(int plane) const { return pixels_.get() + planeOffset(plane); }
 
+    ColorTransfer transfer() const { return transfer_; }
+    void setTransfer(ColorTransfer transfer) { transfer_ = transfer; }
+
     // True when some pixel is not fully opaque.
     bool hasTransparency() const;
 
@@ -81,6 +91,7 @@ class Image {
     int width_ = 0;
     int height_ = 0;
     ImageLayout layout_ = ImageLayout::Rgba;
+    ColorTransfer transfer_ = ColorTransfer::Sdr;
     std::unique_ptr<std::uint8_t[]> pixels_;
 };
 

@@ -28,11 +28,15 @@ float DistanceOf(float compressionFactor) {
 
 // The image's RGB without the alpha channel, rows packed.
 std::vector<std::uint8_t> RgbOf(const Image& image) {
-    std::vector<std::uint8_t> rgb(std::size_t(image.width()) * std::size_t(image.height()) * 3);
+    const std::size_t channel = image.isDeep() ? 2 : 1;
+    std::vector<std::uint8_t> rgb(std::size_t(image.width()) * std::size_t(image.height()) * 3 *
+                                  channel);
     std::uint8_t* out = rgb.data();
     for (int y = 0; y < image.height(); ++y) {
         const std::uint8_t* in = image.row(y);
-        for (int x = 0; x < image.width(); ++x, in += 4, out += 3) std::memcpy(out, in, 3);
+        for (int x = 0; x < image.width(); ++x, in += 4 * channel, out += 3 * channel) {
+            std::memcpy(out, in, 3 * channel);
+        }
     }
     return rgb;
 }
@@ -86,13 +90,22 @@ std::optional<EncodedData> EncodeJxl(const Image& image, float compressionFactor
     JxlEncoderInitBasicInfo(&info);
     info.xsize = std::uint32_t(image.width());
     info.ysize = std::uint32_t(image.height());
-    info.bits_per_sample = 8;
+    info.bits_per_sample = image.isDeep() ? 16 : 8;
     info.num_color_channels = 3;
     info.num_extra_channels = alpha ? 1 : 0;
-    info.alpha_bits = alpha ? 8 : 0;
+    info.alpha_bits = alpha ? info.bits_per_sample : 0;
+    // HDR's peak: PQ reaches 10000 nits, HLG is graded for 1000.
+    if (image.transfer() == ColorTransfer::Pq) info.intensity_target = 10000;
+    if (image.transfer() == ColorTransfer::Hlg) info.intensity_target = 1000;
     info.uses_original_profile = lossless;
     JxlColorEncoding color;
     JxlColorEncodingSetToSRGB(&color, false);
+    if (image.transfer() != ColorTransfer::Sdr) {
+        color.primaries = JXL_PRIMARIES_2100;
+        color.transfer_function = image.transfer() == ColorTransfer::Pq ? JXL_TRANSFER_FUNCTION_PQ
+                                                                        : JXL_TRANSFER_FUNCTION_HLG;
+        color.rendering_intent = JXL_RENDERING_INTENT_RELATIVE;
+    }
     if (!Ok(JxlEncoderSetBasicInfo(encoder.get(), &info)) ||
         !Ok(JxlEncoderSetColorEncoding(encoder.get(), &color))) {
         return std::nullopt;
@@ -109,7 +122,8 @@ std::optional<EncodedData> EncodeJxl(const Image& image, float compressionFactor
     // The encoder takes 3 or 4 channels: an opaque image goes without its alpha.
     std::vector<std::uint8_t> rgb;
     if (!alpha) rgb = RgbOf(image);
-    const JxlPixelFormat format{alpha ? 4u : 3u, JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN, 0};
+    const JxlPixelFormat format{alpha ? 4u : 3u, image.isDeep() ? JXL_TYPE_UINT16 : JXL_TYPE_UINT8,
+                                JXL_NATIVE_ENDIAN, 0};
     const void* pixels = alpha ? static_cast<const void*>(image.pixels()) : rgb.data();
     const std::size_t bytes = alpha ? image.stride() * std::size_t(image.height()) : rgb.size();
     if (story && !AddStoryBoxes(encoder.get(), *story)) return std::nullopt;

@@ -94,6 +94,16 @@ std::optional<EncodedData> EncodePng(const Image& image) {
     header[10] = header[11] = header[12] = 0;    // deflate, adaptive filters, no interlace
     CloseChunk(out, start, "IHDR");
 
+    if (image.transfer() != ColorTransfer::Sdr) {
+        // cICP: BT.2020 primaries, PQ (16) or HLG (18), RGB, full range.
+        start = out.size();
+        const std::uint8_t cicp[4] = {
+            9, std::uint8_t(image.transfer() == ColorTransfer::Pq ? 16 : 18), 0, 1};
+        out.resize(start + 8);
+        out.insert(out.end(), cicp, cicp + 4);
+        CloseChunk(out, start, "cICP");
+    }
+
     start = out.size();
     out.resize(start + 8 + bound);
     const std::size_t compressed = libdeflate_zlib_compress(

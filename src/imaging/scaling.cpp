@@ -49,6 +49,7 @@ std::optional<Image> ScaledImage(const Image& image, ImageSize target) {
     const auto height = PixelExtent(size.height);
     if (!width || !height || !Image::IsAcceptableSize(*width, *height)) return std::nullopt;
     Image scaled(*width, *height, image.layout());
+    scaled.setTransfer(image.transfer());
     if (*width == image.width() && *height == image.height()) {
         std::memcpy(scaled.pixels(), image.pixels(), image.byteCount());
     } else if (!Resample(image, scaled)) {

@@ -24,6 +24,13 @@ Enum CheckedTag(const Enum& field, int count, Enum unspecified) {
 inline AVColorSpace ColorSpaceOf(const AVFrame& frame) {
     return CheckedTag(frame.colorspace, AVCOL_SPC_NB, AVCOL_SPC_UNSPECIFIED);
 }
+inline AVColorTransferCharacteristic TransferOf(const AVFrame& frame);
+
+// PQ and HLG are the HDR transfers.
+inline bool IsHdr(AVColorTransferCharacteristic transfer) {
+    return transfer == AVCOL_TRC_SMPTE2084 || transfer == AVCOL_TRC_ARIB_STD_B67;
+}
+
 inline AVColorTransferCharacteristic TransferOf(const AVFrame& frame) {
     return CheckedTag(frame.color_trc, AVCOL_TRC_NB, AVCOL_TRC_UNSPECIFIED);
 }

@@ -13,10 +13,6 @@ extern "C" {
 namespace reelsnap {
 namespace {
 
-bool IsHdr(AVColorTransferCharacteristic transfer) {
-    return transfer == AVCOL_TRC_SMPTE2084 || transfer == AVCOL_TRC_ARIB_STD_B67;
-}
-
 // zscale's names for the frame's own colour properties, so that nothing is
 // guessed: BT.2020 where an HDR frame leaves them out.
 std::string ZscaleInput(const AVFrame& frame) {
@@ -74,7 +70,7 @@ bool FrameFilter::LooksAtNeighbours(const std::string& filters) {
 }
 
 std::string FrameFilter::FiltersFor(const AVFrame& frame, const AVCodecParameters& stream,
-                                    bool toJpegPlanes, bool deep) {
+                                    bool toJpegPlanes, bool deep, bool keepHdr) {
     std::string filters;
     const std::string rgb = deep ? "format=gbrp16le" : "format=gbrp";
     const AVFieldOrder order = CheckedTag(stream.field_order, AV_FIELD_BB + 1, AV_FIELD_UNKNOWN);
@@ -83,7 +79,15 @@ std::string FrameFilter::FiltersFor(const AVFrame& frame, const AVCodecParameter
     // One picture per frame from the frames that are flagged; progressive
     // frames pass unchanged.
     if (interlaced) filters = "bwdif=mode=send_frame:parity=auto:deint=interlaced";
-    if (IsHdr(TransferOf(frame))) {
+    if (IsHdr(TransferOf(frame)) && keepHdr) {
+        // The frame's own transfer in BT.2020 primaries, as 16-bit RGB: no
+        // tone mapping.
+        if (!filters.empty()) filters += ",";
+        const char* transfer =
+            TransferOf(frame) == AVCOL_TRC_ARIB_STD_B67 ? "arib-std-b67" : "smpte2084";
+        filters +=
+            "zscale=" + ZscaleInput(frame) + ":t=" + transfer + ":p=2020:r=full,format=gbrp16le";
+    } else if (IsHdr(TransferOf(frame))) {
         // Linear light in BT.709 primaries in one zimg pass, tone-mapped
         // (Hable), then the BT.709 transfer, straight to RGB (8 or 16 bits): no chroma
         // is subsampled again only to be upsampled for the image. (The

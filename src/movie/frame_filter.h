@@ -20,13 +20,15 @@ class FrameFilter {
     // The filters a frame of this stream needs, as a filter graph
     // description; empty when it needs none. Frames bound for JPEG planes
     // (`toJpegPlanes`) keep their depth and matrix, which the planes convert;
-    // `deep` frames leave the colour filters as 16-bit RGB, the others as 8-bit.
+    // `deep` frames leave the colour filters as 16-bit RGB, the others as 8-bit;
+    // with `keepHdr` PQ and HLG frames leave them untone-mapped, as 16-bit
+    // RGB in BT.2020 and their own transfer.
     // True when the filters' picture of a frame depends on the frames
     // around it (the deinterlacer looks at the one before and after).
     static bool LooksAtNeighbours(const std::string& filters);
 
     static std::string FiltersFor(const AVFrame& frame, const AVCodecParameters& stream,
-                                  bool toJpegPlanes, bool deep);
+                                  bool toJpegPlanes, bool deep, bool keepHdr);
 
     bool active() const { return bool(graph_); }
     // Whether the graph was built for frames of this size and format: a

@@ -11,6 +11,7 @@ extern "C" {
 #include <libavutil/parseutils.h>
 }
 
+#include "movie/color_tags.h"
 #include "movie/frame_converter.h"
 #include "movie/frame_filter.h"
 #include "movie/jpeg_planes.h"
@@ -87,8 +88,10 @@ struct Movie::State {
     Decoding decoding = Decoding::Feeding;
     VideoDecoder decoder;
     FrameFilter filter;
-    std::optional<std::string> filters;  // what the stream's frames need, once seen
-    bool filtersDeep = false;            // the filters give 16-bit RGB
+    std::optional<std::string> filters;               // what the stream's frames need, once seen
+    bool filtersDeep = false;                         // the filters give 16-bit RGB
+    bool filtersKeepHdr = false;                      // and leave HDR frames as they are
+    ColorTransfer keptTransfer = ColorTransfer::Sdr;  // of the frames they give
     // The packet read and not yet sent, where `packet` holds one (a read
     // packet always holds its data by reference).
     ff::Packet packet = ff::MakePacket();
@@ -261,8 +264,9 @@ std::optional<Image> Movie::State::Convert() {
         if (InJpegPlanes(*frame)) {
             image = JpegPlanes(*frame);
         } else {
-            image =
-                converter.ToDisplayImage(*frame, GeometryOf(*frame), layout == ImageLayout::Rgba64);
+            image = converter.ToDisplayImage(*frame, GeometryOf(*frame),
+                                             filtersDeep || keptTransfer != ColorTransfer::Sdr);
+            if (image) image->setTransfer(keptTransfer);
         }
     } catch (const std::bad_alloc&) {
         // No memory for a frame this large: it has no image, as one that
@@ -347,9 +351,12 @@ bool Movie::State::TakeDecodedFrame() {
     decoded->pts = FramePts(*decoded);
     // Frames that change size or format midway get a graph of their own
     // (frames still in the old one are dropped).
-    // So do frames asked for at another depth than the graph gives.
-    const bool deep = layout == ImageLayout::Rgba64;
-    if ((filter.active() && !filter.Accepts(*decoded)) || (filters && filtersDeep != deep)) {
+    // So do frames asked for at another depth, or HDR kept or not, than
+    // the graph gives.
+    const bool deep = layout == ImageLayout::Rgba64 || layout == ImageLayout::Rgba64KeepHdr;
+    const bool keepHdr = layout == ImageLayout::RgbaKeepHdr || layout == ImageLayout::Rgba64KeepHdr;
+    if ((filter.active() && !filter.Accepts(*decoded)) ||
+        (filters && (filtersDeep != deep || filtersKeepHdr != keepHdr))) {
         filter.Reset();
         filters.reset();
     }
@@ -357,9 +364,14 @@ bool Movie::State::TakeDecodedFrame() {
         // Frames bound for JPEG planes need no colour filter where the
         // planes take them as they are; a later change between planes and
         // RGBA keeps the graph, as both conversions take what it gives.
-        filters =
-            FrameFilter::FiltersFor(*decoded, *stream()->codecpar, InJpegPlanes(*decoded), deep);
+        filters = FrameFilter::FiltersFor(*decoded, *stream()->codecpar, InJpegPlanes(*decoded),
+                                          deep, keepHdr);
         filtersDeep = deep;
+        filtersKeepHdr = keepHdr;
+        const AVColorTransferCharacteristic transfer = TransferOf(*decoded);
+        keptTransfer = !keepHdr || !IsHdr(transfer)      ? ColorTransfer::Sdr
+                       : transfer == AVCOL_TRC_SMPTE2084 ? ColorTransfer::Pq
+                                                         : ColorTransfer::Hlg;
     }
     if (!filters->empty() &&
         (filter.active() || filter.Configure(*decoded, stream()->time_base, *filters))) {

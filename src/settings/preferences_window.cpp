@@ -45,6 +45,7 @@ constexpr CommandId kAppendFrameCount = FourCC("apnD");
 constexpr CommandId kPreserveDates = FourCC("Pdte");
 constexpr CommandId kKeepDeepFrames = FourCC("Deep");
 constexpr CommandId kWriteMetadata = FourCC("Meta");
+constexpr CommandId kHdrMovies = FourCC("HdrM");
 constexpr CommandId kCopyTo = FourCC("Copy");
 constexpr CommandId kImageType = FourCC("Eprt");
 constexpr CommandId kImageQuality = FourCC("ImQu");
@@ -140,6 +141,7 @@ void PreferencesWindow::ConnectCommands() {
     }
     const std::pair<QComboBox*, CommandId> popups[] = {{ui_->ImageTypeControl, kImageType},
                                                        {ui_->QualityControl, kImageQuality},
+                                                       {ui_->HdrControl, kHdrMovies},
                                                        {ui_->SelectionControl, kSelection},
                                                        {ui_->NameByControl, kNameBy}};
     for (const auto& [popup, command] : popups) {
@@ -171,6 +173,9 @@ void PreferencesWindow::ConnectCommands() {
 void PreferencesWindow::EnableQualityFor(std::int16_t imageType) {
     ui_->QualityControl->setEnabled(TypeTakesQuality(ImageFileTypeFromNumber(imageType)));
     ui_->DeepFramesBox->setEnabled(TypeKeepsDeepFrames(ImageFileTypeFromNumber(imageType)));
+    const bool keepsHdr = TypeKeepsHdr(ImageFileTypeFromNumber(imageType));
+    ui_->HdrControl->setEnabled(keepsHdr);
+    ui_->HdrLabel->setEnabled(keepsHdr);
 }
 
 // The popup at the mode, the step field for Every Nth frame, and the number
@@ -219,6 +224,7 @@ void PreferencesWindow::FillPreferencesWindow() {
     ui_->PreserveDatesBox->setChecked(settings_.ReadBoolSetting(keys::PreserveDates));
     ui_->DeepFramesBox->setChecked(settings_.ReadBoolSetting(keys::KeepDeepFrames));
     ui_->MetadataBox->setChecked(settings_.ReadBoolSetting(keys::WriteFrameMetadata));
+    ui_->HdrControl->setCurrentIndex(settings_.ReadInt16Setting(keys::HdrMovies) == 2 ? 1 : 0);
     const std::int16_t imageType = settings_.ReadImageType();
     EnableQualityFor(imageType);
     ui_->ImageTypeControl->setCurrentIndex(imageType - 1);
@@ -269,6 +275,10 @@ std::int16_t PreferencesWindow::PreferencesCommandHandler(CommandId command) {
             break;
         case kKeepDeepFrames:
             settings_.StoreBoolSetting(keys::KeepDeepFrames, ui_->DeepFramesBox->isChecked());
+            break;
+        case kHdrMovies:
+            settings_.StoreInt16Setting(keys::HdrMovies,
+                                        std::int16_t(ui_->HdrControl->currentIndex() + 1));
             break;
         case kWriteMetadata:
             settings_.StoreBoolSetting(keys::WriteFrameMetadata, ui_->MetadataBox->isChecked());

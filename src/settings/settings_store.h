@@ -26,6 +26,7 @@ inline const QString AppendFrameCount = QStringLiteral("AppendFrameCount");
 inline const QString PreserveDates = QStringLiteral("PreserveDates");
 inline const QString KeepDeepFrames = QStringLiteral("KeepDeepFrames");
 inline const QString WriteFrameMetadata = QStringLiteral("WriteFrameMetadata");
+inline const QString HdrMovies = QStringLiteral("HdrMovies");  // 1 tone-map, 2 keep
 inline const QString CopyTo = QStringLiteral("CopyTo");
 inline const QString CopyToLocation = QStringLiteral("CopyToLocation");
 inline const QString QuitWhenDone = QStringLiteral("QuitWhenDone");

@@ -87,7 +87,7 @@ TEST_F(AppTest, StartsInTheIdleLookWithItsMenus) {
         EXPECT_NE(command, 0u) << control->objectName().toStdString();
         EXPECT_TRUE(controls.insert(command).second) << control->objectName().toStdString();
     }
-    EXPECT_EQ(controls.size(), 14u);
+    EXPECT_EQ(controls.size(), 15u);
 }
 
 TEST_F(AppTest, AStopWhileIdleIsClearedByTheNextRun) {

@@ -79,9 +79,13 @@ TEST_F(PreferencesTest, TypeAndQualityAreStoredAtOnce) {
     EXPECT_EQ(App().settings().ReadImageType(), 9);
     EXPECT_TRUE(Control<QComboBox>("QualityControl")->isEnabled());
     EXPECT_FALSE(Control<QCheckBox>("DeepFramesBox")->isEnabled()) << "8 bits a channel only";
+    EXPECT_TRUE(Control<QComboBox>("HdrControl")->isEnabled());
+    Choose(Control<QComboBox>("HdrControl"), 1);
+    EXPECT_EQ(App().settings().ReadInt16Setting(keys::HdrMovies), 2);
     Choose(Control<QComboBox>("ImageTypeControl"), 5);  // JPEG 2000
     EXPECT_EQ(App().settings().ReadImageType(), 6);
     EXPECT_TRUE(Control<QComboBox>("QualityControl")->isEnabled());
+    EXPECT_FALSE(Control<QComboBox>("HdrControl")->isEnabled()) << "always tone-mapped";
     Choose(Control<QComboBox>("QualityControl"), 2);
     EXPECT_EQ(App().settings().ReadImageQuality(), 3);
     const std::pair<const char*, QString> boxes[] = {
