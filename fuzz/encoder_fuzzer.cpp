@@ -1,4 +1,4 @@
-// Encodes an image of every type, layout, size from 1x1 to 64x64 and
+// Encodes an image of every type (the nine), layout, size from 1x1 to 64x64 and
 // compression factor that the input picks, filled with the input's bytes:
 // each encoder gives a whole file of its type or says that it could not.
 #include <algorithm>
@@ -13,7 +13,7 @@ namespace {
 
 using reelsnap::ImageFileType;
 
-// The bytes each type's files begin with.
+// The bytes each type's files begin with (AVIF's after the box's size).
 std::string_view Signature(ImageFileType type) {
     switch (type) {
         case ImageFileType::Tiff:
@@ -28,6 +28,12 @@ std::string_view Signature(ImageFileType type) {
             return "\x89PNG";
         case ImageFileType::Jpeg2000:
             return std::string_view("\0\0\0\x0CjP", 6);
+        case ImageFileType::Webp:
+            return "RIFF";
+        case ImageFileType::Avif:
+            return "ftypavif";
+        case ImageFileType::Jxl:
+            return "\xFF\x0A";
     }
     return {};
 }
@@ -36,12 +42,13 @@ std::string_view Signature(ImageFileType type) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 4) return 0;
-    const auto type = reelsnap::ImageFileTypeFromNumber(std::int16_t(1 + data[0] % 6));
+    const auto type = reelsnap::ImageFileTypeFromNumber(
+        std::int16_t(1 + data[0] % int(reelsnap::kLastImageFileType)));
     const int width = 1 + data[1] % 64;
     const int height = 1 + data[2] % 64;
     const float factor = float(data[3]) / 255.0f;
     // A high first byte gives the JPEG's YCbCr planes, which only the JPEG
-    // encoder takes.
+    // encoder and the lossy WebP encoder take.
     const bool planar = data[0] >= 128;
     data += 4;
     size -= 4;
@@ -52,11 +59,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         image.pixels()[i] = size ? data[i % size] : 0;
     }
     const auto encoded = reelsnap::EncodeImage(image, *type, factor);
-    if (planar && *type != ImageFileType::Jpeg && encoded) __builtin_trap();
+    const bool takesPlanes =
+        *type == ImageFileType::Jpeg || (*type == ImageFileType::Webp && factor < 1.0f);
+    if (planar && !takesPlanes && encoded) __builtin_trap();
     if (!encoded) return 0;
     const std::string_view signature = Signature(*type);
-    if (encoded->size() < signature.size() ||
-        std::memcmp(encoded->data(), signature.data(), signature.size()) != 0) {
+    const std::size_t at = *type == ImageFileType::Avif ? 4 : 0;
+    if (encoded->size() < at + signature.size() ||
+        std::memcmp(encoded->data() + at, signature.data(), signature.size()) != 0) {
         __builtin_trap();
     }
     return 0;
