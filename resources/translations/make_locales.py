@@ -86,6 +86,8 @@ DE = {
     "JPEG XL": "JPEG XL",
     "&Keep 16 bits for deep movies": "&16 Bit für Filme mit mehr Farbtiefe behalten",
     "HD&R movies:": "HD&R-Filme:",
+    "Choose Destination Folder": "Zielordner wählen",
+    "Choose Copy Folder": "Kopierordner wählen",
     "Tone-map to SDR": "Auf SDR abbilden",
     "Keep HDR": "HDR behalten",
     "PNG (at 16 bits), AVIF and JPEG XL keep PQ and HLG frames as HDR; other types are always tone-mapped.":
@@ -199,6 +201,8 @@ FR = {
     "JPEG XL": "JPEG XL",
     "&Keep 16 bits for deep movies": "&Garder 16 bits pour les vidéos profondes",
     "HD&R movies:": "&Vidéos HDR :",
+    "Choose Destination Folder": "Choisir le dossier de destination",
+    "Choose Copy Folder": "Choisir le dossier de copie",
     "Tone-map to SDR": "Convertir en SDR",
     "Keep HDR": "Garder le HDR",
     "PNG (at 16 bits), AVIF and JPEG XL keep PQ and HLG frames as HDR; other types are always tone-mapped.":

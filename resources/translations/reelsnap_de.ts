@@ -524,6 +524,14 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
         <source>LGPL version 3 or later</source>
         <translation>LGPL Version 3 oder später</translation>
     </message>
+    <message>
+        <source>Choose Destination Folder</source>
+        <translation>Zielordner wählen</translation>
+    </message>
+    <message>
+        <source>Choose Copy Folder</source>
+        <translation>Kopierordner wählen</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

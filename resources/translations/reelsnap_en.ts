@@ -514,6 +514,14 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
         <source>LGPL version 3 or later</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Choose Destination Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Copy Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -523,6 +523,14 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
         <source>LGPL version 3 or later</source>
         <translation>LGPL version 3 ou ultérieure</translation>
     </message>
+    <message>
+        <source>Choose Destination Folder</source>
+        <translation>Choisir le dossier de destination</translation>
+    </message>
+    <message>
+        <source>Choose Copy Folder</source>
+        <translation>Choisir le dossier de copie</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -171,7 +171,8 @@ std::optional<std::filesystem::path> Application::ChooseDestinationFolder() {
         std::filesystem::path last;
         const bool known = settings_.ResolveFolder(keys::LastDestination, last);
         const QString prompt = LocalizedString(kDestinationPrompt);
-        if (ChooseFolder(*chooser_, known ? &last : nullptr, &prompt, &folder) != kNoErr) {
+        if (ChooseFolder(*chooser_, known ? &last : nullptr, LocalizedString(kDestinationTitle),
+                         &prompt, &folder) != kNoErr) {
             return std::nullopt;
         }
         settings_.StoreFolder(keys::LastDestination, folder);

@@ -25,9 +25,8 @@ std::optional<std::filesystem::path> FileDialogChooser::AskForFile(
 }
 
 std::optional<std::filesystem::path> FileDialogChooser::AskForFolder(
-    const QString& message, const std::filesystem::path* start) {
-    const QString folder =
-        QFileDialog::getExistingDirectory(parent_, message, StartDirectory(start));
+    const QString& title, const QString& /*message*/, const std::filesystem::path* start) {
+    const QString folder = QFileDialog::getExistingDirectory(parent_, title, StartDirectory(start));
     if (folder.isEmpty()) return std::nullopt;
     return PathOfText(folder);
 }
@@ -44,8 +43,9 @@ std::int16_t ChooseFile(Chooser& chooser, const std::filesystem::path* defaultLo
 }
 
 std::int16_t ChooseFolder(Chooser& chooser, const std::filesystem::path* defaultLocation,
-                          const QString* message, std::filesystem::path* folder) {
-    auto chosen = chooser.AskForFolder(message ? *message : QString(), defaultLocation);
+                          const QString& title, const QString* message,
+                          std::filesystem::path* folder) {
+    auto chosen = chooser.AskForFolder(title, message ? *message : QString(), defaultLocation);
     if (!chosen) return kUserCanceledErr;
     if (!IsFolder(*chosen)) return kFileNotFoundErr;
     *folder = std::move(*chosen);

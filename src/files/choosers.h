@@ -20,8 +20,10 @@ class Chooser {
     virtual std::optional<std::filesystem::path> AskForFile(const QString& message,
                                                             const std::filesystem::path* start,
                                                             const QString& filter) = 0;
+    // `title` is the dialog's own, short; `message` the question in full,
+    // for a dialog that has a place for it (QFileDialog has none).
     virtual std::optional<std::filesystem::path> AskForFolder(
-        const QString& message, const std::filesystem::path* start) = 0;
+        const QString& title, const QString& message, const std::filesystem::path* start) = 0;
 };
 
 // QFileDialog, over the window it belongs to.
@@ -31,7 +33,7 @@ class FileDialogChooser : public Chooser {
     std::optional<std::filesystem::path> AskForFile(const QString& message,
                                                     const std::filesystem::path* start,
                                                     const QString& filter) override;
-    std::optional<std::filesystem::path> AskForFolder(const QString& message,
+    std::optional<std::filesystem::path> AskForFolder(const QString& title, const QString& message,
                                                       const std::filesystem::path* start) override;
 
   private:
@@ -41,6 +43,9 @@ class FileDialogChooser : public Chooser {
 // Keys of the "LocalizedStrings" table.
 inline const char* const kDestinationPrompt = QT_TRANSLATE_NOOP(
     "LocalizedStrings", "Choose a folder for the destination of the movie frames.");
+inline const char* const kDestinationTitle =
+    QT_TRANSLATE_NOOP("LocalizedStrings", "Choose Destination Folder");
+inline const char* const kCopyToTitle = QT_TRANSLATE_NOOP("LocalizedStrings", "Choose Copy Folder");
 inline const char* const kChooseFilePrompt = QT_TRANSLATE_NOOP("LocalizedStrings", "Choose a file");
 inline const char* const kOpenMoviePrompt = QT_TRANSLATE_NOOP("LocalizedStrings", "Open Movie");
 // The movie files a file dialog offers first.
@@ -55,7 +60,8 @@ std::int16_t ChooseFile(Chooser& chooser, const std::filesystem::path* defaultLo
                         const QString& filter = QString());
 // 0 when an existing folder was chosen; -128 when the user cancelled.
 std::int16_t ChooseFolder(Chooser& chooser, const std::filesystem::path* defaultLocation,
-                          const QString* message, std::filesystem::path* folder);
+                          const QString& title, const QString* message,
+                          std::filesystem::path* folder);
 
 // The folder's name as a file manager shows it ("/" for the root).
 QString DisplayNameOfFolder(const std::filesystem::path& folder);

@@ -365,7 +365,10 @@ void PreferencesWindow::ShowCopyToLocation() {
 void PreferencesWindow::ChooseCopyToLocation() {
     std::filesystem::path folder;
     const QString prompt = LocalizedString(kCopyToPrompt);
-    if (ChooseFolder(chooser_, nullptr, &prompt, &folder) != kNoErr) return;
+    if (ChooseFolder(chooser_, nullptr, LocalizedString(kCopyToTitle), &prompt, &folder) !=
+        kNoErr) {
+        return;
+    }
     const std::string path = folder.string();
     if (path.size() + 1 <= 255) {
         SetStaticTextString(ui_->CopyToPathText, DisplayPath(folder));

@@ -28,9 +28,10 @@ std::optional<fs::path> ScriptedChooser::AskForFile(const QString& message, cons
     return Next(message);
 }
 
-std::optional<fs::path> ScriptedChooser::AskForFolder(const QString& message,
+std::optional<fs::path> ScriptedChooser::AskForFolder(const QString& title, const QString& message,
                                                       const fs::path* start) {
     folderStarts.push_back(start ? std::optional<fs::path>(*start) : std::nullopt);
+    folderTitles.push_back(title);
     return Next(message);
 }
 

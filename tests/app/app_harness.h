@@ -28,12 +28,13 @@ class ScriptedChooser : public Chooser {
     std::deque<std::optional<std::filesystem::path>> answers;
     std::vector<QString> prompts;
     std::vector<std::optional<std::filesystem::path>> folderStarts;  // of the folder questions
+    std::vector<QString> folderTitles;
 
     std::vector<QString> filters;  // of the file questions
     std::optional<std::filesystem::path> AskForFile(const QString& message,
                                                     const std::filesystem::path*,
                                                     const QString& filter) override;
-    std::optional<std::filesystem::path> AskForFolder(const QString& message,
+    std::optional<std::filesystem::path> AskForFolder(const QString& title, const QString& message,
                                                       const std::filesystem::path*) override;
 
   private:

@@ -162,6 +162,7 @@ TEST_F(AppTest, RunFailuresEndInTheIdleLookWithoutFiles) {
     RunDocuments({QString::fromStdString(Fixture("h264_mp4").string())});
     ASSERT_EQ(Dialogs().prompts.size(), 1u);
     EXPECT_EQ(Dialogs().prompts[0], kDestinationPrompt);
+    EXPECT_EQ(Dialogs().folderTitles.at(0), "Choose Destination Folder") << "a short title";
     EXPECT_EQ(App().mainWindow().windowTitle(), title);
     ExpectIdleLook();
 }
