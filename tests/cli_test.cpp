@@ -706,12 +706,6 @@ TEST(Batch, ARunAgainFinishesExactlyWhatAKilledOneLeft) {
     EXPECT_EQ(none["decoded"], 0) << "an MP4's frames are found without decoding";
 }
 
-}  // namespace
-}  // namespace reelsnap
-
-namespace reelsnap {
-namespace {
-
 // The distinct values of the red channel along the middle row.
 std::set<int> LevelsOfMiddleRow(const Image& image) {
     std::set<int> levels;
@@ -759,12 +753,6 @@ TEST(CommandLine, SixteenBitsKeepEveryLevelOfADeepMovie) {
         EXPECT_EQ(ImageBitsPerChannel(out / "sdr" / name), 8) << "an 8-bit movie stays 8-bit";
     }
 }
-
-}  // namespace
-}  // namespace reelsnap
-
-namespace reelsnap {
-namespace {
 
 struct Story {
     std::map<std::string, std::string> tags;  // EXIF and XMP keys and values as text
@@ -841,12 +829,6 @@ TEST(CommandLine, MetadataTellsTheFramesStory) {
                   fixture == std::string("dated"));
     }
 }
-
-}  // namespace
-}  // namespace reelsnap
-
-namespace reelsnap {
-namespace {
 
 // The colour in the middle of each third of the image's middle row.
 std::vector<Rgb> ThirdsOf(const Image& image) {

@@ -7,6 +7,14 @@ std::optional<ImageFileType> ImageFileTypeFromNumber(std::int16_t number) {
     return ImageFileType(number);
 }
 
+bool TypeKeepsDeepFrames(std::optional<ImageFileType> type) {
+    return type == ImageFileType::Png || type == ImageFileType::Tiff;
+}
+
+bool TypeKeepsHdr(std::optional<ImageFileType> type) {
+    return type == ImageFileType::Png || type == ImageFileType::Avif || type == ImageFileType::Jxl;
+}
+
 const char* ImageTypeExtension(ImageFileType type) {
     static const char* const kExtensions[] = {"tif", "bmp",  "gif",  "jpg", "png",
                                               "jp2", "webp", "avif", "jxl"};
@@ -17,13 +25,10 @@ std::optional<EncodedData> EncodeImage(const Image& image, ImageFileType type,
                                        float compressionFactor, const StoryMetadata* story) {
     // YCbCr planes are the JPEG and WebP encoders', 16-bit pixels those of
     // PNG, TIFF, AVIF and JPEG XL, HDR values those of PNG, AVIF and JPEG XL.
-    const bool deepType = type == ImageFileType::Png || type == ImageFileType::Tiff ||
-                          type == ImageFileType::Avif || type == ImageFileType::Jxl;
-    const bool hdrType =
-        type == ImageFileType::Png || type == ImageFileType::Avif || type == ImageFileType::Jxl;
     if (image.isNull() ||
         (image.isPlanar() && type != ImageFileType::Jpeg && type != ImageFileType::Webp) ||
-        (image.isDeep() && !deepType) || (image.transfer() != ColorTransfer::Sdr && !hdrType)) {
+        (image.isDeep() && !TypeKeepsDeepFrames(type) && !TypeKeepsHdr(type)) ||
+        (image.transfer() != ColorTransfer::Sdr && !TypeKeepsHdr(type))) {
         return std::nullopt;
     }
     switch (type) {

@@ -53,6 +53,11 @@ inline constexpr ImageFileType kLastImageFileType = ImageFileType::Jxl;
 // The type of a stored number; nothing outside 1 to 9.
 std::optional<ImageFileType> ImageFileTypeFromNumber(std::int16_t number);
 
+// True for the types that write 16 bits a channel of deep frames: PNG and TIFF.
+bool TypeKeepsDeepFrames(std::optional<ImageFileType> type);
+// True for the types that keep HDR frames: PNG, AVIF and JPEG XL.
+bool TypeKeepsHdr(std::optional<ImageFileType> type);
+
 // "tif", "bmp", "gif", "jpg", "png", "jp2", "webp", "avif" or "jxl".
 const char* ImageTypeExtension(ImageFileType type);
 

@@ -12,14 +12,6 @@ ImageSize TargetSize(const ImageSize& size, std::int16_t scalePercent) {
 
 }  // namespace
 
-bool TypeKeepsDeepFrames(std::optional<ImageFileType> type) {
-    return type == ImageFileType::Png || type == ImageFileType::Tiff;
-}
-
-bool TypeKeepsHdr(std::optional<ImageFileType> type) {
-    return type == ImageFileType::Png || type == ImageFileType::Avif || type == ImageFileType::Jxl;
-}
-
 ImageLayout LayoutFor(const FrameWriteSettings& settings) {
     const bool ownSize = settings.scalePercent == 0 || settings.scalePercent == 100;
     const bool lossyWebp =

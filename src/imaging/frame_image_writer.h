@@ -25,12 +25,6 @@ struct FrameWriteSettings {
     bool keepHdr = false;
 };
 
-// True for the types that keep HDR frames: PNG, AVIF and JPEG XL.
-bool TypeKeepsHdr(std::optional<ImageFileType> type);
-
-// True for the types that write 16 bits a channel: PNG and TIFF.
-bool TypeKeepsDeepFrames(std::optional<ImageFileType> type);
-
 // The layout a frame written with these settings is best handed over in: a
 // JPEG or a lossy WebP at the frame's own size is encoded from YCbCr planes,
 // with no round trip through RGB; a 16-bit PNG or TIFF from Rgba64 (which the movie gives

@@ -65,6 +65,8 @@ struct Movie::State {
     std::filesystem::path path;
     std::atomic<bool> interrupted = false;
     std::optional<std::int64_t> creationTime;  // the movie's, once asked for
+    bool creationTimeRecorded = false;         // from its tag, not its file's date
+    void ReadCreationTime();
     ff::InputContext input;
     int streamIndex = -1;
     bool indexListsEverySample = false;
@@ -479,30 +481,32 @@ void Movie::DecodeOnlyKeyFrames(bool only) {
     state_->keyFramesOnly = only;
 }
 
+// Read once: every dated frame of a run asks. Nanoseconds since 1970: the
+// container's tag, else the file's modification time.
+void Movie::State::ReadCreationTime() {
+    if (creationTime) return;
+    creationTime = 0;
+    const AVDictionaryEntry* tag = av_dict_get(input->metadata, "creation_time", nullptr, 0);
+    std::int64_t microseconds = 0;
+    if (tag && av_parse_time(&microseconds, tag->value, 0) == 0) {
+        creationTime = microseconds * 1000;
+        creationTimeRecorded = true;
+    } else if (struct stat file; ::stat(path.c_str(), &file) == 0) {
+        creationTime = std::int64_t(file.st_mtim.tv_sec) * 1'000'000'000 + file.st_mtim.tv_nsec;
+    }
+}
+
 std::int64_t Movie::PresentationDate(std::int64_t time) const {
     State& s = *state_;
-    // Read once: every dated frame of a run asks.
-    if (!s.creationTime) {
-        s.creationTime = 0;  // nanoseconds since 1970
-        const AVDictionaryEntry* tag = av_dict_get(s.input->metadata, "creation_time", nullptr, 0);
-        std::int64_t microseconds = 0;
-        if (tag && av_parse_time(&microseconds, tag->value, 0) == 0) {
-            s.creationTime = microseconds * 1000;
-        } else if (struct stat file; ::stat(s.path.c_str(), &file) == 0) {
-            s.creationTime =
-                std::int64_t(file.st_mtim.tv_sec) * 1'000'000'000 + file.st_mtim.tv_nsec;
-        }
-    }
+    s.ReadCreationTime();
     if (!hasVideo()) return *s.creationTime;
     const AVRational base = s.stream()->time_base;
     return *s.creationTime + av_rescale_q(time, base, AVRational{1, 1'000'000'000});
 }
 
 bool Movie::RecordsCreationTime() const {
-    const AVDictionaryEntry* tag =
-        av_dict_get(state_->input->metadata, "creation_time", nullptr, 0);
-    std::int64_t microseconds = 0;
-    return tag && av_parse_time(&microseconds, tag->value, 0) == 0;
+    state_->ReadCreationTime();
+    return state_->creationTimeRecorded;
 }
 
 std::string Movie::LocationTag() const {
