@@ -88,6 +88,8 @@ DE = {
     "HD&R movies:": "HD&R-Filme:",
     "Choose Destination Folder": "Zielordner wählen",
     "Choose Copy Folder": "Kopierordner wählen",
+    "Open Folder": "Ordner öffnen",
+    "Extraction stopped": "Extraktion angehalten",
     "Tone-map to SDR": "Auf SDR abbilden",
     "Keep HDR": "HDR behalten",
     "PNG (at 16 bits), AVIF and JPEG XL keep PQ and HLG frames as HDR; other types are always tone-mapped.":
@@ -203,6 +205,8 @@ FR = {
     "HD&R movies:": "&Vidéos HDR :",
     "Choose Destination Folder": "Choisir le dossier de destination",
     "Choose Copy Folder": "Choisir le dossier de copie",
+    "Open Folder": "Ouvrir le dossier",
+    "Extraction stopped": "Extraction interrompue",
     "Tone-map to SDR": "Convertir en SDR",
     "Keep HDR": "Garder le HDR",
     "PNG (at 16 bits), AVIF and JPEG XL keep PQ and HLG frames as HDR; other types are always tone-mapped.":

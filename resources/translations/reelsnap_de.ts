@@ -819,4 +819,25 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
         <translation>HDR behalten</translation>
     </message>
 </context>
+<context>
+    <name>reelsnap::Application</name>
+    <message numerus="yes">
+        <source>%n frame(s) written</source>
+        <translation>
+            <numerusform>%n Bild geschrieben</numerusform>
+            <numerusform>%n Bilder geschrieben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Extraction stopped</source>
+        <translation>Extraktion angehalten</translation>
+    </message>
+</context>
+<context>
+    <name>reelsnap::DesktopNotices</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+</context>
 </TS>

@@ -809,4 +809,25 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>reelsnap::Application</name>
+    <message numerus="yes">
+        <source>%n frame(s) written</source>
+        <translation>
+            <numerusform>%n frame written</numerusform>
+            <numerusform>%n frames written</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Extraction stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>reelsnap::DesktopNotices</name>
+    <message>
+        <source>Open Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

@@ -818,4 +818,25 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
         <translation>Garder le HDR</translation>
     </message>
 </context>
+<context>
+    <name>reelsnap::Application</name>
+    <message numerus="yes">
+        <source>%n frame(s) written</source>
+        <translation>
+            <numerusform>%n image écrite</numerusform>
+            <numerusform>%n images écrites</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Extraction stopped</source>
+        <translation>Extraction interrompue</translation>
+    </message>
+</context>
+<context>
+    <name>reelsnap::DesktopNotices</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+</context>
 </TS>

@@ -241,16 +241,19 @@ void Application::StatusMessage(const char* key) {
 
 void Application::ProgressShown() {
     mainWindow_->ShowProgressDisplay();
+    notices_.ShowLauncherProgress(0);
 }
 
 void Application::FrameHandled(std::int32_t done, std::int32_t expected) {
     mainWindow_->ShowProgress(done, expected);
+    notices_.ShowLauncherProgress(expected > 0 ? double(done) / expected : 1.0);
     const QString& format = strings_.GetCachedLocalizedString(kCounterFormat);
     mainWindow_->ShowStatusMessage(FillCounterFormat(format, done, expected), 2);
 }
 
 void Application::ProgressHidden() {
     mainWindow_->HideProgressDisplay();
+    notices_.HideLauncherProgress();
 }
 
 void Application::RunFinished(const RunResult& result) {
@@ -267,9 +270,29 @@ void Application::RunFinished(const RunResult& result) {
         }
         mainWindow_->ShowStatusMessage(message, 1);
     }
+    NotifyIfUnseen(result);
     if (settings_.ReadBoolSetting(keys::QuitWhenDone)) {
         quitAfterRunArmed_ = true;
         QTimer::singleShot(1000, this, [this] { QuitAfterRun(); });
+    }
+}
+
+void Application::NotifyIfUnseen(const RunResult& result) {
+    if (mainWindow_->isActiveWindow() || result.end == RunEnd::NoDocument ||
+        result.end == RunEnd::NoDestination) {
+        return;
+    }
+    const bool wroteAll = result.end == RunEnd::Walked && !result.failure && !result.noFrameDecoded;
+    if (wroteAll) {
+        notices_.Notify(tr("%n frame(s) written", nullptr, result.writes.written),
+                        DisplayPath(lastDestination_),
+                        QUrl::fromLocalFile(TextOfPath(lastDestination_)));
+    } else {
+        // Line 1 says why, as the window would have shown it.
+        const QUrl folder = result.end == RunEnd::Walked
+                                ? QUrl::fromLocalFile(TextOfPath(lastDestination_))
+                                : QUrl();
+        notices_.Notify(tr("Extraction stopped"), mainWindow_->statusText()->text(), folder);
     }
 }
 

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/desktop_notices.h"
 #include "app/main_window.h"
 #include "app/status_line.h"
 #include "extract/extraction_run.h"
@@ -45,6 +46,7 @@ class Application : public QObject, private RunSettings, private RunObserver {
     SettingsStore& settings() { return settings_; }
     PreferencesDomain& preferences() { return domain_; }
     ExtractionRun& run() { return run_; }
+    DesktopNotices& desktopNotices() { return notices_; }
 
     const QStringList& pendingDocuments() const { return pendingDocuments_; }
     bool runInProgress() const { return runInProgress_; }
@@ -106,12 +108,16 @@ class Application : public QObject, private RunSettings, private RunObserver {
     void ProgressHidden() override;
     void RunFinished(const RunResult& result) override;
     void Yield() override;
+    // A run that ended while the window was not the active one is told in
+    // a notification: what was written and where, or why it stopped.
+    void NotifyIfUnseen(const RunResult& result);
 
     PreferencesDomain domain_;
     SettingsStore settings_{domain_};
     LocalizedStringCache strings_;
     FrameWriterPool writers_;
     ExtractionRun run_{writers_};
+    DesktopNotices notices_;
     std::unique_ptr<MainWindow> mainWindow_;
     std::unique_ptr<Chooser> chooser_;
     std::unique_ptr<PreferencesWindow>

@@ -1,6 +1,7 @@
 #include "app_harness.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
@@ -60,6 +61,7 @@ class QtEnvironment : public ::testing::Environment {
         static char name[] = "reelsnap-tests";
         static char* argv[] = {name, nullptr};
         app_ = std::make_unique<QApplication>(argc, argv);
+        SetApplicationIdentity();
         QApplication::setQuitOnLastWindowClosed(false);
         translator_ = std::make_unique<CountingTranslator>();
         QCoreApplication::installTranslator(translator_.get());
@@ -90,6 +92,9 @@ void AppFixture::RestartApplication() {
     scripted = chooser.get();
     app_ = std::make_unique<Application>(home_->preferencesFile(), std::move(chooser));
     current = app_.get();
+    // No test speaks to the desktop the tests run on; those that listen
+    // start a bus of their own.
+    app_->desktopNotices().UseBus(QDBusConnection(QStringLiteral("reelsnap-no-bus")));
     runsCompleted = 0;
     QObject::connect(app_.get(), &Application::runFinished, [] { ++runsCompleted; });
 }

@@ -72,6 +72,11 @@ void RunDocuments(const QStringList& documents, const std::function<void()>& dur
 // Runs ended since the application was made.
 int RunsCompleted();
 
+// A path as the documents list carries it.
+inline QString Path(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
+
 // Lets the event loop run until `done` holds or `seconds` pass.
 bool ProcessEventsUntil(const std::function<bool()>& done, double seconds = 20);
 

@@ -210,10 +210,6 @@ RunTrace RunAndTrace(const QStringList& documents) {
     return trace;
 }
 
-QString Path(const fs::path& path) {
-    return QString::fromStdString(path.string());
-}
-
 TEST_F(AppTest, EveryFrameByDefaultNamedAndTypedBySettings) {
     Dialogs().answers = {destination_};
     StoreSettings(R"("ImageType": 5, "AppendFrameCount": true)");
