@@ -20,6 +20,7 @@ extern "C" {
 #include "app/single_instance.h"
 #include "files/choosers.h"
 #include "files/file_system.h"
+#include "picker/picker_window.h"
 #include "platform/path_text.h"
 #include "platform/quit_signals.h"
 #include "platform/status_codes.h"
@@ -73,6 +74,19 @@ Application::Application(const std::filesystem::path& preferencesFile,
     AddHelpMenuItems();
 }
 
+PickerWindow& Application::picker() {
+    if (!picker_) {
+        picker_ = std::make_unique<PickerWindow>(*chooser_, [this] {
+            return PickerWindow::SheetSettings{
+                ImageFileTypeFromNumber(settings_.ReadImageType()).value_or(ImageFileType::Jpeg),
+                settings_.ImageCompressionFactor()};
+        });
+        connect(picker_.get(), &PickerWindow::extractRequested, this,
+                &Application::PostPickedFrames);
+    }
+    return *picker_;
+}
+
 Application::~Application() {
     writers_.WaitUntilIdle();
     SaveWindowGeometry();
@@ -102,6 +116,8 @@ void Application::ConnectWindows() {
     connect(mainWindow_.get(), &MainWindow::commandTriggered, this, &Application::DispatchCommand);
     connect(mainWindow_.get(), &MainWindow::documentsDropped, this,
             &Application::PostOpenDocuments);
+    connect(mainWindow_.get(), &MainWindow::movieDroppedForPicking, this,
+            [this](const QString& movie) { picker().OpenMovie(PathOfText(movie)); });
     connect(
         preferencesWindow_.get(), &PreferencesWindow::commandNotHandled, this,
         [this](CommandId command) { DispatchCommand(command, CommandOrigin::PreferencesWindow); });
@@ -186,6 +202,14 @@ std::optional<std::filesystem::path> Application::ChooseDestinationFolder() {
 }
 
 void Application::ReadSelection(FrameSelection& selection) {
+    if (!pendingFrames_.empty()) {
+        // The picker's marks, whatever the preferences select.
+        selection = FrameSelection{};
+        selection.mode = SelectionMode::Frames;
+        selection.last = INT32_MAX;
+        for (const std::int32_t index : pendingFrames_) selection.ranges.emplace_back(index, index);
+        return;
+    }
     selection.step = preferencesWindow_->CurrentSkip();
     preferencesWindow_->CurrentInitialFrameIndex(selection.first);
     preferencesWindow_->CurrentFinalFrameIndex(selection.last);

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "app/desktop_notices.h"
 #include "app/main_window.h"
@@ -23,6 +24,7 @@ namespace reelsnap {
 
 class Chooser;
 class OpenDocumentsEvent;
+class PickerWindow;
 class PreferencesWindow;
 
 class Application : public QObject, private RunSettings, private RunObserver {
@@ -56,6 +58,10 @@ class Application : public QObject, private RunSettings, private RunObserver {
 
     // Posts the list to the application's own queue as one open-documents event.
     void PostOpenDocuments(const QStringList& documents);
+    // Posts the picker's marked frames of the movie as an open-documents
+    // event: a run of those frames alone.
+    void PostPickedFrames(const std::filesystem::path& movie,
+                          const std::vector<std::int32_t>& frames);
     // Stores the list as PendingDocuments and schedules a run one millisecond later.
     std::int16_t HandleOpenDocuments(const OpenDocumentsEvent& event);
 
@@ -69,6 +75,10 @@ class Application : public QObject, private RunSettings, private RunObserver {
     std::int16_t CountFramesOfChosenMovie();
     // File ▸ Open Movie: the chosen movie is handed in as a drop is.
     std::int16_t OpenChosenMovie();
+    // File ▸ Pick Frames: the chosen movie opens in the picker.
+    std::int16_t PickFramesOfChosenMovie();
+    // The picker, made when first wanted.
+    PickerWindow& picker();
     void ShowPreferencesSheet();
 
     // The one-millisecond timer's callback: a run, or, while one is in
@@ -128,11 +138,13 @@ class Application : public QObject, private RunSettings, private RunObserver {
     std::optional<FrameSettings> frameSettings_;
     std::filesystem::path lastDestination_;  // the folder the last run wrote into
     QStringList pendingDocuments_;
+    std::vector<std::int32_t> pendingFrames_;  // the picker's, for the pending run
     bool runInProgress_ = false;
     int deferredRuns_ = 0;
     bool quitAfterRunArmed_ = false;
     bool quitting_ = false;
     std::int16_t status_ = 0;
+    std::unique_ptr<PickerWindow> picker_;  // uses the chooser; goes before it
 };
 
 // Reelsnap's icon, at the sizes windows and alerts use.

@@ -13,6 +13,7 @@
 #include "files/choosers.h"
 #include "files/file_system.h"
 #include "movie/movie.h"
+#include "picker/picker_window.h"
 #include "platform/library_versions.h"
 #include "platform/path_text.h"
 #include "settings/preferences_window.h"
@@ -54,6 +55,8 @@ std::int16_t Application::HandleCommand(CommandId command) {
             return CountFramesOfChosenMovie();
         case commands::OpenMovie:
             return OpenChosenMovie();
+        case commands::PickFrames:
+            return PickFramesOfChosenMovie();
         case commands::Preferences:
             ShowPreferencesSheet();
             return kNoErr;
@@ -103,6 +106,18 @@ std::int16_t Application::OpenChosenMovie() {
     }
     // As a drop: one open-documents event in the application's own queue.
     PostOpenDocuments({TextOfPath(file)});
+    return kNoErr;
+}
+
+std::int16_t Application::PickFramesOfChosenMovie() {
+    std::filesystem::path file;
+    const QString prompt = tr("Pick Frames");
+    if (const std::int16_t status =
+            ChooseFile(*chooser_, nullptr, &prompt, &file, LocalizedString(kMovieFilter));
+        status != kNoErr) {
+        return status;
+    }
+    picker().OpenMovie(file);
     return kNoErr;
 }
 

@@ -186,7 +186,15 @@ void MainWindow::dragLeaveEvent(QDragLeaveEvent*) {
 
 void MainWindow::dropEvent(QDropEvent* event) {
     highlight_->hide();
-    const auto send = [this](const QStringList& files) { emit documentsDropped(files); };
+    // With Shift held, the movie opens in the picker instead.
+    const bool toPicker = event->modifiers().testFlag(Qt::ShiftModifier);
+    const auto send = [this, toPicker](const QStringList& files) {
+        if (toPicker) {
+            emit movieDroppedForPicking(files.value(0));
+        } else {
+            emit documentsDropped(files);
+        }
+    };
     if (DragReceiveHandler(event->mimeData(), send) == kNoErr) {
         event->acceptProposedAction();
     } else {
@@ -197,6 +205,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
 void MainWindow::ConnectCommands() {
     const std::pair<QAction*, CommandId> actions[] = {
         {ui_->OpenAction, commands::OpenMovie},
+        {ui_->PickFramesAction, commands::PickFrames},
         {ui_->CountFramesAction, commands::FrameCount},
         {ui_->ShowDestinationAction, commands::ShowDestination},
         {ui_->PreferencesAction, commands::Preferences},

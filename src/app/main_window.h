@@ -69,6 +69,7 @@ class MainWindow : public QMainWindow {
   signals:
     void commandTriggered(CommandId command, CommandOrigin origin);
     void documentsDropped(const QStringList& files);
+    void movieDroppedForPicking(const QString& movie);
 
   protected:
     void closeEvent(QCloseEvent* event) override;

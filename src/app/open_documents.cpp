@@ -6,6 +6,7 @@
 
 #include "app/application.h"
 #include "app/main_window.h"
+#include "platform/path_text.h"
 #include "platform/status_codes.h"
 
 namespace reelsnap {
@@ -26,6 +27,12 @@ void Application::PostOpenDocuments(const QStringList& documents) {
     QCoreApplication::postEvent(this, event.release());  // the queue owns it
 }
 
+void Application::PostPickedFrames(const std::filesystem::path& movie,
+                                   const std::vector<std::int32_t>& frames) {
+    auto event = std::make_unique<OpenDocumentsEvent>(QStringList{TextOfPath(movie)}, frames);
+    QCoreApplication::postEvent(this, event.release());  // the queue owns it
+}
+
 std::int16_t Application::HandleOpenDocuments(const OpenDocumentsEvent& event) {
     mainWindow_->raise();
     mainWindow_->activateWindow();
@@ -33,6 +40,7 @@ std::int16_t Application::HandleOpenDocuments(const OpenDocumentsEvent& event) {
     if (!runInProgress_) run_.ResetFramesDone();
     if (!event.documents()) return kParamErr;
     pendingDocuments_ = *event.documents();
+    pendingFrames_ = event.frames();
     QTimer::singleShot(1, this, [this] { ExtractionRunTimer(); });
     return kNoErr;
 }

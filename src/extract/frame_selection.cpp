@@ -81,17 +81,17 @@ SelectedFrames EverySeconds(const FrameSelection& s, Movie& movie, std::int32_t 
     return selected;
 }
 
-SelectedFrames Spread(const FrameSelection& s, std::int32_t last) {
-    SelectedFrames selected;
-    const std::int64_t n = std::int64_t(last) - s.first + 1;
-    const std::int64_t count = std::min<std::int64_t>(s.spread, n);
-    for (std::int64_t k = 0; k < count; ++k) {
-        selected.indices.push_back(std::int32_t(s.first + (2 * k + 1) * n / (2 * count)));
-    }
-    return selected;
-}
-
 }  // namespace
+
+std::vector<std::int32_t> SpreadIndices(std::int32_t first, std::int32_t last, std::int32_t count) {
+    std::vector<std::int32_t> indices;
+    const std::int64_t n = std::int64_t(last) - first + 1;
+    const std::int64_t taken = std::min<std::int64_t>(count, n);
+    for (std::int64_t k = 0; k < taken; ++k) {
+        indices.push_back(std::int32_t(first + (2 * k + 1) * n / (2 * taken)));
+    }
+    return indices;
+}
 
 SelectedFrames SelectFrames(const FrameSelection& s, Movie& movie, std::int32_t frameCount) {
     // The frames on the time line, where the container's index counted others.
@@ -133,7 +133,7 @@ SelectedFrames SelectFrames(const FrameSelection& s, Movie& movie, std::int32_t 
             }
             break;
         case SelectionMode::Spread:
-            selected = Spread(s, last);
+            selected.indices = SpreadIndices(s.first, last, s.spread);
             break;
         default:
             break;

@@ -56,6 +56,10 @@ struct SelectedFrames {
 // takes as it goes.
 SelectedFrames SelectFrames(const FrameSelection& selection, Movie& movie, std::int32_t frameCount);
 
+// `count` indices spread evenly over first..last: the middle frame of each of
+// `count` equal stretches (every frame when there are fewer).
+std::vector<std::int32_t> SpreadIndices(std::int32_t first, std::int32_t last, std::int32_t count);
+
 // A time as the command line takes it, in nanoseconds: decimal seconds
 // ("12.5") or [[H:]M:]S[.fff] ("1:02:03.250", "2:30"), at most nine
 // decimals. Nothing for anything else, or a negative time.

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 
 #include "files/file_system.h"
 #include "platform/file_io.h"
@@ -29,6 +30,22 @@ std::optional<std::filesystem::path> FileDialogChooser::AskForFolder(
     const QString folder = QFileDialog::getExistingDirectory(parent_, title, StartDirectory(start));
     if (folder.isEmpty()) return std::nullopt;
     return PathOfText(folder);
+}
+
+std::optional<std::filesystem::path> FileDialogChooser::AskForNewFile(
+    const QString& title, const std::filesystem::path& suggested, const QString& filter) {
+    const QString file =
+        QFileDialog::getSaveFileName(parent_, title, TextOfPath(suggested), filter);
+    if (file.isEmpty()) return std::nullopt;
+    return PathOfText(file);
+}
+
+std::optional<int> FileDialogChooser::AskForNumber(const QString& title, const QString& label,
+                                                   int value, int minimum, int maximum) {
+    bool ok = false;
+    const int number = QInputDialog::getInt(parent_, title, label, value, minimum, maximum, 1, &ok);
+    if (!ok) return std::nullopt;
+    return number;
 }
 
 std::int16_t ChooseFile(Chooser& chooser, const std::filesystem::path* defaultLocation,

@@ -24,6 +24,13 @@ class Chooser {
     // for a dialog that has a place for it (QFileDialog has none).
     virtual std::optional<std::filesystem::path> AskForFolder(
         const QString& title, const QString& message, const std::filesystem::path* start) = 0;
+    // A name for a file to write, starting at `suggested`; the dialog asks
+    // before a file is replaced.
+    virtual std::optional<std::filesystem::path> AskForNewFile(
+        const QString& title, const std::filesystem::path& suggested, const QString& filter) = 0;
+    // A whole number from `minimum` to `maximum`, starting at `value`.
+    virtual std::optional<int> AskForNumber(const QString& title, const QString& label, int value,
+                                            int minimum, int maximum) = 0;
 };
 
 // QFileDialog, over the window it belongs to.
@@ -35,6 +42,11 @@ class FileDialogChooser : public Chooser {
                                                     const QString& filter) override;
     std::optional<std::filesystem::path> AskForFolder(const QString& title, const QString& message,
                                                       const std::filesystem::path* start) override;
+    std::optional<std::filesystem::path> AskForNewFile(const QString& title,
+                                                       const std::filesystem::path& suggested,
+                                                       const QString& filter) override;
+    std::optional<int> AskForNumber(const QString& title, const QString& label, int value,
+                                    int minimum, int maximum) override;
 
   private:
     QWidget* parent_;

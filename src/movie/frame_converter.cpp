@@ -1,5 +1,6 @@
 #include "movie/frame_converter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -169,12 +170,23 @@ bool FrameConverter::PrepareContext(const AVFrame& frame, int dstWidth, int dstH
     return true;
 }
 
+void FitInto(ImageBound bound, int& width, int& height) {
+    if (bound.width <= 0 || bound.height <= 0) return;
+    if (width <= bound.width && height <= bound.height) return;
+    const double scale = std::min(double(bound.width) / width, double(bound.height) / height);
+    width = std::max(1, int(std::lround(width * scale)));
+    height = std::max(1, int(std::lround(height * scale)));
+}
+
 std::optional<Image> FrameConverter::ToDisplayImage(const AVFrame& frame,
-                                                    const DisplayGeometry& geometry,
-                                                    bool keepDeep) {
+                                                    const DisplayGeometry& geometry, bool keepDeep,
+                                                    ImageBound bound) {
     if (!Image::IsAcceptableSize(frame.width, frame.height)) return std::nullopt;
     int width = 0, height = 0;
     DisplaySize(frame.width, frame.height, geometry.sampleAspectRatio, width, height);
+    // The bound is the displayed image's: a quarter turn comes after scaling.
+    if (geometry.clockwiseQuarterTurns % 2 != 0) std::swap(bound.width, bound.height);
+    FitInto(bound, width, height);
     if (!Image::IsAcceptableSize(width, height)) return std::nullopt;
     const bool deep = keepDeep && IsDeep(frame);
     if (!PrepareContext(frame, width, height, deep ? AV_PIX_FMT_RGBA64 : AV_PIX_FMT_RGBA)) {

@@ -18,12 +18,23 @@ struct DisplayGeometry {
     bool mirrored = false;
 };
 
+// The largest image wanted, as displayed (after any turn); 0 for no bound.
+struct ImageBound {
+    int width = 0;
+    int height = 0;
+};
+
+// The display size fitted into the bound: scaled down, never up, shape kept,
+// at least one pixel a side.
+void FitInto(ImageBound bound, int& width, int& height);
+
 class FrameConverter {
   public:
     // RGBA at the display size; with `keepDeep`, Rgba64 where the frame has
-    // more than 8 bits a sample.
+    // more than 8 bits a sample. With a bound, an image larger than it comes
+    // scaled down to fit it, in the same pass, its shape kept.
     std::optional<Image> ToDisplayImage(const AVFrame& frame, const DisplayGeometry& geometry,
-                                        bool keepDeep = false);
+                                        bool keepDeep = false, ImageBound bound = {});
 
   private:
     bool PrepareContext(const AVFrame& frame, int dstWidth, int dstHeight, AVPixelFormat dstFormat);

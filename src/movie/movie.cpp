@@ -92,6 +92,7 @@ struct Movie::State {
     FrameFilter filter;
     std::optional<std::string> filters;               // what the stream's frames need, once seen
     bool filtersDeep = false;                         // the filters give 16-bit RGB
+    ImageBound imageBound;                            // a viewer's; none for a run
     bool filtersKeepHdr = false;                      // and leave HDR frames as they are
     ColorTransfer keptTransfer = ColorTransfer::Sdr;  // of the frames they give
     // The packet read and not yet sent, where `packet` holds one (a read
@@ -267,7 +268,8 @@ std::optional<Image> Movie::State::Convert() {
             image = JpegPlanes(*frame);
         } else {
             image = converter.ToDisplayImage(*frame, GeometryOf(*frame),
-                                             filtersDeep || keptTransfer != ColorTransfer::Sdr);
+                                             filtersDeep || keptTransfer != ColorTransfer::Sdr,
+                                             imageBound);
             if (image) image->setTransfer(keptTransfer);
         }
     } catch (const std::bad_alloc&) {
@@ -475,6 +477,10 @@ std::int64_t Movie::decodeErrors() const {
 Movie::TimeBase Movie::timeBase() const {
     if (!hasVideo()) return {1, 600};
     return {state_->stream()->time_base.num, state_->stream()->time_base.den};
+}
+
+void Movie::SetImageBound(int maxWidth, int maxHeight) {
+    state_->imageBound = {maxWidth, maxHeight};
 }
 
 void Movie::DecodeOnlyKeyFrames(bool only) {

@@ -124,6 +124,11 @@ class Movie {
     std::int64_t framesDecoded() const;
     std::int64_t decodeErrors() const;
 
+    // From now on images come at most this large (as displayed), scaled
+    // down with their shape kept: a viewer's, which wants no more pixels
+    // than it shows. 0 by 0, the default, for the display size.
+    void SetImageBound(int maxWidth, int maxHeight);
+
     // From now on only key frames are decoded: a frame asked for that is
     // not one has no image.
     void DecodeOnlyKeyFrames(bool only);

@@ -22,6 +22,7 @@ inline constexpr CommandId Help = FourCC("HELP");
 inline constexpr CommandId About = FourCC("abou");
 inline constexpr CommandId FrameCount = FourCC("frmC");
 inline constexpr CommandId OpenMovie = FourCC("open");
+inline constexpr CommandId PickFrames = FourCC("pick");
 inline constexpr CommandId ShowDestination = FourCC("shwD");
 inline constexpr CommandId Preferences = FourCC("pref");
 inline constexpr CommandId Stop = FourCC("not!");

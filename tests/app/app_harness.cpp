@@ -7,10 +7,12 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <QTranslator>
+#include <algorithm>
 #include <map>
 
 #include "platform/preferences_domain.h"
 #include "settings/preferences_window.h"
+#include "support/image_files.h"
 
 namespace reelsnap::testing {
 namespace fs = std::filesystem;
@@ -34,6 +36,20 @@ std::optional<fs::path> ScriptedChooser::AskForFolder(const QString& title, cons
     folderStarts.push_back(start ? std::optional<fs::path>(*start) : std::nullopt);
     folderTitles.push_back(title);
     return Next(message);
+}
+
+std::optional<fs::path> ScriptedChooser::AskForNewFile(const QString& title, const fs::path&,
+                                                       const QString&) {
+    return Next(title);
+}
+
+std::optional<int> ScriptedChooser::AskForNumber(const QString& title, const QString&, int, int,
+                                                 int) {
+    prompts.push_back(title);
+    if (numbers.empty()) return std::nullopt;
+    const std::optional<int> number = numbers.front();
+    numbers.pop_front();
+    return number;
 }
 
 namespace {
@@ -152,6 +168,18 @@ void RunDocuments(const QStringList& documents, const std::function<void()>& dur
     EXPECT_TRUE(ProcessEventsUntil([&] { return runsCompleted > before; }));
     // Let a run that was deferred meanwhile go too.
     ProcessEventsUntil([&] { return !App().runInProgress() && App().deferredRuns() == 0; }, 5);
+}
+
+std::vector<int> IndicesOfFiles(const fs::path& folder, const std::string& extension) {
+    std::vector<int> indices;
+    for (const std::string& name : FileNames(folder)) {
+        auto image = DecodeImageFile(folder / name);
+        EXPECT_TRUE(image) << name;
+        EXPECT_TRUE(name.ends_with(extension)) << name;
+        if (image) indices.push_back(ReadFrameIndex(*image));
+    }
+    std::sort(indices.begin(), indices.end());
+    return indices;
 }
 
 int RunsCompleted() {

@@ -36,6 +36,12 @@ class ScriptedChooser : public Chooser {
                                                     const QString& filter) override;
     std::optional<std::filesystem::path> AskForFolder(const QString& title, const QString& message,
                                                       const std::filesystem::path*) override;
+    std::optional<std::filesystem::path> AskForNewFile(const QString& title,
+                                                       const std::filesystem::path& suggested,
+                                                       const QString& filter) override;
+    std::deque<std::optional<int>> numbers;  // answers to the number questions
+    std::optional<int> AskForNumber(const QString& title, const QString& label, int value,
+                                    int minimum, int maximum) override;
 
   private:
     std::optional<std::filesystem::path> Next(const QString& message);
@@ -69,6 +75,10 @@ void StoreSettings(const std::string& jsonMembers);
 // they schedule has ended. `during` is called at every event-loop turn
 // while the run is in progress.
 void RunDocuments(const QStringList& documents, const std::function<void()>& during = {});
+// The indices painted in the image files of a folder, ascending; each file
+// must decode and end in `extension`.
+std::vector<int> IndicesOfFiles(const std::filesystem::path& folder, const std::string& extension);
+
 // Runs ended since the application was made.
 int RunsCompleted();
 

@@ -167,18 +167,6 @@ TEST_F(AppTest, RunFailuresEndInTheIdleLookWithoutFiles) {
     ExpectIdleLook();
 }
 
-std::vector<int> IndicesOfFiles(const fs::path& folder, const std::string& extension) {
-    std::vector<int> indices;
-    for (const std::string& name : FileNames(folder)) {
-        auto image = DecodeImageFile(folder / name);
-        EXPECT_TRUE(image) << name;
-        EXPECT_TRUE(name.ends_with(extension)) << name;
-        if (image) indices.push_back(ReadFrameIndex(*image));
-    }
-    std::sort(indices.begin(), indices.end());
-    return indices;
-}
-
 // What the main window showed at the event-loop turns of a run.
 struct RunTrace {
     QStringList counters;        // each new counter text

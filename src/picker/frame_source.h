@@ -1,0 +1,115 @@
+// The picker's movie: opened, decoded and converted on a thread of its own,
+// so that the window never waits for a frame. The window asks for frames;
+// only the latest request counts (a key held down skips the frames it cannot
+// show in time), and each answer comes back on the window's thread as a
+// signal.
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QSize>
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+#include "picker/frame_cache.h"
+
+namespace reelsnap {
+
+class Movie;
+
+// What the window knows of the movie once it is open.
+struct MovieOutline {
+    std::vector<std::int64_t> timesNs;    // frame i's time is [i - 1]
+    std::vector<std::int32_t> keyFrames;  // ascending indices
+    std::int32_t frameCount() const { return std::int32_t(timesNs.size()); }
+    // The key frame at or before `index` (the first frame when none is).
+    std::int32_t KeyFrameAtOrBefore(std::int32_t index) const;
+    // The frame shown at `timeNs`: the last one whose time is at most it.
+    std::int32_t FrameShownAt(std::int64_t timeNs) const;
+};
+
+class FrameSource : public QObject {
+    Q_OBJECT
+  public:
+    // Each frame comes no larger than `bound`; the frames decoded lately are
+    // kept in `cacheBytes`.
+    FrameSource(const std::filesystem::path& movie, QSize bound, std::size_t cacheBytes);
+    // Ends a decode in progress and waits for the thread.
+    ~FrameSource() override;
+    FrameSource(const FrameSource&) = delete;
+    FrameSource& operator=(const FrameSource&) = delete;
+
+    // Exactly `index`; or, while the timeline is dragged, the key frame at
+    // or before it, which comes without decoding the frames between.
+    enum class Precision { Exact, KeyFrame };
+    void Show(std::int32_t index, Precision precision = Precision::Exact);
+    // Frames at a new size: the kept ones are let go.
+    void SetBound(QSize bound);
+    // The frames, each no larger than `bound`, for a contact sheet: answered
+    // by `rendered` once all are decoded (a frame that does not decode is a
+    // null image).
+    void Render(const std::vector<std::int32_t>& indices, QSize bound);
+
+    std::size_t cacheBytes() const { return cacheBytes_; }
+    std::size_t peakCacheBytes() const { return peakCacheBytes_; }
+    std::size_t cacheLimit() const { return cache_.maxBytes(); }
+
+  signals:
+    void opened(const reelsnap::MovieOutline& outline);
+    void openFailed();
+    void frameShown(std::int32_t index, const QImage& image);
+    void frameFailed(std::int32_t index);
+    void rendered(const std::vector<std::int32_t>& indices, const std::vector<QImage>& images);
+
+  private:
+    struct Request {
+        std::int32_t index = 0;
+        Precision precision = Precision::Exact;
+    };
+    struct RenderJob {
+        std::vector<std::int32_t> indices;
+        QSize bound;
+    };
+
+    void Work(std::filesystem::path path);
+    bool Open(const std::filesystem::path& path);
+    void Answer(const Request& request);
+    std::optional<QImage> Decode(std::int32_t index);
+    // Decodes from the key frame before `index` up to it, keeping as many
+    // of the last frames as the cache holds: the steps back that follow
+    // find them there.
+    std::optional<QImage> FillBackTo(std::int32_t index);
+    std::vector<QImage> RenderFrames(const RenderJob& job);
+    void Keep(std::int32_t index, const QImage& image);
+    template <typename F>
+    void OnWindowThread(F&& call);
+
+    std::unique_ptr<Movie> movie_;  // the thread's alone once it runs
+    MovieOutline outline_;
+    FrameCache cache_;
+    std::int32_t decodedUpTo_ = 0;  // the index the decoder stands at
+    QSize bound_;
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::optional<Request> request_;
+    std::optional<RenderJob> renderJob_;
+    std::optional<QSize> newBound_;
+    std::atomic<bool> stopping_{false};
+    std::atomic<Movie*> interruptible_{nullptr};
+    std::atomic<std::size_t> cacheBytes_{0};
+    std::atomic<std::size_t> peakCacheBytes_{0};
+    std::thread thread_;  // last: starts once everything above is made
+};
+
+// Frame i's time as the picker shows it: "HH:MM:SS.mmm".
+QString FrameTimeText(std::int64_t timeNs);
+
+}  // namespace reelsnap

@@ -1,0 +1,221 @@
+// The picker window, offscreen, over real movies whose frames carry their
+// index in their pixels: what it shows while stepping, what it writes.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include "app_harness.h"
+#include "picker/contact_sheet.h"
+#include "picker/picker_window.h"
+#include "support/image_files.h"
+#include "ui_picker_window.h"
+
+namespace reelsnap {
+namespace {
+namespace fs = std::filesystem;
+using namespace testing;
+
+// The index painted in an image the picker shows or wrote.
+int PaintedIndex(const QImage& shown) {
+    const QImage rgba = shown.convertToFormat(QImage::Format_RGBA8888);
+    Image image(rgba.width(), rgba.height());
+    for (int y = 0; y < rgba.height(); ++y) {
+        std::copy_n(rgba.constScanLine(y), image.stride(), image.pixels() + y * image.stride());
+    }
+    return ReadFrameIndex(image);
+}
+
+QImage QImageOfFile(const fs::path& path) {
+    const std::optional<Image> image = DecodeImageFile(path);
+    if (!image) return {};
+    QImage copy(image->width(), image->height(), QImage::Format_RGBA8888);
+    for (int y = 0; y < image->height(); ++y) {
+        std::copy_n(image->pixels() + y * image->stride(), image->stride(), copy.scanLine(y));
+    }
+    return copy;
+}
+
+// The indices painted in the cells of a contact sheet of sparse_mkv's
+// frames, which are smaller than a cell's bound and keep their size.
+std::vector<int> CellIndices(const fs::path& sheet, int cells) {
+    const QImage image = QImageOfFile(sheet);
+    const MovieSpec& movie = FixtureCatalog().at("sparse_mkv").spec;
+    const ContactSheetLayout layout(cells, QSize(movie.width, movie.height));
+    EXPECT_EQ(image.size(), layout.sheetSize());
+    std::vector<int> painted;
+    for (int cell = 0; cell < cells; ++cell) {
+        painted.push_back(PaintedIndex(image.copy(layout.FrameRect(cell))));
+    }
+    return painted;
+}
+
+class PickerTest : public AppFixture {
+  protected:
+    PickerWindow& Picker() { return App().picker(); }
+    Ui::PickerWindow& Ui() { return Picker().ui(); }
+
+    // Opens the movie and waits for its first frame.
+    void Open(const std::string& fixture) {
+        Picker().resize(640, 560);
+        Picker().OpenMovie(Fixture(fixture));
+        ASSERT_TRUE(Settle()) << Ui().PickerStatusText->text().toStdString();
+    }
+    bool Settle() {
+        return ProcessEventsUntil([&] { return Picker().settled(); }, 20);
+    }
+    // Triggers the action and waits for the frame it asks for.
+    void Press(QAction* action, int times = 1) {
+        for (int i = 0; i < times; ++i) action->trigger();
+        ASSERT_TRUE(Settle());
+    }
+    void GoTo(const QString& text) {
+        Ui().GoToField->setText(text);
+        QTest::keyClick(Ui().GoToField, Qt::Key_Return);
+        ASSERT_TRUE(Settle());
+    }
+    // The shown frame's painted index, and that the window says the same.
+    void ExpectShown(int index, const char* time = nullptr) {
+        EXPECT_EQ(Picker().shownIndex(), index);
+        EXPECT_EQ(PaintedIndex(Picker().shownImage()), index);
+        EXPECT_EQ(Ui().FramePositionText->text(),
+                  QString("Frame %1 of %2").arg(index).arg(FixtureFrames("sparse_mkv")));
+        if (time) {
+            EXPECT_EQ(Ui().FrameTimeText->text(), time);
+        }
+        EXPECT_EQ(Ui().TimelineSlider->value(), index);
+    }
+};
+
+// sparse_mkv: 160 frames at 25 a second, a key frame every 60 (1, 61, 121).
+TEST_F(PickerTest, StepsJumpsAndKeyFramesShowTheFrameTheySay) {
+    Open("sparse_mkv");
+    ExpectShown(1, "00:00:00.000");
+    Press(Ui().NextFrameAction, 37);  // pressed faster than shown: the last counts
+    ExpectShown(38, "00:00:01.480");
+    for (int back = 37; back >= 33; --back) {
+        Press(Ui().PreviousFrameAction);
+        ExpectShown(back);
+    }
+    GoTo("0:02.5");  // the frame shown at 2.5 s began at 2.48 s
+    ExpectShown(63, "00:00:02.480");
+    Press(Ui().NextKeyFrameAction);
+    ExpectShown(121, "00:00:04.800");
+    Press(Ui().PreviousKeyFrameAction);
+    ExpectShown(61);
+    Press(Ui().PreviousKeyFrameAction);
+    ExpectShown(1);
+    Press(Ui().SecondForwardAction);
+    ExpectShown(26, "00:00:01.000");
+    GoTo("150");
+    ExpectShown(150);
+    Press(Ui().SecondBackAction);
+    ExpectShown(125);
+    Press(Ui().LastFrameAction);
+    ExpectShown(160, "00:00:06.360");
+    Press(Ui().FirstFrameAction);
+    ExpectShown(1);
+    GoTo("twelve");
+    EXPECT_EQ(Ui().PickerStatusText->text(), "“twelve” is neither a frame number nor a time.");
+    ExpectShown(1);
+}
+
+TEST_F(PickerTest, TheViewShowsFramesAsTheRunWritesThem) {
+    Open("rotated_90");  // stored 320x240, shown turned a quarter
+    const QImage& shown = Picker().shownImage();
+    EXPECT_LT(shown.width(), shown.height());
+    EXPECT_EQ(PaintedIndex(shown), 1);
+    EXPECT_LE(shown.height(), Ui().FrameView->height()) << "fitted to the view";
+}
+
+TEST_F(PickerTest, MarkedFramesAreExtractedByTheRunInIndexOrder) {
+    const fs::path destination = NewTempDir("picked");
+    UseStoredDestination(destination, R"("ImageType": 5, "Skip": 7)");
+    Open("sparse_mkv");
+    for (const char* index : {"90", "12", "140", "47"}) {
+        GoTo(index);
+        Press(Ui().MarkAction);
+    }
+    GoTo("140");
+    Press(Ui().MarkAction);  // unmarked again
+    EXPECT_EQ(Picker().marks(), (std::set<std::int32_t>{12, 47, 90}));
+    ASSERT_EQ(Ui().MarksStrip->count(), 3);
+    EXPECT_EQ(Ui().MarksStrip->item(0)->text(), "12");
+    EXPECT_EQ(Ui().MarksStrip->item(2)->text(), "90");
+    Ui().MarksStrip->itemClicked(Ui().MarksStrip->item(1));
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(Picker().shownIndex(), 47);
+
+    const int runs = RunsCompleted();
+    Ui().ExtractMarkedButton->click();
+    ASSERT_TRUE(ProcessEventsUntil([&] { return RunsCompleted() > runs; }));
+    EXPECT_EQ(FileNames(destination),
+              (std::set<std::string>{"frame_12.png", "frame_47.png", "frame_90.png"}));
+    EXPECT_EQ(IndicesOfFiles(destination, ".png"), (std::vector<int>{12, 47, 90}));
+    EXPECT_EQ(App().mainWindow().counterText()->text(), "(3 of 3)");
+}
+
+TEST_F(PickerTest, AContactSheetHoldsTheMarkedFramesInOrder) {
+    StoreSettings(R"("ImageType": 5)");
+    Open("sparse_mkv");
+    for (const char* index : {"100", "5", "61", "20"}) {
+        GoTo(index);
+        Press(Ui().MarkAction);
+    }
+    const fs::path sheet = NewTempDir("sheet") / "sheet";  // the type's extension is added
+    Dialogs().answers = {sheet};
+    Ui().ContactSheetButton->click();
+    ASSERT_TRUE(ProcessEventsUntil(
+        [&] { return Ui().PickerStatusText->text().startsWith("Contact sheet saved"); }));
+    EXPECT_EQ(CellIndices(fs::path(sheet) += ".png", 4), (std::vector<int>{5, 20, 61, 100}));
+
+    // None marked: as many as asked for, spread over the movie.
+    Ui().ClearMarksAction->trigger();
+    const fs::path spread = NewTempDir("spread") / "spread.png";
+    Dialogs().numbers = {4};
+    Dialogs().answers = {spread};
+    Ui().ContactSheetAction->trigger();
+    ASSERT_TRUE(ProcessEventsUntil(
+        [&] { return Ui().PickerStatusText->text() == "Contact sheet saved as “spread.png”."; }));
+    EXPECT_EQ(CellIndices(spread, 4), (std::vector<int>{21, 61, 101, 141}));
+}
+
+TEST_F(PickerTest, SteppingBackStaysWithinTheCacheBound) {
+    // Room for a few frames of the view's size: stepping back through the
+    // group decodes it again and again, and never holds more.
+    PickerWindow picker(
+        Dialogs(), [] { return PickerWindow::SheetSettings{}; }, 3 * 320 * 240 * 4);
+    picker.resize(640, 560);
+    picker.OpenMovie(Fixture("sparse_mkv"));
+    ASSERT_TRUE(ProcessEventsUntil([&] { return picker.settled(); }));
+    picker.ui().GoToField->setText("59");
+    QTest::keyClick(picker.ui().GoToField, Qt::Key_Return);
+    for (int expected = 59; expected >= 45; --expected) {
+        ASSERT_TRUE(ProcessEventsUntil([&] { return picker.settled(); }));
+        EXPECT_EQ(PaintedIndex(picker.shownImage()), expected);
+        picker.ui().PreviousFrameAction->trigger();
+    }
+    const FrameSource& source = *picker.frameSource();
+    EXPECT_GT(source.peakCacheBytes(), 0u);
+    EXPECT_LE(source.peakCacheBytes(), source.cacheLimit());
+}
+
+TEST_F(PickerTest, AFrameThatDoesNotDecodeIsSaidAndTheWindowGoesOn) {
+    Open("corrupt_avi");  // frames 5 and 12 do not decode
+    GoTo("5");
+    EXPECT_EQ(Ui().PickerStatusText->text(), "Frame 5 could not be decoded.");
+    GoTo("6");
+    EXPECT_EQ(PaintedIndex(Picker().shownImage()), 6);
+
+    // Closed while it decodes: the decode ends, and the window opens again.
+    Picker().OpenMovie(Fixture("long_mkv"));
+    Picker().close();
+    Open("sparse_mkv");
+    ExpectShown(1);
+}
+
+}  // namespace
+}  // namespace reelsnap
