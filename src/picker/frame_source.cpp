@@ -8,6 +8,9 @@ namespace reelsnap {
 
 namespace {
 
+// How far behind the decoder a frame may be and still count as a step back.
+constexpr std::int32_t kStepBackReach = 8;
+
 QImage QImageOf(const Image& image) {
     QImage copy(image.width(), image.height(), QImage::Format_RGBA8888);
     for (int y = 0; y < image.height(); ++y) {
@@ -135,10 +138,12 @@ void FrameSource::Answer(const Request& request) {
     if (request.precision == Precision::KeyFrame) index = outline_.KeyFrameAtOrBefore(index);
     std::optional<QImage> image = cache_.Find(index);
     if (!image) {
-        // One step back, or more within the frames already decoded: the
-        // group is decoded again from its key frame, and kept.
-        const bool behind = index <= decodedUpTo_ && request.precision == Precision::Exact;
-        image = behind ? FillBackTo(index) : Decode(index);
+        // A step back (or a few, with a key held down): the group is
+        // decoded again from its key frame, and kept for the steps that
+        // follow. A jump shows its frame alone.
+        const bool stepBack = index <= decodedUpTo_ && decodedUpTo_ - index <= kStepBackReach &&
+                              request.precision == Precision::Exact;
+        image = stepBack ? FillBackTo(index) : Decode(index);
     }
     if (image) {
         OnWindowThread([this, index, image = *image] { emit frameShown(index, image); });
