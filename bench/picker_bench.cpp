@@ -41,7 +41,8 @@ class Stepper {
         QElapsedTimer timer;
         timer.start();
         source_.Show(index, precision);
-        while (shown_ != expected) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        while (shown_ != expected)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         return double(timer.nsecsElapsed()) / 1e6;
     }
 
@@ -72,7 +73,8 @@ int main(int argc, char** argv) {
         spec.noise = 12;
         spec.crf = 23;
         std::fprintf(stderr, "writing %s\n", movie.c_str());
-        if (const std::string error = reelsnap::testing::WriteTestMovie(movie, spec); !error.empty()) {
+        if (const std::string error = reelsnap::testing::WriteTestMovie(movie, spec);
+            !error.empty()) {
             std::fprintf(stderr, "%s\n", error.c_str());
             return 1;
         }
@@ -84,7 +86,8 @@ int main(int argc, char** argv) {
     QObject::connect(&source, &FrameSource::opened,
                      [&](const reelsnap::MovieOutline& o) { outline = o; });
     QObject::connect(&source, &FrameSource::openFailed, [&] { failed = true; });
-    while (outline.frameCount() == 0 && !failed) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    while (outline.frameCount() == 0 && !failed)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
     if (failed) return 1;
     const std::int32_t count = outline.frameCount();
     std::printf("%d frames, view %dx%d, key frames every %d\n", count, kViewWidth, kViewHeight,
@@ -101,7 +104,8 @@ int main(int argc, char** argv) {
     stepper.Show(groupEnd, groupEnd);
     const double first = stepper.Show(groupEnd - 1, groupEnd - 1);
     std::vector<double> back;
-    for (std::int32_t i = groupEnd - 2; i >= groupEnd - 100; --i) back.push_back(stepper.Show(i, i));
+    for (std::int32_t i = groupEnd - 2; i >= groupEnd - 100; --i)
+        back.push_back(stepper.Show(i, i));
     std::printf("%-34s %7.1f ms\n", "first step back", first);
     Report("steps back after the first", back);
 
@@ -115,8 +119,8 @@ int main(int argc, char** argv) {
     Report("jump to any frame", jumps);
     for (int k = 0; k < 100; ++k) {
         const std::int32_t to = anywhere(random);
-        drags.push_back(stepper.Show(to, outline.KeyFrameAtOrBefore(to),
-                                     FrameSource::Precision::KeyFrame));
+        drags.push_back(
+            stepper.Show(to, outline.KeyFrameAtOrBefore(to), FrameSource::Precision::KeyFrame));
     }
     Report("drag (key frame shown)", drags);
     std::printf("cache at most %.0f MB of %.0f MB\n", double(source.peakCacheBytes()) / (1 << 20),

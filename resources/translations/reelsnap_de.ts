@@ -611,6 +611,189 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
         <source>Drop movies here&lt;br&gt;&lt;small&gt;or open one with File ▸ Open Movie… (%1)&lt;/small&gt;</source>
         <translation>Filme hier ablegen&lt;br&gt;&lt;small&gt;oder einen mit Datei ▸ Film öffnen … (%1) öffnen&lt;/small&gt;</translation>
     </message>
+    <message>
+        <source>P&amp;ick Frames…</source>
+        <translation>Bilder &amp;wählen …</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+</context>
+<context>
+    <name>PickerWindow</name>
+    <message>
+        <source>Pick Frames</source>
+        <translation>Bilder wählen</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Zeitleiste</translation>
+    </message>
+    <message>
+        <source>Frame number</source>
+        <translation>Bildnummer</translation>
+    </message>
+    <message>
+        <source>Frame time</source>
+        <translation>Zeit des Bildes</translation>
+    </message>
+    <message>
+        <source>&amp;Go to:</source>
+        <translation>&amp;Gehe zu:</translation>
+    </message>
+    <message>
+        <source>frame or time</source>
+        <translation>Bild oder Zeit</translation>
+    </message>
+    <message>
+        <source>A frame number (120) or a time (1:02.5)</source>
+        <translation>Eine Bildnummer (120) oder eine Zeit (1:02.5)</translation>
+    </message>
+    <message>
+        <source>Go to frame or time</source>
+        <translation>Gehe zu Bild oder Zeit</translation>
+    </message>
+    <message>
+        <source>&amp;Mark</source>
+        <translation>Mar&amp;kieren</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Marks</source>
+        <translation>Markierungen &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Save Contact &amp;Sheet…</source>
+        <translation>Kontakt&amp;abzug sichern …</translation>
+    </message>
+    <message>
+        <source>E&amp;xtract Marked</source>
+        <translation>Markierte e&amp;xtrahieren</translation>
+    </message>
+    <message>
+        <source>Marked frames</source>
+        <translation>Markierte Bilder</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>F&amp;rame</source>
+        <translation>&amp;Bild</translation>
+    </message>
+    <message>
+        <source>M&amp;arks</source>
+        <translation>&amp;Markierungen</translation>
+    </message>
+    <message>
+        <source>&amp;Next Frame</source>
+        <translation>&amp;Nächstes Bild</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Frame</source>
+        <translation>&amp;Vorheriges Bild</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Next &amp;Key Frame</source>
+        <translation>Nächstes &amp;Schlüsselbild</translation>
+    </message>
+    <message>
+        <source>Shift+Right</source>
+        <translation>Shift+Right</translation>
+    </message>
+    <message>
+        <source>Previous K&amp;ey Frame</source>
+        <translation>Vorheriges Sc&amp;hlüsselbild</translation>
+    </message>
+    <message>
+        <source>Shift+Left</source>
+        <translation>Shift+Left</translation>
+    </message>
+    <message>
+        <source>One &amp;Second Forward</source>
+        <translation>Eine Sekunde v&amp;or</translation>
+    </message>
+    <message>
+        <source>PgUp</source>
+        <translation>PgUp</translation>
+    </message>
+    <message>
+        <source>One Second &amp;Back</source>
+        <translation>Eine Sekunde &amp;zurück</translation>
+    </message>
+    <message>
+        <source>PgDown</source>
+        <translation>PgDown</translation>
+    </message>
+    <message>
+        <source>&amp;First Frame</source>
+        <translation>&amp;Erstes Bild</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>&amp;Last Frame</source>
+        <translation>&amp;Letztes Bild</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>&amp;Go To…</source>
+        <translation>&amp;Gehe zu …</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Ctrl+G</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Ctrl+W</source>
+        <translation>Ctrl+W</translation>
+    </message>
+    <message>
+        <source>&amp;Mark or Unmark</source>
+        <translation>&amp;Markieren oder aufheben</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Marks</source>
+        <translation>Markierungen &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Extract Marked</source>
+        <translation>Markierte &amp;extrahieren</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -832,12 +1015,78 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
         <source>Extraction stopped</source>
         <translation>Extraktion angehalten</translation>
     </message>
+    <message>
+        <source>Pick Frames</source>
+        <translation>Bilder wählen</translation>
+    </message>
 </context>
 <context>
     <name>reelsnap::DesktopNotices</name>
     <message>
         <source>Open Folder</source>
         <translation>Ordner öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>reelsnap::PickerWindow</name>
+    <message>
+        <source>Pick Frames – %1</source>
+        <translation>Bilder wählen – %1</translation>
+    </message>
+    <message>
+        <source>Opening “%1”…</source>
+        <translation>„%1“ wird geöffnet …</translation>
+    </message>
+    <message>
+        <source>“%1” could not be opened as a movie.</source>
+        <translation>„%1“ ließ sich nicht als Film öffnen.</translation>
+    </message>
+    <message>
+        <source>“%1” is neither a frame number nor a time.</source>
+        <translation>„%1“ ist weder eine Bildnummer noch eine Zeit.</translation>
+    </message>
+    <message>
+        <source>Frame %1 could not be decoded.</source>
+        <translation>Bild %1 ließ sich nicht decodieren.</translation>
+    </message>
+    <message>
+        <source>Frame %1 of %2</source>
+        <translation>Bild %1 von %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n frame(s) marked</source>
+        <translation>
+            <numerusform>%n Bild markiert</numerusform>
+            <numerusform>%n Bilder markiert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Save Contact Sheet</source>
+        <translation>Kontaktabzug sichern</translation>
+    </message>
+    <message>
+        <source>Frames on the sheet:</source>
+        <translation>Bilder auf dem Abzug:</translation>
+    </message>
+    <message>
+        <source>Images (*.%1)</source>
+        <translation>Bilder (*.%1)</translation>
+    </message>
+    <message>
+        <source>Making the contact sheet…</source>
+        <translation>Kontaktabzug wird erstellt …</translation>
+    </message>
+    <message>
+        <source>Could not write “%1”: %2.</source>
+        <translation>„%1“ konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Contact sheet saved as “%1”.</source>
+        <translation>Kontaktabzug als „%1“ gesichert.</translation>
     </message>
 </context>
 </TS>

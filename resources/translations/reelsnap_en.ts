@@ -601,6 +601,189 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
         <source>Drop movies here&lt;br&gt;&lt;small&gt;or open one with File ▸ Open Movie… (%1)&lt;/small&gt;</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>P&amp;ick Frames…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PickerWindow</name>
+    <message>
+        <source>Pick Frames</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frame number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frame time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Go to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>frame or time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A frame number (120) or a time (1:02.5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go to frame or time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear Marks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Contact &amp;Sheet…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xtract Marked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marked frames</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F&amp;rame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>M&amp;arks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next Frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Previous Frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next &amp;Key Frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift+Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous K&amp;ey Frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift+Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One &amp;Second Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PgUp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One Second &amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PgDown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;First Frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Last Frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Go To…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+W</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mark or Unmark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear Marks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Extract Marked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -822,11 +1005,77 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
         <source>Extraction stopped</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Pick Frames</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>reelsnap::DesktopNotices</name>
     <message>
         <source>Open Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>reelsnap::PickerWindow</name>
+    <message>
+        <source>Pick Frames – %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opening “%1”…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” could not be opened as a movie.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is neither a frame number nor a time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frame %1 could not be decoded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frame %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n frame(s) marked</source>
+        <translation>
+            <numerusform>%n frame marked</numerusform>
+            <numerusform>%n frames marked</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Contact Sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frames on the sheet:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Images (*.%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Making the contact sheet…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write “%1”: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact sheet saved as “%1”.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -610,6 +610,189 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
         <source>Drop movies here&lt;br&gt;&lt;small&gt;or open one with File ▸ Open Movie… (%1)&lt;/small&gt;</source>
         <translation>Déposez des vidéos ici&lt;br&gt;&lt;small&gt;ou ouvrez-en une avec Fichier ▸ Ouvrir une vidéo… (%1)&lt;/small&gt;</translation>
     </message>
+    <message>
+        <source>P&amp;ick Frames…</source>
+        <translation>&amp;Sélectionner des images…</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+</context>
+<context>
+    <name>PickerWindow</name>
+    <message>
+        <source>Pick Frames</source>
+        <translation>Sélectionner des images</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Ligne temporelle</translation>
+    </message>
+    <message>
+        <source>Frame number</source>
+        <translation>Numéro d’image</translation>
+    </message>
+    <message>
+        <source>Frame time</source>
+        <translation>Temps de l’image</translation>
+    </message>
+    <message>
+        <source>&amp;Go to:</source>
+        <translation>&amp;Aller à :</translation>
+    </message>
+    <message>
+        <source>frame or time</source>
+        <translation>image ou temps</translation>
+    </message>
+    <message>
+        <source>A frame number (120) or a time (1:02.5)</source>
+        <translation>Un numéro d’image (120) ou un temps (1:02.5)</translation>
+    </message>
+    <message>
+        <source>Go to frame or time</source>
+        <translation>Aller à une image ou un temps</translation>
+    </message>
+    <message>
+        <source>&amp;Mark</source>
+        <translation>Ma&amp;rquer</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Marks</source>
+        <translation>&amp;Effacer les marques</translation>
+    </message>
+    <message>
+        <source>Save Contact &amp;Sheet…</source>
+        <translation>Enregistrer la &amp;planche contact…</translation>
+    </message>
+    <message>
+        <source>E&amp;xtract Marked</source>
+        <translation>E&amp;xtraire les marquées</translation>
+    </message>
+    <message>
+        <source>Marked frames</source>
+        <translation>Images marquées</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>F&amp;rame</source>
+        <translation>&amp;Image</translation>
+    </message>
+    <message>
+        <source>M&amp;arks</source>
+        <translation>&amp;Marques</translation>
+    </message>
+    <message>
+        <source>&amp;Next Frame</source>
+        <translation>Image &amp;suivante</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Frame</source>
+        <translation>Image &amp;précédente</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Next &amp;Key Frame</source>
+        <translation>Image &amp;clé suivante</translation>
+    </message>
+    <message>
+        <source>Shift+Right</source>
+        <translation>Shift+Right</translation>
+    </message>
+    <message>
+        <source>Previous K&amp;ey Frame</source>
+        <translation>Image clé p&amp;récédente</translation>
+    </message>
+    <message>
+        <source>Shift+Left</source>
+        <translation>Shift+Left</translation>
+    </message>
+    <message>
+        <source>One &amp;Second Forward</source>
+        <translation>Une seconde en &amp;avant</translation>
+    </message>
+    <message>
+        <source>PgUp</source>
+        <translation>PgUp</translation>
+    </message>
+    <message>
+        <source>One Second &amp;Back</source>
+        <translation>&amp;Une seconde en arrière</translation>
+    </message>
+    <message>
+        <source>PgDown</source>
+        <translation>PgDown</translation>
+    </message>
+    <message>
+        <source>&amp;First Frame</source>
+        <translation>Première &amp;image</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>&amp;Last Frame</source>
+        <translation>&amp;Dernière image</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>&amp;Go To…</source>
+        <translation>A&amp;ller à…</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Ctrl+G</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Ctrl+W</source>
+        <translation>Ctrl+W</translation>
+    </message>
+    <message>
+        <source>&amp;Mark or Unmark</source>
+        <translation>&amp;Marquer ou démarquer</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Marks</source>
+        <translation>&amp;Effacer les marques</translation>
+    </message>
+    <message>
+        <source>&amp;Extract Marked</source>
+        <translation>E&amp;xtraire les marquées</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
@@ -831,12 +1014,78 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
         <source>Extraction stopped</source>
         <translation>Extraction interrompue</translation>
     </message>
+    <message>
+        <source>Pick Frames</source>
+        <translation>Sélectionner des images</translation>
+    </message>
 </context>
 <context>
     <name>reelsnap::DesktopNotices</name>
     <message>
         <source>Open Folder</source>
         <translation>Ouvrir le dossier</translation>
+    </message>
+</context>
+<context>
+    <name>reelsnap::PickerWindow</name>
+    <message>
+        <source>Pick Frames – %1</source>
+        <translation>Sélectionner des images – %1</translation>
+    </message>
+    <message>
+        <source>Opening “%1”…</source>
+        <translation>Ouverture de « %1 »…</translation>
+    </message>
+    <message>
+        <source>“%1” could not be opened as a movie.</source>
+        <translation>« %1 » n’a pas pu être ouvert comme vidéo.</translation>
+    </message>
+    <message>
+        <source>“%1” is neither a frame number nor a time.</source>
+        <translation>« %1 » n’est ni un numéro d’image ni un temps.</translation>
+    </message>
+    <message>
+        <source>Frame %1 could not be decoded.</source>
+        <translation>L’image %1 n’a pas pu être décodée.</translation>
+    </message>
+    <message>
+        <source>Frame %1 of %2</source>
+        <translation>Image %1 sur %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n frame(s) marked</source>
+        <translation>
+            <numerusform>%n image marquée</numerusform>
+            <numerusform>%n images marquées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Save Contact Sheet</source>
+        <translation>Enregistrer la planche contact</translation>
+    </message>
+    <message>
+        <source>Frames on the sheet:</source>
+        <translation>Images sur la planche :</translation>
+    </message>
+    <message>
+        <source>Images (*.%1)</source>
+        <translation>Images (*.%1)</translation>
+    </message>
+    <message>
+        <source>Making the contact sheet…</source>
+        <translation>Création de la planche contact…</translation>
+    </message>
+    <message>
+        <source>Could not write “%1”: %2.</source>
+        <translation>Impossible d’écrire « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Contact sheet saved as “%1”.</source>
+        <translation>Planche contact enregistrée sous « %1 ».</translation>
     </message>
 </context>
 </TS>

@@ -75,8 +75,8 @@ TEST_F(AppTest, StartsInTheIdleLookWithItsMenus) {
         EXPECT_TRUE(commands.insert(CommandText(command)).second)
             << CommandText(command).toStdString();
     }
-    EXPECT_EQ(commands, (std::set<QString>{"open", "frmC", "shwD", "pref", "quit", "HELP", "abou",
-                                           "WEB1", "MAS1"}));
+    EXPECT_EQ(commands, (std::set<QString>{"open", "pick", "frmC", "shwD", "pref", "quit", "HELP",
+                                           "abou", "WEB1", "MAS1"}));
     EXPECT_EQ(App().mainWindow().CommandOf(App().mainWindow().stopButton()), commands::Stop);
     const PreferencesWindow& preferences = App().preferencesWindow();
     std::set<CommandId> controls;

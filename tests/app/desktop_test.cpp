@@ -10,12 +10,15 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QScrollBar>
 #include <fstream>
 
 #include "app/command_handlers.h"
 #include "app_harness.h"
+#include "picker/picker_window.h"
 #include "platform/translations.h"
 #include "settings/preferences_window.h"
 
@@ -91,6 +94,7 @@ void ExpectAccessibleNames(QWidget& window) {
             continue;
         }
         if (widget->objectName().startsWith("qt_")) continue;  // Qt's own, such as the menu bar's »
+        if (qobject_cast<QScrollBar*>(widget)) continue;       // a list's own
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
         ASSERT_TRUE(accessible) << widget->objectName().toStdString();
         EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty())
@@ -114,16 +118,21 @@ void ExpectUniqueAccessLetters(const QWidget& window) {
     }
     for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
         const QString name = button->objectName();
-        if (name == "OkButton" || name == "CancelButton" || name.isEmpty()) continue;
+        if (name == "OkButton" || name == "CancelButton" || name.isEmpty() ||
+            name.startsWith("qt_")) {
+            continue;
+        }
         expect(button->text(), *button);
+    }
+    // A menu bar's titles answer the same Alt key.
+    if (const QMenuBar* bar = window.findChild<QMenuBar*>()) {
+        for (const QAction* menu : bar->actions()) expect(menu->text(), window);
     }
 }
 
-TEST_F(DesktopTest, ControlsHaveAccessibleNamesAndMenusAccessLetters) {
-    ExpectUniqueAccessLetters(App().preferencesWindow());
-    ExpectAccessibleNames(App().mainWindow());
-    ExpectAccessibleNames(App().preferencesWindow());
-    for (QAction* menu : App().mainWindow().menuBar()->actions()) {
+// Every item of every menu of the window has an access letter, unique in its menu.
+void ExpectMenusWithAccessLetters(const QMainWindow& window) {
+    for (QAction* menu : window.menuBar()->actions()) {
         EXPECT_TRUE(menu->text().contains('&')) << menu->text().toStdString();
         QSet<QChar> letters;
         for (QAction* item : menu->menu()->actions()) {
@@ -135,6 +144,16 @@ TEST_F(DesktopTest, ControlsHaveAccessibleNamesAndMenusAccessLetters) {
             letters.insert(text.at(at + 1).toLower());
         }
     }
+}
+
+TEST_F(DesktopTest, ControlsHaveAccessibleNamesAndMenusAccessLetters) {
+    ExpectUniqueAccessLetters(App().preferencesWindow());
+    ExpectAccessibleNames(App().mainWindow());
+    ExpectAccessibleNames(App().preferencesWindow());
+    ExpectMenusWithAccessLetters(App().mainWindow());
+    ExpectUniqueAccessLetters(App().picker());
+    ExpectAccessibleNames(App().picker());
+    ExpectMenusWithAccessLetters(App().picker());
 }
 
 // Under LANG=de_DE.UTF-8 (the app_test_de run), the string table and the
@@ -164,6 +183,9 @@ TEST_F(GermanTest, StatusLinesAndWindowsSpeakTheSystemsLanguage) {
     ASSERT_EQ(labels.size(), 1);
     EXPECT_EQ(labels.front()->text(), "&Erstes Bild:");
     ExpectUniqueAccessLetters(App().preferencesWindow());
+    ExpectUniqueAccessLetters(App().picker());
+    ExpectMenusWithAccessLetters(App().mainWindow());
+    ExpectMenusWithAccessLetters(App().picker());
     EXPECT_EQ(App().mainWindow().menuBar()->actions().front()->text(), "&Datei");
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
     // The About box is German to its end, the FFmpeg licence's name included.

@@ -90,6 +90,18 @@ class PickerTest : public AppFixture {
     }
 };
 
+TEST_F(PickerTest, PickFramesAsksForTheMovie) {
+    Dialogs().answers = {Fixture("sparse_mkv")};
+    QAction* pick = App().mainWindow().findChild<QAction*>("PickFramesAction");
+    ASSERT_TRUE(pick);
+    EXPECT_EQ(pick->shortcut(), QKeySequence("Ctrl+P"));
+    pick->trigger();
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(Picker().movie(), Fixture("sparse_mkv"));
+    EXPECT_EQ(Dialogs().prompts, std::vector<QString>{"Pick Frames"});
+    EXPECT_EQ(RunsCompleted(), 0);
+}
+
 // sparse_mkv: 160 frames at 25 a second, a key frame every 60 (1, 61, 121).
 TEST_F(PickerTest, StepsJumpsAndKeyFramesShowTheFrameTheySay) {
     Open("sparse_mkv");

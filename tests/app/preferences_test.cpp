@@ -18,6 +18,7 @@
 #include "app/main_window.h"
 #include "app/status_line.h"
 #include "app_harness.h"
+#include "picker/picker_window.h"
 #include "settings/preferences_window.h"
 #include "settings/settings_store.h"
 #include "support/image_files.h"
@@ -329,20 +330,33 @@ struct DropResult {
     bool highlighted = false;
 };
 
-DropResult Drop(QMimeData& data) {
+DropResult Drop(QMimeData& data, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     MainWindow* window = &App().mainWindow();
     const QPoint at = window->centralWidget()->geometry().center();
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window, &enter);
     DropResult result{enter.isAccepted(), window->dropHighlight()->isVisible()};
     if (!result.accepted) return result;
-    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, modifiers);
     QApplication::sendEvent(window, &drop);
     EXPECT_FALSE(window->dropHighlight()->isVisible());
     return result;
 }
 
 using DropTest = AppFixture;
+
+TEST_F(DropTest, WithShiftHeldTheMovieOpensInThePickerAndNothingRuns) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(Fixture("sparse_mkv").string()))});
+    EXPECT_TRUE(Drop(data, Qt::ShiftModifier).accepted);
+    ASSERT_TRUE(ProcessEventsUntil([] { return App().picker().settled(); }));
+    EXPECT_TRUE(App().picker().isVisible());
+    EXPECT_EQ(App().picker().movie(), Fixture("sparse_mkv"));
+    EXPECT_EQ(App().picker().shownIndex(), 1);
+    ProcessEventsUntil([] { return false; }, 0.2);
+    EXPECT_EQ(RunsCompleted(), 0);
+    EXPECT_TRUE(Dialogs().prompts.empty()) << "no destination was asked for";
+}
 
 TEST_F(DropTest, FilesAreHandedToTheRunInDragOrder) {
     const fs::path destination = NewTempDir("dropped");
