@@ -8,7 +8,10 @@
 #include <QListWidget>
 #include <QTest>
 
+#include <cstring>
+
 #include "app_harness.h"
+#include "movie/movie.h"
 #include "picker/contact_sheet.h"
 #include "picker/picker_window.h"
 #include "support/image_files.h"
@@ -59,8 +62,8 @@ class PickerTest : public AppFixture {
     Ui::PickerWindow& Ui() { return Picker().ui(); }
 
     // Opens the movie and waits for its first frame.
-    void Open(const std::string& fixture) {
-        Picker().resize(640, 560);
+    void Open(const std::string& fixture, QSize window = {640, 560}) {
+        Picker().resize(window);
         Picker().OpenMovie(Fixture(fixture));
         ASSERT_TRUE(Settle()) << Ui().PickerStatusText->text().toStdString();
     }
@@ -137,10 +140,22 @@ TEST_F(PickerTest, StepsJumpsAndKeyFramesShowTheFrameTheySay) {
 
 TEST_F(PickerTest, TheViewShowsFramesAsTheRunWritesThem) {
     Open("rotated_90");  // stored 320x240, shown turned a quarter
-    const QImage& shown = Picker().shownImage();
-    EXPECT_LT(shown.width(), shown.height());
-    EXPECT_EQ(PaintedIndex(shown), 1);
-    EXPECT_LE(shown.height(), Ui().FrameView->height()) << "fitted to the view";
+    EXPECT_LT(Picker().shownImage().width(), Picker().shownImage().height());
+    EXPECT_EQ(PaintedIndex(Picker().shownImage()), 1);
+    // Turned, at its aspect, tone-mapped, deinterlaced: the picture the run
+    // takes, pixel for pixel, where the view is larger than the frame.
+    for (const char* fixture : {"rotated_90", "anamorphic", "hdr_pq", "interlaced_mpeg2"}) {
+        SCOPED_TRACE(fixture);
+        Open(fixture, {1400, 1000});
+        const std::unique_ptr<Movie> movie = Movie::Open(Fixture(fixture));
+        ASSERT_TRUE(movie);
+        const std::optional<Image> frame = movie->FrameImageAtTime(movie->SampleTimes()[0]);
+        ASSERT_TRUE(frame);
+        const QImage& shown = Picker().shownImage();
+        ASSERT_EQ(shown.size(), QSize(frame->width(), frame->height()));
+        EXPECT_EQ(0, std::memcmp(shown.constBits(), frame->pixels(),
+                                 frame->stride() * std::size_t(frame->height())));
+    }
 }
 
 TEST_F(PickerTest, MarkedFramesAreExtractedByTheRunInIndexOrder) {
