@@ -46,7 +46,7 @@ QImage QImageOfFile(const fs::path& path) {
 // frames, which are smaller than a cell's bound and keep their size.
 std::vector<int> CellIndices(const fs::path& sheet, int cells) {
     const QImage image = QImageOfFile(sheet);
-    const MovieSpec& movie = FixtureCatalog().at("sparse_mkv").spec;
+    const MovieSpec movie = FixtureCatalog().at("sparse_mkv").spec;
     const ContactSheetLayout layout(cells, QSize(movie.width, movie.height));
     EXPECT_EQ(image.size(), layout.sheetSize());
     std::vector<int> painted;
