@@ -13,7 +13,7 @@
 #include <random>
 #include <vector>
 
-#include "picker/frame_source.h"
+#include "app/picker/frame_source.h"
 #include "support/test_movies.h"
 
 extern "C" {

@@ -17,10 +17,10 @@ extern "C" {
 
 #include "app/command_handlers.h"
 #include "app/open_documents.h"
+#include "app/picker/picker_window.h"
 #include "app/single_instance.h"
 #include "files/choosers.h"
 #include "files/file_system.h"
-#include "picker/picker_window.h"
 #include "platform/path_text.h"
 #include "platform/quit_signals.h"
 #include "platform/status_codes.h"

@@ -8,12 +8,12 @@
 
 #include "app/application.h"
 #include "app/main_window.h"
+#include "app/picker/picker_window.h"
 #include "app/status_line.h"
 #include "extract/frame_counting.h"
 #include "files/choosers.h"
 #include "files/file_system.h"
 #include "movie/movie.h"
-#include "picker/picker_window.h"
 #include "platform/library_versions.h"
 #include "platform/path_text.h"
 #include "settings/preferences_window.h"

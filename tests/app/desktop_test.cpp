@@ -17,8 +17,8 @@
 #include <fstream>
 
 #include "app/command_handlers.h"
+#include "app/picker/picker_window.h"
 #include "app_harness.h"
-#include "picker/picker_window.h"
 #include "platform/translations.h"
 #include "settings/preferences_window.h"
 

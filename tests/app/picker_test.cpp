@@ -10,10 +10,10 @@
 
 #include <cstring>
 
+#include "app/picker/contact_sheet.h"
+#include "app/picker/picker_window.h"
 #include "app_harness.h"
 #include "movie/movie.h"
-#include "picker/contact_sheet.h"
-#include "picker/picker_window.h"
 #include "support/image_files.h"
 #include "ui_picker_window.h"
 

@@ -16,9 +16,9 @@
 #include <fstream>
 
 #include "app/main_window.h"
+#include "app/picker/picker_window.h"
 #include "app/status_line.h"
 #include "app_harness.h"
-#include "picker/picker_window.h"
 #include "settings/preferences_window.h"
 #include "settings/settings_store.h"
 #include "support/image_files.h"

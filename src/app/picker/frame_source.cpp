@@ -1,4 +1,4 @@
-#include "picker/frame_source.h"
+#include "app/picker/frame_source.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "picker/frame_cache.h"
+#include "app/picker/frame_cache.h"
 
 namespace reelsnap {
 

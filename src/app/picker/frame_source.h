@@ -18,7 +18,7 @@
 #include <thread>
 #include <vector>
 
-#include "picker/frame_cache.h"
+#include "app/picker/frame_cache.h"
 
 namespace reelsnap {
 

@@ -14,8 +14,8 @@
 #include <set>
 #include <vector>
 
+#include "app/picker/frame_source.h"
 #include "imaging/encoders.h"
-#include "picker/frame_source.h"
 
 namespace Ui {
 class PickerWindow;

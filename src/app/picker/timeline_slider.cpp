@@ -1,4 +1,4 @@
-#include "picker/timeline_slider.h"
+#include "app/picker/timeline_slider.h"
 
 #include <QPainter>
 #include <QStyle>

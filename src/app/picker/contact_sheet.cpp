@@ -1,4 +1,4 @@
-#include "picker/contact_sheet.h"
+#include "app/picker/contact_sheet.h"
 
 #include <QPainter>
 #include <cerrno>

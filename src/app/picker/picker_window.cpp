@@ -1,4 +1,4 @@
-#include "picker/picker_window.h"
+#include "app/picker/picker_window.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -10,9 +10,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "app/picker/contact_sheet.h"
 #include "extract/frame_selection.h"
 #include "files/choosers.h"
-#include "picker/contact_sheet.h"
 #include "platform/path_text.h"
 #include "ui_picker_window.h"
 
