@@ -132,20 +132,6 @@ DE = {
     "Images (*.%1)": "Bilder (*.%1)",
     "Making the contact sheet…": "Kontaktabzug wird erstellt …",
     "Contact sheet saved as “%1”.": "Kontaktabzug als „%1“ gesichert.",
-    "Ctrl+P": "Ctrl+P",
-    "Right": "Right",
-    "Left": "Left",
-    "Shift+Right": "Shift+Right",
-    "Shift+Left": "Shift+Left",
-    "PgUp": "PgUp",
-    "PgDown": "PgDown",
-    "Home": "Home",
-    "End": "End",
-    "Ctrl+G": "Ctrl+G",
-    "Ctrl+W": "Ctrl+W",
-    "M": "M",
-    "Ctrl+E": "Ctrl+E",
-    "Ctrl+Shift+S": "Ctrl+Shift+S",
     "Extraction stopped": "Extraktion angehalten",
     "Tone-map to SDR": "Auf SDR abbilden",
     "Keep HDR": "HDR behalten",
@@ -306,20 +292,6 @@ FR = {
     "Images (*.%1)": "Images (*.%1)",
     "Making the contact sheet…": "Création de la planche contact…",
     "Contact sheet saved as “%1”.": "Planche contact enregistrée sous « %1 ».",
-    "Ctrl+P": "Ctrl+P",
-    "Right": "Right",
-    "Left": "Left",
-    "Shift+Right": "Shift+Right",
-    "Shift+Left": "Shift+Left",
-    "PgUp": "PgUp",
-    "PgDown": "PgDown",
-    "Home": "Home",
-    "End": "End",
-    "Ctrl+G": "Ctrl+G",
-    "Ctrl+W": "Ctrl+W",
-    "M": "M",
-    "Ctrl+E": "Ctrl+E",
-    "Ctrl+Shift+S": "Ctrl+Shift+S",
     "Extraction stopped": "Extraction interrompue",
     "Tone-map to SDR": "Convertir en SDR",
     "Keep HDR": "Garder le HDR",
@@ -358,6 +330,12 @@ FR = {
 
 # The command line's texts.
 DESC_EN = "Writes a movie's frames as image files, one per selected frame, named frame_7.jpg\nand so on. Frame i is the movie's i-th frame in display order, counted from 1;\nthe selected frames are the multiples of the step from the first to the last,\nor those that --every-seconds, --key-frames, --spread, --frames, --times or\n--scenes choose. An existing file is never replaced without --overwrite.\n\nExit status: 0 when every selected frame of every movie was written or was there\nalready; 1 when any movie failed or any selected frame could not be decoded or\nwritten (the others are still done); 2 for a usage error; 128 and the signal's\nnumber after SIGINT, SIGTERM or SIGHUP (130, 143, 129)."
+# Key names the windows' .ui files give as shortcuts: the same in every
+# language (Qt writes them in the user's own when it shows them).
+for key in ("Ctrl+P", "Right", "Left", "Shift+Right", "Shift+Left", "PgUp", "PgDown", "Home",
+            "End", "Ctrl+G", "Ctrl+W", "M", "Ctrl+E", "Ctrl+Shift+S"):
+    DE[key] = FR[key] = key
+
 DE_CLI = {
     "“%1”": "„%1“",
     "%1: frame %2 of %3, %4 frames/s, %5 s left": "%1: Bild %2 von %3, %4 Bilder/s, noch %5 s",
