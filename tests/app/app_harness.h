@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDesktopServices>
 #include <QImage>
+#include <QObject>
+#include <QUrl>
 #include <QStringList>
 #include <deque>
 #include <filesystem>
@@ -45,6 +48,17 @@ class ScriptedChooser : public Chooser {
 
   private:
     std::optional<std::filesystem::path> Next(const QString& message);
+};
+
+// Receives the addresses the application asks the desktop to open.
+class OpenedUrls : public QObject {
+    Q_OBJECT
+  public:
+    OpenedUrls() { QDesktopServices::setUrlHandler("file", this, "Open"); }
+    ~OpenedUrls() override { QDesktopServices::unsetUrlHandler("file"); }
+    QList<QUrl> urls;
+  public slots:
+    void Open(const QUrl& url) { urls << url; }
 };
 
 // Makes the application for each test and takes it down after.

@@ -317,17 +317,6 @@ TEST_F(AppTest, NamesByTimeInTheMovie) {
     EXPECT_EQ(IndicesOfFiles(destination_, ".jpg"), (std::vector<int>{1, 2, 3}));
 }
 
-// Receives the addresses the application asks the desktop to open.
-class OpenedUrls : public QObject {
-    Q_OBJECT
-  public:
-    OpenedUrls() { QDesktopServices::setUrlHandler("file", this, "Open"); }
-    ~OpenedUrls() override { QDesktopServices::unsetUrlHandler("file"); }
-    QList<QUrl> urls;
-  public slots:
-    void Open(const QUrl& url) { urls << url; }
-};
-
 TEST_F(AppTest, ShowLastDestinationOpensTheFolderOfTheLastRun) {
     QAction* show = App().mainWindow().findChild<QAction*>("ShowDestinationAction");
     ASSERT_TRUE(show);
@@ -623,4 +612,3 @@ TEST_F(AppTest, ADocumentArrivingDuringARunWaitsForIt) {
 }  // namespace
 }  // namespace reelsnap
 
-#include "app_test.moc"

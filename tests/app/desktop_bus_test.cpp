@@ -83,16 +83,6 @@ class LauncherListener : public QObject {
     }
 };
 
-class OpenedFolders : public QObject {
-    Q_OBJECT
-  public:
-    OpenedFolders() { QDesktopServices::setUrlHandler("file", this, "Open"); }
-    ~OpenedFolders() override { QDesktopServices::unsetUrlHandler("file"); }
-    QList<QUrl> urls;
-  public slots:
-    void Open(const QUrl& url) { urls << url; }
-};
-
 class DesktopBusTest : public AppFixture {
   protected:
     void SetUp() override {
@@ -141,7 +131,7 @@ TEST_F(DesktopBusTest, ARunEndedUnseenIsNotifiedAndItsActionOpensTheFolder) {
     EXPECT_TRUE(shown.actions.contains("default"));
     EXPECT_EQ(shown.hints.value("desktop-entry").toString(), "com.ondrel.Reelsnap");
 
-    OpenedFolders opened;
+    OpenedUrls opened;
     ClickNotification(41);
     ASSERT_TRUE(ProcessEventsUntil([&] { return !opened.urls.isEmpty(); }, 10));
     EXPECT_EQ(opened.urls, QList<QUrl>{QUrl::fromLocalFile(Path(destination_))});
