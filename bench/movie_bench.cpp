@@ -17,6 +17,7 @@ extern "C" {
 #include "extract/frame_counting.h"
 #include "extract/frame_writer_pool.h"
 #include "movie/movie.h"
+#include "support/image_files.h"
 #include "support/test_movies.h"
 
 using namespace reelsnap;
@@ -39,7 +40,8 @@ int Usage() {
                  "usage: reelsnap-bench frames RAWFILE COUNT\n"
                  "       reelsnap-bench encode TYPE RAWFILE OUTDIR\n"
                  "       reelsnap-bench count MOVIE\n"
-                 "       reelsnap-bench walk MOVIE STEP\n");
+                 "       reelsnap-bench walk MOVIE STEP\n"
+                 "       reelsnap-bench psnr RAWFILE OUTDIR EXTENSION\n");
     return 2;
 }
 
@@ -81,6 +83,27 @@ int Encode(int type, const char* rawPath, const char* outDir) {
     return 0;
 }
 
+// The mean PSNR of the files an encode wrote (frame_N.EXTENSION) against
+// the raw frames they were made from.
+int MeanPsnr(const char* rawPath, const char* outDir, const char* extension) {
+    std::FILE* in = std::fopen(rawPath, "rb");
+    if (!in) return 1;
+    double sum = 0;
+    int frames = 0;
+    for (Image frame(1920, 1080);
+         std::fread(frame.pixels(), 1, frame.byteCount(), in) == frame.byteCount();) {
+        ++frames;
+        const auto file =
+            std::filesystem::path(outDir) / ("frame_" + std::to_string(frames) + "." + extension);
+        const std::optional<Image> decoded = testing::DecodeImageFile(file);
+        if (!decoded) return 1;
+        sum += testing::Psnr(frame, *decoded);
+    }
+    std::fclose(in);
+    std::printf("%.2f\n", frames ? sum / frames : 0.0);
+    return 0;
+}
+
 int Count(const char* path) {
     const auto start = Clock::now();
     auto movie = Movie::Open(path);
@@ -116,6 +139,7 @@ int main(int argc, char** argv) {
         return Encode(std::atoi(argv[2]), argv[3], argv[4]);
     }
     if (argc == 3 && !std::strcmp(argv[1], "count")) return Count(argv[2]);
+    if (argc == 5 && !std::strcmp(argv[1], "psnr")) return MeanPsnr(argv[2], argv[3], argv[4]);
     if (argc == 4 && !std::strcmp(argv[1], "walk")) return Walk(argv[2], std::atoi(argv[3]));
     return Usage();
 }
