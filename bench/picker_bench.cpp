@@ -106,8 +106,21 @@ int main(int argc, char** argv) {
     std::vector<double> back;
     for (std::int32_t i = groupEnd - 2; i >= groupEnd - 100; --i)
         back.push_back(stepper.Show(i, i));
-    std::printf("%-34s %7.1f ms\n", "first step back", first);
+    std::printf("%-34s %7.1f ms\n", "first step back, at once", first);
     Report("steps back after the first", back);
+    // The same in the group before, after looking at the frame for a while:
+    // the group behind it is filled in meanwhile.
+    for (const double look : {1.0, 3.0}) {
+        const std::int32_t end = look == 1.0 ? std::min(count, 500) : std::min(count, 250);
+        stepper.Show(end, end);
+        QElapsedTimer looking;
+        looking.start();
+        while (looking.elapsed() < qint64(look * 1000)) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+        std::printf("first step back after %.0f s%*s %7.1f ms\n", look, 14, "",
+                    stepper.Show(end - 1, end - 1));
+    }
 
     std::mt19937 random(7);
     std::uniform_int_distribution<std::int32_t> anywhere(1, count);

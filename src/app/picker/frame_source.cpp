@@ -40,13 +40,14 @@ QString FrameTimeText(std::int64_t timeNs) {
 }
 
 FrameSource::FrameSource(const std::filesystem::path& movie, QSize bound, std::size_t cacheBytes)
-    : cache_(cacheBytes), bound_(bound), thread_([this, movie] { Work(movie); }) {}
+    : path_(movie), cache_(cacheBytes), bound_(bound), thread_([this] { Work(); }) {}
 
 FrameSource::~FrameSource() {
     {
         const std::lock_guard lock(mutex_);
         stopping_ = true;
         if (Movie* movie = interruptible_.load()) movie->Interrupt();
+        if (Movie* movie = interruptibleBehind_.load()) movie->Interrupt();
     }
     wake_.notify_all();
     thread_.join();
@@ -82,8 +83,8 @@ void FrameSource::OnWindowThread(F&& call) {
     QMetaObject::invokeMethod(this, std::forward<F>(call), Qt::QueuedConnection);
 }
 
-void FrameSource::Work(std::filesystem::path path) {
-    if (!Open(path)) {
+void FrameSource::Work() {
+    if (!Open()) {
         OnWindowThread([this] { emit openFailed(); });
         return;
     }
@@ -93,7 +94,12 @@ void FrameSource::Work(std::filesystem::path path) {
         std::optional<RenderJob> job;
         {
             std::unique_lock lock(mutex_);
-            wake_.wait(lock, [this] { return stopping_ || request_ || renderJob_ || newBound_; });
+            // A fill under way goes on between requests; without one, the
+            // thread sleeps until asked.
+            if (!fill_) {
+                wake_.wait(lock,
+                           [this] { return stopping_ || request_ || renderJob_ || newBound_; });
+            }
             if (stopping_) return;
             if (newBound_) {
                 bound_ = *newBound_;
@@ -111,11 +117,12 @@ void FrameSource::Work(std::filesystem::path path) {
                 emit rendered(indices, images);
             });
         }
+        if (!request && !job && fill_) FillStep();
     }
 }
 
-bool FrameSource::Open(const std::filesystem::path& path) {
-    movie_ = Movie::Open(path);
+bool FrameSource::Open() {
+    movie_ = Movie::Open(path_);
     if (!movie_ || !movie_->hasVideo()) return false;
     {
         const std::lock_guard lock(mutex_);
@@ -135,16 +142,25 @@ bool FrameSource::Open(const std::filesystem::path& path) {
 
 void FrameSource::Answer(const Request& request) {
     std::int32_t index = std::clamp(request.index, 1, outline_.frameCount());
-    if (request.precision == Precision::KeyFrame) index = outline_.KeyFrameAtOrBefore(index);
+    const bool exact = request.precision == Precision::Exact;
+    if (!exact) index = outline_.KeyFrameAtOrBefore(index);
     std::optional<QImage> image = cache_.Find(index);
-    if (!image) {
-        // A step back (or a few, with a key held down): the group is
-        // decoded again from its key frame, and kept for the steps that
-        // follow. A jump shows its frame alone.
-        const bool stepBack = index <= decodedUpTo_ && decodedUpTo_ - index <= kStepBackReach &&
-                              request.precision == Precision::Exact;
-        image = stepBack ? FillBackTo(index) : Decode(index);
+    if (!image && exact && index < lastShown_ && lastShown_ - index <= kStepBackReach) {
+        // A step back (or a few, with a key held down): the fill under way
+        // is headed there, or one starts for it; the steps that follow find
+        // their frames kept.
+        if (!fill_ || index < fill_->next || index > fill_->last) StartFill(index);
+        while (fill_ && fill_->next <= index && !stopping_) FillStep();
+        image = cache_.Find(index);
     }
+    if (!image) {
+        const bool forward = index == decodedUpTo_ + 1;
+        image = Decode(index);
+        // After a jump, the group behind the frame is filled in while the
+        // window shows it, for the steps back to come.
+        if (exact && !forward) StartFill(index - 1);
+    }
+    lastShown_ = index;
     if (image) {
         OnWindowThread([this, index, image = *image] { emit frameShown(index, image); });
     } else {
@@ -153,27 +169,44 @@ void FrameSource::Answer(const Request& request) {
 }
 
 std::optional<QImage> FrameSource::Decode(std::int32_t index) {
-    const std::size_t i = std::size_t(index) - 1;
-    const std::int64_t next =
-        i + 1 < movie_->SampleTimes().size() ? movie_->SampleTimes()[i + 1] : Movie::kNoFrameAfter;
-    movie_->SetImageBound(bound_.width(), bound_.height());
-    const std::optional<Image> image = movie_->FrameImageAtTime(movie_->SampleTimes()[i], next);
+    std::optional<QImage> image = DecodeWith(*movie_, index);
     decodedUpTo_ = index;
+    return image;
+}
+
+std::optional<QImage> FrameSource::DecodeWith(Movie& movie, std::int32_t index) {
+    const std::size_t i = std::size_t(index) - 1;
+    const std::vector<std::int64_t>& times = movie.SampleTimes();
+    const std::int64_t next = i + 1 < times.size() ? times[i + 1] : Movie::kNoFrameAfter;
+    movie.SetImageBound(bound_.width(), bound_.height());
+    const std::optional<Image> image = movie.FrameImageAtTime(times[i], next);
     if (!image || image->layout() != ImageLayout::Rgba) return std::nullopt;
     QImage shown = QImageOf(*image);
     Keep(index, shown);
     return shown;
 }
 
-std::optional<QImage> FrameSource::FillBackTo(std::int32_t index) {
-    const std::int32_t key = outline_.KeyFrameAtOrBefore(index);
-    // As many frames as fit are kept; those before are only decoded.
+void FrameSource::StartFill(std::int32_t last) {
+    fill_.reset();
+    if (last < 1 || cache_.Holds(last)) return;
+    // As many frames as fit are kept; those before them are only decoded.
     const std::size_t frameBytes = std::size_t(std::max(1, bound_.width() * bound_.height())) * 4;
     const std::int32_t fit = std::int32_t(std::max<std::size_t>(1, cache_.maxBytes() / frameBytes));
-    const std::int32_t from = std::max(key, index - fit + 1);
-    std::optional<QImage> last;
-    for (std::int32_t i = from; i <= index && !stopping_; ++i) last = Decode(i);
-    return last;
+    fill_ = Fill{std::max(outline_.KeyFrameAtOrBefore(last), last - fit + 1), last};
+}
+
+void FrameSource::FillStep() {
+    if (!behind_) {
+        behind_ = Movie::Open(path_);
+        const std::lock_guard lock(mutex_);
+        if (!behind_ || stopping_) {
+            fill_.reset();
+            return;
+        }
+        interruptibleBehind_ = behind_.get();
+    }
+    DecodeWith(*behind_, fill_->next);  // one that does not decode is not kept
+    if (++fill_->next > fill_->last) fill_.reset();
 }
 
 void FrameSource::Keep(std::int32_t index, const QImage& image) {

@@ -78,23 +78,38 @@ class FrameSource : public QObject {
         QSize bound;
     };
 
-    void Work(std::filesystem::path path);
-    bool Open(const std::filesystem::path& path);
+    // The frames of a group behind a shown one that are being decoded and
+    // kept, by a second decoder, so that the one the window shows stays
+    // where it is for the steps forward.
+    struct Fill {
+        std::int32_t next = 0;  // the next to decode
+        std::int32_t last = 0;  // the last to keep
+    };
+
+    void Work();
+    bool Open();
     void Answer(const Request& request);
+    // Frame `index` by the window's decoder, kept.
     std::optional<QImage> Decode(std::int32_t index);
-    // Decodes from the key frame before `index` up to it, keeping as many
-    // of the last frames as the cache holds: the steps back that follow
-    // find them there.
-    std::optional<QImage> FillBackTo(std::int32_t index);
+    std::optional<QImage> DecodeWith(Movie& movie, std::int32_t index);
+    // Starts keeping the frames up to `last` from its group's key frame (as
+    // many of the last as the cache holds), behind the window's back.
+    void StartFill(std::int32_t last);
+    // Decodes and keeps the fill's next frame.
+    void FillStep();
     std::vector<QImage> RenderFrames(const RenderJob& job);
     void Keep(std::int32_t index, const QImage& image);
     template <typename F>
     void OnWindowThread(F&& call);
 
-    std::unique_ptr<Movie> movie_;  // the thread's alone once it runs
+    std::filesystem::path path_;
+    std::unique_ptr<Movie> movie_;   // the thread's alone once it runs
+    std::unique_ptr<Movie> behind_;  // the fills' decoder, opened when first wanted
     MovieOutline outline_;
     FrameCache cache_;
-    std::int32_t decodedUpTo_ = 0;  // the index the decoder stands at
+    std::int32_t decodedUpTo_ = 0;  // the index the window's decoder stands at
+    std::int32_t lastShown_ = 0;
+    std::optional<Fill> fill_;
     QSize bound_;
 
     std::mutex mutex_;
@@ -104,6 +119,7 @@ class FrameSource : public QObject {
     std::optional<QSize> newBound_;
     std::atomic<bool> stopping_{false};
     std::atomic<Movie*> interruptible_{nullptr};
+    std::atomic<Movie*> interruptibleBehind_{nullptr};
     std::atomic<std::size_t> cacheBytes_{0};
     std::atomic<std::size_t> peakCacheBytes_{0};
     std::thread thread_;  // last: starts once everything above is made
