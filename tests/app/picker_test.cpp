@@ -133,9 +133,18 @@ TEST_F(PickerTest, StepsJumpsAndKeyFramesShowTheFrameTheySay) {
     ExpectShown(160, "00:00:06.360");
     Press(Ui().FirstFrameAction);
     ExpectShown(1);
+    // Dragging the timeline shows the key frames it passes; letting go, the frame.
+    Ui().TimelineSlider->setSliderDown(true);
+    Ui().TimelineSlider->setSliderPosition(100);
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(PaintedIndex(Picker().shownImage()), 61);
+    EXPECT_EQ(Ui().FramePositionText->text(), "Frame 61 of 160");
+    Ui().TimelineSlider->setSliderDown(false);
+    ASSERT_TRUE(Settle());
+    ExpectShown(100);
     GoTo("twelve");
     EXPECT_EQ(Ui().PickerStatusText->text(), "“twelve” is neither a frame number nor a time.");
-    ExpectShown(1);
+    ExpectShown(100);
 }
 
 TEST_F(PickerTest, TheViewShowsFramesAsTheRunWritesThem) {
