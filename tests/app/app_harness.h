@@ -9,8 +9,8 @@
 #include <QDesktopServices>
 #include <QImage>
 #include <QObject>
-#include <QUrl>
 #include <QStringList>
+#include <QUrl>
 #include <deque>
 #include <filesystem>
 #include <functional>

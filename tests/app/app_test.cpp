@@ -611,4 +611,3 @@ TEST_F(AppTest, ADocumentArrivingDuringARunWaitsForIt) {
 
 }  // namespace
 }  // namespace reelsnap
-
