@@ -675,18 +675,12 @@ Parsed ParseCommandLine(const QStringList& arguments) {
         o.scalePercent = std::int16_t(*n);
     }
     if (parser.isSet(type)) {
-        static const std::map<QString, ImageFileType> kTypes = {
-            {"tiff", ImageFileType::Tiff}, {"bmp", ImageFileType::Bmp},
-            {"gif", ImageFileType::Gif},   {"jpeg", ImageFileType::Jpeg},
-            {"png", ImageFileType::Png},   {"jp2", ImageFileType::Jpeg2000},
-            {"tif", ImageFileType::Tiff},  {"jpg", ImageFileType::Jpeg},
-            {"webp", ImageFileType::Webp}, {"avif", ImageFileType::Avif},
-            {"jxl", ImageFileType::Jxl}};
-        const auto it = kTypes.find(parser.value(type).toLower());
-        if (it == kTypes.end())
+        const std::optional<ImageFileType> named =
+            ImageFileTypeNamed(parser.value(type).toStdString());
+        if (!named)
             return usage(Text(
                 CommandLine::tr("--type takes tiff, bmp, gif, jpeg, png, jp2, webp, avif or jxl")));
-        o.type = it->second;
+        o.type = *named;
     }
     if (parser.isSet(quality)) {
         const auto factor = CompressionFactorNamed(parser.value(quality).toLower().toStdString());

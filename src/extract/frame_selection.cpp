@@ -43,12 +43,14 @@ bool ForEachItem(std::string_view text, std::string& bad, Item item) {
     }
 }
 
-// The index (from 1) of the frame shown at `time`: the last one at or
-// before it, the first for a time before every frame.
+}  // namespace
+
 std::int32_t FrameShownAt(const std::vector<std::int64_t>& times, std::int64_t time) {
     const auto it = std::upper_bound(times.begin(), times.end(), time);
     return it == times.begin() ? 1 : std::int32_t(it - times.begin());
 }
+
+namespace {
 
 // The selected indices sorted, each once, within [first, last].
 void KeepInRange(std::vector<std::int32_t>& indices, std::int32_t first, std::int32_t last) {

@@ -56,6 +56,11 @@ struct SelectedFrames {
 // takes as it goes.
 SelectedFrames SelectFrames(const FrameSelection& selection, Movie& movie, std::int32_t frameCount);
 
+// The index (from 1) of the frame shown at `time` on a time line of
+// ascending times: the last one at or before it, the first for a time
+// before every frame.
+std::int32_t FrameShownAt(const std::vector<std::int64_t>& times, std::int64_t time);
+
 // `count` indices spread evenly over first..last: the middle frame of each of
 // `count` equal stretches (every frame when there are fewer).
 std::vector<std::int32_t> SpreadIndices(std::int32_t first, std::int32_t last, std::int32_t count);

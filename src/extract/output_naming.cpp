@@ -22,13 +22,18 @@ std::optional<std::string> FormatPaddedIndex(std::int32_t index) {
     return std::string(buffer);
 }
 
-std::string TimeInName(std::int64_t timeNs) {
+std::string ClockTime(std::int64_t timeNs, char separator) {
     const std::int64_t ms = std::max<std::int64_t>(timeNs, 0) / 1'000'000;
     char buffer[48];
-    std::snprintf(buffer, sizeof buffer, "%02lld-%02lld-%02lld.%03lld",
-                  static_cast<long long>(ms / 3'600'000), static_cast<long long>(ms / 60'000 % 60),
+    std::snprintf(buffer, sizeof buffer, "%02lld%c%02lld%c%02lld.%03lld",
+                  static_cast<long long>(ms / 3'600'000), separator,
+                  static_cast<long long>(ms / 60'000 % 60), separator,
                   static_cast<long long>(ms / 1000 % 60), static_cast<long long>(ms % 1000));
     return buffer;
+}
+
+std::string TimeInName(std::int64_t timeNs) {
+    return ClockTime(timeNs, '-');
 }
 
 namespace {

@@ -42,7 +42,9 @@ struct FrameFacts {
 // " of 120"); or the template filled in with ".jpg" after it.
 std::optional<std::string> BuildFrameFileName(const FrameFacts& frame, const FrameNaming& naming);
 
-// The time as a name shows it: "HH-MM-SS.mmm", the milliseconds cut, not rounded.
+// The time as "HH:MM:SS.mmm" with this separator, the milliseconds cut, not rounded.
+std::string ClockTime(std::int64_t timeNs, char separator);
+// The time as a name shows it: "HH-MM-SS.mmm".
 std::string TimeInName(std::int64_t timeNs);
 
 // Why a --name template cannot name frames, or nothing when it can: it

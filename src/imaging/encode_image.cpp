@@ -21,6 +21,22 @@ const char* ImageTypeExtension(ImageFileType type) {
     return kExtensions[int(type) - 1];
 }
 
+std::optional<ImageFileType> ImageFileTypeNamed(std::string_view name) {
+    static const std::pair<std::string_view, ImageFileType> kNames[] = {
+        {"tiff", ImageFileType::Tiff}, {"tif", ImageFileType::Tiff},
+        {"bmp", ImageFileType::Bmp},   {"gif", ImageFileType::Gif},
+        {"jpeg", ImageFileType::Jpeg}, {"jpg", ImageFileType::Jpeg},
+        {"png", ImageFileType::Png},   {"jp2", ImageFileType::Jpeg2000},
+        {"webp", ImageFileType::Webp}, {"avif", ImageFileType::Avif},
+        {"jxl", ImageFileType::Jxl}};
+    std::string lower(name);
+    for (char& c : lower) c = char(std::tolower(static_cast<unsigned char>(c)));
+    for (const auto& [known, type] : kNames) {
+        if (lower == known) return type;
+    }
+    return std::nullopt;
+}
+
 std::optional<EncodedData> EncodeImage(const Image& image, ImageFileType type,
                                        float compressionFactor, const StoryMetadata* story) {
     // YCbCr planes are the JPEG and WebP encoders', 16-bit pixels those of

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "imaging/image.h"
@@ -60,6 +61,8 @@ bool TypeKeepsHdr(std::optional<ImageFileType> type);
 
 // "tif", "bmp", "gif", "jpg", "png", "jp2", "webp", "avif" or "jxl".
 const char* ImageTypeExtension(ImageFileType type);
+// The type of a name or extension, in any case: those above, and "tiff" and "jpeg".
+std::optional<ImageFileType> ImageFileTypeNamed(std::string_view name);
 
 std::optional<EncodedData> EncodeTiff(const Image& image);
 std::optional<EncodedData> EncodeBmp(const Image& image);

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "app/picker/contact_sheet.h"
+#include "app/picker/image_copies.h"
 #include "app/picker/picker_window.h"
 #include "app_harness.h"
 #include "movie/movie.h"
@@ -24,22 +25,12 @@ using namespace testing;
 
 // The index painted in an image the picker shows or wrote.
 int PaintedIndex(const QImage& shown) {
-    const QImage rgba = shown.convertToFormat(QImage::Format_RGBA8888);
-    Image image(rgba.width(), rgba.height());
-    for (int y = 0; y < rgba.height(); ++y) {
-        std::copy_n(rgba.constScanLine(y), image.stride(), image.pixels() + y * image.stride());
-    }
-    return ReadFrameIndex(image);
+    return ReadFrameIndex(ImageOf(shown));
 }
 
 QImage QImageOfFile(const fs::path& path) {
     const std::optional<Image> image = DecodeImageFile(path);
-    if (!image) return {};
-    QImage copy(image->width(), image->height(), QImage::Format_RGBA8888);
-    for (int y = 0; y < image->height(); ++y) {
-        std::copy_n(image->pixels() + y * image->stride(), image->stride(), copy.scanLine(y));
-    }
-    return copy;
+    return image ? QImageOf(*image) : QImage();
 }
 
 // The indices painted in the cells of a contact sheet of sparse_mkv's

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cmath>
 
+#include "app/picker/image_copies.h"
 #include "imaging/frame_image_writer.h"
 #include "platform/file_io.h"
 
@@ -68,11 +69,7 @@ QImage ComposeContactSheet(const std::vector<QImage>& frames, const std::vector<
 
 int WriteContactSheet(const QImage& sheet, ImageFileType type, float compressionFactor,
                       const std::filesystem::path& path) {
-    const QImage rgba = sheet.convertToFormat(QImage::Format_RGBA8888);
-    Image image(rgba.width(), rgba.height());
-    for (int y = 0; y < rgba.height(); ++y) {
-        std::copy_n(rgba.constScanLine(y), image.stride(), image.pixels() + y * image.stride());
-    }
+    const Image image = ImageOf(sheet);
     FrameWriteSettings settings;
     settings.type = type;
     settings.compressionFactor = compressionFactor;

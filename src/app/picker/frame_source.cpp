@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "app/picker/image_copies.h"
+#include "extract/frame_selection.h"
+#include "extract/output_naming.h"
 #include "movie/movie.h"
 
 namespace reelsnap {
@@ -11,15 +14,6 @@ namespace {
 // How far behind the decoder a frame may be and still count as a step back.
 constexpr std::int32_t kStepBackReach = 8;
 
-QImage QImageOf(const Image& image) {
-    QImage copy(image.width(), image.height(), QImage::Format_RGBA8888);
-    for (int y = 0; y < image.height(); ++y) {
-        std::copy_n(image.pixels() + std::size_t(y) * image.stride(), image.stride(),
-                    copy.scanLine(y));
-    }
-    return copy;
-}
-
 }  // namespace
 
 std::int32_t MovieOutline::KeyFrameAtOrBefore(std::int32_t index) const {
@@ -28,15 +22,11 @@ std::int32_t MovieOutline::KeyFrameAtOrBefore(std::int32_t index) const {
 }
 
 std::int32_t MovieOutline::FrameShownAt(std::int64_t timeNs) const {
-    const auto after = std::upper_bound(timesNs.begin(), timesNs.end(), timeNs);
-    return std::max<std::int32_t>(1, std::int32_t(after - timesNs.begin()));
+    return reelsnap::FrameShownAt(timesNs, timeNs);
 }
 
 QString FrameTimeText(std::int64_t timeNs) {
-    const std::int64_t ms = std::max<std::int64_t>(timeNs, 0) / 1'000'000;
-    return QString::asprintf("%02lld:%02lld:%02lld.%03lld", (long long)(ms / 3'600'000),
-                             (long long)(ms / 60'000 % 60), (long long)(ms / 1000 % 60),
-                             (long long)(ms % 1000));
+    return QString::fromStdString(ClockTime(timeNs, ':'));
 }
 
 FrameSource::FrameSource(const std::filesystem::path& movie, QSize bound, std::size_t cacheBytes)
@@ -175,15 +165,19 @@ std::optional<QImage> FrameSource::Decode(std::int32_t index) {
 }
 
 std::optional<QImage> FrameSource::DecodeWith(Movie& movie, std::int32_t index) {
+    std::optional<QImage> shown = Picture(movie, index);
+    if (shown) Keep(index, *shown);
+    return shown;
+}
+
+std::optional<QImage> FrameSource::Picture(Movie& movie, std::int32_t index) const {
     const std::size_t i = std::size_t(index) - 1;
     const std::vector<std::int64_t>& times = movie.SampleTimes();
     const std::int64_t next = i + 1 < times.size() ? times[i + 1] : Movie::kNoFrameAfter;
     movie.SetImageBound(bound_.width(), bound_.height());
     const std::optional<Image> image = movie.FrameImageAtTime(times[i], next);
     if (!image || image->layout() != ImageLayout::Rgba) return std::nullopt;
-    QImage shown = QImageOf(*image);
-    Keep(index, shown);
-    return shown;
+    return QImageOf(*image);
 }
 
 void FrameSource::StartFill(std::int32_t last) {
@@ -225,12 +219,8 @@ std::vector<QImage> FrameSource::RenderFrames(const RenderJob& job) {
             continue;
         }
         // Not kept: the cache holds the view's size.
-        const std::size_t i = std::size_t(index) - 1;
-        movie_->SetImageBound(bound_.width(), bound_.height());
-        const std::optional<Image> image = movie_->FrameImageAtTime(movie_->SampleTimes()[i]);
+        images.push_back(Picture(*movie_, index).value_or(QImage()));
         decodedUpTo_ = index;
-        images.push_back(image && image->layout() == ImageLayout::Rgba ? QImageOf(*image)
-                                                                       : QImage());
     }
     bound_ = viewBound;
     return images;

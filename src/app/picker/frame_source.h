@@ -92,6 +92,8 @@ class FrameSource : public QObject {
     // Frame `index` by the window's decoder, kept.
     std::optional<QImage> Decode(std::int32_t index);
     std::optional<QImage> DecodeWith(Movie& movie, std::int32_t index);
+    // Frame `index` at the current bound, not kept; nothing when it does not decode.
+    std::optional<QImage> Picture(Movie& movie, std::int32_t index) const;
     // Starts keeping the frames up to `last` from its group's key frame (as
     // many of the last as the cache holds), behind the window's back.
     void StartFill(std::int32_t last);

@@ -27,14 +27,8 @@ constexpr int kSheetSpread = 16;
 // The type a chosen name asks for by its extension, if any.
 std::optional<ImageFileType> TypeOfName(const std::filesystem::path& name) {
     const std::string extension = name.extension().string();
-    for (int n = 1; n <= int(kLastImageFileType); ++n) {
-        const auto type = ImageFileType(n);
-        if (extension.size() > 1 &&
-            strcasecmp(extension.c_str() + 1, ImageTypeExtension(type)) == 0) {
-            return type;
-        }
-    }
-    return std::nullopt;
+    if (extension.size() < 2) return std::nullopt;
+    return ImageFileTypeNamed(std::string_view(extension).substr(1));
 }
 
 }  // namespace
