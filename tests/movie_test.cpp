@@ -13,7 +13,9 @@
 #include <vector>
 
 #include "extract/frame_counting.h"
+#include "movie/frame_converter.h"
 #include "movie/jpeg_planes.h"
+#include "imaging/scaling.h"
 #include "movie/movie.h"
 #include "platform/ffmpeg_raii.h"
 #include "support/fixtures.h"
@@ -27,6 +29,7 @@ namespace reelsnap {
 namespace {
 using testing::Fixture;
 using testing::FixtureFrames;
+using testing::MovieSpec;
 using testing::ReadFrameIndex;
 
 std::vector<std::int64_t> SampleTimes(Movie& movie) {
@@ -725,6 +728,156 @@ TEST(MovieImages, AlphaIsKept) {
         EXPECT_NEAR(image->row(image->height() - 10)[4 * (image->width() - 10) + 3], 128,
                     tolerance);
         EXPECT_EQ(ReadFrameIndex(*image), 1);
+    }
+}
+
+// Every column of every width, through every way a frame becomes an image:
+// swscale's vector code leaves the last pixels of rows whose width is a few
+// pixels past a multiple of its block unwritten unless it is given room.
+struct ColumnCase {
+    AVPixelFormat format = AV_PIX_FMT_YUV420P;
+    bool pq = false;
+    int rotation = 0;
+};
+
+// The largest difference of any channel in each column of `got` from the
+// picture drawn (8-bit levels), `got` being `drawn` scaled to its size.
+std::vector<int> ColumnErrors(const Image& got, const Image& drawn) {
+    std::vector<int> errors(std::size_t(got.width()), 0);
+    const int shift = got.isDeep() || got.layout() == ImageLayout::Rgba64KeepHdr ? 8 : 0;
+    for (int y = 0; y < got.height(); ++y) {
+        const int sy = std::min(drawn.height() - 1, y * drawn.height() / got.height());
+        for (int x = 0; x < got.width(); ++x) {
+            const int sx = std::min(drawn.width() - 1, x * drawn.width() / got.width());
+            const std::uint8_t* want = drawn.row(sy) + 4 * sx;
+            int& e = errors[std::size_t(x)];
+            for (int c = 0; c < 4; ++c) {
+                const int value = shift ? reinterpret_cast<const std::uint16_t*>(got.row(y))[4 * x + c] >> 8
+                                        : got.row(y)[4 * x + c];
+                e = std::max(e, std::abs(value - want[c]));
+            }
+        }
+    }
+    return errors;
+}
+
+std::string BadColumns(const std::vector<int>& errors, int tolerance) {
+    std::string bad;
+    for (std::size_t x = 0; x < errors.size(); ++x) {
+        if (errors[x] > tolerance) bad += " " + std::to_string(x) + ":" + std::to_string(errors[x]);
+    }
+    return bad;
+}
+
+// The JPEG planes against what a JPEG encoder makes of the picture drawn.
+std::string BadPlaneColumns(const Image& planes, const Image& drawn, double tolerance) {
+    const JfifSamples want = JfifSamplesOf(drawn);
+    std::string bad;
+    for (int plane = 0; plane < 3; ++plane) {
+        const auto& expected = plane == 0 ? want.y : plane == 1 ? want.cb : want.cr;
+        const int w = planes.planeWidth(plane);
+        for (int x = 0; x < w; ++x) {
+            for (int y = 0; y < planes.planeHeight(plane); ++y) {
+                const std::size_t i = std::size_t(y) * std::size_t(w) + std::size_t(x);
+                if (std::abs(planes.plane(plane)[i] - expected[i]) > tolerance) {
+                    bad += " plane " + std::to_string(plane) + " column " + std::to_string(x);
+                    break;
+                }
+            }
+        }
+    }
+    return bad;
+}
+
+void ExpectEveryColumn(int width, int height, const ColumnCase& c) {
+    MovieSpec spec;
+    spec.format = c.rotation ? "mov" : "matroska";  // a display matrix needs MOV
+    spec.codec = "ffv1";
+    spec.width = width;
+    spec.height = height;
+    spec.frames = 3;
+    spec.columnRamps = true;
+    spec.pixelFormat = c.format;
+    spec.clockwiseRotation = c.rotation;
+    if (c.pq) {
+        spec.tagColorSpace = true;
+        spec.colorSpace = AVCOL_SPC_BT2020_NCL;
+        spec.primaries = AVCOL_PRI_BT2020;
+        spec.transfer = AVCOL_TRC_SMPTE2084;
+    }
+    const std::string trace = std::string(av_get_pix_fmt_name(c.format)) + (c.pq ? " PQ" : "") +
+                              " turned " + std::to_string(c.rotation) + " size " +
+                              std::to_string(width) + "x" + std::to_string(height);
+    SCOPED_TRACE(trace);
+    const auto path = testing::NewTempDir("columns") / "m.mkv";
+    ASSERT_EQ(testing::WriteTestMovie(path, spec), "");
+    const bool sideways = c.rotation % 180 != 0;
+    const int shownW = sideways ? height : width, shownH = sideways ? width : height;
+    const bool deep = av_pix_fmt_desc_get(c.format)->comp[0].depth > 8;
+
+    // One movie a way, each walked over every frame, as a run walks.
+    const std::vector<ImageLayout> layouts =
+        c.pq ? std::vector{ImageLayout::Rgba64KeepHdr}
+             : std::vector{ImageLayout::Rgba, ImageLayout::Ycbcr420, ImageLayout::Rgba64};
+    for (const ImageLayout layout : layouts) {
+        for (const bool bounded : {false, true}) {
+            auto movie = Movie::Open(path);
+            ASSERT_TRUE(movie);
+            // The picker's view: half the size, scaled in the conversion.
+            if (bounded) movie->SetImageBound(std::max(1, shownW / 2), shownH);
+            const auto& times = movie->SampleTimes();
+            ASSERT_EQ(times.size(), 3u);
+            for (int i = 0; i < 3; ++i) {
+                SCOPED_TRACE("layout " + std::to_string(int(layout)) +
+                             (bounded ? " bounded" : "") + " frame " + std::to_string(i + 1));
+                auto image = movie->FrameImageAtTime(times[std::size_t(i)], std::nullopt, layout);
+                ASSERT_TRUE(image);
+                const Image stored = testing::DrawColumnRamps(
+                    i + 1, width, height, c.pq ? AVCOL_SPC_BT2020_NCL : AVCOL_SPC_SMPTE170M);
+                const Image drawn = RotateClockwise(stored, c.rotation / 90);
+                if (!bounded) {
+                    ASSERT_EQ(image->width(), shownW);
+                    ASSERT_EQ(image->height(), shownH);
+                }
+                if (image->isPlanar()) {
+                    EXPECT_EQ(BadPlaneColumns(*image, drawn, 8), "");
+                    continue;
+                }
+                EXPECT_EQ(image->isDeep() || image->layout() == ImageLayout::Rgba64KeepHdr,
+                          deep && layout != ImageLayout::Rgba);
+                EXPECT_EQ(BadColumns(ColumnErrors(*image, drawn), bounded ? 12 : 8), "");
+                // The written image scaled to a share of its size.
+                if (!bounded && !image->isDeep() && image->layout() == ImageLayout::Rgba) {
+                    auto scaled = ScaledImage(*image, {float(image->width()) * 0.6f, float(shownH)});
+                    ASSERT_TRUE(scaled);
+                    EXPECT_EQ(BadColumns(ColumnErrors(*scaled, drawn), 12), "") << "scaled";
+                }
+            }
+        }
+    }
+}
+
+std::vector<int> SweptWidths() {
+    std::vector<int> widths;
+    for (int w = 2; w <= 64; ++w) widths.push_back(w);
+    for (int w : {322, 426, 642, 854, 1078, 1366}) widths.push_back(w);
+    return widths;
+}
+
+TEST(MovieColumns, EveryColumnOfEveryWidthAndChromaLayout) {
+    for (const AVPixelFormat format : {AV_PIX_FMT_YUV420P, AV_PIX_FMT_YUV422P, AV_PIX_FMT_YUV444P,
+                                       AV_PIX_FMT_YUV420P10LE}) {
+        for (const int width : SweptWidths()) {
+            // swscale's fastest path takes even heights only.
+            for (const int height : {8, 9}) ExpectEveryColumn(width, height, {format});
+        }
+    }
+}
+
+TEST(MovieColumns, EveryColumnTurnedOrWithHdrKept) {
+    for (const int width : SweptWidths()) {
+        ExpectEveryColumn(width, 8, {AV_PIX_FMT_YUV420P, false, 90});
+        ExpectEveryColumn(width, 9, {AV_PIX_FMT_YUV420P10LE, true, 0});
     }
 }
 

@@ -170,6 +170,30 @@ bool FrameConverter::PrepareContext(const AVFrame& frame, int dstWidth, int dstH
     return true;
 }
 
+// swscale's vector code for 8-bit YCbCr to RGB writes whole blocks of
+// pixels, and where a row's stride cannot hold the last whole block it
+// leaves that row's last pixels unwritten (widths 2, 4 or 6 past a multiple
+// of 8 or 16). Packed rows of such widths are converted into rows padded to
+// 64 bytes, then copied.
+bool FrameConverter::Scale(const AVFrame& frame, Image& image) {
+    const std::size_t packed = image.stride();
+    const std::size_t padded = (packed + 63) & ~std::size_t(63);
+    const bool direct = padded == packed;
+    if (!direct) scratch_.resize(padded * std::size_t(image.height()));
+    std::uint8_t* dst[4] = {direct ? image.pixels() : scratch_.data(), nullptr, nullptr, nullptr};
+    int dstStride[4] = {int(padded), 0, 0, 0};
+    if (sws_scale(context_.get(), frame.data, frame.linesize, 0, frame.height, dst, dstStride) !=
+        image.height()) {
+        return false;
+    }
+    if (!direct) {
+        for (int y = 0; y < image.height(); ++y) {
+            std::memcpy(image.row(y), scratch_.data() + std::size_t(y) * padded, packed);
+        }
+    }
+    return true;
+}
+
 void FitInto(ImageBound bound, int& width, int& height) {
     if (bound.width <= 0 || bound.height <= 0) return;
     if (width <= bound.width && height <= bound.height) return;
@@ -194,12 +218,7 @@ std::optional<Image> FrameConverter::ToDisplayImage(const AVFrame& frame,
     }
 
     Image image(width, height, deep ? ImageLayout::Rgba64 : ImageLayout::Rgba);
-    std::uint8_t* dst[4] = {image.pixels(), nullptr, nullptr, nullptr};
-    int dstStride[4] = {int(image.stride()), 0, 0, 0};
-    if (sws_scale(context_.get(), frame.data, frame.linesize, 0, frame.height, dst, dstStride) !=
-        height) {
-        return std::nullopt;
-    }
+    if (!Scale(frame, image)) return std::nullopt;
     if (geometry.clockwiseQuarterTurns != 0) {
         image = RotateClockwise(image, geometry.clockwiseQuarterTurns);
     }

@@ -2,7 +2,9 @@
 // desktop player shows them.
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "imaging/image.h"
 #include "platform/ffmpeg_raii.h"
@@ -38,8 +40,10 @@ class FrameConverter {
 
   private:
     bool PrepareContext(const AVFrame& frame, int dstWidth, int dstHeight, AVPixelFormat dstFormat);
+    bool Scale(const AVFrame& frame, Image& image);
 
     ff::ScaleContext context_;
+    std::vector<std::uint8_t> scratch_;  // padded rows, for widths swscale cannot fill packed
     int srcWidth_ = 0, srcHeight_ = 0, srcFormat_ = -1, dstWidth_ = 0, dstHeight_ = 0;
     int dstFormat_ = -1;
     int colorSpace_ = -1, colorRange_ = -1;

@@ -39,6 +39,14 @@ bool IsDeepYuvWithoutAlpha(int format) {
            desc->log2_chroma_w <= 1;
 }
 
+// zimg takes subsampled chroma only where the picture holds whole chroma
+// samples: a 4:2:0 frame of odd height or width is refused.
+bool ZimgTakesSubsampling(const AVFrame& frame) {
+    const AVPixFmtDescriptor* desc = av_pix_fmt_desc_get(AVPixelFormat(frame.format));
+    return desc && frame.width % (1 << desc->log2_chroma_w) == 0 &&
+           frame.height % (1 << desc->log2_chroma_h) == 0;
+}
+
 // A matrix as zscale names it; an untagged one as the other frames are
 // converted.
 const char* ZscaleMatrix(AVColorSpace space, int height) {
@@ -79,6 +87,10 @@ std::string FrameFilter::FiltersFor(const AVFrame& frame, const AVCodecParameter
     // One picture per frame from the frames that are flagged; progressive
     // frames pass unchanged.
     if (interlaced) filters = "bwdif=mode=send_frame:parity=auto:deint=interlaced";
+    // Chroma that zimg refuses reaches it whole, from swscale.
+    if (IsHdr(TransferOf(frame)) && !ZimgTakesSubsampling(frame)) {
+        filters += std::string(filters.empty() ? "" : ",") + "format=yuv444p16le";
+    }
     if (IsHdr(TransferOf(frame)) && keepHdr) {
         // The frame's own transfer in BT.2020 primaries, as 16-bit RGB: no
         // tone mapping.
@@ -98,7 +110,8 @@ std::string FrameFilter::FiltersFor(const AVFrame& frame, const AVCodecParameter
                    ":t=linear:npl=100:p=bt709,format=gbrpf32le,tonemap=hable:desat=0,"
                    "zscale=t=bt709:r=full," +
                    rgb;
-    } else if (IsDeepYuvWithoutAlpha(frame.format) && !toJpegPlanes) {
+    } else if (IsDeepYuvWithoutAlpha(frame.format) && !toJpegPlanes &&
+               ZimgTakesSubsampling(frame)) {
         if (!filters.empty()) filters += ",";
         filters += "zscale=" + ZscaleSdrInput(frame) + ":r=full," + rgb;
     }

@@ -8,6 +8,7 @@ extern "C" {
 #include <libavutil/display.h>
 #include <libavutil/imgutils.h>
 #include <libavutil/opt.h>
+#include <libavutil/pixdesc.h>
 }
 
 #include "movie/frame_converter.h"
@@ -197,6 +198,67 @@ Image DrawKnownColors(int width, int height) {
     return image;
 }
 
+namespace {
+
+constexpr int kRampChroma[3][2] = {{108, 148}, {148, 108}, {108, 108}};  // Cb, Cr (8-bit)
+
+int RampLuma(int x) {
+    return 40 + std::min(4 * x, 120);
+}
+
+}  // namespace
+
+Image DrawColumnRamps(int index, int width, int height, AVColorSpace matrix) {
+    // Limited-range YCbCr to RGB: Kr and Kb of the matrix.
+    const bool bt2020 = matrix == AVCOL_SPC_BT2020_NCL;
+    const double kr = bt2020 ? 0.2627 : 0.299, kb = bt2020 ? 0.0593 : 0.114, kg = 1 - kr - kb;
+    const int* chroma = kRampChroma[(index - 1) % 3];
+    const double cb = (chroma[0] - 128) / 224.0, cr = (chroma[1] - 128) / 224.0;
+    Image image(width, height);
+    for (int y = 0; y < height; ++y) {
+        std::uint8_t* p = image.row(y);
+        for (int x = 0; x < width; ++x, p += 4) {
+            const double luma = (RampLuma(x) - 16) / 219.0;
+            const double r = luma + 2 * (1 - kr) * cr;
+            const double b = luma + 2 * (1 - kb) * cb;
+            const double g = (luma - kr * r - kb * b) / kg;
+            p[0] = Clamp(int(std::lround(r * 255)));
+            p[1] = Clamp(int(std::lround(g * 255)));
+            p[2] = Clamp(int(std::lround(b * 255)));
+            p[3] = 255;
+        }
+    }
+    return image;
+}
+
+namespace {
+
+// The ramps' planes, 8 or more bits a sample, whatever the chroma layout.
+void FillColumnRamps(AVFrame& frame, int index) {
+    const AVPixFmtDescriptor* desc = av_pix_fmt_desc_get(AVPixelFormat(frame.format));
+    const int shift = desc->comp[0].depth - 8;
+    const auto put = [&](int plane, int x, int y, int value) {
+        std::uint8_t* row = frame.data[plane] + y * frame.linesize[plane];
+        if (shift > 0) {
+            reinterpret_cast<std::uint16_t*>(row)[x] = std::uint16_t(value << shift);
+        } else {
+            row[x] = std::uint8_t(value);
+        }
+    };
+    for (int y = 0; y < frame.height; ++y) {
+        for (int x = 0; x < frame.width; ++x) put(0, x, y, RampLuma(x));
+    }
+    const int cw = AV_CEIL_RSHIFT(frame.width, desc->log2_chroma_w);
+    const int ch = AV_CEIL_RSHIFT(frame.height, desc->log2_chroma_h);
+    for (int plane = 1; plane < 3; ++plane) {
+        for (int y = 0; y < ch; ++y) {
+            for (int x = 0; x < cw; ++x) put(plane, x, y, kRampChroma[(index - 1) % 3][plane - 1]);
+        }
+    }
+}
+
+}  // namespace
+
 int ReadFrameIndex(const Image& image) {
     if (image.isNull() || image.width() < kGrid * 2 || image.height() < kGrid * 2) return -1;
     int index = 0;
@@ -347,6 +409,8 @@ std::string WriteTestMovie(const std::filesystem::path& path, const MovieSpec& s
         if (av_frame_make_writable(frame.get()) < 0) return "frame not writable";
         if (spec.greyRamp) {
             FillGreyRamp10(*frame);
+        } else if (spec.columnRamps) {
+            FillColumnRamps(*frame, i);
         } else {
             const std::uint8_t* src[4] = {stored.pixels(), nullptr, nullptr, nullptr};
             const int srcStride[4] = {int(stored.stride()), 0, 0, 0};

@@ -41,6 +41,7 @@ struct MovieSpec {
     AVColorPrimaries primaries = AVCOL_PRI_UNSPECIFIED;
     AVColorRange colorRange = AVCOL_RANGE_MPEG;
     bool knownColors = false;  // fixed colour bars instead of the index grid
+    bool columnRamps = false;  // the planes of DrawColumnRamps instead of the index grid
     bool greyRamp = false;     // 10-bit limited-range greys from black to white, left to right
     // Interlaced: each field shows a white bar at another place, moving on
     // from field to field, as a camera that takes fields one after another.
@@ -85,6 +86,13 @@ struct Rgb {
 };
 inline constexpr Rgb kKnownColors[3] = {{200, 40, 50}, {30, 170, 90}, {60, 80, 210}};
 Image DrawKnownColors(int width, int height);
+
+// Frames that every column and every frame show differently, written as
+// YCbCr planes (limited range, one chroma a frame, so that subsampling loses
+// nothing): a luma ramp 4 levels a column, tinted by frame so that a column
+// left from an earlier frame is 40 levels or more off. The stored picture,
+// not turned. This draws it as RGB by the matrix given.
+Image DrawColumnRamps(int index, int width, int height, AVColorSpace matrix);
 
 // A frame of the interlacedBars movies: field bars kFieldBarWidth wide.
 inline constexpr int kFieldBarWidth = 40;
