@@ -60,7 +60,7 @@ void ExpectFramesInPresentationOrder(const std::string& name) {
 }
 
 TEST(MovieFrames, EveryContainerWalksInPresentationOrder) {
-    for (const char* name : {"h264_mp4", "h264_mov", "late_start", "vfr_mkv", "mjpeg_250_avi",
+    for (const char* name : {"h264_mp4", "h264_mov", "shared_times_mov", "late_start", "vfr_mkv", "mjpeg_250_avi",
                              "prores_10bit", "non_ascii"}) {
         ExpectFramesInPresentationOrder(name);
     }
@@ -81,8 +81,24 @@ TEST(MovieFrames, WithoutPresentationTimesTheDecoderSaysTheOrder) {
     }
 }
 
+TEST(MovieFrames, FramesThatShareATimeAreEachAFrameOfTheirOwn) {
+    // Frames 5 and 6, 22 and 23, 40 to 42 share their times: each is still
+    // the decoder's, in its order, looked up in any order.
+    auto movie = Movie::Open(Fixture("shared_times_mov"));
+    ASSERT_TRUE(movie);
+    const auto times = SampleTimes(*movie);
+    ASSERT_EQ(times.size(), 60u);
+    for (const std::size_t i : {40u, 21u, 4u, 41u, 39u, 22u, 5u, 59u}) {
+        auto image = movie->FrameImageAtTime(times[i]);
+        ASSERT_TRUE(image) << "frame " << i + 1;
+        EXPECT_EQ(ReadFrameIndex(*image), int(i) + 1);
+    }
+    // Times stay the movie's: frame 7 is shown 6 frame durations in.
+    EXPECT_EQ(movie->NanosecondsOfTicks(times[6]), 240'000'000);
+}
+
 TEST(MovieFrames, CountFromIndexMatchesTheDemuxedTimeLine) {
-    for (const char* name : {"h264_mp4", "h264_mov", "late_start", "alpha_png"}) {
+    for (const char* name : {"h264_mp4", "h264_mov", "late_start", "alpha_png", "shared_times_mov"}) {
         auto fromIndex = Movie::Open(Fixture(name));
         auto byLookups = Movie::Open(Fixture(name));
         ASSERT_TRUE(fromIndex && byLookups);

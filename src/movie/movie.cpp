@@ -75,6 +75,14 @@ struct Movie::State {
     // Built by one demuxing pass on first use.
     bool scanned = false;
     SampleTable table;
+    void ScanOnce() {
+        if (!scanned) Scan();
+    }
+    // The time base of the time line.
+    AVRational TimeLineBase() {
+        ScanOnce();
+        return av_mul_q(stream()->time_base, AVRational{1, table.tickDivision()});
+    }
 
     // Where decoding stands. Packets are read and sent to the decoder; once
     // no packet follows, the decoder and then the filter give out the frames
@@ -106,7 +114,14 @@ struct Movie::State {
     // The first sample that the next frame asked for will seek to: packets
     // from it on are decoded after that seek, not now. -1 when not known.
     std::int32_t seekAhead = -1;
+    // The time-line time of the frame held, and of the last frame pulled.
+    std::int64_t heldTime = INT64_MIN;
     std::int64_t lastPulledPts = INT64_MIN;
+    // The presentation time of the last frame pulled, and how many pulled
+    // before it had the same one: frames that share a time are told apart
+    // by the order the decoder gives them out.
+    std::int64_t pulledStreamPts = AV_NOPTS_VALUE;
+    int pulledSharing = 0;
     // Frames presented before this time are not needed whole: the decoder
     // may skip those that no other frame refers to.
     std::int64_t neededFrom = INT64_MIN;
@@ -187,6 +202,9 @@ void Movie::State::ResetDecoding() {
     av_frame_unref(frame.get());
     av_packet_unref(packet.get());
     lastPulledPts = INT64_MIN;
+    heldTime = INT64_MIN;
+    pulledStreamPts = AV_NOPTS_VALUE;
+    pulledSharing = 0;
     decoding = Decoding::Feeding;
 }
 
@@ -329,7 +347,8 @@ void Movie::State::FeedDecoder(std::int64_t time) {
     // A frame presented before the wanted one that no other frame refers to
     // need not be decoded at all; without presentation times every frame counts.
     const std::int64_t pts = packet->pts;
-    const bool unneeded = !table.untimed() && pts != AV_NOPTS_VALUE && pts < neededFrom;
+    const bool unneeded = !table.untimed() && pts != AV_NOPTS_VALUE && neededFrom != INT64_MIN &&
+                          pts < table.StreamTicksOf(neededFrom);
     if (!decoder.Send(*packet, keyFramesOnly ? VideoDecoder::Skip::AllButKeys
                                : unneeded    ? VideoDecoder::Skip::Unreferenced
                                              : VideoDecoder::Skip::Nothing)) {
@@ -411,12 +430,15 @@ bool Movie::State::PullUpTo(std::int64_t time) {
             // Without presentation times a frame's time is its place in the
             // decoder's output.
             if (table.untimed()) frame->pts = framesOut++;
-            lastPulledPts = FramePts(*frame);
+            const std::int64_t pts = FramePts(*frame);
+            pulledSharing = pts == pulledStreamPts ? pulledSharing + 1 : 0;
+            pulledStreamPts = pts;
+            heldTime = table.TimeOfFrame(pts, pulledSharing);
+            lastPulledPts = heldTime;
             if (scorer) heldScore = scorer->Score(*frame);
         }
-        const std::int64_t pts = FramePts(*frame);
-        if (pts == time) return true;
-        if (pts > time) return false;  // the wanted sample did not decode
+        if (heldTime == time) return true;
+        if (heldTime > time) return false;  // the wanted sample did not decode
         av_frame_unref(frame.get());
     }
 }
@@ -459,7 +481,7 @@ bool Movie::hasVideo() const {
 
 double Movie::timeScale() const {
     if (!hasVideo()) return 600;
-    return av_q2d(av_inv_q(state_->stream()->time_base));
+    return av_q2d(av_inv_q(state_->TimeLineBase()));
 }
 
 std::int64_t Movie::packetsRead() const {
@@ -476,7 +498,8 @@ std::int64_t Movie::decodeErrors() const {
 
 Movie::TimeBase Movie::timeBase() const {
     if (!hasVideo()) return {1, 600};
-    return {state_->stream()->time_base.num, state_->stream()->time_base.den};
+    const AVRational base = state_->TimeLineBase();
+    return {base.num, base.den};
 }
 
 void Movie::SetImageBound(int maxWidth, int maxHeight) {
@@ -506,8 +529,7 @@ std::int64_t Movie::PresentationDate(std::int64_t time) const {
     State& s = *state_;
     s.ReadCreationTime();
     if (!hasVideo()) return *s.creationTime;
-    const AVRational base = s.stream()->time_base;
-    return *s.creationTime + av_rescale_q(time, base, AVRational{1, 1'000'000'000});
+    return *s.creationTime + av_rescale_q(time, s.TimeLineBase(), AVRational{1, 1'000'000'000});
 }
 
 bool Movie::RecordsCreationTime() const {
@@ -561,13 +583,13 @@ bool Movie::IsKeyFrame(std::int32_t index) {
 
 std::int64_t Movie::TicksOfNanoseconds(std::int64_t ns) const {
     if (!hasVideo()) return 0;
-    return av_rescale_q_rnd(ns, AVRational{1, 1'000'000'000}, state_->stream()->time_base,
+    return av_rescale_q_rnd(ns, AVRational{1, 1'000'000'000}, state_->TimeLineBase(),
                             AV_ROUND_NEAR_INF);
 }
 
 std::int64_t Movie::NanosecondsOfTicks(std::int64_t ticks) const {
     if (!hasVideo()) return 0;
-    return av_rescale_q_rnd(ticks, state_->stream()->time_base, AVRational{1, 1'000'000'000},
+    return av_rescale_q_rnd(ticks, state_->TimeLineBase(), AVRational{1, 1'000'000'000},
                             AV_ROUND_DOWN);
 }
 
@@ -590,7 +612,7 @@ std::optional<Image> Movie::FrameImageAtTime(std::int64_t time,
     // frames that never come.
     if (wanted < 0 || !s.decoder.OpenOnce(*s.stream(), s.keyFramesOnly)) return std::nullopt;
 
-    if (s.HoldsFrame() && FramePts(*s.frame) == time) return s.Convert();
+    if (s.HoldsFrame() && s.heldTime == time) return s.Convert();
     if (s.table.untimed()) {
         const bool behind = time <= s.lastPulledPts;
         // No seek lands on a known place in the output: only the top does.
@@ -634,7 +656,7 @@ std::optional<Image> Movie::State::FrameAt(std::int64_t time,
 // Decodes on to the frame at `time` and holds it, unconverted. Nothing is cut
 // short after it: every frame is wanted, each scored against the one before.
 bool Movie::State::ReachFrame(std::int64_t time) {
-    if (HoldsFrame() && FramePts(*frame) == time) return true;
+    if (HoldsFrame() && heldTime == time) return true;
     if (table.untimed()) {
         // No seek lands on a known place in the output: only the top does.
         if (time <= lastPulledPts && !Rewind()) return false;

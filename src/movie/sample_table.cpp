@@ -11,7 +11,7 @@ namespace reelsnap {
 std::int64_t SampleTable::EndTime() const {
     if (times_.empty()) return 0;
     const std::int32_t last = timeSample_.back();
-    std::int64_t duration = last >= 0 ? samples_[std::size_t(last)].duration : 0;
+    std::int64_t duration = last >= 0 ? samples_[std::size_t(last)].duration * division_ : 0;
     if (duration <= 0 && times_.size() > 1) duration = times_.back() - times_[times_.size() - 2];
     return times_.back() + std::max<std::int64_t>(duration, 1);
 }
@@ -58,9 +58,15 @@ void SampleTable::Build(AVFormatContext* input, int streamIndex, std::int64_t li
     }
     std::stable_sort(onTimeLine.begin(), onTimeLine.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
+    ChooseTickDivision(onTimeLine);
+    std::int64_t previous = AV_NOPTS_VALUE;
+    int shared = 0;
     for (const auto& [pts, index] : onTimeLine) {
-        if (!times_.empty() && times_.back() == pts) continue;
-        times_.push_back(pts);
+        shared = pts == previous ? shared + 1 : 0;
+        previous = pts;
+        // Beyond the division (a time too far out to divide): one frame a time.
+        if (shared >= division_) continue;
+        times_.push_back(pts * division_ + shared);
         timeSample_.push_back(index);
     }
     std::int64_t t = times_.empty() ? 0 : times_.back();
@@ -70,9 +76,33 @@ void SampleTable::Build(AVFormatContext* input, int streamIndex, std::int64_t li
     }
 }
 
+// Frames that share a presentation time (a muxer bumped their decode times,
+// or a time scale too coarse for the frame rate) are each a frame of their
+// own: the time line counts in a division of the stream's tick large enough
+// to give each its own time, in the order the decoder gives them out.
+void SampleTable::ChooseTickDivision(
+    const std::vector<std::pair<std::int64_t, std::int32_t>>& onTimeLine) {
+    std::int64_t most = 1, run = 0, previous = AV_NOPTS_VALUE, largest = 0;
+    for (const auto& [pts, index] : onTimeLine) {
+        run = pts == previous ? run + 1 : 1;
+        previous = pts;
+        most = std::max(most, run);
+        largest = std::max(largest, pts);
+    }
+    division_ = int(std::min<std::int64_t>(most, kMaxTickDivision));
+    while (division_ > 1 && largest > (INT64_MAX / 4) / division_) division_ /= 2;
+}
+
 std::int32_t SampleTable::SeekSampleFor(std::int32_t sample) const {
-    auto it = std::upper_bound(keySamples_.begin(), keySamples_.end(), sample);
     const std::int64_t pts = samples_[std::size_t(sample)].pts;
+    // Frames of one presentation time come out of the decoder in its order:
+    // decoding begins before the first of them.
+    if (division_ > 1) {
+        if (auto first = sampleAtPts_.find(pts); first != sampleAtPts_.end()) {
+            sample = std::min(sample, first->second);
+        }
+    }
+    auto it = std::upper_bound(keySamples_.begin(), keySamples_.end(), sample);
     while (it != keySamples_.begin()) {
         --it;
         if (samples_[std::size_t(*it)].pts <= pts) return *it;
@@ -88,7 +118,17 @@ std::int32_t SampleTable::SampleShownAt(std::int64_t time) const {
 
 bool SampleTable::AllShownAfter(std::int32_t sample, std::int64_t time) const {
     if (untimed_ || sample < 0 || std::size_t(sample) >= samples_.size()) return false;
-    return earliestFrom_[std::size_t(sample)] > time;
+    return earliestFrom_[std::size_t(sample)] > StreamTicksOf(time);
+}
+
+std::int64_t SampleTable::StreamTicksOf(std::int64_t time) const {
+    // Down, also below 0: a time of the division inside tick t is in t.
+    return time >= 0 ? time / division_ : -((-time + division_ - 1) / division_);
+}
+
+std::int64_t SampleTable::TimeOfFrame(std::int64_t pts, int shared) const {
+    if (untimed_ || pts == AV_NOPTS_VALUE) return pts;
+    return pts * division_ + std::min(shared, division_ - 1);
 }
 
 std::int32_t SampleTable::Identify(const AVPacket& pkt, std::int32_t expected) const {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 extern "C" {
@@ -45,6 +46,13 @@ class SampleTable {
     // (the time between the last two where the container gives none).
     std::int64_t EndTime() const;
 
+    // Time-line times are stream ticks times this division (1 unless frames
+    // share a presentation time): a frame presented at tick p, the k-th of
+    // those presented at p in the decoder's order, is at p * division + k.
+    int tickDivision() const { return division_; }
+    std::int64_t StreamTicksOf(std::int64_t time) const;
+    std::int64_t TimeOfFrame(std::int64_t pts, int shared) const;
+
     // The stream holds more than kMaxMovieSamples packets: reading stopped there.
     bool tooLarge() const { return tooLarge_; }
 
@@ -66,6 +74,11 @@ class SampleTable {
     std::int32_t Identify(const AVPacket& packet, std::int32_t expected) const;
 
   private:
+    // The most frames given one presentation time each.
+    static constexpr int kMaxTickDivision = 1024;
+    void ChooseTickDivision(const std::vector<std::pair<std::int64_t, std::int32_t>>& onTimeLine);
+
+    int division_ = 1;
     std::vector<Sample> samples_;             // decode order
     std::vector<std::int64_t> times_;         // the time line, ascending
     std::vector<std::int32_t> timeSample_;    // times_[i]'s sample, -1 where unreadable

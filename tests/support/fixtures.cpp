@@ -26,6 +26,15 @@ std::map<std::string, FixtureEntry> FixtureCatalog() {
     MovieSpec mov = h264;
     mov.format = "mov";
     c["h264_mov"] = {"h264.mov", mov};
+    // Frames that share a presentation time (5 and 6, 22 and 23, 40 to 42),
+    // as FFmpeg's muxer leaves them from variable-rate B-frame video.
+    MovieSpec shared = h264;
+    shared.format = "mov";
+    shared.bFrames = 2;
+    shared.gop = 250;
+    shared.frames = 60;
+    shared.sharedTimes = {5, 22, 40, 41};
+    c["shared_times_mov"] = {"shared_times.mov", shared};
     MovieSpec late = h264;
     late.firstFrameDelay = 10;
     late.frames = 20;

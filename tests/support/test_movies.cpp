@@ -71,6 +71,11 @@ struct Writer {
                 av_packet_make_writable(pkt.get()) == 0) {
                 std::memset(pkt->data, 0, std::size_t(pkt->size));
             }
+            const auto shares = [&](int k) {
+                return std::find(spec.sharedTimes.begin(), spec.sharedTimes.end(), k) !=
+                       spec.sharedTimes.end();
+            };
+            for (int k = index; shares(k); ++k) ++pkt->pts;
             av_packet_rescale_ts(pkt.get(), enc->time_base, stream->time_base);
             pkt->stream_index = stream->index;
             if (av_interleaved_write_frame(out.get(), pkt.get()) < 0) return "write_frame failed";

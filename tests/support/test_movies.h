@@ -28,6 +28,10 @@ struct MovieSpec {
     int gop = 12;
     int firstFrameDelay = 0;  // the first sample begins this many frame durations late
     bool variableFrameRate = false;
+    // Frames (from 1, constant frame rate) that take the presentation time
+    // of the first frame after them not listed, as FFmpeg's muxer leaves
+    // frames whose decode times it bumped: {22} makes 22 and 23 share one.
+    std::vector<int> sharedTimes;
     int clockwiseRotation = 0;     // degrees a player turns the stored frames
     bool mirrorLeftRight = false;  // and then mirrors them, as the display matrix says
     bool mirrorTopBottom = false;
