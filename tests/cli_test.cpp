@@ -501,6 +501,20 @@ TEST(Selection, NamesByTemplate) {
                                                               {"vfr_00-00-00.182_005_2.png", 5}}));
 }
 
+TEST(Selection, ANameTwoFramesWouldTakeIsAFailedWriteNamingBoth) {
+    // Frames 0.1 ms apart, named by the millisecond: frame 2 takes frame 1's
+    // name. Nothing is lost in silence or counted as kept.
+    const fs::path out = NewTempDir("cli-clash");
+    const Result r = RunCli({"-o", Path(out), "--type", "png", "--name", "{ms}", "--json",
+                             Path(Fixture("dense_times_mp4"))});
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_NE(r.err.find("frame 2 has the same name as frame 1"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("kept"), std::string::npos) << r.err;
+    EXPECT_NE(r.out.find("\"written\": 1, \"kept\": 0"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"failed_frames\": 1,"), std::string::npos) << r.out;
+    EXPECT_EQ(IndicesByName(out), (std::map<std::string, int>{{"0.png", 1}}));
+}
+
 TEST(Selection, OneModeAndValuesInRange) {
     for (const QStringList& arguments :
          {QStringList{"--step", "2", "--spread", "3"}, QStringList{"--key-frames", "--scenes"},

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <new>
+#include <unordered_map>
 
 #include "extract/frame_counting.h"
 #include "movie/movie.h"
@@ -147,6 +148,9 @@ class FrameWalk {
         record.keyFrame = movie_.IsKeyFrame(i);
         const std::optional<std::string> name = BuildFrameFileName(facts, frame.naming);
         const std::filesystem::path path = destination_ / name.value_or(std::string());
+        if (name && frame.write.type && NameTakenInThisRun(i, path, *frame.write.type, record)) {
+            return;
+        }
         // A file that is there already and stays is not decoded for: a run
         // again over the same frames finishes those a stopped one left.
         if (name && frame.existing == ExistingFiles::Skip && frame.write.type) {
@@ -186,6 +190,24 @@ class FrameWalk {
         run_.writers_.Submit(std::move(job));
     }
 
+    // A name that an earlier frame of this run took (frames closer than the
+    // time in their names tells apart) would lose one of the two frames:
+    // a failed write naming both, which ends the walk.
+    bool NameTakenInThisRun(std::int32_t i, const std::filesystem::path& path, ImageFileType type,
+                            FrameRecord& record) {
+        const auto [taken, added] = namesTaken_.try_emplace(path.native(), i);
+        if (added) return false;
+        FrameWriteFailure failure;
+        failure.path = FinalFramePath(path, ImageTypeExtension(type));
+        failure.frame = i;
+        failure.sameNameAs = taken->second;
+        run_.nameClash_ = failure;
+        record.outcome = FrameOutcome::Failed;
+        record.file = failure.path;
+        observer_.FrameFinished(record);
+        return true;
+    }
+
     FrameStory StoryOf(std::int32_t i, std::int64_t t) {
         FrameStory story;
         if (movie_.RecordsCreationTime()) story.takenNs = movie_.PresentationDate(t);
@@ -205,10 +227,12 @@ class FrameWalk {
     const FrameSelection& selection_;
     RunSettings& settings_;
     RunObserver& observer_;
+    // The ".jpg" names of the frames handed out, and whose they are.
+    std::unordered_map<std::string, std::int32_t> namesTaken_;
 };
 
 bool ExtractionRun::WalkEnds() const {
-    return stopRequested_ || quitRequested_ || writers_.FirstFailure();
+    return stopRequested_ || quitRequested_ || nameClash_ || writers_.FirstFailure();
 }
 
 RunResult ExtractionRun::Run(const QStringList& documents, RunSettings& settings,
@@ -225,6 +249,7 @@ RunResult ExtractionRun::RunFirstDocument(const QStringList& documents, RunSetti
                                           RunObserver& observer) {
     framesExpected_ = 0;
     framesDone_ = 0;
+    nameClash_.reset();
     if (documents.isEmpty()) return Ended(RunEnd::NoDocument);
     const std::filesystem::path document = PathOfText(documents.first());
     if (IsFolder(document)) {
@@ -257,14 +282,18 @@ RunResult ExtractionRun::RunFirstDocument(const QStringList& documents, RunSetti
 
     // Every frame handed out is complete before the run ends.
     writers_.WaitUntilIdle();
+    // Frames written before the clash were handed out before it.
     result.failure = writers_.FirstFailure();
+    if (!result.failure) result.failure = nameClash_;
     result.framesSelected = std::max(framesExpected_, framesDone_);
     result.framesHandled = framesDone_;
     result.framesDecoded = framesDecoded_;
-    result.framesNotDecoded = framesDone_ - framesDecoded_ - framesKeptUndecoded_;
+    result.framesNotDecoded =
+        framesDone_ - framesDecoded_ - framesKeptUndecoded_ - (nameClash_ ? 1 : 0);
     result.noFrameDecoded = result.framesNotDecoded > 0 && framesDecoded_ == 0;
     result.writes = writers_.TakeCounts();
     result.writes.kept += framesKeptUndecoded_;
+    if (nameClash_) ++result.writes.failed;
     result.decoderFrames = movie->framesDecoded();
     result.decodeErrors = movie->decodeErrors();
     result.timeBaseNum = movie->timeBase().num;

@@ -152,6 +152,7 @@ class ExtractionRun {
     std::int32_t framesExpected_ = 0;
     std::int32_t framesDecoded_ = 0;
     std::int32_t framesKeptUndecoded_ = 0;
+    std::optional<FrameWriteFailure> nameClash_;  // a frame named as an earlier one
 
     friend class FrameWalk;
 };

@@ -14,9 +14,15 @@ namespace {
 const char* const kNotEncodedReason =
     QT_TRANSLATE_NOOP("LocalizedStrings", "the image could not be encoded");
 
+const char* const kSameNameReason = QT_TRANSLATE_NOOP(
+    "LocalizedStrings", "frame %1 has the same name as frame %2, written before it");
+
 }  // namespace
 
 QString WriteFailureReason(const FrameWriteFailure& failure) {
+    if (failure.sameNameAs > 0) {
+        return LocalizedString(kSameNameReason).arg(failure.frame).arg(failure.sameNameAs);
+    }
     if (failure.error == 0) return LocalizedString(kNotEncodedReason);
     return QString::fromLocal8Bit(std::strerror(failure.error));
 }

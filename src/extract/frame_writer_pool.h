@@ -46,10 +46,14 @@ struct FrameWriteFailure {
     std::filesystem::path path;  // the frame's final name
     int error = 0;               // errno of the write; 0 when the image could not be encoded
     std::uint64_t sequence = 0;
+    // A frame whose name an earlier frame of the run took: both indices.
+    std::int32_t frame = 0;
+    std::int32_t sameNameAs = 0;
 };
 
 // Why the write failed, as a user reads it: the system's words for the
-// error, or that the image could not be encoded.
+// error, that the image could not be encoded, or that another frame of the
+// run has its name.
 QString WriteFailureReason(const FrameWriteFailure& failure);
 
 // What became of the frames handed to the pool.

@@ -35,6 +35,13 @@ std::map<std::string, FixtureEntry> FixtureCatalog() {
     shared.frames = 60;
     shared.sharedTimes = {5, 22, 40, 41};
     c["shared_times_mov"] = {"shared_times.mov", shared};
+    // 25 frames 0.1 ms apart: names by the millisecond cannot tell them apart.
+    MovieSpec dense;
+    dense.width = 160;
+    dense.height = 120;
+    dense.frames = 25;
+    dense.frameRate = {10000, 1};
+    c["dense_times_mp4"] = {"dense_times.mp4", dense};
     MovieSpec late = h264;
     late.firstFrameDelay = 10;
     late.frames = 20;

@@ -20,7 +20,8 @@ std::filesystem::path NewTempDir(const std::string& stem);
 std::set<std::string> FileNames(const std::filesystem::path& folder);
 
 // The path of a named test movie, written on first use. Names:
-// h264_mp4, h264_mov (B-frames), shared_times_mov (60 frames, pairs sharing a time), late_start, vfr_mkv, mjpeg_250_avi,
+// h264_mp4, h264_mov (B-frames), shared_times_mov (60 frames, pairs sharing a time),
+// dense_times_mp4 (25 frames 0.1 ms apart), late_start, vfr_mkv, mjpeg_250_avi,
 // audio_only, rotated_90, mirrored_left_right, mirrored_top_bottom,
 // turned_and_mirrored (90 degrees, then left-right), grey_ramp_10bit, anamorphic,
 // mpeg4_bframes_avi, h264_bframes_avi, mpeg2_ps, h264_raw (packets without
