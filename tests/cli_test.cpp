@@ -425,6 +425,15 @@ TEST(Selection, TimesTakeTheFrameShownAtEachTime) {
     // From --first on: t0 is frame 5's time (182 ms); 382 ms shows frame 9 (364 ms).
     EXPECT_EQ(Selected("vfr_mkv", {"--every-seconds", "0:00.2", "--first", "5", "--last", "9"}),
               Frames({5, 9}));
+    // From frame 6 (219 ms): 419 ms shows frame 10, 619 ms frame 14, 819 ms
+    // frame 19 (counted from the movie's start: 9, 13, 18).
+    EXPECT_EQ(Selected("vfr_mkv", {"--every-seconds", "0.2", "--first", "6", "--last", "20"}),
+              Frames({6, 10, 14, 19}));
+    // Times count from the first frame, wherever the container's clock
+    // starts (1.4 s in a transport stream), as players and ffmpeg -ss count.
+    EXPECT_EQ(Selected("keys_ts", {"--times", "0,0.4"}), Frames({1, 11}));
+    EXPECT_EQ(Selected("keys_ts", {"--first", "11", "--last", "11", "--name", "{time}"}),
+              (std::map<std::string, int>{{"00-00-00.400.png", 11}}));
 }
 
 TEST(Selection, KeyFramesAreTheKeyFramesInEveryContainer) {

@@ -16,6 +16,12 @@ DE = {
     "Bye.": "Tschüss.",
     "Could not write “%1”: %2.": "„%1“ konnte nicht geschrieben werden: %2.",
     "the image could not be encoded": "das Bild konnte nicht kodiert werden",
+    "frame %1 has the same name as frame %2, written before it":
+        "Bild %1 hat denselben Namen wie das zuvor geschriebene Bild %2",
+    "“%1” is not a movie that Reelsnap can read.": "„%1“ ist kein Film, den Reelsnap lesen kann.",
+    "Could not open “%1”: %2.": "„%1“ konnte nicht geöffnet werden: %2.",
+    "“%1” has no video to take frames from.": "„%1“ enthält kein Video, aus dem Bilder entnommen werden können.",
+    "“%1” has more frames than Reelsnap can take.": "„%1“ hat mehr Bilder, als Reelsnap verarbeiten kann.",
     "View in Ondrel &Website...": "Auf der Ondrel-&Website ansehen …",
     'The movie "%1" has %2 frames.': "Der Film „%1“ hat %2 Bilder.",
     "Choose a folder for the destination of the movie frames.":
@@ -175,6 +181,12 @@ FR = {
     "Bye.": "Au revoir.",
     "Could not write “%1”: %2.": "Impossible d’écrire « %1 » : %2.",
     "the image could not be encoded": "l’image n’a pas pu être encodée",
+    "frame %1 has the same name as frame %2, written before it":
+        "l’image %1 porte le même nom que l’image %2, écrite avant elle",
+    "“%1” is not a movie that Reelsnap can read.": "« %1 » n’est pas une vidéo que Reelsnap sait lire.",
+    "Could not open “%1”: %2.": "Impossible d’ouvrir « %1 » : %2.",
+    "“%1” has no video to take frames from.": "« %1 » ne contient aucune vidéo dont extraire des images.",
+    "“%1” has more frames than Reelsnap can take.": "« %1 » a plus d’images que Reelsnap ne peut en traiter.",
     "View in Ondrel &Website...": "Voir sur le &site d’Ondrel…",
     'The movie "%1" has %2 frames.': "La vidéo « %1 » compte %2 images.",
     "Choose a folder for the destination of the movie frames.":

@@ -532,6 +532,26 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
         <source>Choose Copy Folder</source>
         <translation>Kopierordner wählen</translation>
     </message>
+    <message>
+        <source>“%1” is not a movie that Reelsnap can read.</source>
+        <translation>„%1“ ist kein Film, den Reelsnap lesen kann.</translation>
+    </message>
+    <message>
+        <source>Could not open “%1”: %2.</source>
+        <translation>„%1“ konnte nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” has no video to take frames from.</source>
+        <translation>„%1“ enthält kein Video, aus dem Bilder entnommen werden können.</translation>
+    </message>
+    <message>
+        <source>“%1” has more frames than Reelsnap can take.</source>
+        <translation>„%1“ hat mehr Bilder, als Reelsnap verarbeiten kann.</translation>
+    </message>
+    <message>
+        <source>frame %1 has the same name as frame %2, written before it</source>
+        <translation>Bild %1 hat denselben Namen wie das zuvor geschriebene Bild %2</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -522,6 +522,26 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
         <source>Choose Copy Folder</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>“%1” is not a movie that Reelsnap can read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not open “%1”: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” has no video to take frames from.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” has more frames than Reelsnap can take.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>frame %1 has the same name as frame %2, written before it</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

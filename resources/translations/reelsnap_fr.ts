@@ -531,6 +531,26 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
         <source>Choose Copy Folder</source>
         <translation>Choisir le dossier de copie</translation>
     </message>
+    <message>
+        <source>“%1” is not a movie that Reelsnap can read.</source>
+        <translation>« %1 » n’est pas une vidéo que Reelsnap sait lire.</translation>
+    </message>
+    <message>
+        <source>Could not open “%1”: %2.</source>
+        <translation>Impossible d’ouvrir « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>“%1” has no video to take frames from.</source>
+        <translation>« %1 » ne contient aucune vidéo dont extraire des images.</translation>
+    </message>
+    <message>
+        <source>“%1” has more frames than Reelsnap can take.</source>
+        <translation>« %1 » a plus d’images que Reelsnap ne peut en traiter.</translation>
+    </message>
+    <message>
+        <source>frame %1 has the same name as frame %2, written before it</source>
+        <translation>l’image %1 porte le même nom que l’image %2, écrite avant elle</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 extern "C" {
 #include <libavutil/log.h>
@@ -284,21 +285,34 @@ void Application::RunFinished(const RunResult& result) {
     mainWindow_->ShowIdleLook();
     // A failure takes the idle message's place, so that it is seen; the
     // folder message the run showed stays until the next drop, run or command.
-    if (result.end != RunEnd::Folder) {
-        QString message = kIdleMessage;
-        if (result.failure) {
-            message = WriteFailureMessage(*result.failure);
-        } else if (result.noFrameDecoded) {
-            const QString movie = DisplayPath(PathOfText(pendingDocuments_.value(0)).filename());
-            message = LocalizedString(kNothingDecodedMessage).arg(movie);
-        }
-        mainWindow_->ShowStatusMessage(message, 1);
-    }
+    if (result.end != RunEnd::Folder) mainWindow_->ShowStatusMessage(EndMessage(result), 1);
     NotifyIfUnseen(result);
     if (settings_.ReadBoolSetting(keys::QuitWhenDone)) {
         quitAfterRunArmed_ = true;
         QTimer::singleShot(1000, this, [this] { QuitAfterRun(); });
     }
+}
+
+// Line 1 after a run: why it failed, naming the file, or the idle message.
+QString Application::EndMessage(const RunResult& result) const {
+    const QString movie = DisplayPath(PathOfText(pendingDocuments_.value(0)).filename());
+    switch (result.end) {
+        case RunEnd::NotAMovie:
+            if (result.systemError != 0) {
+                return LocalizedString(kCannotOpenMessage)
+                    .arg(movie, QString::fromLocal8Bit(std::strerror(result.systemError)));
+            }
+            return LocalizedString(kNotAMovieMessage).arg(movie);
+        case RunEnd::NoVideo:
+            return LocalizedString(kNoVideoMessage).arg(movie);
+        case RunEnd::TooLarge:
+            return LocalizedString(kTooLargeMessage).arg(movie);
+        default:
+            break;
+    }
+    if (result.failure) return WriteFailureMessage(*result.failure);
+    if (result.noFrameDecoded) return LocalizedString(kNothingDecodedMessage).arg(movie);
+    return kIdleMessage;
 }
 
 void Application::NotifyIfUnseen(const RunResult& result) {

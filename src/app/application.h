@@ -121,6 +121,7 @@ class Application : public QObject, private RunSettings, private RunObserver {
     // A run that ended while the window was not the active one is told in
     // a notification: what was written and where, or why it stopped.
     void NotifyIfUnseen(const RunResult& result);
+    QString EndMessage(const RunResult& result) const;
 
     PreferencesDomain domain_;
     SettingsStore settings_{domain_};

@@ -19,6 +19,14 @@ inline const char* const kWriteFailedMessage =
     QT_TRANSLATE_NOOP("LocalizedStrings", "Could not write “%1”: %2.");
 inline const char* const kNothingDecodedMessage =
     QT_TRANSLATE_NOOP("LocalizedStrings", "No frame of “%1” could be decoded.");
+inline const char* const kNotAMovieMessage =
+    QT_TRANSLATE_NOOP("LocalizedStrings", "“%1” is not a movie that Reelsnap can read.");
+inline const char* const kCannotOpenMessage =
+    QT_TRANSLATE_NOOP("LocalizedStrings", "Could not open “%1”: %2.");
+inline const char* const kNoVideoMessage =
+    QT_TRANSLATE_NOOP("LocalizedStrings", "“%1” has no video to take frames from.");
+inline const char* const kTooLargeMessage =
+    QT_TRANSLATE_NOOP("LocalizedStrings", "“%1” has more frames than Reelsnap can take.");
 
 // Translations looked up once and kept for the life of the cache; the
 // strings it hands out stay where they are.

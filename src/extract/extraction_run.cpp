@@ -135,7 +135,7 @@ class FrameWalk {
         FrameFacts facts;
         facts.index = i;
         facts.frameCount = frameCount_;
-        facts.timeNs = movie_.NanosecondsOfTicks(t);
+        facts.timeNs = movie_.NanosecondsFromStart(t);
         facts.pts = t;
         facts.position = run_.framesDone_;
         facts.movie = movieName_;
@@ -213,7 +213,7 @@ class FrameWalk {
         if (movie_.RecordsCreationTime()) story.takenNs = movie_.PresentationDate(t);
         story.movieName = movieFileName_;
         story.index = i;
-        story.timeNs = movie_.NanosecondsOfTicks(t);
+        story.timeNs = movie_.NanosecondsFromStart(t);
         story.location = ParseIso6709(movie_.LocationTag());
         return story;
     }

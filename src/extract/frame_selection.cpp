@@ -113,7 +113,7 @@ SelectedFrames SelectFrames(const FrameSelection& s, Movie& movie, std::int32_t 
     } else if (s.mode == SelectionMode::Times) {
         const std::vector<std::int64_t>& times = movie.SampleTimes();
         for (const std::int64_t ns : s.timesNs) {
-            const std::int64_t t = movie.TicksOfNanoseconds(ns);
+            const std::int64_t t = movie.TimeFromStart(ns);
             if (times.empty() || t >= movie.EndTime()) {
                 ++selected.beyondEnd;
             } else {

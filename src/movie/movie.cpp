@@ -529,7 +529,9 @@ std::int64_t Movie::PresentationDate(std::int64_t time) const {
     State& s = *state_;
     s.ReadCreationTime();
     if (!hasVideo()) return *s.creationTime;
-    return *s.creationTime + av_rescale_q(time, s.TimeLineBase(), AVRational{1, 1'000'000'000});
+    const AVRational base = s.TimeLineBase();
+    const std::int64_t start = s.table.times().empty() ? 0 : s.table.times().front();
+    return *s.creationTime + av_rescale_q(time - start, base, AVRational{1, 1'000'000'000});
 }
 
 bool Movie::RecordsCreationTime() const {
@@ -579,6 +581,19 @@ bool Movie::IsKeyFrame(std::int32_t index) {
     const auto& times = SampleTimes();
     return index >= 1 && std::size_t(index) <= times.size() &&
            state_->table.KeyAt(std::size_t(index) - 1);
+}
+
+std::int64_t Movie::StartTime() {
+    const auto& times = SampleTimes();
+    return times.empty() ? 0 : times.front();
+}
+
+std::int64_t Movie::NanosecondsFromStart(std::int64_t time) {
+    return NanosecondsOfTicks(time - StartTime());
+}
+
+std::int64_t Movie::TimeFromStart(std::int64_t ns) {
+    return StartTime() + TicksOfNanoseconds(ns);
 }
 
 std::int64_t Movie::TicksOfNanoseconds(std::int64_t ns) const {

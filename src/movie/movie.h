@@ -65,6 +65,14 @@ class Movie {
     std::int64_t EndTime();
     // True when frame `index` (from 1) is a key frame: decoding can begin there.
     bool IsKeyFrame(std::int32_t index);
+    // The time of the first frame: times that a user sees or gives count
+    // from it, as players count (a transport stream's clock may start at
+    // 1.4 s, an edit list may begin the movie late).
+    std::int64_t StartTime();
+    // Nanoseconds from the start to the sample at `time` (down), and the
+    // time that many nanoseconds after the start (to the nearest tick).
+    std::int64_t NanosecondsFromStart(std::int64_t time);
+    std::int64_t TimeFromStart(std::int64_t ns);
     // Nanoseconds as sample-time ticks, to the nearest tick, and back (down).
     std::int64_t TicksOfNanoseconds(std::int64_t ns) const;
     std::int64_t NanosecondsOfTicks(std::int64_t ticks) const;
@@ -102,7 +110,7 @@ class Movie {
 
     // The date at which the sample at `time` is shown, in nanoseconds since
     // 1970: the movie's creation time (its file's modification time when it
-    // records none) plus the sample's presentation time.
+    // records none) plus the sample's time from the start.
     std::int64_t PresentationDate(std::int64_t time) const;
     // True when the movie records its creation time (not only its file's).
     bool RecordsCreationTime() const;

@@ -150,9 +150,17 @@ TEST_F(AppTest, RunFailuresEndInTheIdleLookWithoutFiles) {
     EXPECT_FALSE(App().mainWindow().stopButton()->isVisible());
 
     RunDocuments({});
-    RunDocuments({QString::fromStdString(Fixture("not_a_movie").string())});
-    RunDocuments({QString::fromStdString(Fixture("audio_only").string())});
     ExpectIdleLook();
+    // A run that fails says why on line 1, naming the file; the rest of the
+    // window is idle again.
+    RunDocuments({QString::fromStdString(Fixture("not_a_movie").string())});
+    EXPECT_EQ(StatusLine1().toStdString(), "“" + Fixture("not_a_movie").filename().string() +
+                                               "” is not a movie that Reelsnap can read.");
+    RunDocuments({QString::fromStdString(Fixture("audio_only").string())});
+    EXPECT_EQ(StatusLine1().toStdString(), "“" + Fixture("audio_only").filename().string() +
+                                               "” has no video to take frames from.");
+    EXPECT_TRUE(App().mainWindow().idlePane()->isVisible());
+    EXPECT_FALSE(App().mainWindow().stopButton()->isVisible());
     EXPECT_TRUE(FileNames(destination_).empty());
 
     // No stored destination: the user is asked, and cancels.

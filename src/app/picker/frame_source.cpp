@@ -123,7 +123,7 @@ bool FrameSource::Open() {
     if (times.empty() || movie_->tooLarge()) return false;
     outline_.timesNs.reserve(times.size());
     for (std::size_t i = 0; i < times.size(); ++i) {
-        outline_.timesNs.push_back(movie_->NanosecondsOfTicks(times[i]));
+        outline_.timesNs.push_back(movie_->NanosecondsFromStart(times[i]));
         if (movie_->IsKeyFrame(std::int32_t(i + 1)))
             outline_.keyFrames.push_back(std::int32_t(i + 1));
     }
