@@ -13,10 +13,12 @@
 #include <fstream>
 #include <memory>
 #include <set>
+#include <thread>
 #include <vector>
 
 #include "extract/frame_writer_pool.h"
 #include "imaging/encoders.h"
+#include "imaging/frame_image_writer.h"
 #include "imaging/scaling.h"
 #include "support/fixtures.h"
 #include "support/image_files.h"
@@ -416,6 +418,33 @@ TEST(FrameImageWriter, AWriteThatFailsOnceItsFileIsOpenLeavesNothing) {
     EXPECT_EQ(failure->error, EISDIR);
     EXPECT_EQ(testing::FileNames(dir), (std::set<std::string>{"frame_1.jpg"}))
         << "the temporary file is removed";
+}
+
+TEST(FrameImageWriter, EveryWriterAtOnceWritesItsMetadata) {
+    // exiv2's XMP toolkit shared by writers on several threads: each file
+    // carries its own frame's XMP.
+    const Image image = testing::DrawIndexFrame(1, 32, 32);
+    std::vector<std::string> missing(8);
+    std::vector<std::jthread> writers;
+    for (std::size_t w = 0; w < missing.size(); ++w) {
+        writers.emplace_back([&, w] {
+            for (int i = 0; i < 40; ++i) {
+                FrameStory story;
+                story.movieName = "m.mp4";
+                story.index = int(w) * 1000 + i;
+                const ImageFileType type = i % 2 ? ImageFileType::Png : ImageFileType::Avif;
+                bool failed = false;
+                const auto data = EncodeFrameImage(image, {100, type, 0.7f}, story, failed);
+                const std::string bytes = data ? std::string(data->begin(), data->end()) : "";
+                if (bytes.find("FrameIndex=\"" + std::to_string(story.index) + "\"") ==
+                    std::string::npos) {
+                    missing[w] += " " + std::to_string(story.index);
+                }
+            }
+        });
+    }
+    writers.clear();
+    for (const std::string& m : missing) EXPECT_EQ(m, "");
 }
 
 }  // namespace

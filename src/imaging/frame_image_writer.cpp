@@ -44,7 +44,11 @@ std::optional<EncodedData> EncodeFrameImage(const Image& frameImage,
     }
     const bool storyAfter = story && TypeTakesStoryAfterEncoding(*settings.type);
     const std::optional<StoryMetadata> boxes =
-        story && !storyAfter ? std::optional(EncodeStory(*story)) : std::nullopt;
+        story && !storyAfter ? EncodeStory(*story) : std::nullopt;
+    if (story && !storyAfter && !boxes) {
+        encodingFailed = true;
+        return std::nullopt;
+    }
     std::optional<EncodedData> data =
         EncodeImage(scaled ? *scaled : frameImage, *settings.type, settings.compressionFactor,
                     boxes ? &*boxes : nullptr);

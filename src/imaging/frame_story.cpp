@@ -16,6 +16,15 @@ namespace {
 
 constexpr const char* kNamespace = "https://www.ondrel.com/reelsnap/ns/1.0/";
 
+// exiv2's XMP toolkit is not safe for concurrent use: each encoding
+// deletes and registers every namespace again, and a writer in between
+// finds "Unregistered schema namespace URI" and loses its XMP. All XMP work
+// of the writers' threads holds this lock.
+std::mutex& XmpLock() {
+    static std::mutex lock;
+    return lock;
+}
+
 // exiv2's XMP toolkit and its table of namespaces are set up once, before
 // any writer's thread uses them.
 void InitializeExiv2() {
@@ -151,15 +160,19 @@ std::optional<GeoPoint> ParseIso6709(std::string_view text) {
     return point;
 }
 
-StoryMetadata EncodeStory(const FrameStory& story) {
+std::optional<StoryMetadata> EncodeStory(const FrameStory& story) {
+    const std::lock_guard lock(XmpLock());
     StoryMetadata metadata;
     try {
         Exiv2::Blob exif;
         Exiv2::ExifParser::encode(exif, Exiv2::littleEndian, ExifOf(story));
         metadata.exif.assign(exif.begin(), exif.end());
-        Exiv2::XmpParser::encode(metadata.xmp, XmpOf(story), Exiv2::XmpParser::useCompactFormat);
+        if (Exiv2::XmpParser::encode(metadata.xmp, XmpOf(story),
+                                     Exiv2::XmpParser::useCompactFormat) != 0) {
+            return std::nullopt;
+        }
     } catch (const Exiv2::AnyError&) {
-        metadata = {};
+        return std::nullopt;
     }
     return metadata;
 }
@@ -171,12 +184,21 @@ bool TypeTakesStoryAfterEncoding(ImageFileType type) {
 }
 
 bool AddStoryToFile(EncodedData& file, const FrameStory& story) {
+    const std::lock_guard lock(XmpLock());
     try {
         auto image = Exiv2::ImageFactory::open(file.data(), long(file.size()));
         if (!image.get()) return false;
         image->readMetadata();
         image->setExifData(ExifOf(story));
-        image->setXmpData(XmpOf(story));
+        // Encoded here, where a failure is seen: writeMetadata would only
+        // log it and write the file without its XMP.
+        std::string packet;
+        if (Exiv2::XmpParser::encode(packet, XmpOf(story), Exiv2::XmpParser::useCompactFormat) !=
+            0) {
+            return false;
+        }
+        image->setXmpPacket(packet);
+        image->writeXmpFromPacket(true);
         image->writeMetadata();
         Exiv2::BasicIo& io = image->io();
         if (io.seek(0, Exiv2::BasicIo::beg) != 0) return false;

@@ -41,7 +41,8 @@ struct StoryMetadata {
     std::vector<std::uint8_t> exif;
     std::string xmp;
 };
-StoryMetadata EncodeStory(const FrameStory& story);
+// Nothing when exiv2 cannot encode it: the frame is then a failed write.
+std::optional<StoryMetadata> EncodeStory(const FrameStory& story);
 
 // True for the types whose files take the story after they are encoded
 // (JPEG, PNG, TIFF, WebP, JPEG 2000); AVIF and JPEG XL take it from their
