@@ -334,6 +334,30 @@ Result RunShell(const std::string& script) {
     return result;
 }
 
+TEST(CommandLine, RecordsThatCannotBeWrittenFailTheRun) {
+    const std::string movie = "'" + Fixture("clip_120").string() + "'";
+    const fs::path full = NewTempDir("cli-full");
+    Result r = RunShell("\"$CLI\" --json --type png --last 3 -o '" + full.string() + "' " + movie +
+                        " > /dev/full");
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_NE(r.err.find("could not write to standard output: No space left on device"),
+              std::string::npos)
+        << r.err;
+    // A reader that goes away ends the run as SIGTERM would: every file
+    // complete, no temporary file left, the status of SIGPIPE.
+    const fs::path piped = NewTempDir("cli-pipe");
+    r = RunShell("\"$CLI\" --json --type png --jobs 4 -o '" + piped.string() + "' " + movie +
+                 " | head -1 > /dev/null; echo ${PIPESTATUS[0]}");
+    EXPECT_EQ(r.out, "141\n") << r.err;
+    EXPECT_NE(r.err.find("Broken pipe"), std::string::npos) << r.err;
+    const auto indices = IndicesByName(piped);
+    EXPECT_LT(indices.size(), 120u);
+    for (const auto& [name, index] : indices) {
+        EXPECT_NE(name[0], '.') << name;
+        EXPECT_GE(index, 1) << name;
+    }
+}
+
 TEST(CommandLine, NamesAreBytesNotText) {
     const fs::path dir = NewTempDir("cli-bytes");
     const std::string latin1 = "latin1-\xe9";

@@ -16,6 +16,7 @@ DE = {
     "Bye.": "Tschüss.",
     "Could not write “%1”: %2.": "„%1“ konnte nicht geschrieben werden: %2.",
     "the image could not be encoded": "das Bild konnte nicht kodiert werden",
+    "could not write to standard output: %1": "konnte nicht in die Standardausgabe schreiben: %1",
     "frame %1 has the same name as frame %2, written before it":
         "Bild %1 hat denselben Namen wie das zuvor geschriebene Bild %2",
     "“%1” is not a movie that Reelsnap can read.": "„%1“ ist kein Film, den Reelsnap lesen kann.",
@@ -181,6 +182,7 @@ FR = {
     "Bye.": "Au revoir.",
     "Could not write “%1”: %2.": "Impossible d’écrire « %1 » : %2.",
     "the image could not be encoded": "l’image n’a pas pu être encodée",
+    "could not write to standard output: %1": "impossible d’écrire sur la sortie standard : %1",
     "frame %1 has the same name as frame %2, written before it":
         "l’image %1 porte le même nom que l’image %2, écrite avant elle",
     "“%1” is not a movie that Reelsnap can read.": "« %1 » n’est pas une vidéo que Reelsnap sait lire.",

@@ -381,6 +381,10 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
         <source>--hdr takes tonemap or keep</source>
         <translation>--hdr erwartet tonemap oder keep</translation>
     </message>
+    <message>
+        <source>could not write to standard output: %1</source>
+        <translation>konnte nicht in die Standardausgabe schreiben: %1</translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>

@@ -371,6 +371,10 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
         <source>--hdr takes tonemap or keep</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>could not write to standard output: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>

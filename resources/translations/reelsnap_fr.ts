@@ -380,6 +380,10 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
         <source>--hdr takes tonemap or keep</source>
         <translation>--hdr attend tonemap ou keep</translation>
     </message>
+    <message>
+        <source>could not write to standard output: %1</source>
+        <translation>impossible d’écrire sur la sortie standard : %1</translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>

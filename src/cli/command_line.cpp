@@ -5,6 +5,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QString>
+#include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -51,6 +53,33 @@ extern "C" void NoteInterrupt(int signal) {
 
 void Say(const std::string& line) {
     std::fprintf(stderr, "reelsnap-cli: %s\n", line.c_str());
+}
+
+// The errno of the first record that could not be written to standard
+// output, 0 while every one was; records are written on the writers' threads
+// too. A reader that went away (`--json | head -1`) ends the run as SIGTERM
+// does: the frame in progress completed, no temporary file left.
+std::atomic<int> recordError = 0;
+
+void WriteRecord(const std::string& line) {
+    if (WriteLine(STDOUT_FILENO, line)) return;
+    const int error = errno != 0 ? errno : EIO;
+    int none = 0;
+    recordError.compare_exchange_strong(none, error);
+    if (error == EPIPE) interrupted = SIGPIPE;
+}
+
+// Standard output's last lines flushed; false, with the reason kept, when
+// they or any record could not be written.
+bool RecordsComplete() {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        int none = 0;
+        recordError.compare_exchange_strong(none, errno != 0 ? errno : EIO);
+    }
+    if (recordError == 0) return true;
+    Say(Text(CommandLine::tr("could not write to standard output: %1")
+                 .arg(QString::fromLocal8Bit(std::strerror(recordError)))));
+    return false;
 }
 
 QString Quoted(const std::filesystem::path& path) {
@@ -252,7 +281,7 @@ class ProgressReport : public RunObserver {
                          .arg(DisplayPath(movie_))
                          .arg(frame.index)));
         } else if (json_ && frame.outcome != FrameOutcome::Failed) {
-            WriteLine(STDOUT_FILENO, FrameRecordLine(movie_, frame));
+            WriteRecord(FrameRecordLine(movie_, frame));
         }
     }
     void RunFinished(const RunResult&) override {}
@@ -786,13 +815,13 @@ int RunMovies(const Options& options) {
             failed = failed || !outcome.stopped;
         }
         if (options.json) {
-            WriteLine(STDOUT_FILENO, options.countOnly
-                                         ? CountRecordLine(movie, outcome)
-                                         : MovieRecordLine(movie, destination, outcome));
+            WriteRecord(options.countOnly ? CountRecordLine(movie, outcome)
+                                          : MovieRecordLine(movie, destination, outcome));
         }
     }
+    const bool recorded = RecordsComplete();
     if (interrupted) return kSignalled + interrupted;
-    return failed ? kSomeFailed : kAllDone;
+    return failed || !recorded ? kSomeFailed : kAllDone;
 }
 
 int RunCommandLine(int argc, char** argv) {
@@ -807,6 +836,8 @@ int RunCommandLine(int argc, char** argv) {
     const Parsed parsed = ParseCommandLine(arguments);
     if (!parsed.options) return parsed.status;
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) HandleUnlessIgnored(signal, NoteInterrupt);
+    // A closed standard output is an error of the write, not the end of the process.
+    std::signal(SIGPIPE, SIG_IGN);
     return RunMovies(*parsed.options);
 }
 
