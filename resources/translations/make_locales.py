@@ -16,6 +16,11 @@ DE = {
     "Bye.": "Tschüss.",
     "Could not write “%1”: %2.": "„%1“ konnte nicht geschrieben werden: %2.",
     "the image could not be encoded": "das Bild konnte nicht kodiert werden",
+    "%1: cannot read %2: %3": "%1: %2 kann nicht gelesen werden: %3",
+    "%1: %2 is larger than %3 MiB": "%1: %2 ist größer als %3 MiB",
+    "--from: %1 holds NUL bytes; a list of names that end with NUL (find -print0) takes --null":
+        "--from: %1 enthält NUL-Bytes; eine Liste von Namen, die mit NUL enden (find -print0), braucht --null",
+    "%1: %2 holds NUL bytes": "%1: %2 enthält NUL-Bytes",
     "could not write to standard output: %1": "konnte nicht in die Standardausgabe schreiben: %1",
     "frame %1 has the same name as frame %2, written before it":
         "Bild %1 hat denselben Namen wie das zuvor geschriebene Bild %2",
@@ -182,6 +187,11 @@ FR = {
     "Bye.": "Au revoir.",
     "Could not write “%1”: %2.": "Impossible d’écrire « %1 » : %2.",
     "the image could not be encoded": "l’image n’a pas pu être encodée",
+    "%1: cannot read %2: %3": "%1 : impossible de lire %2 : %3",
+    "%1: %2 is larger than %3 MiB": "%1 : %2 dépasse %3 Mio",
+    "--from: %1 holds NUL bytes; a list of names that end with NUL (find -print0) takes --null":
+        "--from : %1 contient des octets NUL ; une liste de noms terminés par NUL (find -print0) demande --null",
+    "%1: %2 holds NUL bytes": "%1 : %2 contient des octets NUL",
     "could not write to standard output: %1": "impossible d’écrire sur la sortie standard : %1",
     "frame %1 has the same name as frame %2, written before it":
         "l’image %1 porte le même nom que l’image %2, écrite avant elle",

@@ -244,10 +244,6 @@
         <translation>--spread erwartet eine Bildanzahl ab 1</translation>
     </message>
     <message>
-        <source>%1: cannot read %2</source>
-        <translation>%1: %2 kann nicht gelesen werden</translation>
-    </message>
-    <message>
         <source>--times: “%1” is not a time</source>
         <translation>--times: „%1“ ist keine Zeit</translation>
     </message>
@@ -326,10 +322,6 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
         <translation>Protokolle auf die Standardausgabe schreiben, ein JSON-Objekt je Zeile: eines je geschriebenem oder behaltenem Bild, eines am Ende jedes Films.</translation>
     </message>
     <message>
-        <source>--from: cannot read %1</source>
-        <translation>--from: %1 kann nicht gelesen werden</translation>
-    </message>
-    <message>
         <source>--null goes with --from</source>
         <translation>--null gehört zu --from</translation>
     </message>
@@ -384,6 +376,22 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
     <message>
         <source>could not write to standard output: %1</source>
         <translation>konnte nicht in die Standardausgabe schreiben: %1</translation>
+    </message>
+    <message>
+        <source>%1: cannot read %2: %3</source>
+        <translation>%1: %2 kann nicht gelesen werden: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 is larger than %3 MiB</source>
+        <translation>%1: %2 ist größer als %3 MiB</translation>
+    </message>
+    <message>
+        <source>--from: %1 holds NUL bytes; a list of names that end with NUL (find -print0) takes --null</source>
+        <translation>--from: %1 enthält NUL-Bytes; eine Liste von Namen, die mit NUL enden (find -print0), braucht --null</translation>
+    </message>
+    <message>
+        <source>%1: %2 holds NUL bytes</source>
+        <translation>%1: %2 enthält NUL-Bytes</translation>
     </message>
 </context>
 <context>

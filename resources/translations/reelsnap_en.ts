@@ -244,10 +244,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1: cannot read %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>--times: “%1” is not a time</source>
         <translation type="unfinished"></translation>
     </message>
@@ -316,10 +312,6 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--from: cannot read %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>--null goes with --from</source>
         <translation type="unfinished"></translation>
     </message>
@@ -373,6 +365,22 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
     </message>
     <message>
         <source>could not write to standard output: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot read %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 is larger than %3 MiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--from: %1 holds NUL bytes; a list of names that end with NUL (find -print0) takes --null</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 holds NUL bytes</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -244,10 +244,6 @@
         <translation>--spread attend un nombre d’images à partir de 1</translation>
     </message>
     <message>
-        <source>%1: cannot read %2</source>
-        <translation>%1 : impossible de lire %2</translation>
-    </message>
-    <message>
         <source>--times: “%1” is not a time</source>
         <translation>--times : « %1 » n’est pas un temps</translation>
     </message>
@@ -325,10 +321,6 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
         <translation>Écrire des enregistrements sur la sortie standard, un objet JSON par ligne : un par image écrite ou conservée, un à la fin de chaque vidéo.</translation>
     </message>
     <message>
-        <source>--from: cannot read %1</source>
-        <translation>--from : impossible de lire %1</translation>
-    </message>
-    <message>
         <source>--null goes with --from</source>
         <translation>--null va avec --from</translation>
     </message>
@@ -383,6 +375,22 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
     <message>
         <source>could not write to standard output: %1</source>
         <translation>impossible d’écrire sur la sortie standard : %1</translation>
+    </message>
+    <message>
+        <source>%1: cannot read %2: %3</source>
+        <translation>%1 : impossible de lire %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 is larger than %3 MiB</source>
+        <translation>%1 : %2 dépasse %3 Mio</translation>
+    </message>
+    <message>
+        <source>--from: %1 holds NUL bytes; a list of names that end with NUL (find -print0) takes --null</source>
+        <translation>--from : %1 contient des octets NUL ; une liste de noms terminés par NUL (find -print0) demande --null</translation>
+    </message>
+    <message>
+        <source>%1: %2 holds NUL bytes</source>
+        <translation>%1 : %2 contient des octets NUL</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,7 @@ extern "C" {
 #include "extract/frame_selection.h"
 #include "imaging/quality.h"
 #include "movie/movie.h"
+#include "platform/list_file.h"
 #include "platform/path_text.h"
 #include "platform/quit_signals.h"
 #include "platform/translations.h"
@@ -80,6 +81,32 @@ bool RecordsComplete() {
     Say(Text(CommandLine::tr("could not write to standard output: %1")
                  .arg(QString::fromLocal8Bit(std::strerror(recordError)))));
     return false;
+}
+
+QString Quoted(const std::filesystem::path& path);
+
+// Why a list file given to `option` cannot be taken, where it cannot.
+std::optional<std::string> ListProblem(const ListFile& list, const QString& option,
+                                       const std::filesystem::path& file) {
+    if (list.error != 0) {
+        return Text(CommandLine::tr("%1: cannot read %2: %3")
+                        .arg(option, Quoted(file),
+                             QString::fromLocal8Bit(std::strerror(list.error))));
+    }
+    if (list.tooLarge) {
+        return Text(CommandLine::tr("%1: %2 is larger than %3 MiB")
+                        .arg(option, Quoted(file))
+                        .arg(kMaxListBytes >> 20));
+    }
+    if (list.holdsNul && option == QStringLiteral("--from")) {
+        return Text(CommandLine::tr("--from: %1 holds NUL bytes; a list of names that end with "
+                                    "NUL (find -print0) takes --null")
+                        .arg(Quoted(file)));
+    }
+    if (list.holdsNul) {
+        return Text(CommandLine::tr("%1: %2 holds NUL bytes").arg(option, Quoted(file)));
+    }
+    return std::nullopt;
 }
 
 QString Quoted(const std::filesystem::path& path) {
@@ -578,12 +605,12 @@ Parsed ParseCommandLine(const QStringList& arguments) {
     Options o;
     for (const QString& movie : parser.positionalArguments()) o.movies.push_back(PathOfText(movie));
     if (parser.isSet(from)) {
-        const auto listed = ReadMovieList(PathOfText(parser.value(from)), parser.isSet(null));
-        if (!listed) {
-            return usage(Text(CommandLine::tr("--from: cannot read %1")
-                                  .arg(Quoted(PathOfText(parser.value(from))))));
+        const std::filesystem::path file = PathOfText(parser.value(from));
+        const ListFile listed = ReadListFile(file, parser.isSet(null));
+        if (auto problem = ListProblem(listed, QStringLiteral("--from"), file)) {
+            return usage(*problem);
         }
-        o.movies.insert(o.movies.end(), listed->begin(), listed->end());
+        o.movies.insert(o.movies.end(), listed.items.begin(), listed.items.end());
     } else if (parser.isSet(null)) {
         return usage(Text(CommandLine::tr("--null goes with --from")));
     } else if (o.movies.empty()) {
@@ -661,12 +688,14 @@ Parsed ParseCommandLine(const QStringList& arguments) {
         const QString option = ofTimes ? QStringLiteral("--times") : QStringLiteral("--frames");
         std::string list = parser.value(ofTimes ? times : frames).toStdString();
         if (list.starts_with('@')) {
-            const auto read = ReadListFile(list.substr(1));
-            if (!read) {
-                return usage(Text(CommandLine::tr("%1: cannot read %2")
-                                      .arg(option, QString::fromStdString(list.substr(1)))));
+            const std::filesystem::path file = PathOfText(parser.value(ofTimes ? times : frames).mid(1));
+            const ListFile listed = ReadListFile(file, false);
+            if (auto problem = ListProblem(listed, option, file)) return usage(*problem);
+            list.clear();
+            for (const std::string& item : listed.items) {
+                if (!list.empty()) list += ',';
+                list += item;
             }
-            list = *read;
         }
         std::string bad;
         if (ofTimes) {

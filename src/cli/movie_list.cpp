@@ -1,9 +1,6 @@
 #include "cli/movie_list.h"
 
 #include <charconv>
-#include <fstream>
-#include <iostream>
-#include <iterator>
 #include <string>
 
 namespace reelsnap::cli {
@@ -25,30 +22,6 @@ std::filesystem::path Normal(const std::filesystem::path& path) {
 }
 
 }  // namespace
-
-std::optional<std::vector<std::filesystem::path>> ReadMovieList(const std::filesystem::path& file,
-                                                                bool nulSeparated) {
-    std::string bytes;
-    if (file == "-") {
-        bytes.assign(std::istreambuf_iterator<char>(std::cin), {});
-        if (std::cin.bad()) return std::nullopt;
-    } else {
-        std::ifstream in(file, std::ios::binary);
-        if (!in) return std::nullopt;
-        bytes.assign(std::istreambuf_iterator<char>(in), {});
-        if (in.bad()) return std::nullopt;
-    }
-    std::vector<std::filesystem::path> movies;
-    const char separator = nulSeparated ? '\0' : '\n';
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find(separator, start);
-        if (end == std::string::npos) end = bytes.size();
-        if (end > start) movies.emplace_back(bytes.substr(start, end - start));
-        start = end + 1;
-    }
-    return movies;
-}
 
 std::optional<Shard> ParseShard(std::string_view text) {
     const std::size_t slash = text.find('/');

@@ -9,12 +9,6 @@
 
 namespace reelsnap::cli {
 
-// The paths of a list file ("-": standard input), one a line or, with
-// `nulSeparated`, ended by NUL bytes as `find -print0` writes them; empty
-// entries are skipped. Nothing when the list cannot be read.
-std::optional<std::vector<std::filesystem::path>> ReadMovieList(const std::filesystem::path& file,
-                                                                bool nulSeparated);
-
 // The K-th of N interleaved shares, 1 <= K <= N.
 struct Shard {
     int k = 1;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <fstream>
 
 #include "movie/movie.h"
 
@@ -10,6 +9,9 @@ namespace reelsnap {
 namespace {
 
 constexpr std::int64_t kNsPerSecond = 1'000'000'000;
+// The latest time taken: far beyond any movie, and far from overflowing
+// nanoseconds in 64 bits.
+constexpr std::int64_t kMaxTimeSeconds = 1'000'000'000;
 
 std::string_view Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t\r");
@@ -17,9 +19,12 @@ std::string_view Trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
-// A whole number of digits only, within [0, limit].
+// A whole number of digits only (no sign), within [0, limit].
 std::optional<std::int64_t> Digits(std::string_view text, std::int64_t limit) {
-    if (text.empty() || text.size() > 18) return std::nullopt;
+    if (text.empty() || text.size() > 18 ||
+        text.find_first_not_of("0123456789") != std::string_view::npos) {
+        return std::nullopt;
+    }
     std::int64_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || value < 0 || value > limit) {
@@ -101,14 +106,22 @@ SelectedFrames SelectFrames(const FrameSelection& s, Movie& movie, std::int32_t 
     const std::int32_t last = std::min(s.last, frameCount);
     SelectedFrames selected;
     if (s.mode == SelectionMode::Frames) {
-        // A range is taken up to the last frame of the range at most.
-        for (const auto& [from, to] : s.ranges) {
+        // A range is taken up to the last frame of the range at most. Ranges
+        // are merged before they are counted out, so that a list that names
+        // the same range a million times takes no more than the range.
+        std::vector<std::pair<std::int32_t, std::int32_t>> ranges = s.ranges;
+        for (const auto& [from, to] : ranges) {
             if (to > frameCount) {
                 selected.beyondEnd += to - std::max(from - 1, frameCount);
             }
-            for (std::int32_t i = std::max(from, s.first); i <= std::min(to, last); ++i) {
-                selected.indices.push_back(i);
+        }
+        std::sort(ranges.begin(), ranges.end());
+        std::int64_t next = s.first;  // the first index not taken yet
+        for (const auto& [from, to] : ranges) {
+            for (std::int64_t i = std::max<std::int64_t>(from, next); i <= std::min(to, last); ++i) {
+                selected.indices.push_back(std::int32_t(i));
             }
+            next = std::max<std::int64_t>(next, std::int64_t(to) + 1);
         }
     } else if (s.mode == SelectionMode::Times) {
         const std::vector<std::int64_t>& times = movie.SampleTimes();
@@ -150,9 +163,12 @@ std::optional<std::int64_t> ParseTime(std::string_view text) {
     if (const auto dot = text.find('.'); dot != std::string_view::npos) {
         whole = text.substr(0, dot);
         fraction = text.substr(dot + 1);
-        if (fraction.empty() || fraction.size() > 9 || !Digits(fraction, INT64_MAX)) {
+        // ".5" and "1." are times, as in every decimal notation; "." is not.
+        if (fraction.size() > 9 || (!fraction.empty() && !Digits(fraction, INT64_MAX)) ||
+            (whole.empty() && fraction.empty())) {
             return std::nullopt;
         }
+        if (whole.empty()) whole = "0";
     }
     std::int64_t seconds = 0;
     int fields = 0;
@@ -165,6 +181,7 @@ std::optional<std::int64_t> ParseTime(std::string_view text) {
         const auto value = Digits(field, fields > 1 ? 59 : 1'000'000'000);
         if (!value || fields > 3) return std::nullopt;
         seconds = seconds * 60 + *value;
+        if (seconds > kMaxTimeSeconds) return std::nullopt;
         if (last) break;
         whole.remove_prefix(colon + 1);
     }
@@ -201,20 +218,6 @@ std::optional<std::vector<std::int64_t>> ParseTimeList(std::string_view text, st
     });
     if (!good) return std::nullopt;
     return times;
-}
-
-std::optional<std::string> ReadListFile(const std::string& path) {
-    std::ifstream in(path);
-    if (!in) return std::nullopt;
-    std::string list, line;
-    while (std::getline(in, line)) {
-        const std::string_view item = Trimmed(line);
-        if (item.empty() || item.front() == '#') continue;
-        if (!list.empty()) list += ',';
-        list += item;
-    }
-    if (in.bad()) return std::nullopt;
-    return list;
 }
 
 }  // namespace reelsnap

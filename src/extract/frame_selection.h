@@ -67,7 +67,8 @@ std::vector<std::int32_t> SpreadIndices(std::int32_t first, std::int32_t last, s
 
 // A time as the command line takes it, in nanoseconds: decimal seconds
 // ("12.5") or [[H:]M:]S[.fff] ("1:02:03.250", "2:30"), at most nine
-// decimals. Nothing for anything else, or a negative time.
+// decimals, at most 10^9 seconds. Nothing for anything else, or a negative
+// time.
 std::optional<std::int64_t> ParseTime(std::string_view text);
 
 // A list of indices and ranges ("1,50,100-120"), or of times: nothing, with
@@ -75,9 +76,5 @@ std::optional<std::int64_t> ParseTime(std::string_view text);
 std::optional<std::vector<std::pair<std::int32_t, std::int32_t>>> ParseIndexList(
     std::string_view text, std::string& bad);
 std::optional<std::vector<std::int64_t>> ParseTimeList(std::string_view text, std::string& bad);
-
-// The lines of a list file as one list: blank lines and lines starting with
-// '#' are left out. Nothing when the file cannot be read.
-std::optional<std::string> ReadListFile(const std::string& path);
 
 }  // namespace reelsnap

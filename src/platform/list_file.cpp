@@ -1,0 +1,65 @@
+#include "platform/list_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string_view>
+
+namespace reelsnap {
+namespace {
+
+// The bytes of the file, or of standard input, up to one past the bound.
+std::string ReadBytes(const std::filesystem::path& file, int& error) {
+    const bool standardInput = file == "-";
+    const int fd = standardInput ? STDIN_FILENO : ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    std::string bytes;
+    if (fd < 0) {
+        error = errno;
+        return bytes;
+    }
+    char buffer[65536];
+    while (bytes.size() <= kMaxListBytes) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) error = errno;  // EISDIR for a folder
+        if (n <= 0) break;
+        bytes.append(buffer, std::size_t(n));
+    }
+    if (!standardInput) ::close(fd);
+    return bytes;
+}
+
+}  // namespace
+
+ListFile ReadListFile(const std::filesystem::path& file, bool nulSeparated) {
+    ListFile list;
+    std::string bytes = ReadBytes(file, list.error);
+    if (list.error != 0) return list;
+    if (bytes.size() > kMaxListBytes) {
+        list.tooLarge = true;
+        return list;
+    }
+    if (!nulSeparated && bytes.find('\0') != std::string::npos) {
+        list.holdsNul = true;
+        return list;
+    }
+    std::string_view rest = bytes;
+    if (!nulSeparated && rest.starts_with("\xEF\xBB\xBF")) rest.remove_prefix(3);
+    const char separator = nulSeparated ? '\0' : '\n';
+    while (!rest.empty()) {
+        const std::size_t end = std::min(rest.find(separator), rest.size());
+        std::string_view item = rest.substr(0, end);
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+        if (!nulSeparated) {
+            if (item.ends_with('\r')) item.remove_suffix(1);
+            if (item.find_first_not_of(" \t") == std::string_view::npos || item.front() == '#') {
+                continue;
+            }
+        }
+        if (!item.empty()) list.items.emplace_back(item);
+    }
+    return list;
+}
+
+}  // namespace reelsnap
