@@ -420,6 +420,24 @@ TEST(FrameImageWriter, AWriteThatFailsOnceItsFileIsOpenLeavesNothing) {
         << "the temporary file is removed";
 }
 
+TEST(FrameStories, PlacesAreReadWithinTheirRanges) {
+    const auto place = ParseIso6709("+37.3349-122.0090+010.000/");
+    ASSERT_TRUE(place);
+    EXPECT_NEAR(place->latitude, 37.3349, 1e-9);
+    EXPECT_NEAR(place->longitude, -122.009, 1e-9);
+    EXPECT_EQ(place->altitude, 10.0);
+    EXPECT_NEAR(ParseIso6709("-2257.114-04312.63/")->latitude, -(22 + 57.114 / 60), 1e-9);
+    // A height no camera reaches, or no number, is left out; the place stays.
+    for (const char* text : {"+10+020+5000000000/", "+10+020+nan/", "+10+020+inf/"}) {
+        const auto p = ParseIso6709(text);
+        ASSERT_TRUE(p) << text;
+        EXPECT_FALSE(p->altitude) << text;
+    }
+    for (const char* text : {"+91+020/", "+10+181/", "10+020/", "+1+020/", ""}) {
+        EXPECT_FALSE(ParseIso6709(text)) << text;
+    }
+}
+
 TEST(FrameImageWriter, EveryWriterAtOnceWritesItsMetadata) {
     // exiv2's XMP toolkit shared by writers on several threads: each file
     // carries its own frame's XMP.

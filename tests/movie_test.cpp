@@ -5,6 +5,7 @@
 
 #include <QProcess>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <fstream>
@@ -650,6 +651,23 @@ TEST(MovieImages, HdrIsToneMappedAsAnSdrPlayerShowsIt) {
     }
 }
 
+TEST(MovieImages, AbsurdMasteringMetadataIsIgnoredWhenToneMapping) {
+    // A peak of 429,497 cd/m2 and a MaxCLL of 0 are no peaks: the frames are
+    // tone-mapped as those without such metadata.
+    auto plain = Movie::Open(Fixture("hdr_pq"));
+    auto absurd = Movie::Open(Fixture("hdr_pq_bad_mastering"));
+    ASSERT_TRUE(plain && absurd);
+    auto expected = plain->FrameImageAtTime(plain->NextVideoSampleTime(0, true));
+    auto image = absurd->FrameImageAtTime(absurd->NextVideoSampleTime(0, true));
+    ASSERT_TRUE(expected && image);
+    ASSERT_EQ(image->byteCount(), expected->byteCount());
+    double total = 0;
+    for (std::size_t i = 0; i < image->byteCount(); ++i) {
+        total += std::abs(image->pixels()[i] - expected->pixels()[i]);
+    }
+    EXPECT_LE(total / double(image->byteCount()), 1.0);
+}
+
 // How far each row lies from the mean of its neighbours, the most of any
 // column: woven fields of a moving picture comb, one picture does not.
 double Combing(const Image& image) {
@@ -895,6 +913,24 @@ TEST(MovieColumns, EveryColumnTurnedOrWithHdrKept) {
         ExpectEveryColumn(width, 8, {AV_PIX_FMT_YUV420P, false, 90});
         ExpectEveryColumn(width, 9, {AV_PIX_FMT_YUV420P10LE, true, 0});
     }
+}
+
+TEST(MovieBadInput, DatesThatNanosecondsCannotHoldAreNoDates) {
+    // Year 9999 would wrap to 1816: the movie records no date of its own.
+    MovieSpec spec;
+    spec.format = "nut";  // which keeps the tag as text
+    spec.frames = 2;
+    spec.creationTime = "9999-12-31T00:00:00.000000Z";
+    const auto path = testing::NewTempDir("far-date") / "m.nut";
+    ASSERT_EQ(testing::WriteTestMovie(path, spec), "");
+    auto movie = Movie::Open(path);
+    ASSERT_TRUE(movie);
+    EXPECT_FALSE(movie->RecordsCreationTime());
+    const auto file =
+        std::chrono::file_clock::to_sys(std::filesystem::last_write_time(path)).time_since_epoch();
+    EXPECT_NEAR(double(movie->PresentationDate(movie->StartTime())),
+                double(std::chrono::duration_cast<std::chrono::nanoseconds>(file).count()), 2e9)
+        << "the file's date instead";
 }
 
 TEST(MovieBadInput, NonMoviesDoNotOpen) {

@@ -140,6 +140,7 @@ Exiv2::XmpData XmpOf(const FrameStory& story) {
 }  // namespace
 
 std::optional<GeoPoint> ParseIso6709(std::string_view text) {
+    constexpr double kMostMetres = 1'000'000;
     GeoPoint point;
     const auto latitude = TakeComponent(text, 2);
     const auto longitude = TakeComponent(text, 3);
@@ -153,7 +154,10 @@ std::optional<GeoPoint> ParseIso6709(std::string_view text) {
         double metres = 0;
         const auto [last, error] =
             std::from_chars(text.data() + 1, text.data() + text.size(), metres);
-        if (error == std::errc() && last != text.data() + 1) {
+        // Heights beyond any place a camera goes (or not a number) are left
+        // out, never wrapped into EXIF's 32 bits.
+        if (error == std::errc() && last != text.data() + 1 && std::isfinite(metres) &&
+            metres <= kMostMetres) {
             point.altitude = negative ? -metres : metres;
         }
     }

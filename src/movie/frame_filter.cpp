@@ -5,6 +5,7 @@
 extern "C" {
 #include <libavfilter/buffersink.h>
 #include <libavfilter/buffersrc.h>
+#include <libavutil/mastering_display_metadata.h>
 #include <libavutil/pixdesc.h>
 }
 
@@ -72,6 +73,28 @@ std::string ZscaleSdrInput(const AVFrame& frame) {
 }
 
 }  // namespace
+
+void FrameFilter::DropImplausibleLightLevels(AVFrame& frame) {
+    // A peak at or below 0, or above the 10,000 cd/m2 that PQ can hold, is
+    // a broken header (an unsigned -1, a MaxCLL of 0 for "unknown"): the
+    // tone mapper then takes its default peak, as for a frame that says none.
+    constexpr double kMostNits = 10000;
+    if (const AVFrameSideData* sd =
+            av_frame_get_side_data(&frame, AV_FRAME_DATA_CONTENT_LIGHT_LEVEL)) {
+        const auto* light = reinterpret_cast<const AVContentLightMetadata*>(sd->data);
+        if (light->MaxCLL == 0 || light->MaxCLL > kMostNits) {
+            av_frame_remove_side_data(&frame, AV_FRAME_DATA_CONTENT_LIGHT_LEVEL);
+        }
+    }
+    if (const AVFrameSideData* sd =
+            av_frame_get_side_data(&frame, AV_FRAME_DATA_MASTERING_DISPLAY_METADATA)) {
+        const auto* mastering = reinterpret_cast<const AVMasteringDisplayMetadata*>(sd->data);
+        const double peak = mastering->max_luminance.den != 0 ? av_q2d(mastering->max_luminance) : 0;
+        if (mastering->has_luminance && !(peak > 0 && peak <= kMostNits)) {
+            av_frame_remove_side_data(&frame, AV_FRAME_DATA_MASTERING_DISPLAY_METADATA);
+        }
+    }
+}
 
 bool FrameFilter::LooksAtNeighbours(const std::string& filters) {
     return filters.find("bwdif") != std::string::npos;

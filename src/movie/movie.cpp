@@ -372,6 +372,7 @@ bool Movie::State::FlushFilter() {
 // need one (false: the filter gives it out later), else into `frame` (true).
 bool Movie::State::TakeDecodedFrame() {
     decoded->pts = FramePts(*decoded);
+    FrameFilter::DropImplausibleLightLevels(*decoded);
     // Frames that change size or format midway get a graph of their own
     // (frames still in the old one are dropped).
     // So do frames asked for at another depth, or HDR kept or not, than
@@ -517,7 +518,11 @@ void Movie::State::ReadCreationTime() {
     creationTime = 0;
     const AVDictionaryEntry* tag = av_dict_get(input->metadata, "creation_time", nullptr, 0);
     std::int64_t microseconds = 0;
-    if (tag && av_parse_time(&microseconds, tag->value, 0) == 0) {
+    // Nanoseconds since 1970 in 64 bits reach from 1677 to 2262: a date
+    // outside is no date of a movie, and is not wrapped into one.
+    constexpr std::int64_t kMostMicroseconds = INT64_MAX / 1000 - 86'400'000'000;
+    if (tag && av_parse_time(&microseconds, tag->value, 0) == 0 &&
+        std::abs(microseconds) <= kMostMicroseconds) {
         creationTime = microseconds * 1000;
         creationTimeRecorded = true;
     } else if (struct stat file; ::stat(path.c_str(), &file) == 0) {

@@ -133,6 +133,9 @@ std::map<std::string, FixtureEntry> FixtureCatalog() {
     pq.transfer = AVCOL_TRC_SMPTE2084;
     pq.crf = 4;
     c["hdr_pq"] = {"hdr_pq.mp4", pq};
+    pq.implausibleMastering = true;
+    c["hdr_pq_bad_mastering"] = {"hdr_pq_bad_mastering.mp4", pq};
+    pq.implausibleMastering = false;
     MovieSpec hlg = pq;
     hlg.transfer = AVCOL_TRC_ARIB_STD_B67;
     c["hdr_hlg"] = {"hdr_hlg.mp4", hlg};

@@ -338,7 +338,12 @@ std::string WriteTestMovie(const std::filesystem::path& path, const MovieSpec& s
     if (spec.codec == "libx265") {
         av_dict_set(&opts, "preset", "ultrafast", 0);
         av_dict_set(&opts, "crf", std::to_string(spec.crf).c_str(), 0);
-        av_dict_set(&opts, "x265-params", "log-level=error", 0);
+        av_dict_set(&opts, "x265-params",
+                    spec.implausibleMastering
+                        ? "log-level=error:master-display=G(13250,34500)B(7500,3000)"
+                          "R(34000,16000)WP(15635,16450)L(4294967295,1):max-cll=0,0"
+                        : "log-level=error",
+                    0);
     }
     if (spec.codec == "libvpx-vp9") {
         av_dict_set(&opts, "deadline", "realtime", 0);

@@ -60,6 +60,9 @@ struct MovieSpec {
     std::string location;      // its location tag (ISO 6709), where one is given
     bool audioOnly = false;
     int crf = 18;
+    // libx265 only: mastering-display metadata that says a peak of
+    // 4294967295 x 0.0001 cd/m2 and a MaxCLL of 0, as broken muxers write it.
+    bool implausibleMastering = false;
     // Frames encoded as key frames whatever the gop (set a gop beyond the
     // movie for key frames at these indices alone).
     std::vector<int> keyFrames;
