@@ -104,11 +104,21 @@ TEST(CommandLine, UsageErrorsExitWithTwo) {
           QStringList{"--shard", "0/3", Path(Fixture("h264_mp4"))},
           QStringList{"--shard", "4/3", Path(Fixture("h264_mp4"))},
           QStringList{"--null", Path(Fixture("h264_mp4"))}, QStringList{"--from", "/no/such/list"},
-          QStringList{"--no-such-option", Path(Fixture("h264_mp4"))}}) {
+          QStringList{"--no-such-option", Path(Fixture("h264_mp4"))},
+          QStringList{"--from", Path(NewTempDir("a-folder"))},
+          QStringList{"--name", "{n}", "--append-count", Path(Fixture("h264_mp4"))},
+          QStringList{"--name", QString(300, 'a') + "{n}", Path(Fixture("h264_mp4"))},
+          QStringList{"--times", "1000000000:00", Path(Fixture("h264_mp4"))}}) {
         const Result r = RunCli(arguments);
         EXPECT_EQ(r.status, 2) << arguments.join(' ').toStdString();
         EXPECT_NE(r.err.find("reelsnap-cli: "), std::string::npos);
     }
+    // A list that `find -print0` wrote, given without --null.
+    const fs::path list = NewTempDir("nul-list") / "list";
+    std::ofstream(list, std::ios::binary) << std::string_view("a.mp4\0b.mp4\0", 12);
+    const Result nul = RunCli({"--from", Path(list)});
+    EXPECT_EQ(nul.status, 2);
+    EXPECT_NE(nul.err.find("takes --null"), std::string::npos) << nul.err;
     EXPECT_EQ(RunCli({"--help"}).status, 0);
     EXPECT_EQ(RunCli({"--version"}).out, "reelsnap-cli " REELSNAP_VERSION "\n");
 }

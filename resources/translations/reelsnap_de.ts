@@ -96,14 +96,6 @@
         <translation>kein Film angegeben</translation>
     </message>
     <message>
-        <source>--first takes a frame index from 1</source>
-        <translation>--first erwartet eine Bildnummer ab 1</translation>
-    </message>
-    <message>
-        <source>--last takes a frame index from 1</source>
-        <translation>--last erwartet eine Bildnummer ab 1</translation>
-    </message>
-    <message>
         <source>--step takes a number from 1 to 32767</source>
         <translation>--step erwartet eine Zahl von 1 bis 32767</translation>
     </message>
@@ -238,10 +230,6 @@
     <message>
         <source>--every-seconds takes a time above 0: a decimal or [[H:]M:]S[.fff]</source>
         <translation>--every-seconds erwartet eine Zeit über 0: eine Dezimalzahl oder [[H:]M:]S[.fff]</translation>
-    </message>
-    <message>
-        <source>--spread takes a number of frames from 1</source>
-        <translation>--spread erwartet eine Bildanzahl ab 1</translation>
     </message>
     <message>
         <source>--times: “%1” is not a time</source>
@@ -392,6 +380,22 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
     <message>
         <source>%1: %2 holds NUL bytes</source>
         <translation>%1: %2 enthält NUL-Bytes</translation>
+    </message>
+    <message>
+        <source>--first takes a frame index from 1 to %1</source>
+        <translation>--first erwartet eine Bildnummer von 1 bis %1</translation>
+    </message>
+    <message>
+        <source>--last takes a frame index from 1 to %1</source>
+        <translation>--last erwartet eine Bildnummer von 1 bis %1</translation>
+    </message>
+    <message>
+        <source>--spread takes a number of frames from 1 to %1</source>
+        <translation>--spread erwartet eine Bildanzahl von 1 bis %1</translation>
+    </message>
+    <message>
+        <source>--append-count does not go with --name: put {count} in the name</source>
+        <translation>--append-count passt nicht zu --name: schreiben Sie {count} in den Namen</translation>
     </message>
 </context>
 <context>
@@ -563,6 +567,10 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
     <message>
         <source>frame %1 has the same name as frame %2, written before it</source>
         <translation>Bild %1 hat denselben Namen wie das zuvor geschriebene Bild %2</translation>
+    </message>
+    <message>
+        <source>it makes names longer than a file name can be</source>
+        <translation>es ergibt Namen, die länger sind, als ein Dateiname sein kann</translation>
     </message>
 </context>
 <context>

@@ -96,14 +96,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--first takes a frame index from 1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--last takes a frame index from 1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>--step takes a number from 1 to 32767</source>
         <translation type="unfinished"></translation>
     </message>
@@ -237,10 +229,6 @@
     </message>
     <message>
         <source>--every-seconds takes a time above 0: a decimal or [[H:]M:]S[.fff]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--spread takes a number of frames from 1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -381,6 +369,22 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
     </message>
     <message>
         <source>%1: %2 holds NUL bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--first takes a frame index from 1 to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--last takes a frame index from 1 to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--spread takes a number of frames from 1 to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--append-count does not go with --name: put {count} in the name</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -552,6 +556,10 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
     </message>
     <message>
         <source>frame %1 has the same name as frame %2, written before it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it makes names longer than a file name can be</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

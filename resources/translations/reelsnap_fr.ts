@@ -96,14 +96,6 @@
         <translation>aucune vidéo indiquée</translation>
     </message>
     <message>
-        <source>--first takes a frame index from 1</source>
-        <translation>--first attend un numéro d’image à partir de 1</translation>
-    </message>
-    <message>
-        <source>--last takes a frame index from 1</source>
-        <translation>--last attend un numéro d’image à partir de 1</translation>
-    </message>
-    <message>
         <source>--step takes a number from 1 to 32767</source>
         <translation>--step attend un nombre de 1 à 32767</translation>
     </message>
@@ -238,10 +230,6 @@
     <message>
         <source>--every-seconds takes a time above 0: a decimal or [[H:]M:]S[.fff]</source>
         <translation>--every-seconds attend un temps supérieur à 0 : un nombre décimal ou [[H:]M:]S[.fff]</translation>
-    </message>
-    <message>
-        <source>--spread takes a number of frames from 1</source>
-        <translation>--spread attend un nombre d’images à partir de 1</translation>
     </message>
     <message>
         <source>--times: “%1” is not a time</source>
@@ -391,6 +379,22 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
     <message>
         <source>%1: %2 holds NUL bytes</source>
         <translation>%1 : %2 contient des octets NUL</translation>
+    </message>
+    <message>
+        <source>--first takes a frame index from 1 to %1</source>
+        <translation>--first attend un numéro d’image de 1 à %1</translation>
+    </message>
+    <message>
+        <source>--last takes a frame index from 1 to %1</source>
+        <translation>--last attend un numéro d’image de 1 à %1</translation>
+    </message>
+    <message>
+        <source>--spread takes a number of frames from 1 to %1</source>
+        <translation>--spread attend un nombre d’images de 1 à %1</translation>
+    </message>
+    <message>
+        <source>--append-count does not go with --name: put {count} in the name</source>
+        <translation>--append-count ne va pas avec --name : mettez {count} dans le nom</translation>
     </message>
 </context>
 <context>
@@ -562,6 +566,10 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
     <message>
         <source>frame %1 has the same name as frame %2, written before it</source>
         <translation>l’image %1 porte le même nom que l’image %2, écrite avant elle</translation>
+    </message>
+    <message>
+        <source>it makes names longer than a file name can be</source>
+        <translation>il donne des noms plus longs qu’un nom de fichier ne peut l’être</translation>
     </message>
 </context>
 <context>

@@ -442,10 +442,18 @@ MovieOutcome ExtractMovie(const Options& options, const std::filesystem::path& m
 std::vector<std::filesystem::path> MovieFolders(const std::vector<std::filesystem::path>& movies) {
     std::vector<std::filesystem::path> folders;
     std::set<std::string> taken;
+    // The next number to try for each stem: a list of a million clip.mp4
+    // files numbers them in one pass, not in a square of them.
+    std::map<std::string, int> nextNumber;
     for (const std::filesystem::path& movie : movies) {
         const std::string stem = movie.stem().native();
         std::string name = stem.empty() ? std::string("movie") : stem;
-        for (int n = 2; taken.contains(name); ++n) name = stem + " (" + std::to_string(n) + ")";
+        if (taken.contains(name)) {
+            int& n = nextNumber.try_emplace(stem, 2).first->second;
+            do {
+                name = stem + " (" + std::to_string(n++) + ")";
+            } while (taken.contains(name));
+        }
         taken.insert(name);
         folders.emplace_back(name);
     }
@@ -639,12 +647,12 @@ Parsed ParseCommandLine(const QStringList& arguments) {
     };
     if (parser.isSet(first)) {
         const auto n = number(first, 1, INT32_MAX);
-        if (!n) return usage(Text(CommandLine::tr("--first takes a frame index from 1")));
+        if (!n) return usage(Text(CommandLine::tr("--first takes a frame index from 1 to %1").arg(INT32_MAX)));
         o.first = std::int32_t(*n);
     }
     if (parser.isSet(last)) {
         const auto n = number(last, 1, INT32_MAX);
-        if (!n) return usage(Text(CommandLine::tr("--last takes a frame index from 1")));
+        if (!n) return usage(Text(CommandLine::tr("--last takes a frame index from 1 to %1").arg(INT32_MAX)));
         o.last = std::int32_t(*n);
     }
     if (o.first && o.last && *o.first > *o.last) {
@@ -680,7 +688,7 @@ Parsed ParseCommandLine(const QStringList& arguments) {
         selection.mode = SelectionMode::KeyFrames;
     } else if (parser.isSet(spread)) {
         const auto n = number(spread, 1, INT32_MAX);
-        if (!n) return usage(Text(CommandLine::tr("--spread takes a number of frames from 1")));
+        if (!n) return usage(Text(CommandLine::tr("--spread takes a number of frames from 1 to %1").arg(INT32_MAX)));
         selection.mode = SelectionMode::Spread;
         selection.spread = std::int32_t(*n);
     } else if (parser.isSet(frames) || parser.isSet(times)) {
@@ -768,6 +776,10 @@ Parsed ParseCommandLine(const QStringList& arguments) {
     o.naming.appendFrameCount = parser.isSet(appendCount);
     o.naming.padIndicesWithZeros = parser.isSet(pad);
     if (parser.isSet(name)) {
+        if (parser.isSet(appendCount)) {
+            return usage(Text(
+                CommandLine::tr("--append-count does not go with --name: put {count} in the name")));
+        }
         o.naming.nameTemplate = parser.value(name).toStdString();
         if (const auto problem = NameTemplateProblem(o.naming.nameTemplate)) {
             return usage(Text(CommandLine::tr("--name: %1")

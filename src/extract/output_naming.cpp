@@ -88,6 +88,10 @@ std::optional<std::string> FillTemplate(std::string_view text, const FrameFacts&
 
 }  // namespace
 
+namespace {
+constexpr std::size_t kMaxTemplateBytes = 160;
+}  // namespace
+
 std::optional<std::string> NameTemplateProblem(std::string_view nameTemplate) {
     if (nameTemplate.empty()) return QT_TRANSLATE_NOOP("LocalizedStrings", "it is empty");
     if (nameTemplate.find('/') != std::string_view::npos ||
@@ -97,9 +101,15 @@ std::optional<std::string> NameTemplateProblem(std::string_view nameTemplate) {
     if (nameTemplate.front() == '.') {
         return QT_TRANSLATE_NOOP("LocalizedStrings", "a name cannot begin with '.'");
     }
-    if (!FillTemplate(nameTemplate, FrameFacts{}, FrameNaming{})) {
+    const auto filled = FillTemplate(nameTemplate, FrameFacts{}, FrameNaming{});
+    if (!filled) {
         return QT_TRANSLATE_NOOP("LocalizedStrings",
                                  "it holds an unknown token or an unclosed brace");
+    }
+    // A file name holds 255 bytes: room is left for the extension, a
+    // temporary file's suffix and numbers longer than those of frame 0.
+    if (filled->size() > kMaxTemplateBytes) {
+        return QT_TRANSLATE_NOOP("LocalizedStrings", "it makes names longer than a file name can be");
     }
     for (const std::string_view distinct :
          {"{index}", "{index:", "{time}", "{ms}", "{pts}", "{n}"}) {
