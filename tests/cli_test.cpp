@@ -809,6 +809,14 @@ TEST(CommandLine, SixteenBitsKeepEveryLevelOfADeepMovie) {
                   0);
         EXPECT_EQ(ImageBitsPerChannel(out / "sdr" / name), 8) << "an 8-bit movie stays 8-bit";
     }
+    // A type that cannot hold 16 bits says so, once, and writes 8.
+    const Result gif = RunCli({"-o", Path(NewTempDir("cli-deep-gif")), "--type", "gif", "--depth",
+                               "16", "--last", "2", Path(ramp)});
+    EXPECT_EQ(gif.status, 0);
+    EXPECT_EQ(gif.err.find("--depth 16: gif files hold 8 bits a channel; written at 8"),
+              gif.err.rfind("--depth 16"))
+        << gif.err;
+    EXPECT_NE(gif.err.find("--depth 16"), std::string::npos) << gif.err;
 }
 
 struct Story {
@@ -873,6 +881,13 @@ TEST(CommandLine, MetadataTellsTheFramesStory) {
         EXPECT_EQ(story->tags["Xmp.dc.source"], name);
         EXPECT_EQ(story->tags["Xmp.reelsnap.FrameIndex"], "2");
         EXPECT_EQ(story->tags["Xmp.reelsnap.FrameTime"], "0.040");
+        if (std::string(type) == "png") {
+            // The standard chunk, which browsers and libpng read.
+            std::ifstream in(file, std::ios::binary);
+            const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+            EXPECT_NE(bytes.find("eXIf"), std::string::npos);
+            EXPECT_EQ(bytes.find("Raw profile type exif"), std::string::npos);
+        }
     }
     for (const char* fixture : {"dated", "h264_mp4"}) {
         const fs::path out = dir / fixture;

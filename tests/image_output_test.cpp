@@ -420,6 +420,14 @@ TEST(FrameImageWriter, AWriteThatFailsOnceItsFileIsOpenLeavesNothing) {
         << "the temporary file is removed";
 }
 
+TEST(FrameStories, TimesAreTruncatedToTheMillisecond) {
+    FrameStory story;
+    story.timeNs = 3'966'700'000;  // the picker and EXIF's sub-seconds show .966
+    const auto metadata = EncodeStory(story);
+    ASSERT_TRUE(metadata);
+    EXPECT_NE(metadata->xmp.find("FrameTime=\"3.966\""), std::string::npos) << metadata->xmp;
+}
+
 TEST(FrameStories, PlacesAreReadWithinTheirRanges) {
     const auto place = ParseIso6709("+37.3349-122.0090+010.000/");
     ASSERT_TRUE(place);

@@ -16,6 +16,10 @@ DE = {
     "Bye.": "Tschüss.",
     "Could not write “%1”: %2.": "„%1“ konnte nicht geschrieben werden: %2.",
     "the image could not be encoded": "das Bild konnte nicht kodiert werden",
+    "--depth 16: %1 files hold 8 bits a channel; written at 8":
+        "--depth 16: %1-Dateien fassen 8 Bit je Kanal; mit 8 Bit geschrieben",
+    "--hdr keep: %1 files cannot hold HDR; tone-mapped":
+        "--hdr keep: %1-Dateien können kein HDR fassen; tonabgebildet",
     "%1: cannot read %2: %3": "%1: %2 kann nicht gelesen werden: %3",
     "%1: %2 is larger than %3 MiB": "%1: %2 ist größer als %3 MiB",
     "--from: %1 holds NUL bytes; a list of names that end with NUL (find -print0) takes --null":
@@ -187,6 +191,10 @@ FR = {
     "Bye.": "Au revoir.",
     "Could not write “%1”: %2.": "Impossible d’écrire « %1 » : %2.",
     "the image could not be encoded": "l’image n’a pas pu être encodée",
+    "--depth 16: %1 files hold 8 bits a channel; written at 8":
+        "--depth 16 : les fichiers %1 ont 8 bits par canal ; écrits en 8 bits",
+    "--hdr keep: %1 files cannot hold HDR; tone-mapped":
+        "--hdr keep : les fichiers %1 ne peuvent contenir de HDR ; tons adaptés en SDR",
     "%1: cannot read %2: %3": "%1 : impossible de lire %2 : %3",
     "%1: %2 is larger than %3 MiB": "%1 : %2 dépasse %3 Mio",
     "--from: %1 holds NUL bytes; a list of names that end with NUL (find -print0) takes --null":

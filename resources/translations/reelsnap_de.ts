@@ -397,6 +397,14 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
         <source>--append-count does not go with --name: put {count} in the name</source>
         <translation>--append-count passt nicht zu --name: schreiben Sie {count} in den Namen</translation>
     </message>
+    <message>
+        <source>--depth 16: %1 files hold 8 bits a channel; written at 8</source>
+        <translation>--depth 16: %1-Dateien fassen 8 Bit je Kanal; mit 8 Bit geschrieben</translation>
+    </message>
+    <message>
+        <source>--hdr keep: %1 files cannot hold HDR; tone-mapped</source>
+        <translation>--hdr keep: %1-Dateien können kein HDR fassen; tonabgebildet</translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>

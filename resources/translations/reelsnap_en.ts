@@ -387,6 +387,14 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
         <source>--append-count does not go with --name: put {count} in the name</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>--depth 16: %1 files hold 8 bits a channel; written at 8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--hdr keep: %1 files cannot hold HDR; tone-mapped</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>

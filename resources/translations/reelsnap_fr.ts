@@ -396,6 +396,14 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
         <source>--append-count does not go with --name: put {count} in the name</source>
         <translation>--append-count ne va pas avec --name : mettez {count} dans le nom</translation>
     </message>
+    <message>
+        <source>--depth 16: %1 files hold 8 bits a channel; written at 8</source>
+        <translation>--depth 16 : les fichiers %1 ont 8 bits par canal ; écrits en 8 bits</translation>
+    </message>
+    <message>
+        <source>--hdr keep: %1 files cannot hold HDR; tone-mapped</source>
+        <translation>--hdr keep : les fichiers %1 ne peuvent contenir de HDR ; tons adaptés en SDR</translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>

@@ -768,6 +768,15 @@ Parsed ParseCommandLine(const QStringList& arguments) {
         }
         o.keepHdr = parser.value(hdr) == "keep";
     }
+    // Asked of a type that cannot hold it: said once, and the run goes on.
+    const QString typeName = QString::fromLatin1(ImageTypeExtension(o.type));
+    if (o.keepDeepFrames && !TypeKeepsDeepFrames(o.type)) {
+        Say(Text(CommandLine::tr("--depth 16: %1 files hold 8 bits a channel; written at 8")
+                     .arg(typeName)));
+    }
+    if (o.keepHdr && !TypeKeepsHdr(o.type)) {
+        Say(Text(CommandLine::tr("--hdr keep: %1 files cannot hold HDR; tone-mapped").arg(typeName)));
+    }
     if (parser.isSet(jobs)) {
         const auto n = number(jobs, 1, 64);
         if (!n) return usage(Text(CommandLine::tr("--jobs takes a number from 1 to 64")));

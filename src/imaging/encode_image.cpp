@@ -57,7 +57,7 @@ std::optional<EncodedData> EncodeImage(const Image& image, ImageFileType type,
         case ImageFileType::Jpeg:
             return EncodeJpeg(image, compressionFactor);
         case ImageFileType::Png:
-            return EncodePng(image);
+            return EncodePng(image, story);
         case ImageFileType::Jpeg2000:
             return EncodeJpeg2000(image, compressionFactor);
         case ImageFileType::Webp:

@@ -69,13 +69,14 @@ std::optional<EncodedData> EncodeBmp(const Image& image);
 std::optional<EncodedData> EncodeGif(const Image& image);
 // factor 0.0 to 1.0: JPEG quality factor x 100, at least 1.
 std::optional<EncodedData> EncodeJpeg(const Image& image, float compressionFactor);
-std::optional<EncodedData> EncodePng(const Image& image);
 // factor 1.0 is lossless; smaller factors are lossy and smaller.
 std::optional<EncodedData> EncodeJpeg2000(const Image& image, float compressionFactor);
 // For these three too: factor 1.0 is lossless (AVIF: the finest quantiser).
 std::optional<EncodedData> EncodeWebp(const Image& image, float compressionFactor);
-// AVIF and JPEG XL carry the frame's story (EXIF, XMP) in their own boxes.
+// PNG, AVIF and JPEG XL carry the frame's story (EXIF, XMP) in their own
+// chunks or boxes.
 struct StoryMetadata;
+std::optional<EncodedData> EncodePng(const Image& image, const StoryMetadata* story = nullptr);
 std::optional<EncodedData> EncodeAvif(const Image& image, float compressionFactor,
                                       const StoryMetadata* story = nullptr);
 std::optional<EncodedData> EncodeJxl(const Image& image, float compressionFactor,

@@ -5,6 +5,7 @@
 
 #include <exiv2/exiv2.hpp>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -131,8 +132,12 @@ Exiv2::XmpData XmpOf(const FrameStory& story) {
     Exiv2::XmpData xmp;
     xmp["Xmp.dc.source"] = story.movieName;
     xmp["Xmp.reelsnap.FrameIndex"] = std::to_string(story.index);
+    // Truncated to the millisecond, as the EXIF sub-seconds and the picker
+    // show it.
+    const std::int64_t ms = std::max<std::int64_t>(story.timeNs, 0) / 1'000'000;
     char seconds[32];
-    std::snprintf(seconds, sizeof seconds, "%.3f", double(story.timeNs) / 1e9);
+    std::snprintf(seconds, sizeof seconds, "%lld.%03lld", static_cast<long long>(ms / 1000),
+                  static_cast<long long>(ms % 1000));
     xmp["Xmp.reelsnap.FrameTime"] = std::string(seconds);
     return xmp;
 }
@@ -182,8 +187,7 @@ std::optional<StoryMetadata> EncodeStory(const FrameStory& story) {
 }
 
 bool TypeTakesStoryAfterEncoding(ImageFileType type) {
-    return type == ImageFileType::Jpeg || type == ImageFileType::Png ||
-           type == ImageFileType::Tiff || type == ImageFileType::Webp ||
+    return type == ImageFileType::Jpeg || type == ImageFileType::Tiff || type == ImageFileType::Webp ||
            type == ImageFileType::Jpeg2000;
 }
 

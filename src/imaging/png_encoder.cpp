@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "imaging/encoders.h"
+#include "imaging/frame_story.h"
 #include "platform/c_owner.h"
 
 namespace reelsnap {
@@ -66,9 +67,30 @@ std::unique_ptr<std::uint8_t[]> FilteredRows(const Image& image, int channels,
     return rows;
 }
 
+// The story as PNG 1.5's eXIf chunk (the TIFF structure EXIF is, read by
+// browsers and libpng) and the iTXt chunk that XMP's own specification
+// gives PNG files.
+void AddStoryChunks(EncodedData& out, const StoryMetadata& story) {
+    if (!story.exif.empty()) {
+        const std::size_t start = out.size();
+        out.resize(start + 8);
+        out.insert(out.end(), story.exif.begin(), story.exif.end());
+        CloseChunk(out, start, "eXIf");
+    }
+    if (!story.xmp.empty()) {
+        const std::size_t start = out.size();
+        out.resize(start + 8);
+        // Keyword, then no compression, no language and no translated keyword.
+        static constexpr char kHead[] = "XML:com.adobe.xmp\0\0\0\0\0";
+        out.insert(out.end(), kHead, kHead + sizeof kHead - 1);
+        out.insert(out.end(), story.xmp.begin(), story.xmp.end());
+        CloseChunk(out, start, "iTXt");
+    }
+}
+
 }  // namespace
 
-std::optional<EncodedData> EncodePng(const Image& image) {
+std::optional<EncodedData> EncodePng(const Image& image, const StoryMetadata* story) {
     const Compressor compressor(libdeflate_alloc_compressor(kLevel));
     if (!compressor || image.isNull()) return std::nullopt;
     const int channels = image.hasTransparency() ? 4 : 3;
@@ -103,6 +125,7 @@ std::optional<EncodedData> EncodePng(const Image& image) {
         out.insert(out.end(), cicp, cicp + 4);
         CloseChunk(out, start, "cICP");
     }
+    if (story) AddStoryChunks(out, *story);
 
     start = out.size();
     out.resize(start + 8 + bound);
