@@ -96,6 +96,19 @@ TEST_F(PickerTest, PickFramesAsksForTheMovie) {
     EXPECT_EQ(RunsCompleted(), 0);
 }
 
+TEST_F(PickerTest, AMovieThatDoesNotOpenLeavesNothingOfTheOneBefore) {
+    Open("sparse_mkv");
+    ExpectShown(1);
+    Picker().OpenMovie(Fixture("not_a_movie"));
+    ASSERT_TRUE(ProcessEventsUntil(
+        [&] { return Ui().PickerStatusText->text().contains("could not be opened"); }, 20));
+    EXPECT_EQ(Ui().TimelineSlider->maximum(), 0);
+    EXPECT_FALSE(Ui().MarkAction->isEnabled());
+    EXPECT_FALSE(Ui().MarkButton->isEnabled());
+    EXPECT_FALSE(Ui().GoToField->isEnabled());
+    EXPECT_TRUE(Ui().FramePositionText->text().isEmpty());
+}
+
 // sparse_mkv: 160 frames at 25 a second, a key frame every 60 (1, 61, 121).
 TEST_F(PickerTest, StepsJumpsAndKeyFramesShowTheFrameTheySay) {
     Open("sparse_mkv");
@@ -114,13 +127,16 @@ TEST_F(PickerTest, StepsJumpsAndKeyFramesShowTheFrameTheySay) {
     ExpectShown(61);
     Press(Ui().PreviousKeyFrameAction);
     ExpectShown(1);
+    // Page Down goes on in time, as in players and editors.
+    EXPECT_EQ(Ui().SecondForwardAction->shortcut(), QKeySequence(Qt::Key_PageDown));
+    EXPECT_EQ(Ui().SecondBackAction->shortcut(), QKeySequence(Qt::Key_PageUp));
     Press(Ui().SecondForwardAction);
     ExpectShown(26, "00:00:01.000");
     GoTo("150");
     ExpectShown(150);
     Press(Ui().SecondBackAction);
     ExpectShown(125);
-    Press(Ui().LastFrameAction);
+    GoTo("999");  // past the end: the last frame
     ExpectShown(160, "00:00:06.360");
     Press(Ui().FirstFrameAction);
     ExpectShown(1);

@@ -102,6 +102,11 @@ void PickerWindow::OpenMovie(const std::filesystem::path& movie) {
     sheetPath_.reset();
     RebuildMarksStrip();
     EnableMarkCommands();
+    // Nothing of the movie before stays: its timeline, ticks and commands
+    // come back once this one has opened.
+    ui_->TimelineSlider->setRange(0, 0);
+    ui_->TimelineSlider->SetKeyFrames({});
+    EnableMovieCommands(false);
     ui_->FrameView->clear();
     ui_->FramePositionText->clear();
     ui_->FrameTimeText->clear();
@@ -134,6 +139,7 @@ void PickerWindow::Opened(const MovieOutline& outline) {
     opening_ = false;
     ui_->TimelineSlider->setRange(1, outline_.frameCount());
     ui_->TimelineSlider->SetKeyFrames(outline_.keyFrames);
+    EnableMovieCommands(true);
     ShowStatus(QString());
     Go(1);
 }
@@ -262,6 +268,18 @@ void PickerWindow::RebuildMarksStrip() {
         item->setToolTip(FrameLabel(index));
         ui_->MarksStrip->addItem(item.release());  // the list owns it
     }
+}
+
+void PickerWindow::EnableMovieCommands(bool open) {
+    for (QAction* action :
+         {ui_->NextFrameAction, ui_->PreviousFrameAction, ui_->NextKeyFrameAction,
+          ui_->PreviousKeyFrameAction, ui_->SecondForwardAction, ui_->SecondBackAction,
+          ui_->FirstFrameAction, ui_->LastFrameAction, ui_->GoToAction, ui_->MarkAction}) {
+        action->setEnabled(open);
+    }
+    ui_->MarkButton->setEnabled(open);
+    ui_->GoToField->setEnabled(open);
+    ui_->TimelineSlider->setEnabled(open);
 }
 
 void PickerWindow::EnableMarkCommands() {

@@ -83,6 +83,8 @@ class PickerWindow : public QMainWindow {
     void ShowFrameImage();
     void RebuildMarksStrip();
     void EnableMarkCommands();
+    // The commands that need an open movie.
+    void EnableMovieCommands(bool open);
     void ShowStatus(const QString& text);
     QSize ViewBound() const;
     QString FrameLabel(std::int32_t index) const;
