@@ -412,6 +412,20 @@ namespace {
 
 // Runs the movie with these selection options into a fresh folder; the
 // index each written file carries, by name.
+// The JSON records of standard output, one a line.
+std::vector<QJsonObject> Records(const std::string& out) {
+    std::vector<QJsonObject> records;
+    std::size_t start = 0;
+    for (std::size_t end; (end = out.find('\n', start)) != std::string::npos; start = end + 1) {
+        QJsonParseError error;
+        const auto line = QByteArray::fromStdString(out.substr(start, end - start));
+        const QJsonDocument document = QJsonDocument::fromJson(line, &error);
+        EXPECT_TRUE(document.isObject()) << line.toStdString();
+        records.push_back(document.object());
+    }
+    return records;
+}
+
 std::map<std::string, int> Selected(const std::string& fixture, const QStringList& options,
                                     Result* result = nullptr) {
     const fs::path out = NewTempDir("cli-select");
@@ -473,7 +487,9 @@ TEST(Selection, TimesTakeTheFrameShownAtEachTime) {
 TEST(Selection, KeyFramesAreTheKeyFramesInEveryContainer) {
     for (const char* fixture : {"keys_mp4", "keys_mkv", "keys_ts"}) {
         SCOPED_TRACE(fixture);
-        EXPECT_EQ(Selected(fixture, {"--key-frames"}), Frames({1, 7, 20, 33}));
+        Result r;
+        EXPECT_EQ(Selected(fixture, {"--key-frames", "--json"}, &r), Frames({1, 7, 20, 33}));
+        EXPECT_EQ(Records(r.out).back()["decoded"], 4) << "the key frames and nothing else";
         EXPECT_EQ(Selected(fixture, {"--key-frames", "--first", "2", "--last", "20"}),
                   Frames({7, 20}));
     }
@@ -486,8 +502,11 @@ TEST(Selection, SpreadAndListsWithinTheRange) {
     EXPECT_EQ(Selected("h264_mp4", {"--spread", "3", "--first", "11", "--last", "19"}),
               Frames({12, 15, 18}));
     EXPECT_EQ(Selected("h264_mp4", {"--spread", "100", "--first", "37"}).size(), 4u);
-
+    // Past the end of 40 frames: the three listed, not the range's end less the count.
     Result r;
+    EXPECT_TRUE(Selected("h264_mp4", {"--frames", "50-52"}, &r).empty());
+    EXPECT_NE(r.err.find("3 listed past the movie's end"), std::string::npos) << r.err;
+
     EXPECT_EQ(Selected("h264_mp4", {"--frames", "30,2, 5-7,6,38-45"}, &r),
               Frames({2, 5, 6, 7, 30, 38, 39, 40}));
     EXPECT_NE(r.err.find("5 listed past the movie's end"), std::string::npos) << r.err;
@@ -532,6 +551,9 @@ TEST(Selection, ScenesBeginAtTheCuts) {
         (Shots{
             {"frame_10.png", 1}, {"frame_13.png", 2}, {"frame_23.png", 3}, {"frame_30.png", 4}}));
     EXPECT_EQ(ShotsOfScenes({"--scene-threshold", "100"}), (Shots{{"frame_1.png", 0}}));
+    // A score at the threshold is a scene: at 0, every frame of a still movie.
+    EXPECT_EQ(Selected("bt709_limited", {"--scenes", "--scene-threshold", "0"}).size(),
+              std::size_t(FixtureFrames("bt709_limited")));
 }
 
 TEST(Selection, NamesByTemplate) {
@@ -581,19 +603,6 @@ TEST(Selection, OneModeAndValuesInRange) {
 namespace reelsnap {
 namespace {
 
-// The JSON records of standard output, one a line.
-std::vector<QJsonObject> Records(const std::string& out) {
-    std::vector<QJsonObject> records;
-    std::size_t start = 0;
-    for (std::size_t end; (end = out.find('\n', start)) != std::string::npos; start = end + 1) {
-        QJsonParseError error;
-        const auto line = QByteArray::fromStdString(out.substr(start, end - start));
-        const QJsonDocument document = QJsonDocument::fromJson(line, &error);
-        EXPECT_TRUE(document.isObject()) << line.toStdString();
-        records.push_back(document.object());
-    }
-    return records;
-}
 
 std::vector<QJsonObject> MovieRecords(const std::vector<QJsonObject>& records) {
     std::vector<QJsonObject> movies;
