@@ -378,6 +378,29 @@ TEST(ImageTypes, TiffAlphaIsUnassociated) {
     EXPECT_EQ(kinds[0], EXTRASAMPLE_UNASSALPHA);
 }
 
+TEST(ImageTypes, SixteenBitPngRowsThatDifferAcrossBytes) {
+    // Rows whose 16-bit values differ by borrows between their two bytes
+    // (0x0100 above 0x00FF): the Up filter works byte by byte.
+    const std::uint16_t levels[] = {0x00FF, 0x0100, 0xFF00, 0x0001, 0xFFFF, 0x8000, 0x7FFF};
+    Image image(3, int(std::size(levels)), ImageLayout::Rgba64);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<std::uint16_t*>(image.row(y));
+        for (int i = 0; i < 4 * image.width(); ++i) {
+            row[i] = i % 4 == 3 ? 0xFFFF : std::uint16_t(levels[std::size_t(y)] + 3 * i);
+        }
+    }
+    const auto png = EncodePng(image);
+    ASSERT_TRUE(png);
+    const fs::path file = testing::NewTempDir("png16") / "rows.png";
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(png->data()), std::streamsize(png->size()));
+    const auto decoded = testing::DecodeImageFile16(file);
+    ASSERT_TRUE(decoded && decoded->isDeep());
+    for (int y = 0; y < image.height(); ++y) {
+        EXPECT_EQ(std::memcmp(decoded->row(y), image.row(y), image.stride()), 0) << "row " << y;
+    }
+}
+
 // JPEG 2000 takes fewer resolution levels where the image is small; the
 // new types have odd sizes to get right in 4:2:0 and in their own blocks.
 TEST(ImageTypes, SmallAndOddSizes) {

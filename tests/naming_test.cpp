@@ -10,6 +10,7 @@
 #include "extract/output_naming.h"
 #include "files/file_system.h"
 #include "platform/list_file.h"
+#include "platform/path_text.h"
 #include "support/fixtures.h"
 
 namespace reelsnap {
@@ -56,6 +57,16 @@ TEST(ListSyntax, ListFilesByOneSetOfRules) {
     EXPECT_EQ(ReadListFile(dir, false).error, EISDIR);
     EXPECT_EQ(ReadListFile(dir / "gone", false).error, ENOENT);
     EXPECT_TRUE(ReadListFile("/dev/zero", true).tooLarge);
+}
+
+TEST(PathText, NamesRoundTripWhateverTheirBytes) {
+    // Latin-1, a lone continuation byte, UTF-8 surrogates (never text), an
+    // overlong slash: each comes back as the same bytes.
+    for (const std::string& bytes : {std::string("caf\xe9.mp4"), std::string("a\x80z"),
+                                    std::string("a\xed\xa0\x80\xed\xb0\x80z"), std::string("a\xed\xbf\xbfz"),
+                                    std::string("\xc0\xafx"), std::string("Caf\xc3\xa9 東京")}) {
+        EXPECT_EQ(PathOfText(TextOfPath(std::string_view(bytes))).native(), bytes) << bytes;
+    }
 }
 
 TEST(FrameFileNames, FourPatterns) {

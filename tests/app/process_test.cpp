@@ -153,6 +153,9 @@ TEST(Executable, ARunRemovesTemporaryFilesOfProcessesThatAreGone) {
     // A name of the same shape that no frame has is a user's file.
     const std::string users = ".notes.txt.part-" + std::to_string(deadPid) + "-0";
     std::ofstream(destination / users) << "the user's";
+    // So is one without the leading dot that ours have.
+    const std::string undotted = "Xframe_1.jpg.part-" + std::to_string(deadPid) + "-0";
+    std::ofstream(destination / undotted) << "the user's too";
     // A writer in another PID namespace (a container, another host) holds
     // its file's lock, whatever its PID reads as here.
     const std::string locked = ".frame_7.tif.part-" + std::to_string(deadPid) + "-1";
@@ -165,7 +168,8 @@ TEST(Executable, ARunRemovesTemporaryFilesOfProcessesThatAreGone) {
     ::close(lock);
     ASSERT_TRUE(launch.finished);
     EXPECT_EQ(FileNames(destination),
-              (std::set<std::string>{live, locked, users, ".notes.part-x", "frame_1.tif"}));
+              (std::set<std::string>{live, locked, users, undotted, ".notes.part-x",
+                                     "frame_1.tif"}));
 }
 
 // Whether a Reelsnap listens for later launches on the socket.
