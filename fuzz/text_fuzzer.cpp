@@ -69,7 +69,6 @@ void NameTemplate(std::string_view text) {
     facts.timeNs = INT64_MAX;
     facts.pts = INT64_MIN;
     facts.position = INT32_MAX;
-    facts.movie = "movie";
     const auto name = reelsnap::BuildFrameFileName(facts, naming);
     Require(name && name->size() <= 255 && name->find('/') == std::string::npos &&
             name->front() != '.');

@@ -89,7 +89,21 @@ std::optional<std::string> FillTemplate(std::string_view text, const FrameFacts&
 }  // namespace
 
 namespace {
-constexpr std::size_t kMaxTemplateBytes = 160;
+// A file name holds 255 bytes: room is left for the extension and a
+// temporary file's dot and suffix (".part-PID-N").
+constexpr std::size_t kMaxTemplateBytes = 200;
+
+// The longest facts a frame can have, but for the movie's name, which is
+// the user's own.
+FrameFacts LongestFacts() {
+    FrameFacts facts;
+    facts.index = INT32_MAX;
+    facts.frameCount = INT32_MAX;
+    facts.timeNs = INT64_MAX;
+    facts.pts = INT64_MIN;
+    facts.position = INT32_MAX;
+    return facts;
+}
 }  // namespace
 
 std::optional<std::string> NameTemplateProblem(std::string_view nameTemplate) {
@@ -101,13 +115,11 @@ std::optional<std::string> NameTemplateProblem(std::string_view nameTemplate) {
     if (nameTemplate.front() == '.') {
         return QT_TRANSLATE_NOOP("LocalizedStrings", "a name cannot begin with '.'");
     }
-    const auto filled = FillTemplate(nameTemplate, FrameFacts{}, FrameNaming{});
+    const auto filled = FillTemplate(nameTemplate, LongestFacts(), FrameNaming{});
     if (!filled) {
         return QT_TRANSLATE_NOOP("LocalizedStrings",
                                  "it holds an unknown token or an unclosed brace");
     }
-    // A file name holds 255 bytes: room is left for the extension, a
-    // temporary file's suffix and numbers longer than those of frame 0.
     if (filled->size() > kMaxTemplateBytes) {
         return QT_TRANSLATE_NOOP("LocalizedStrings", "it makes names longer than a file name can be");
     }
