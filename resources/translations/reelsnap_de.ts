@@ -846,10 +846,6 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
 <context>
     <name>PreferencesWindow</name>
     <message>
-        <source>Reelsnap Preferences</source>
-        <translation>Reelsnap-Einstellungen</translation>
-    </message>
-    <message>
         <source>Frames</source>
         <translation>Bilder</translation>
     </message>
@@ -1048,6 +1044,10 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
     <message>
         <source>Keep HDR</source>
         <translation>HDR behalten</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
     </message>
 </context>
 <context>

@@ -836,10 +836,6 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
 <context>
     <name>PreferencesWindow</name>
     <message>
-        <source>Reelsnap Preferences</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Frames</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1037,6 +1033,10 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
     </message>
     <message>
         <source>Keep HDR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preferences</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

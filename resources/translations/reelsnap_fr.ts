@@ -845,10 +845,6 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
 <context>
     <name>PreferencesWindow</name>
     <message>
-        <source>Reelsnap Preferences</source>
-        <translation>Préférences de Reelsnap</translation>
-    </message>
-    <message>
         <source>Frames</source>
         <translation>Images</translation>
     </message>
@@ -1018,7 +1014,7 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
     </message>
     <message>
         <source>&amp;Keep 16 bits for deep movies</source>
-        <translation>&amp;Garder 16 bits pour les vidéos profondes</translation>
+        <translation>&amp;Garder 16 bits pour les vidéos en haute profondeur de couleur</translation>
     </message>
     <message>
         <source>Always &amp;copy to:</source>
@@ -1047,6 +1043,10 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
     <message>
         <source>Keep HDR</source>
         <translation>Garder le HDR</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QInputDialog>
 
 #include "files/file_system.h"
@@ -42,10 +43,18 @@ std::optional<std::filesystem::path> FileDialogChooser::AskForNewFile(
 
 std::optional<int> FileDialogChooser::AskForNumber(const QString& title, const QString& label,
                                                    int value, int minimum, int maximum) {
-    bool ok = false;
-    const int number = QInputDialog::getInt(parent_, title, label, value, minimum, maximum, 1, &ok);
-    if (!ok) return std::nullopt;
-    return number;
+    QInputDialog dialog(parent_);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setInputMode(QInputDialog::IntInput);
+    dialog.setIntRange(minimum, maximum);
+    dialog.setIntValue(value);
+    // Wide enough for its title and the application's name after it, which
+    // the window manager would otherwise cut short on so small a dialog.
+    const QString shown = title + QStringLiteral(" — ") + QGuiApplication::applicationDisplayName();
+    dialog.setMinimumWidth(dialog.fontMetrics().horizontalAdvance(shown) + 120);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.intValue();
 }
 
 std::int16_t ChooseFile(Chooser& chooser, const std::filesystem::path* defaultLocation,
