@@ -113,11 +113,16 @@ TEST(FrameNames, ByTimeAndByTemplate) {
               "clip_00000007_007_01-02-03.456_3723456_93086_2_of_120.jpg");
     frame.timeNs = 360'000'000'000'000;  // 100 hours
     EXPECT_EQ(TimeInName(frame.timeNs), "100-00-00.000");
+    // A movie whose name begins with a dot makes no hidden files.
+    frame.movie = ".clip";
+    naming.nameTemplate = "{movie}_{n}";
+    EXPECT_EQ(BuildFrameFileName(frame, naming), "_clip_2.jpg");
 
     EXPECT_FALSE(NameTemplateProblem("shot {n}"));
     EXPECT_FALSE(NameTemplateProblem("{movie}-{index:8}"));
     for (const char* refused : {"", "{movie}", "{count} frames", "a/{index}", ".{index}", "{index",
-                                "{frame}_{index}", "{index:0}", "{index:x}"}) {
+                                "{frame}_{index}", "{index:0}", "{index:x}",
+                                "{ms}{ms}{ms}{ms}{ms}{ms}{ms}{ms}{ms}{ms}{ms}{ms}{ms}{ms}{ms}{ms}"}) {
         EXPECT_TRUE(NameTemplateProblem(refused)) << refused;
     }
 }

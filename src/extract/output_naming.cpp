@@ -135,6 +135,10 @@ std::optional<std::string> BuildFrameFileName(const FrameFacts& frame, const Fra
     if (!naming.nameTemplate.empty()) {
         auto name = FillTemplate(naming.nameTemplate, frame, naming);
         if (!name) return std::nullopt;
+        // A movie named ".clip.mp4" would make hidden files, taken for
+        // temporary ones: the dot becomes an underscore.
+        if (name->empty()) *name = "_";
+        if (name->front() == '.') name->front() = '_';
         return *name + ".jpg";
     }
     std::string number;
