@@ -727,6 +727,14 @@ TEST(Batch, RecordsAreTheFilesAndAFrameThatDoesNotDecodeFailsTheRun) {
     EXPECT_EQ(movie["written"].toInt() + movie["kept"].toInt() + movie["skipped"].toInt() +
                   movie["failed_frames"].toInt(),
               movie["selected"].toInt());
+
+    // Names that JSON escapes come back as they are.
+    const fs::path odd = NewTempDir("batch-odd") / "a\\b \"c\"\t.mp4";
+    fs::copy_file(Fixture("h264_mp4"), odd);
+    const Result o =
+        RunCli({"-o", Path(odd.parent_path() / "out"), "--json", "--last", "1", Path(odd)});
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(Records(o.out).back()["movie"].toString().toStdString(), odd.string());
 }
 
 // Killed midway and run again, a job ends with the files of a run that was
@@ -762,6 +770,8 @@ TEST(Batch, ARunAgainFinishesExactlyWhatAKilledOneLeft) {
     const QJsonObject movie = MovieRecords(Records(again.out)).at(0);
     EXPECT_EQ(movie["kept"], int(left));
     EXPECT_EQ(movie["written"], 40 - int(left));
+    EXPECT_EQ(movie["written"].toInt() + movie["kept"].toInt() + movie["skipped"].toInt(), 40)
+        << "kept frames are not also skipped";
     // From the key frame before the first missing frame on: at most a group of pictures more.
     EXPECT_LE(movie["decoded"].toInt(), 40 - int(left) + 12);
 
@@ -769,6 +779,7 @@ TEST(Batch, ARunAgainFinishesExactlyWhatAKilledOneLeft) {
     EXPECT_EQ(finished.status, 0) << finished.err;
     const QJsonObject none = MovieRecords(Records(finished.out)).at(0);
     EXPECT_EQ(none["kept"], 40);
+    EXPECT_EQ(none["skipped"], 0);
     EXPECT_EQ(none["decoded"], 0) << "an MP4's frames are found without decoding";
 }
 
