@@ -999,6 +999,30 @@ TEST(MovieBadInput, DeclaredSamplesBeyondTheFileAreNotThere) {
     EXPECT_LT(PeakMemoryKiB() - peakBefore, 300 * 1024);
 }
 
+TEST(MovieBadInput, TableCountsBeyondTheirBoxesAreWhatTheBoxesHold) {
+    // h264_mp4 with its stts and ctts entry counts patched to 2^31 - 1: the
+    // entries there are read, and every frame is found.
+    std::ifstream in(Fixture("h264_mp4"), std::ios::binary);
+    std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    for (const char* table : {"stts", "ctts"}) {
+        const std::size_t at = bytes.find(table);
+        ASSERT_NE(at, std::string::npos) << table;
+        bytes.replace(at + 8, 4, "\x7f\xff\xff\xff");
+    }
+    const auto path = testing::NewTempDir("table-counts") / "m.mp4";
+    std::ofstream(path, std::ios::binary) << bytes;
+    auto movie = Movie::Open(path);
+    ASSERT_TRUE(movie);
+    EXPECT_EQ(CountVideoFrames(*movie), 40);
+    const auto times = SampleTimes(*movie);
+    ASSERT_EQ(times.size(), 40u);
+    for (const std::size_t i : {0u, 17u, 39u}) {
+        auto image = movie->FrameImageAtTime(times[i]);
+        ASSERT_TRUE(image);
+        EXPECT_EQ(ReadFrameIndex(*image), int(i) + 1);
+    }
+}
+
 TEST(MovieBadInput, AbsurdFrameSizeGivesNoImage) {
     auto movie = Movie::Open(Fixture("huge_frame"));
     ASSERT_TRUE(movie);

@@ -87,14 +87,18 @@ void BoundSampleSizeBox(int fd, const Box& box, std::int64_t fileSize, SampleCou
 
 // The other tables of a track list at most one entry a sample, each entry
 // of a fixed size after version, flags and the count; what the box can
-// hold bounds how many a demuxer will read.
+// hold bounds how many a demuxer will read. A count beyond that is read as
+// what the box holds: the demuxer would refuse the whole movie for it.
 void BoundTableBox(int fd, const Box& box, SampleCountBounds& bounds) {
     static constexpr std::pair<std::string_view, int> kEntryBytes[] = {
         {"stts", 8}, {"ctts", 8}, {"stsc", 12}, {"stco", 4}, {"co64", 8}, {"stss", 4}};
     for (const auto& [type, bytes] : kEntryBytes) {
         if (!box.is(type) || box.end - box.payload < 8) continue;
         if (const auto count = ReadBigEndian(fd, box.payload + 4, 4)) {
-            NoteEntries(*count, box.end - box.payload - 8, bytes, bounds);
+            const std::int64_t room = box.end - box.payload - 8;
+            NoteEntries(*count, room, bytes, bounds);
+            const auto fits = std::uint64_t(room / bytes);
+            if (*count > fits) bounds.patches.push_back({box.payload + 4, std::uint32_t(fits)});
         }
     }
 }
