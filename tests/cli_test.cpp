@@ -223,6 +223,11 @@ TEST(CommandLine, ProblemsAreNamedAndLeaveNothingBehind) {
         << missing.err;
     EXPECT_NE(missing.err.find("audio.wav: no video stream"), std::string::npos) << missing.err;
     EXPECT_EQ(FileNames(out / "m"), (std::set<std::string>{"h264"})) << "no empty folders";
+    // Frames that decode but are too large for an image say so.
+    const Result huge = RunCli({"-o", Path(out / "h"), Path(Fixture("huge_frame"))});
+    EXPECT_EQ(huge.status, 1);
+    EXPECT_NE(huge.err.find(": frame 1 is larger than 16384 pixels a side"), std::string::npos)
+        << huge.err;
 
     const Result count = RunCli({"--count", Path(Fixture("audio_only"))});
     EXPECT_EQ(count.status, 1);

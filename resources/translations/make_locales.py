@@ -16,6 +16,8 @@ DE = {
     "Bye.": "Tschüss.",
     "Could not write “%1”: %2.": "„%1“ konnte nicht geschrieben werden: %2.",
     "the image could not be encoded": "das Bild konnte nicht kodiert werden",
+    "%1: frame %2 is larger than %3 pixels a side, the most Reelsnap takes":
+        "%1: Bild %2 ist größer als %3 Pixel je Seite, das Höchste, was Reelsnap verarbeitet",
     "--depth 16: %1 files hold 8 bits a channel; written at 8":
         "--depth 16: %1-Dateien fassen 8 Bit je Kanal; mit 8 Bit geschrieben",
     "--hdr keep: %1 files cannot hold HDR; tone-mapped":
@@ -191,6 +193,8 @@ FR = {
     "Bye.": "Au revoir.",
     "Could not write “%1”: %2.": "Impossible d’écrire « %1 » : %2.",
     "the image could not be encoded": "l’image n’a pas pu être encodée",
+    "%1: frame %2 is larger than %3 pixels a side, the most Reelsnap takes":
+        "%1 : l’image %2 dépasse %3 pixels de côté, le plus que Reelsnap accepte",
     "--depth 16: %1 files hold 8 bits a channel; written at 8":
         "--depth 16 : les fichiers %1 ont 8 bits par canal ; écrits en 8 bits",
     "--hdr keep: %1 files cannot hold HDR; tone-mapped":

@@ -405,6 +405,10 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
         <source>--hdr keep: %1 files cannot hold HDR; tone-mapped</source>
         <translation>--hdr keep: %1-Dateien können kein HDR fassen; tonabgebildet</translation>
     </message>
+    <message>
+        <source>%1: frame %2 is larger than %3 pixels a side, the most Reelsnap takes</source>
+        <translation>%1: Bild %2 ist größer als %3 Pixel je Seite, das Höchste, was Reelsnap verarbeitet</translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>

@@ -395,6 +395,10 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
         <source>--hdr keep: %1 files cannot hold HDR; tone-mapped</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: frame %2 is larger than %3 pixels a side, the most Reelsnap takes</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>

@@ -404,6 +404,10 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
         <source>--hdr keep: %1 files cannot hold HDR; tone-mapped</source>
         <translation>--hdr keep : les fichiers %1 ne peuvent contenir de HDR ; tons adaptés en SDR</translation>
     </message>
+    <message>
+        <source>%1: frame %2 is larger than %3 pixels a side, the most Reelsnap takes</source>
+        <translation>%1 : l’image %2 dépasse %3 pixels de côté, le plus que Reelsnap accepte</translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>

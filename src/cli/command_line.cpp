@@ -304,9 +304,15 @@ class ProgressReport : public RunObserver {
     void FrameFinished(const FrameRecord& frame) override {
         if (frame.outcome == FrameOutcome::NotDecoded) {
             if (lineShown_) std::fputs("\r\033[K", stderr);
-            Say(Text(CommandLine::tr("%1: frame %2 could not be decoded")
-                         .arg(DisplayPath(movie_))
-                         .arg(frame.index)));
+            const QString movie = DisplayPath(movie_);
+            Say(Text(frame.tooLarge ? CommandLine::tr("%1: frame %2 is larger than %3 pixels a "
+                                                      "side, the most Reelsnap takes")
+                                          .arg(movie)
+                                          .arg(frame.index)
+                                          .arg(Image::kMaxSide)
+                                    : CommandLine::tr("%1: frame %2 could not be decoded")
+                                          .arg(movie)
+                                          .arg(frame.index)));
         } else if (json_ && frame.outcome != FrameOutcome::Failed) {
             WriteRecord(FrameRecordLine(movie_, frame));
         }

@@ -165,6 +165,7 @@ class FrameWalk {
         std::optional<Image> image = movie_.FrameImageAtTime(t, nextTime, LayoutFor(frame.write));
         if (!image) {
             record.outcome = FrameOutcome::NotDecoded;
+            record.tooLarge = movie_.lastFrameTooLarge();
             record.file.clear();
             observer_.FrameFinished(record);
             return;

@@ -73,6 +73,7 @@ struct FrameRecord {
     FrameOutcome outcome = FrameOutcome::Written;
     std::filesystem::path file;  // its final name; empty when it did not decode
     int error = 0;               // errno of a failed write; 0 when it could not be encoded
+    bool tooLarge = false;       // not decoded: larger than the largest image
 };
 
 struct RunResult {

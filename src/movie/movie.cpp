@@ -132,6 +132,7 @@ struct Movie::State {
     std::int64_t framesDecoded = 0;  // frames the decoder gave out
     std::int64_t decodeErrors = 0;   // packets and frames that failed to decode
     bool keyFramesOnly = false;      // frames that depend on others are not decoded
+    bool frameTooLarge = false;      // the last frame converted was beyond the largest image
     // Scores every frame pulled, where scene scores are asked for.
     std::unique_ptr<SceneScorer> scorer;
     std::optional<double> heldScore;         // the score of the frame held, where scored
@@ -281,6 +282,10 @@ bool Movie::State::InJpegPlanes(AVFrame& f) const {
 
 std::optional<Image> Movie::State::Convert() {
     std::optional<Image> image;
+    int width = 0, height = 0;
+    DisplaySize(frame->width, frame->height, GeometryOf(*frame).sampleAspectRatio, width, height);
+    frameTooLarge = !Image::IsAcceptableSize(frame->width, frame->height) ||
+                    !Image::IsAcceptableSize(width, height);
     try {
         if (InJpegPlanes(*frame)) {
             image = JpegPlanes(*frame);
@@ -559,6 +564,10 @@ void Movie::Interrupt() {
     state_->interrupted = true;
 }
 
+bool Movie::lastFrameTooLarge() const {
+    return state_->frameTooLarge;
+}
+
 int Movie::seekCount() const {
     return state_->seeks;
 }
@@ -625,6 +634,7 @@ std::optional<Image> Movie::FrameImageAtTime(std::int64_t time,
                                              ImageLayout layout) {
     State& s = *state_;
     s.layout = layout;
+    s.frameTooLarge = false;
     if (!hasVideo()) return std::nullopt;
     if (!s.scanned) s.Scan();
     const std::int32_t wanted = s.table.SampleShownAt(time);

@@ -122,6 +122,10 @@ class Movie {
     // decode in progress ends soon; safe from any thread.
     void Interrupt();
 
+    // True when the frame last asked for decoded but is larger than the
+    // largest image (Image::kMaxSide a side, as displayed): it has no image.
+    bool lastFrameTooLarge() const;
+
     // How many seeks the decoder has made, and how many packets it has
     // read; for tests and benchmarks.
     int seekCount() const;
