@@ -16,6 +16,9 @@ DE = {
     "Bye.": "Tschüss.",
     "Could not write “%1”: %2.": "„%1“ konnte nicht geschrieben werden: %2.",
     "the image could not be encoded": "das Bild konnte nicht kodiert werden",
+    "not a time: 2.5, 1:30 or 1:02:03.250 seconds": "keine Zeit: 2,5, 1:30 oder 1:02:03,250 Sekunden",
+    "not a whole number from 1": "keine ganze Zahl ab 1",
+    "not a score from 0 to 100": "kein Wert von 0 bis 100",
     "%1: frame %2 is larger than %3 pixels a side, the most Reelsnap takes":
         "%1: Bild %2 ist größer als %3 Pixel je Seite, das Höchste, was Reelsnap verarbeitet",
     "--depth 16: %1 files hold 8 bits a channel; written at 8":
@@ -193,6 +196,9 @@ FR = {
     "Bye.": "Au revoir.",
     "Could not write “%1”: %2.": "Impossible d’écrire « %1 » : %2.",
     "the image could not be encoded": "l’image n’a pas pu être encodée",
+    "not a time: 2.5, 1:30 or 1:02:03.250 seconds": "pas une durée : 2,5, 1:30 ou 1:02:03,250 secondes",
+    "not a whole number from 1": "pas un nombre entier à partir de 1",
+    "not a score from 0 to 100": "pas un score de 0 à 100",
     "%1: frame %2 is larger than %3 pixels a side, the most Reelsnap takes":
         "%1 : l’image %2 dépasse %3 pixels de côté, le plus que Reelsnap accepte",
     "--depth 16: %1 files hold 8 bits a channel; written at 8":

@@ -584,6 +584,18 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
         <source>it makes names longer than a file name can be</source>
         <translation>es ergibt Namen, die länger sind, als ein Dateiname sein kann</translation>
     </message>
+    <message>
+        <source>not a time: 2.5, 1:30 or 1:02:03.250 seconds</source>
+        <translation>keine Zeit: 2,5, 1:30 oder 1:02:03,250 Sekunden</translation>
+    </message>
+    <message>
+        <source>not a whole number from 1</source>
+        <translation>keine ganze Zahl ab 1</translation>
+    </message>
+    <message>
+        <source>not a score from 0 to 100</source>
+        <translation>kein Wert von 0 bis 100</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

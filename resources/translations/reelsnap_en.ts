@@ -574,6 +574,18 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
         <source>it makes names longer than a file name can be</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>not a time: 2.5, 1:30 or 1:02:03.250 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a whole number from 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a score from 0 to 100</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -583,6 +583,18 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
         <source>it makes names longer than a file name can be</source>
         <translation>il donne des noms plus longs qu’un nom de fichier ne peut l’être</translation>
     </message>
+    <message>
+        <source>not a time: 2.5, 1:30 or 1:02:03.250 seconds</source>
+        <translation>pas une durée : 2,5, 1:30 ou 1:02:03,250 secondes</translation>
+    </message>
+    <message>
+        <source>not a whole number from 1</source>
+        <translation>pas un nombre entier à partir de 1</translation>
+    </message>
+    <message>
+        <source>not a score from 0 to 100</source>
+        <translation>pas un score de 0 à 100</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -1,44 +1,18 @@
 #include "extract/frame_selection.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "movie/movie.h"
 
 namespace reelsnap {
 namespace {
 
-constexpr std::int64_t kNsPerSecond = 1'000'000'000;
-// The latest time taken: far beyond any movie, and far from overflowing
-// nanoseconds in 64 bits.
-constexpr std::int64_t kMaxTimeSeconds = 1'000'000'000;
-
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
-
-// A whole number of digits only (no sign), within [0, limit].
-std::optional<std::int64_t> Digits(std::string_view text, std::int64_t limit) {
-    if (text.empty() || text.size() > 18 ||
-        text.find_first_not_of("0123456789") != std::string_view::npos) {
-        return std::nullopt;
-    }
-    std::int64_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < 0 || value > limit) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 // Calls `item` with each comma-separated item, trimmed; false once it does.
 template <typename Item>
 bool ForEachItem(std::string_view text, std::string& bad, Item item) {
     while (true) {
         const auto comma = text.find(',');
-        const std::string_view piece = Trimmed(text.substr(0, comma));
+        const std::string_view piece = TrimBlanks(text.substr(0, comma));
         if (!item(piece)) {
             bad = std::string(piece);
             return false;
@@ -157,50 +131,15 @@ SelectedFrames SelectFrames(const FrameSelection& s, Movie& movie, std::int32_t 
     return selected;
 }
 
-std::optional<std::int64_t> ParseTime(std::string_view text) {
-    text = Trimmed(text);
-    std::string_view whole = text, fraction;
-    if (const auto dot = text.find('.'); dot != std::string_view::npos) {
-        whole = text.substr(0, dot);
-        fraction = text.substr(dot + 1);
-        // ".5" and "1." are times, as in every decimal notation; "." is not.
-        if (fraction.size() > 9 || (!fraction.empty() && !Digits(fraction, INT64_MAX)) ||
-            (whole.empty() && fraction.empty())) {
-            return std::nullopt;
-        }
-        if (whole.empty()) whole = "0";
-    }
-    std::int64_t seconds = 0;
-    int fields = 0;
-    while (true) {
-        const auto colon = whole.find(':');
-        const std::string_view field = whole.substr(0, colon);
-        ++fields;
-        // Minutes and seconds after a larger unit stay under 60.
-        const bool last = colon == std::string_view::npos;
-        const auto value = Digits(field, fields > 1 ? 59 : 1'000'000'000);
-        if (!value || fields > 3) return std::nullopt;
-        seconds = seconds * 60 + *value;
-        if (seconds > kMaxTimeSeconds) return std::nullopt;
-        if (last) break;
-        whole.remove_prefix(colon + 1);
-    }
-    std::int64_t ns = 0;
-    for (std::size_t i = 0; i < 9; ++i) {
-        ns = ns * 10 + (i < fraction.size() ? fraction[i] - '0' : 0);
-    }
-    return seconds * kNsPerSecond + ns;
-}
-
 std::optional<std::vector<std::pair<std::int32_t, std::int32_t>>> ParseIndexList(
     std::string_view text, std::string& bad) {
     std::vector<std::pair<std::int32_t, std::int32_t>> ranges;
     const bool good = ForEachItem(text, bad, [&](std::string_view item) {
         const auto dash = item.find('-');
-        const auto from = Digits(Trimmed(item.substr(0, dash)), INT32_MAX);
+        const auto from = ParseDigits(TrimBlanks(item.substr(0, dash)), INT32_MAX);
         const auto to = dash == std::string_view::npos
                             ? from
-                            : Digits(Trimmed(item.substr(dash + 1)), INT32_MAX);
+                            : ParseDigits(TrimBlanks(item.substr(dash + 1)), INT32_MAX);
         if (!from || !to || *from < 1 || *to < *from) return false;
         ranges.emplace_back(std::int32_t(*from), std::int32_t(*to));
         return true;

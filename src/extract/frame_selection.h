@@ -15,6 +15,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/time_syntax.h"
+
 namespace reelsnap {
 
 class Movie;
@@ -65,11 +67,6 @@ std::int32_t FrameShownAt(const std::vector<std::int64_t>& times, std::int64_t t
 // `count` equal stretches (every frame when there are fewer).
 std::vector<std::int32_t> SpreadIndices(std::int32_t first, std::int32_t last, std::int32_t count);
 
-// A time as the command line takes it, in nanoseconds: decimal seconds
-// ("12.5") or [[H:]M:]S[.fff] ("1:02:03.250", "2:30"), at most nine
-// decimals, at most 10^9 seconds. Nothing for anything else, or a negative
-// time.
-std::optional<std::int64_t> ParseTime(std::string_view text);
 
 // A list of indices and ranges ("1,50,100-120"), or of times: nothing, with
 // `bad` set to the first item that is not one, when an item is wrong.

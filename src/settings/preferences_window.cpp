@@ -20,6 +20,7 @@
 #include "imaging/frame_image_writer.h"
 #include "imaging/quality.h"
 #include "platform/path_text.h"
+#include "platform/time_syntax.h"
 #include "platform/translations.h"
 #include "settings/settings_store.h"
 #include "ui_preferences_window.h"
@@ -92,6 +93,33 @@ bool ModeTakes(std::int16_t mode, double value) {
     }
 }
 
+// What the number field says when its text is not one the mode takes.
+const char* const kNotATime =
+    QT_TRANSLATE_NOOP("LocalizedStrings", "not a time: 2.5, 1:30 or 1:02:03.250 seconds");
+const char* const kNotACount = QT_TRANSLATE_NOOP("LocalizedStrings", "not a whole number from 1");
+const char* const kNotAScore = QT_TRANSLATE_NOOP("LocalizedStrings", "not a score from 0 to 100");
+
+// The number the field holds for the mode, read as the command line reads
+// it: seconds as a time ("2.5", "1:30.5", the locale's decimal comma too),
+// the others as numbers; nothing when the mode does not take it.
+std::optional<double> SelectionValueOf(std::int16_t mode, const QString& typed) {
+    const QString text = typed.trimmed();
+    double value = 0;
+    if (mode == 2) {
+        const auto ns =
+            ParseTime(QString(text).replace(QLocale().decimalPoint(), QStringLiteral(".")).toStdString());
+        if (!ns) return std::nullopt;
+        value = double(*ns) / 1e9;
+    } else {
+        bool ok = false;
+        value = QLocale().toDouble(text, &ok);
+        if (!ok) value = QLocale::c().toDouble(text, &ok);
+        if (!ok) return std::nullopt;
+    }
+    if (!ModeTakes(mode, value)) return std::nullopt;
+    return value;
+}
+
 // atol's reading into a 32-bit number: leading blanks and a sign, then
 // digits up to the first other character; no digits read as 0; a number
 // beyond 32 bits saturates.
@@ -153,6 +181,8 @@ void PreferencesWindow::ConnectCommands() {
         emit settingsChanged();
     });
     connect(ui_->SkipField, &QLineEdit::textChanged, this, &PreferencesWindow::UpdateSkipUnit);
+    connect(ui_->SelectionValueField, &QLineEdit::textChanged, this,
+            &PreferencesWindow::CheckSelectionValue);
     for (QLineEdit* field : {ui_->SkipField, ui_->InitialFrameField, ui_->FinalFrameField}) {
         field->installEventFilter(this);
         // Pasted or dropped text keeps only its digits.
@@ -185,14 +215,14 @@ void PreferencesWindow::ShowSelectionMode(std::int16_t mode) {
     ui_->SkipField->setEnabled(mode == 1);
     const ModeField field = FieldOfMode(mode);
     ui_->SelectionValueField->setEnabled(field.key != nullptr);
-    ui_->SelectionUnitLabel->setText(field.key ? LocalizedString(field.unit) : QString());
     if (!field.key) {
         ui_->SelectionValueField->clear();
-        return;
+    } else {
+        const std::optional<double> stored = settings_.ReadNumberSetting(*field.key);
+        const double value = stored && ModeTakes(mode, *stored) ? *stored : field.fallback;
+        ui_->SelectionValueField->setText(QLocale().toString(value, 'g', 12));
     }
-    const std::optional<double> stored = settings_.ReadNumberSetting(*field.key);
-    const double value = stored && ModeTakes(mode, *stored) ? *stored : field.fallback;
-    ui_->SelectionValueField->setText(QLocale().toString(value, 'g', 12));
+    CheckSelectionValue();
 }
 
 std::int16_t PreferencesWindow::CurrentSelectionMode() const {
@@ -200,14 +230,21 @@ std::int16_t PreferencesWindow::CurrentSelectionMode() const {
 }
 
 double PreferencesWindow::CurrentSelectionValue() const {
-    const QString text = ui_->SelectionValueField->text().trimmed();
-    bool ok = false;
-    double value = QLocale().toDouble(text, &ok);
-    if (!ok) value = QLocale::c().toDouble(text, &ok);
-    if (!ok || !ModeTakes(CurrentSelectionMode(), value)) {
-        return FieldOfMode(CurrentSelectionMode()).fallback;
-    }
-    return value;
+    return SelectionValueOf(CurrentSelectionMode(), ui_->SelectionValueField->text())
+        .value_or(FieldOfMode(CurrentSelectionMode()).fallback);
+}
+
+// A number the mode does not take is said beside the field, and OK waits
+// until it is one.
+void PreferencesWindow::CheckSelectionValue() {
+    const std::int16_t mode = CurrentSelectionMode();
+    const ModeField field = FieldOfMode(mode);
+    const bool takes = !field.key || SelectionValueOf(mode, ui_->SelectionValueField->text());
+    const char* const refusal = mode == 2 ? kNotATime : mode == 4 ? kNotACount : kNotAScore;
+    ui_->SelectionUnitLabel->setText(!field.key ? QString()
+                                     : takes    ? LocalizedString(field.unit)
+                                                : LocalizedString(refusal));
+    ui_->OkButton->setEnabled(takes);
 }
 
 void PreferencesWindow::EnableCopyControls(bool enabled) {

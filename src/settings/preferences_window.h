@@ -38,6 +38,7 @@ class PreferencesWindow : public QDialog, public LiveValues {
     void SaveFieldSettings();
     void UpdateScaleLabel();
     void UpdateSkipUnit();
+    void CheckSelectionValue();
     void ShowCopyToLocation();
     void ChooseCopyToLocation();
     // Fills the window from the store and shows it as a sheet.

@@ -126,9 +126,19 @@ TEST_F(PreferencesTest, TheSelectionModeAndItsNumber) {
     App().ShowPreferencesSheet();
     Choose(mode, 1);  // every N seconds
     EXPECT_EQ(number->text(), "1");
-    number->setText("0");  // not a time between frames: the mode's default is stored
-    Control<QPushButton>("OkButton")->click();
-    EXPECT_EQ(App().settings().ReadNumberSetting(keys::SelectionSeconds), 1.0);
+    // What is no time between frames is said beside the field, and OK waits.
+    auto* ok = Control<QPushButton>("OkButton");
+    for (const char* refused : {"0", "abc", "1:", "-2", "2.-0"}) {
+        number->setText(refused);
+        EXPECT_FALSE(ok->isEnabled()) << refused;
+        EXPECT_EQ(Control<QLabel>("SelectionUnitLabel")->text(),
+                  "not a time: 2.5, 1:30 or 1:02:03.250 seconds");
+    }
+    number->setText("1:30.5");  // the command line's syntax
+    EXPECT_TRUE(ok->isEnabled());
+    EXPECT_EQ(Control<QLabel>("SelectionUnitLabel")->text(), "seconds");
+    ok->click();
+    EXPECT_EQ(App().settings().ReadNumberSetting(keys::SelectionSeconds), 90.5);
     App().ShowPreferencesSheet();
     Choose(mode, 2);  // key frames: no number
     EXPECT_FALSE(number->isEnabled());
