@@ -608,7 +608,6 @@ TEST(Selection, OneModeAndValuesInRange) {
 namespace reelsnap {
 namespace {
 
-
 std::vector<QJsonObject> MovieRecords(const std::vector<QJsonObject>& records) {
     std::vector<QJsonObject> movies;
     std::copy_if(records.begin(), records.end(), std::back_inserter(movies),

@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "extract/frame_counting.h"
+#include "imaging/scaling.h"
 #include "movie/frame_converter.h"
 #include "movie/jpeg_planes.h"
-#include "imaging/scaling.h"
 #include "movie/movie.h"
 #include "platform/ffmpeg_raii.h"
 #include "support/fixtures.h"
@@ -61,8 +61,8 @@ void ExpectFramesInPresentationOrder(const std::string& name) {
 }
 
 TEST(MovieFrames, EveryContainerWalksInPresentationOrder) {
-    for (const char* name : {"h264_mp4", "h264_mov", "shared_times_mov", "late_start", "vfr_mkv", "mjpeg_250_avi",
-                             "prores_10bit", "non_ascii"}) {
+    for (const char* name : {"h264_mp4", "h264_mov", "shared_times_mov", "late_start", "vfr_mkv",
+                             "mjpeg_250_avi", "prores_10bit", "non_ascii"}) {
         ExpectFramesInPresentationOrder(name);
     }
 }
@@ -99,7 +99,8 @@ TEST(MovieFrames, FramesThatShareATimeAreEachAFrameOfTheirOwn) {
 }
 
 TEST(MovieFrames, CountFromIndexMatchesTheDemuxedTimeLine) {
-    for (const char* name : {"h264_mp4", "h264_mov", "late_start", "alpha_png", "shared_times_mov"}) {
+    for (const char* name :
+         {"h264_mp4", "h264_mov", "late_start", "alpha_png", "shared_times_mov"}) {
         auto fromIndex = Movie::Open(Fixture(name));
         auto byLookups = Movie::Open(Fixture(name));
         ASSERT_TRUE(fromIndex && byLookups);
@@ -786,8 +787,9 @@ std::vector<int> ColumnErrors(const Image& got, const Image& drawn) {
             const std::uint8_t* want = drawn.row(sy) + 4 * sx;
             int& e = errors[std::size_t(x)];
             for (int c = 0; c < 4; ++c) {
-                const int value = shift ? reinterpret_cast<const std::uint16_t*>(got.row(y))[4 * x + c] >> 8
-                                        : got.row(y)[4 * x + c];
+                const int value =
+                    shift ? reinterpret_cast<const std::uint16_t*>(got.row(y))[4 * x + c] >> 8
+                          : got.row(y)[4 * x + c];
                 e = std::max(e, std::abs(value - want[c]));
             }
         }
@@ -862,8 +864,8 @@ void ExpectEveryColumn(int width, int height, const ColumnCase& c) {
             const auto& times = movie->SampleTimes();
             ASSERT_EQ(times.size(), 3u);
             for (int i = 0; i < 3; ++i) {
-                SCOPED_TRACE("layout " + std::to_string(int(layout)) +
-                             (bounded ? " bounded" : "") + " frame " + std::to_string(i + 1));
+                SCOPED_TRACE("layout " + std::to_string(int(layout)) + (bounded ? " bounded" : "") +
+                             " frame " + std::to_string(i + 1));
                 auto image = movie->FrameImageAtTime(times[std::size_t(i)], std::nullopt, layout);
                 ASSERT_TRUE(image);
                 const Image stored = testing::DrawColumnRamps(
@@ -882,7 +884,8 @@ void ExpectEveryColumn(int width, int height, const ColumnCase& c) {
                 EXPECT_EQ(BadColumns(ColumnErrors(*image, drawn), bounded ? 12 : 8), "");
                 // The written image scaled to a share of its size.
                 if (!bounded && !image->isDeep() && image->layout() == ImageLayout::Rgba) {
-                    auto scaled = ScaledImage(*image, {float(image->width()) * 0.6f, float(shownH)});
+                    auto scaled =
+                        ScaledImage(*image, {float(image->width()) * 0.6f, float(shownH)});
                     ASSERT_TRUE(scaled);
                     EXPECT_EQ(BadColumns(ColumnErrors(*scaled, drawn), 12), "") << "scaled";
                 }
@@ -899,8 +902,8 @@ std::vector<int> SweptWidths() {
 }
 
 TEST(MovieColumns, EveryColumnOfEveryWidthAndChromaLayout) {
-    for (const AVPixelFormat format : {AV_PIX_FMT_YUV420P, AV_PIX_FMT_YUV422P, AV_PIX_FMT_YUV444P,
-                                       AV_PIX_FMT_YUV420P10LE}) {
+    for (const AVPixelFormat format :
+         {AV_PIX_FMT_YUV420P, AV_PIX_FMT_YUV422P, AV_PIX_FMT_YUV444P, AV_PIX_FMT_YUV420P10LE}) {
         for (const int width : SweptWidths()) {
             // swscale's fastest path takes even heights only.
             for (const int height : {8, 9}) ExpectEveryColumn(width, height, {format});

@@ -19,17 +19,19 @@ namespace fs = std::filesystem;
 
 TEST(ListSyntax, TimesAreDecimalsOrClockTimesInRange) {
     const std::pair<const char*, std::int64_t> times[] = {
-        {"12.5", 12'500'000'000},     {"1:02:03.250", 3'723'250'000'000},
-        {" 2:30 ", 150'000'000'000}, {".5", 500'000'000},
-        {"1.", 1'000'000'000},       {"0.000000001", 1},
+        {"12.5", 12'500'000'000},
+        {"1:02:03.250", 3'723'250'000'000},
+        {" 2:30 ", 150'000'000'000},
+        {".5", 500'000'000},
+        {"1.", 1'000'000'000},
+        {"0.000000001", 1},
         {"1000000000", 1'000'000'000'000'000'000},
     };
     for (const auto& [text, ns] : times) EXPECT_EQ(ParseTime(text), ns) << text;
     // A sign anywhere, a field past 59, too many decimals or fields, and
     // times that would not fit in nanoseconds are no times.
-    for (const char* text : {"-1", "2.-0", "0.-0", "+1", "1:60", "1.0000000001", "1:2:3:4", ".",
-                             "", "1e3", "5124095:34:35.709551616", "1000000000:00",
-                             "1000000001"}) {
+    for (const char* text : {"-1", "2.-0", "0.-0", "+1", "1:60", "1.0000000001", "1:2:3:4", ".", "",
+                             "1e3", "5124095:34:35.709551616", "1000000000:00", "1000000001"}) {
         EXPECT_FALSE(ParseTime(text)) << text;
     }
     std::string bad;
@@ -47,7 +49,10 @@ TEST(ListSyntax, ListFilesByOneSetOfRules) {
         return dir / name;
     };
     // A byte-order mark, Windows line ends, comments and blank lines.
-    const ListFile lines = ReadListFile(write("a", "\xEF\xBB\xBF" "a b.mp4\r\n# not\n\n  \nc\n"), false);
+    const ListFile lines = ReadListFile(write("a",
+                                              "\xEF\xBB\xBF"
+                                              "a b.mp4\r\n# not\n\n  \nc\n"),
+                                        false);
     EXPECT_EQ(lines.items, (std::vector<std::string>{"a b.mp4", "c"}));
     // NUL-ended names are taken whole, a newline in them too; without
     // --null such a list is refused.
@@ -62,9 +67,10 @@ TEST(ListSyntax, ListFilesByOneSetOfRules) {
 TEST(PathText, NamesRoundTripWhateverTheirBytes) {
     // Latin-1, a lone continuation byte, UTF-8 surrogates (never text), an
     // overlong slash: each comes back as the same bytes.
-    for (const std::string& bytes : {std::string("caf\xe9.mp4"), std::string("a\x80z"),
-                                    std::string("a\xed\xa0\x80\xed\xb0\x80z"), std::string("a\xed\xbf\xbfz"),
-                                    std::string("\xc0\xafx"), std::string("Caf\xc3\xa9 東京")}) {
+    for (const std::string& bytes :
+         {std::string("caf\xe9.mp4"), std::string("a\x80z"),
+          std::string("a\xed\xa0\x80\xed\xb0\x80z"), std::string("a\xed\xbf\xbfz"),
+          std::string("\xc0\xafx"), std::string("Caf\xc3\xa9 東京")}) {
         EXPECT_EQ(PathOfText(TextOfPath(std::string_view(bytes))).native(), bytes) << bytes;
     }
 }
@@ -120,9 +126,10 @@ TEST(FrameNames, ByTimeAndByTemplate) {
 
     EXPECT_FALSE(NameTemplateProblem("shot {n}"));
     EXPECT_FALSE(NameTemplateProblem("{movie}-{index:8}"));
-    for (const char* refused : {"", "{movie}", "{count} frames", "a/{index}", ".{index}", "{index",
-                                "{frame}_{index}", "{index:0}", "{index:x}",
-                                "{ms}{ms}{ms}{ms}{ms}{ms}{ms}{ms}{ms}{ms}{ms}{ms}{ms}{ms}{ms}{ms}"}) {
+    for (const char* refused :
+         {"", "{movie}", "{count} frames", "a/{index}", ".{index}", "{index", "{frame}_{index}",
+          "{index:0}", "{index:x}",
+          "{ms}{ms}{ms}{ms}{ms}{ms}{ms}{ms}{ms}{ms}{ms}{ms}{ms}{ms}{ms}{ms}"}) {
         EXPECT_TRUE(NameTemplateProblem(refused)) << refused;
     }
 }

@@ -89,9 +89,9 @@ QString Quoted(const std::filesystem::path& path);
 std::optional<std::string> ListProblem(const ListFile& list, const QString& option,
                                        const std::filesystem::path& file) {
     if (list.error != 0) {
-        return Text(CommandLine::tr("%1: cannot read %2: %3")
-                        .arg(option, Quoted(file),
-                             QString::fromLocal8Bit(std::strerror(list.error))));
+        return Text(
+            CommandLine::tr("%1: cannot read %2: %3")
+                .arg(option, Quoted(file), QString::fromLocal8Bit(std::strerror(list.error))));
     }
     if (list.tooLarge) {
         return Text(CommandLine::tr("%1: %2 is larger than %3 MiB")
@@ -653,12 +653,16 @@ Parsed ParseCommandLine(const QStringList& arguments) {
     };
     if (parser.isSet(first)) {
         const auto n = number(first, 1, INT32_MAX);
-        if (!n) return usage(Text(CommandLine::tr("--first takes a frame index from 1 to %1").arg(INT32_MAX)));
+        if (!n)
+            return usage(
+                Text(CommandLine::tr("--first takes a frame index from 1 to %1").arg(INT32_MAX)));
         o.first = std::int32_t(*n);
     }
     if (parser.isSet(last)) {
         const auto n = number(last, 1, INT32_MAX);
-        if (!n) return usage(Text(CommandLine::tr("--last takes a frame index from 1 to %1").arg(INT32_MAX)));
+        if (!n)
+            return usage(
+                Text(CommandLine::tr("--last takes a frame index from 1 to %1").arg(INT32_MAX)));
         o.last = std::int32_t(*n);
     }
     if (o.first && o.last && *o.first > *o.last) {
@@ -694,7 +698,9 @@ Parsed ParseCommandLine(const QStringList& arguments) {
         selection.mode = SelectionMode::KeyFrames;
     } else if (parser.isSet(spread)) {
         const auto n = number(spread, 1, INT32_MAX);
-        if (!n) return usage(Text(CommandLine::tr("--spread takes a number of frames from 1 to %1").arg(INT32_MAX)));
+        if (!n)
+            return usage(Text(
+                CommandLine::tr("--spread takes a number of frames from 1 to %1").arg(INT32_MAX)));
         selection.mode = SelectionMode::Spread;
         selection.spread = std::int32_t(*n);
     } else if (parser.isSet(frames) || parser.isSet(times)) {
@@ -702,7 +708,8 @@ Parsed ParseCommandLine(const QStringList& arguments) {
         const QString option = ofTimes ? QStringLiteral("--times") : QStringLiteral("--frames");
         std::string list = parser.value(ofTimes ? times : frames).toStdString();
         if (list.starts_with('@')) {
-            const std::filesystem::path file = PathOfText(parser.value(ofTimes ? times : frames).mid(1));
+            const std::filesystem::path file =
+                PathOfText(parser.value(ofTimes ? times : frames).mid(1));
             const ListFile listed = ReadListFile(file, false);
             if (auto problem = ListProblem(listed, option, file)) return usage(*problem);
             list.clear();
@@ -781,7 +788,8 @@ Parsed ParseCommandLine(const QStringList& arguments) {
                      .arg(typeName)));
     }
     if (o.keepHdr && !TypeKeepsHdr(o.type)) {
-        Say(Text(CommandLine::tr("--hdr keep: %1 files cannot hold HDR; tone-mapped").arg(typeName)));
+        Say(Text(
+            CommandLine::tr("--hdr keep: %1 files cannot hold HDR; tone-mapped").arg(typeName)));
     }
     if (parser.isSet(jobs)) {
         const auto n = number(jobs, 1, 64);
@@ -792,8 +800,8 @@ Parsed ParseCommandLine(const QStringList& arguments) {
     o.naming.padIndicesWithZeros = parser.isSet(pad);
     if (parser.isSet(name)) {
         if (parser.isSet(appendCount)) {
-            return usage(Text(
-                CommandLine::tr("--append-count does not go with --name: put {count} in the name")));
+            return usage(Text(CommandLine::tr(
+                "--append-count does not go with --name: put {count} in the name")));
         }
         o.naming.nameTemplate = parser.value(name).toStdString();
         if (const auto problem = NameTemplateProblem(o.naming.nameTemplate)) {

@@ -92,7 +92,8 @@ SelectedFrames SelectFrames(const FrameSelection& s, Movie& movie, std::int32_t 
         std::sort(ranges.begin(), ranges.end());
         std::int64_t next = s.first;  // the first index not taken yet
         for (const auto& [from, to] : ranges) {
-            for (std::int64_t i = std::max<std::int64_t>(from, next); i <= std::min(to, last); ++i) {
+            for (std::int64_t i = std::max<std::int64_t>(from, next); i <= std::min(to, last);
+                 ++i) {
                 selected.indices.push_back(std::int32_t(i));
             }
             next = std::max<std::int64_t>(next, std::int64_t(to) + 1);

@@ -121,7 +121,8 @@ std::optional<std::string> NameTemplateProblem(std::string_view nameTemplate) {
                                  "it holds an unknown token or an unclosed brace");
     }
     if (filled->size() > kMaxTemplateBytes) {
-        return QT_TRANSLATE_NOOP("LocalizedStrings", "it makes names longer than a file name can be");
+        return QT_TRANSLATE_NOOP("LocalizedStrings",
+                                 "it makes names longer than a file name can be");
     }
     for (const std::string_view distinct :
          {"{index}", "{index:", "{time}", "{ms}", "{pts}", "{n}"}) {

@@ -187,8 +187,8 @@ std::optional<StoryMetadata> EncodeStory(const FrameStory& story) {
 }
 
 bool TypeTakesStoryAfterEncoding(ImageFileType type) {
-    return type == ImageFileType::Jpeg || type == ImageFileType::Tiff || type == ImageFileType::Webp ||
-           type == ImageFileType::Jpeg2000;
+    return type == ImageFileType::Jpeg || type == ImageFileType::Tiff ||
+           type == ImageFileType::Webp || type == ImageFileType::Jpeg2000;
 }
 
 bool AddStoryToFile(EncodedData& file, const FrameStory& story) {

@@ -89,7 +89,8 @@ void FrameFilter::DropImplausibleLightLevels(AVFrame& frame) {
     if (const AVFrameSideData* sd =
             av_frame_get_side_data(&frame, AV_FRAME_DATA_MASTERING_DISPLAY_METADATA)) {
         const auto* mastering = reinterpret_cast<const AVMasteringDisplayMetadata*>(sd->data);
-        const double peak = mastering->max_luminance.den != 0 ? av_q2d(mastering->max_luminance) : 0;
+        const double peak =
+            mastering->max_luminance.den != 0 ? av_q2d(mastering->max_luminance) : 0;
         if (mastering->has_luminance && !(peak > 0 && peak <= kMostNits)) {
             av_frame_remove_side_data(&frame, AV_FRAME_DATA_MASTERING_DISPLAY_METADATA);
         }

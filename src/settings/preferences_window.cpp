@@ -106,8 +106,8 @@ std::optional<double> SelectionValueOf(std::int16_t mode, const QString& typed) 
     const QString text = typed.trimmed();
     double value = 0;
     if (mode == 2) {
-        const auto ns =
-            ParseTime(QString(text).replace(QLocale().decimalPoint(), QStringLiteral(".")).toStdString());
+        const auto ns = ParseTime(
+            QString(text).replace(QLocale().decimalPoint(), QStringLiteral(".")).toStdString());
         if (!ns) return std::nullopt;
         value = double(*ns) / 1e9;
     } else {

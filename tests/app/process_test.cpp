@@ -167,9 +167,8 @@ TEST(Executable, ARunRemovesTemporaryFilesOfProcessesThatAreGone) {
         LaunchApplication(config, {QString::fromStdString(Fixture("h264_mp4").string())});
     ::close(lock);
     ASSERT_TRUE(launch.finished);
-    EXPECT_EQ(FileNames(destination),
-              (std::set<std::string>{live, locked, users, undotted, ".notes.part-x",
-                                     "frame_1.tif"}));
+    EXPECT_EQ(FileNames(destination), (std::set<std::string>{live, locked, users, undotted,
+                                                             ".notes.part-x", "frame_1.tif"}));
 }
 
 // Whether a Reelsnap listens for later launches on the socket.

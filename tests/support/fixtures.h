@@ -26,12 +26,12 @@ std::set<std::string> FileNames(const std::filesystem::path& folder);
 // turned_and_mirrored (90 degrees, then left-right), grey_ramp_10bit, anamorphic,
 // mpeg4_bframes_avi, h264_bframes_avi, mpeg2_ps, h264_raw (packets without
 // presentation times), vp9_alpha, hdr_pq and hdr_hlg (known colours in BT.2020,
-// 10 bits), hdr_pq_bad_mastering (hdr_pq, its mastering metadata absurd), interlaced_mpeg2, bt709_limited, bt709_full, untagged_sd,
-// untagged_hd, alpha_png, prores_10bit, truncated, not_a_movie, non_ascii,
-// grey_ramp_10bit_wide (1024 wide: every 10-bit level), placed (dated, recorded at
-// -22.9519-043.2105+700), huge_frame, sparse_keys (every 50th frame
-// wanted, key frame every 25), sparse_ts and sparse_mkv (160 frames, key frame every 60), long_mkv
-// (30000 tiny frames), corrupt_avi (MJPEG, 20 frames, 5 and 12 do not decode).
+// 10 bits), hdr_pq_bad_mastering (hdr_pq, its mastering metadata absurd), interlaced_mpeg2,
+// bt709_limited, bt709_full, untagged_sd, untagged_hd, alpha_png, prores_10bit, truncated,
+// not_a_movie, non_ascii, grey_ramp_10bit_wide (1024 wide: every 10-bit level), placed (dated,
+// recorded at -22.9519-043.2105+700), huge_frame, sparse_keys (every 50th frame wanted, key frame
+// every 25), sparse_ts and sparse_mkv (160 frames, key frame every 60), long_mkv (30000 tiny
+// frames), corrupt_avi (MJPEG, 20 frames, 5 and 12 do not decode).
 const std::filesystem::path& Fixture(const std::string& name);
 
 // The frame count the generator wrote for a named test movie.
