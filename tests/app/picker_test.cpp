@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "app/picker/contact_sheet.h"
+#include "app/picker/frame_cache.h"
 #include "app/picker/image_copies.h"
 #include "app/picker/picker_window.h"
 #include "app_harness.h"
@@ -83,6 +84,23 @@ class PickerTest : public AppFixture {
         EXPECT_EQ(Ui().TimelineSlider->value(), index);
     }
 };
+
+TEST(FrameCacheBound, LetsGoOfTheLeastRecentlyUsedFirst) {
+    QImage frame(10, 10, QImage::Format_RGB32);  // 400 bytes
+    FrameCache cache(3 * 400);
+    for (std::int32_t i = 1; i <= 3; ++i) cache.Put(i, frame);
+    ASSERT_TRUE(cache.Find(1));  // now the most recently used
+    cache.Put(4, frame);
+    EXPECT_FALSE(cache.Holds(2)) << "the least recently used went";
+    EXPECT_TRUE(cache.Holds(1) && cache.Holds(3) && cache.Holds(4));
+    cache.Put(5, frame);
+    EXPECT_FALSE(cache.Holds(3));
+    EXPECT_TRUE(cache.Holds(4) && cache.Holds(5)) << "the newest stays";
+    EXPECT_LE(cache.bytes(), cache.maxBytes());
+    cache.Put(6, QImage(40, 40, QImage::Format_RGB32));  // larger than the bound: not kept
+    EXPECT_FALSE(cache.Holds(6));
+    EXPECT_TRUE(cache.Holds(5));
+}
 
 TEST_F(PickerTest, PickFramesAsksForTheMovie) {
     Dialogs().answers = {Fixture("sparse_mkv")};
