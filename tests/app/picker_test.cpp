@@ -112,6 +112,13 @@ TEST_F(PickerTest, PickFramesAsksForTheMovie) {
     EXPECT_EQ(Picker().movie(), Fixture("sparse_mkv"));
     EXPECT_EQ(Dialogs().prompts, std::vector<QString>{"Pick Frames"});
     EXPECT_EQ(RunsCompleted(), 0);
+    // The picker opens another movie of its own.
+    EXPECT_EQ(Ui().OpenPickedMovieAction->shortcut(), QKeySequence("Ctrl+O"));
+    Dialogs().answers = {Fixture("h264_mp4")};
+    Ui().OpenPickedMovieAction->trigger();
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(Picker().movie(), Fixture("h264_mp4"));
+    EXPECT_EQ(Ui().FramePositionText->text(), "Frame 1 of 40");
 }
 
 TEST_F(PickerTest, AMovieThatDoesNotOpenLeavesNothingOfTheOneBefore) {

@@ -14,6 +14,8 @@
 #include "extract/frame_selection.h"
 #include "files/choosers.h"
 #include "platform/path_text.h"
+#include "platform/status_codes.h"
+#include "platform/translations.h"
 #include "ui_picker_window.h"
 
 namespace reelsnap {
@@ -67,6 +69,7 @@ void PickerWindow::ConnectActions() {
         ui_->GoToField->selectAll();
     });
     on(ui_->ClosePickerAction, [this] { close(); });
+    on(ui_->OpenPickedMovieAction, [this] { OpenChosenMovie(); });
     on(ui_->MarkAction, [this] { ToggleMark(); });
     on(ui_->ClearMarksAction, [this] { ClearMarks(); });
     on(ui_->ExtractMarkedAction, [this] { ExtractMarked(); });
@@ -172,6 +175,17 @@ void PickerWindow::StepKeyFrame(int direction) {
     } else {
         const auto at = std::lower_bound(keys.begin(), keys.end(), target_);
         if (at != keys.begin()) Go(*std::prev(at));
+    }
+}
+
+// Another movie in this window, chosen as the main window's Open Movie
+// chooses one.
+void PickerWindow::OpenChosenMovie() {
+    std::filesystem::path file;
+    const QString prompt = LocalizedString(kOpenMoviePrompt);
+    if (ChooseFile(chooser_, movie_.empty() ? nullptr : &movie_, &prompt, &file,
+                   LocalizedString(kMovieFilter)) == kNoErr) {
+        OpenMovie(file);
     }
 }
 

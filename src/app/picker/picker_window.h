@@ -85,6 +85,7 @@ class PickerWindow : public QMainWindow {
     void EnableMarkCommands();
     // The commands that need an open movie.
     void EnableMovieCommands(bool open);
+    void OpenChosenMovie();
     void ShowStatus(const QString& text);
     QSize ViewBound() const;
     QString FrameLabel(std::int32_t index) const;
