@@ -596,6 +596,18 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
         <source>not a score from 0 to 100</source>
         <translation>kein Wert von 0 bis 100</translation>
     </message>
+    <message>
+        <source>E&amp;very:</source>
+        <translation>&amp;Alle:</translation>
+    </message>
+    <message>
+        <source>&amp;Frames:</source>
+        <translation>&amp;Bilder:</translation>
+    </message>
+    <message>
+        <source>&amp;Threshold:</source>
+        <translation>&amp;Schwelle:</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -586,6 +586,18 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
         <source>not a score from 0 to 100</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>E&amp;very:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Frames:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Threshold:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -595,6 +595,18 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
         <source>not a score from 0 to 100</source>
         <translation>pas un score de 0 à 100</translation>
     </message>
+    <message>
+        <source>E&amp;very:</source>
+        <translation>&amp;Toutes les :</translation>
+    </message>
+    <message>
+        <source>&amp;Frames:</source>
+        <translation>&amp;Images :</translation>
+    </message>
+    <message>
+        <source>&amp;Threshold:</source>
+        <translation>&amp;Seuil :</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

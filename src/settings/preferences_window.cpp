@@ -60,19 +60,23 @@ struct ModeField {
     const QString* key;  // nothing: the mode takes no number here
     const char* unit;
     double fallback;
+    const char* label = "";  // the number's label, before the field
 };
 const char* const kSecondsUnit = QT_TRANSLATE_NOOP("LocalizedStrings", "seconds");
 const char* const kSpreadUnit = QT_TRANSLATE_NOOP("LocalizedStrings", "frames in all");
 const char* const kScoreUnit = QT_TRANSLATE_NOOP("LocalizedStrings", "least scene score, 0 to 100");
+const char* const kSecondsLabel = QT_TRANSLATE_NOOP("LocalizedStrings", "E&very:");
+const char* const kSpreadLabel = QT_TRANSLATE_NOOP("LocalizedStrings", "&Frames:");
+const char* const kScoreLabel = QT_TRANSLATE_NOOP("LocalizedStrings", "&Threshold:");
 constexpr std::int16_t kSelectionModes = 5;
 ModeField FieldOfMode(std::int16_t mode) {
     switch (mode) {
         case 2:
-            return {&keys::SelectionSeconds, kSecondsUnit, 1.0};
+            return {&keys::SelectionSeconds, kSecondsUnit, 1.0, kSecondsLabel};
         case 4:
-            return {&keys::SelectionSpread, kSpreadUnit, 10.0};
+            return {&keys::SelectionSpread, kSpreadUnit, 10.0, kSpreadLabel};
         case 5:
-            return {&keys::SceneThreshold, kScoreUnit, 10.0};
+            return {&keys::SceneThreshold, kScoreUnit, 10.0, kScoreLabel};
         default:
             return {nullptr, "", 0.0};
     }
@@ -215,6 +219,17 @@ void PreferencesWindow::ShowSelectionMode(std::int16_t mode) {
     ui_->SkipField->setEnabled(mode == 1);
     const ModeField field = FieldOfMode(mode);
     ui_->SelectionValueField->setEnabled(field.key != nullptr);
+    // One number row shows: the step for every Nth frame, the mode's own
+    // number, labelled for it, for the others; key frames take none.
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{ui_->SkipLabel, ui_->SkipField, ui_->SkipUnitLabel}) {
+        widget->setVisible(mode == 1);
+    }
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             ui_->SelectionValueLabel, ui_->SelectionValueField, ui_->SelectionUnitLabel}) {
+        widget->setVisible(field.key != nullptr);
+    }
+    if (field.key) ui_->SelectionValueLabel->setText(LocalizedString(field.label));
     if (!field.key) {
         ui_->SelectionValueField->clear();
     } else {

@@ -118,6 +118,10 @@ TEST_F(PreferencesTest, TheSelectionModeAndItsNumber) {
     EXPECT_EQ(App().settings().ReadInt16Setting(keys::SelectionMode), 4);
     EXPECT_FALSE(Control<QLineEdit>("SkipField")->isEnabled());
     EXPECT_TRUE(number->isEnabled());
+    // One number row, labelled for the mode.
+    EXPECT_TRUE(Control<QLineEdit>("SkipField")->isHidden());
+    EXPECT_FALSE(number->isHidden());
+    EXPECT_EQ(Control<QLabel>("SelectionValueLabel")->text(), "&Frames:");
     EXPECT_EQ(number->text(), "10") << "the mode's default";
     number->setText("25");
     Control<QPushButton>("OkButton")->click();
@@ -142,6 +146,7 @@ TEST_F(PreferencesTest, TheSelectionModeAndItsNumber) {
     App().ShowPreferencesSheet();
     Choose(mode, 2);  // key frames: no number
     EXPECT_FALSE(number->isEnabled());
+    EXPECT_TRUE(number->isHidden() && Control<QLineEdit>("SkipField")->isHidden());
     Choose(mode, 3);
     EXPECT_EQ(number->text(), "25") << "each mode keeps its own number";
     StoreSettings(R"("SelectionMode": 9)");
