@@ -12,6 +12,7 @@
 
 #include "app/picker/contact_sheet.h"
 #include "app/picker/frame_cache.h"
+#include "app/picker/frame_source.h"
 #include "app/picker/image_copies.h"
 #include "app/picker/picker_window.h"
 #include "app_harness.h"
@@ -100,6 +101,19 @@ TEST(FrameCacheBound, LetsGoOfTheLeastRecentlyUsedFirst) {
     cache.Put(6, QImage(40, 40, QImage::Format_RGB32));  // larger than the bound: not kept
     EXPECT_FALSE(cache.Holds(6));
     EXPECT_TRUE(cache.Holds(5));
+}
+
+TEST(MovieOutlines, KeyFramesAndTimesAtOrBefore) {
+    MovieOutline outline;
+    for (int i = 0; i < 160; ++i) outline.timesNs.push_back(std::int64_t(i) * 40'000'000);
+    outline.keyFrames = {1, 61, 121};
+    // Dragged onto a key frame, the key frame itself.
+    EXPECT_EQ(outline.KeyFrameAtOrBefore(61), 61);
+    EXPECT_EQ(outline.KeyFrameAtOrBefore(60), 1);
+    EXPECT_EQ(outline.KeyFrameAtOrBefore(160), 121);
+    EXPECT_EQ(outline.FrameShownAt(2'480'000'000), 63);
+    EXPECT_EQ(outline.FrameShownAt(2'479'999'999), 62);
+    EXPECT_EQ(outline.FrameShownAt(-1), 1);
 }
 
 TEST_F(PickerTest, PickFramesAsksForTheMovie) {
