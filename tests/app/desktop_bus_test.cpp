@@ -153,6 +153,19 @@ TEST_F(DesktopBusTest, ARunEndedUnseenIsNotifiedAndItsActionOpensTheFolder) {
     }
 }
 
+TEST_F(DesktopBusTest, TheLauncherHearsOfEachChangeOfProgressOnce) {
+    // 1,500 frames: many a frame moves the bar by less than its step.
+    UseStoredDestination(destination_, R"("Skip": 10, "FinalFrameIndex": 15000)");
+    RunUnseen({Path(Fixture("long_mkv"))});
+    ASSERT_TRUE(ProcessEventsUntil(
+        [&] { return !launcher_.updates.empty() && !launcher_.updates.back().visible; }, 60));
+    const auto& updates = launcher_.updates;
+    EXPECT_LE(updates.size(), 1002u);
+    for (std::size_t i = 1; i + 1 < updates.size(); ++i) {
+        ASSERT_GT(updates[i].progress, updates[i - 1].progress) << "update " << i;
+    }
+}
+
 TEST_F(DesktopBusTest, ARunThatFailsUnseenSaysWhyAndOneSeenSaysNothing) {
     ServeNotifications();
     // The user's own file has the second frame's name: the run stops there.
