@@ -83,7 +83,9 @@ bool RecordsComplete() {
     return false;
 }
 
-QString Quoted(const std::filesystem::path& path);
+QString Quoted(const std::filesystem::path& path) {
+    return CommandLine::tr("“%1”").arg(DisplayPath(path));
+}
 
 // Why a list file given to `option` cannot be taken, where it cannot.
 std::optional<std::string> ListProblem(const ListFile& list, const QString& option,
@@ -107,10 +109,6 @@ std::optional<std::string> ListProblem(const ListFile& list, const QString& opti
         return Text(CommandLine::tr("%1: %2 holds NUL bytes").arg(option, Quoted(file)));
     }
     return std::nullopt;
-}
-
-QString Quoted(const std::filesystem::path& path) {
-    return CommandLine::tr("“%1”").arg(DisplayPath(path));
 }
 
 std::string SystemReason(int error) {

@@ -86,9 +86,6 @@ std::optional<std::string> FillTemplate(std::string_view text, const FrameFacts&
     return name;
 }
 
-}  // namespace
-
-namespace {
 // A file name holds 255 bytes: room is left for the extension and a
 // temporary file's dot and suffix (".part-PID-N").
 constexpr std::size_t kMaxTemplateBytes = 200;
@@ -104,6 +101,7 @@ FrameFacts LongestFacts() {
     facts.position = INT32_MAX;
     return facts;
 }
+
 }  // namespace
 
 std::optional<std::string> NameTemplateProblem(std::string_view nameTemplate) {

@@ -68,8 +68,8 @@ std::unique_ptr<std::uint8_t[]> FilteredRows(const Image& image, int channels,
 }
 
 // The story as PNG 1.5's eXIf chunk (the TIFF structure EXIF is, read by
-// browsers and libpng) and the iTXt chunk that XMP's own specification
-// gives PNG files.
+// browsers and libpng) and the iTXt chunk keyed "XML:com.adobe.xmp" where
+// XMP readers look for it in PNG files.
 void AddStoryChunks(EncodedData& out, const StoryMetadata& story) {
     if (!story.exif.empty()) {
         const std::size_t start = out.size();

@@ -25,11 +25,11 @@ class FrameFilter {
     // RGB in BT.2020 and their own transfer.
     // True when the filters' picture of a frame depends on the frames
     // around it (the deinterlacer looks at the one before and after).
+    static bool LooksAtNeighbours(const std::string& filters);
     // Takes off the frame light levels that no display has (a peak at or
     // below 0 or above 10,000 cd/m2, a MaxCLL of 0), so that tone mapping
     // uses its default peak instead of a broken header's.
     static void DropImplausibleLightLevels(AVFrame& frame);
-    static bool LooksAtNeighbours(const std::string& filters);
 
     static std::string FiltersFor(const AVFrame& frame, const AVCodecParameters& stream,
                                   bool toJpegPlanes, bool deep, bool keepHdr);

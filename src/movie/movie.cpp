@@ -78,10 +78,14 @@ struct Movie::State {
     void ScanOnce() {
         if (!scanned) Scan();
     }
-    // The time base of the time line.
+    // The time base of the time line, and its first frame's time.
     AVRational TimeLineBase() {
         ScanOnce();
         return av_mul_q(stream()->time_base, AVRational{1, table.tickDivision()});
+    }
+    std::int64_t StartTime() {
+        ScanOnce();
+        return table.times().empty() ? 0 : table.times().front();
     }
 
     // Where decoding stands. Packets are read and sent to the decoder; once
@@ -282,10 +286,6 @@ bool Movie::State::InJpegPlanes(AVFrame& f) const {
 
 std::optional<Image> Movie::State::Convert() {
     std::optional<Image> image;
-    int width = 0, height = 0;
-    DisplaySize(frame->width, frame->height, GeometryOf(*frame).sampleAspectRatio, width, height);
-    frameTooLarge = !Image::IsAcceptableSize(frame->width, frame->height) ||
-                    !Image::IsAcceptableSize(width, height);
     try {
         if (InJpegPlanes(*frame)) {
             image = JpegPlanes(*frame);
@@ -298,6 +298,13 @@ std::optional<Image> Movie::State::Convert() {
     } catch (const std::bad_alloc&) {
         // No memory for a frame this large: it has no image, as one that
         // does not decode.
+    }
+    if (!image) {
+        int width = 0, height = 0;
+        DisplaySize(frame->width, frame->height, GeometryOf(*frame).sampleAspectRatio, width,
+                    height);
+        frameTooLarge = !Image::IsAcceptableSize(frame->width, frame->height) ||
+                        !Image::IsAcceptableSize(width, height);
     }
     av_frame_unref(frame.get());
     return image;
@@ -539,9 +546,8 @@ std::int64_t Movie::PresentationDate(std::int64_t time) const {
     State& s = *state_;
     s.ReadCreationTime();
     if (!hasVideo()) return *s.creationTime;
-    const AVRational base = s.TimeLineBase();
-    const std::int64_t start = s.table.times().empty() ? 0 : s.table.times().front();
-    return *s.creationTime + av_rescale_q(time - start, base, AVRational{1, 1'000'000'000});
+    return *s.creationTime +
+           av_rescale_q(time - s.StartTime(), s.TimeLineBase(), AVRational{1, 1'000'000'000});
 }
 
 bool Movie::RecordsCreationTime() const {
@@ -574,7 +580,7 @@ int Movie::seekCount() const {
 
 std::int64_t Movie::NextVideoSampleTime(std::int64_t time, bool edgeOk) {
     if (!hasVideo()) return -1;
-    if (!state_->scanned) state_->Scan();
+    state_->ScanOnce();
     const auto& times = state_->table.times();
     auto it = edgeOk ? std::lower_bound(times.begin(), times.end(), time)
                      : std::upper_bound(times.begin(), times.end(), time);
@@ -582,12 +588,12 @@ std::int64_t Movie::NextVideoSampleTime(std::int64_t time, bool edgeOk) {
 }
 
 const std::vector<std::int64_t>& Movie::SampleTimes() {
-    if (hasVideo() && !state_->scanned) state_->Scan();
+    if (hasVideo()) state_->ScanOnce();
     return state_->table.times();
 }
 
 std::int64_t Movie::EndTime() {
-    if (hasVideo() && !state_->scanned) state_->Scan();
+    if (hasVideo()) state_->ScanOnce();
     return state_->table.EndTime();
 }
 
@@ -598,8 +604,7 @@ bool Movie::IsKeyFrame(std::int32_t index) {
 }
 
 std::int64_t Movie::StartTime() {
-    const auto& times = SampleTimes();
-    return times.empty() ? 0 : times.front();
+    return hasVideo() ? state_->StartTime() : 0;
 }
 
 std::int64_t Movie::NanosecondsFromStart(std::int64_t time) {
@@ -625,7 +630,7 @@ std::int64_t Movie::NanosecondsOfTicks(std::int64_t ticks) const {
 std::int64_t Movie::CountTimeLineSamples() {
     if (!hasVideo()) return 0;
     if (!state_->scanned && state_->indexListsEverySample) return state_->IndexCount();
-    if (!state_->scanned) state_->Scan();
+    state_->ScanOnce();
     return std::int64_t(state_->table.times().size());
 }
 
@@ -636,7 +641,7 @@ std::optional<Image> Movie::FrameImageAtTime(std::int64_t time,
     s.layout = layout;
     s.frameTooLarge = false;
     if (!hasVideo()) return std::nullopt;
-    if (!s.scanned) s.Scan();
+    s.ScanOnce();
     const std::int32_t wanted = s.table.SampleShownAt(time);
     // Key frames are decoded each alone: frame threads would only wait for
     // frames that never come.
@@ -706,7 +711,7 @@ bool Movie::State::ReachFrame(std::int64_t time) {
 std::optional<double> Movie::SceneScoreAt(std::int64_t time) {
     State& s = *state_;
     if (!hasVideo()) return std::nullopt;
-    if (!s.scanned) s.Scan();
+    s.ScanOnce();
     if (!s.decoder.OpenOnce(*s.stream())) return std::nullopt;
     if (!s.scorer) s.scorer = std::make_unique<SceneScorer>();
     if (!s.ReachFrame(time)) return std::nullopt;
