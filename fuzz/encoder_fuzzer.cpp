@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "imaging/encoders.h"
+#include "imaging/image_types.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ std::string_view Signature(ImageFileType type) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 4) return 0;
     const auto type = reelsnap::ImageFileTypeFromNumber(
-        std::int16_t(1 + data[0] % int(reelsnap::kLastImageFileType)));
+        std::int16_t(1 + data[0] % int(reelsnap::ImageTypeTable().size())));
     const int width = 1 + data[1] % 64;
     const int height = 1 + data[2] % 64;
     const float factor = float(data[3]) / 255.0f;

@@ -17,7 +17,7 @@
 #include "extract/frame_selection.h"
 #include "extract/output_naming.h"
 #include "imaging/frame_story.h"
-#include "platform/list_file.h"
+#include "cli/list_syntax.h"
 
 namespace {
 
@@ -30,14 +30,14 @@ void Times(std::string_view text) {
         Require(*ns >= 0 && *ns <= 1'000'000'000'000'000'000);
     }
     std::string bad;
-    if (const auto times = reelsnap::ParseTimeList(text, bad)) {
+    if (const auto times = reelsnap::cli::ParseTimeList(text, bad)) {
         for (const std::int64_t ns : *times) Require(ns >= 0);
     }
 }
 
 void IndexList(std::string_view text) {
     std::string bad;
-    if (const auto ranges = reelsnap::ParseIndexList(text, bad)) {
+    if (const auto ranges = reelsnap::cli::ParseIndexList(text, bad)) {
         for (const auto& [from, to] : *ranges) Require(from >= 1 && to >= from);
     }
 }
@@ -52,7 +52,7 @@ void ListFile(std::string_view bytes, bool nulSeparated) {
     }();
     std::ofstream(file, std::ios::binary | std::ios::trunc)
         .write(bytes.data(), std::streamsize(bytes.size()));
-    const reelsnap::ListFile list = reelsnap::ReadListFile(file, nulSeparated);
+    const reelsnap::cli::ListFile list = reelsnap::cli::ReadListFile(file, nulSeparated);
     for (const std::string& item : list.items) {
         Require(!item.empty() && item.find('\0') == std::string::npos);
         if (!nulSeparated) Require(item.find('\n') == std::string::npos && item.front() != '#');

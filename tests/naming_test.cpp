@@ -1,5 +1,4 @@
-// Frame file names, the change of extension, the file-system helpers, and
-// the syntax of frame and time lists and of list files.
+// Frame file names, the change of extension and the file-system helpers.
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -9,60 +8,12 @@
 #include "extract/frame_selection.h"
 #include "extract/output_naming.h"
 #include "files/file_system.h"
-#include "platform/list_file.h"
 #include "platform/path_text.h"
 #include "support/fixtures.h"
 
 namespace reelsnap {
 namespace {
 namespace fs = std::filesystem;
-
-TEST(ListSyntax, TimesAreDecimalsOrClockTimesInRange) {
-    const std::pair<const char*, std::int64_t> times[] = {
-        {"12.5", 12'500'000'000},
-        {"1:02:03.250", 3'723'250'000'000},
-        {" 2:30 ", 150'000'000'000},
-        {".5", 500'000'000},
-        {"1.", 1'000'000'000},
-        {"0.000000001", 1},
-        {"1000000000", 1'000'000'000'000'000'000},
-    };
-    for (const auto& [text, ns] : times) EXPECT_EQ(ParseTime(text), ns) << text;
-    // A sign anywhere, a field past 59, too many decimals or fields, and
-    // times that would not fit in nanoseconds are no times.
-    for (const char* text : {"-1", "2.-0", "0.-0", "+1", "1:60", "1.0000000001", "1:2:3:4", ".", "",
-                             "1e3", "5124095:34:35.709551616", "1000000000:00", "1000000001"}) {
-        EXPECT_FALSE(ParseTime(text)) << text;
-    }
-    std::string bad;
-    EXPECT_FALSE(ParseIndexList("1,5-3", bad));
-    EXPECT_EQ(bad, "5-3");
-    EXPECT_FALSE(ParseIndexList("1,-2", bad));
-    EXPECT_EQ(*ParseIndexList(" 7 , 2-4", bad),
-              (std::vector<std::pair<std::int32_t, std::int32_t>>{{7, 7}, {2, 4}}));
-}
-
-TEST(ListSyntax, ListFilesByOneSetOfRules) {
-    const fs::path dir = testing::NewTempDir("lists");
-    const auto write = [&](const char* name, std::string_view bytes) {
-        std::ofstream(dir / name, std::ios::binary) << bytes;
-        return dir / name;
-    };
-    // A byte-order mark, Windows line ends, comments and blank lines.
-    const ListFile lines = ReadListFile(write("a",
-                                              "\xEF\xBB\xBF"
-                                              "a b.mp4\r\n# not\n\n  \nc\n"),
-                                        false);
-    EXPECT_EQ(lines.items, (std::vector<std::string>{"a b.mp4", "c"}));
-    // NUL-ended names are taken whole, a newline in them too; without
-    // --null such a list is refused.
-    const fs::path nul = write("n", std::string_view("x\ny\0#z\0\0", 8));
-    EXPECT_EQ(ReadListFile(nul, true).items, (std::vector<std::string>{"x\ny", "#z"}));
-    EXPECT_TRUE(ReadListFile(nul, false).holdsNul);
-    EXPECT_EQ(ReadListFile(dir, false).error, EISDIR);
-    EXPECT_EQ(ReadListFile(dir / "gone", false).error, ENOENT);
-    EXPECT_TRUE(ReadListFile("/dev/zero", true).tooLarge);
-}
 
 TEST(PathText, NamesRoundTripWhateverTheirBytes) {
     // Latin-1, a lone continuation byte, UTF-8 surrogates (never text), an

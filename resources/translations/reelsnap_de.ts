@@ -330,16 +330,8 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
         <translation>sein Ordner %1 ist der von %2</translation>
     </message>
     <message>
-        <source>tiff (or tif), bmp, gif, jpeg (default, or jpg), png, jp2, webp, avif or jxl.</source>
-        <translation>tiff (oder tif), bmp, gif, jpeg (Vorgabe, oder jpg), png, jp2, webp, avif oder jxl.</translation>
-    </message>
-    <message>
         <source>For jpeg, jp2, webp, avif and jxl: low, medium (default) or high as in the window, or a number from 1 to 100 (high and 100: jp2, webp and jxl lossless).</source>
         <translation>Für jpeg, jp2, webp, avif und jxl: low, medium (Vorgabe) oder high wie im Fenster, oder eine Zahl von 1 bis 100 (high und 100: jp2, webp und jxl verlustfrei).</translation>
-    </message>
-    <message>
-        <source>--type takes tiff, bmp, gif, jpeg, png, jp2, webp, avif or jxl</source>
-        <translation>--type erwartet tiff, bmp, gif, jpeg, png, jp2, webp, avif oder jxl</translation>
     </message>
     <message>
         <source>Bits a channel for png and tiff: 8 (default) or 16, which keeps the levels of 10-bit and deeper movies (8-bit movies stay 8-bit).</source>
@@ -408,6 +400,22 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
     <message>
         <source>%1: frame %2 is larger than %3 pixels a side, the most Reelsnap takes</source>
         <translation>%1: Bild %2 ist größer als %3 Pixel je Seite, das Höchste, was Reelsnap verarbeitet</translation>
+    </message>
+    <message>
+        <source>%1 (default, or %2)</source>
+        <translation>%1 (Vorgabe, oder %2)</translation>
+    </message>
+    <message>
+        <source>%1 (or %2)</source>
+        <translation>%1 (oder %2)</translation>
+    </message>
+    <message>
+        <source>%1 or %2.</source>
+        <translation>%1 oder %2.</translation>
+    </message>
+    <message>
+        <source>--type takes %1 or %2</source>
+        <translation>--type erwartet %1 oder %2</translation>
     </message>
 </context>
 <context>
@@ -607,6 +615,10 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
     <message>
         <source>&amp;Threshold:</source>
         <translation>&amp;Schwelle:</translation>
+    </message>
+    <message>
+        <source>the image could not be encoded: %1</source>
+        <translation>das Bild konnte nicht kodiert werden: %1</translation>
     </message>
 </context>
 <context>
@@ -902,30 +914,6 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
         <translation>Bilddateien</translation>
     </message>
     <message>
-        <source>TIFF</source>
-        <translation>TIFF</translation>
-    </message>
-    <message>
-        <source>BMP</source>
-        <translation>BMP</translation>
-    </message>
-    <message>
-        <source>GIF</source>
-        <translation>GIF</translation>
-    </message>
-    <message>
-        <source>JPEG</source>
-        <translation>JPEG</translation>
-    </message>
-    <message>
-        <source>PNG</source>
-        <translation>PNG</translation>
-    </message>
-    <message>
-        <source>JPEG 2000</source>
-        <translation>JPEG 2000</translation>
-    </message>
-    <message>
         <source>Low</source>
         <translation>Niedrig</translation>
     </message>
@@ -980,18 +968,6 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
     <message>
         <source>Time in movie</source>
         <translation>Zeit im Film</translation>
-    </message>
-    <message>
-        <source>WebP</source>
-        <translation>WebP</translation>
-    </message>
-    <message>
-        <source>AVIF</source>
-        <translation>AVIF</translation>
-    </message>
-    <message>
-        <source>JPEG XL</source>
-        <translation>JPEG XL</translation>
     </message>
     <message>
         <source>PNG and TIFF files of 10-bit and deeper movies keep every level; 8-bit movies stay 8-bit.</source>

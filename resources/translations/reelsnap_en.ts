@@ -320,15 +320,7 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>tiff (or tif), bmp, gif, jpeg (default, or jpg), png, jp2, webp, avif or jxl.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>For jpeg, jp2, webp, avif and jxl: low, medium (default) or high as in the window, or a number from 1 to 100 (high and 100: jp2, webp and jxl lossless).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--type takes tiff, bmp, gif, jpeg, png, jp2, webp, avif or jxl</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -397,6 +389,22 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
     </message>
     <message>
         <source>%1: frame %2 is larger than %3 pixels a side, the most Reelsnap takes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (default, or %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (or %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--type takes %1 or %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -596,6 +604,10 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
     </message>
     <message>
         <source>&amp;Threshold:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the image could not be encoded: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -892,30 +904,6 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>TIFF</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>BMP</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>GIF</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>JPEG</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PNG</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>JPEG 2000</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Low</source>
         <translation type="unfinished"></translation>
     </message>
@@ -969,18 +957,6 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
     </message>
     <message>
         <source>Time in movie</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>WebP</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>AVIF</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>JPEG XL</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

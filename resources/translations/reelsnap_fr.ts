@@ -329,16 +329,8 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
         <translation>son dossier %1 est celui de %2</translation>
     </message>
     <message>
-        <source>tiff (or tif), bmp, gif, jpeg (default, or jpg), png, jp2, webp, avif or jxl.</source>
-        <translation>tiff (ou tif), bmp, gif, jpeg (par défaut, ou jpg), png, jp2, webp, avif ou jxl.</translation>
-    </message>
-    <message>
         <source>For jpeg, jp2, webp, avif and jxl: low, medium (default) or high as in the window, or a number from 1 to 100 (high and 100: jp2, webp and jxl lossless).</source>
         <translation>Pour jpeg, jp2, webp, avif et jxl : low, medium (par défaut) ou high comme dans la fenêtre, ou un nombre de 1 à 100 (high et 100 : jp2, webp et jxl sans perte).</translation>
-    </message>
-    <message>
-        <source>--type takes tiff, bmp, gif, jpeg, png, jp2, webp, avif or jxl</source>
-        <translation>--type attend tiff, bmp, gif, jpeg, png, jp2, webp, avif ou jxl</translation>
     </message>
     <message>
         <source>Bits a channel for png and tiff: 8 (default) or 16, which keeps the levels of 10-bit and deeper movies (8-bit movies stay 8-bit).</source>
@@ -407,6 +399,22 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
     <message>
         <source>%1: frame %2 is larger than %3 pixels a side, the most Reelsnap takes</source>
         <translation>%1 : l’image %2 dépasse %3 pixels de côté, le plus que Reelsnap accepte</translation>
+    </message>
+    <message>
+        <source>%1 (default, or %2)</source>
+        <translation>%1 (par défaut, ou %2)</translation>
+    </message>
+    <message>
+        <source>%1 (or %2)</source>
+        <translation>%1 (ou %2)</translation>
+    </message>
+    <message>
+        <source>%1 or %2.</source>
+        <translation>%1 ou %2.</translation>
+    </message>
+    <message>
+        <source>--type takes %1 or %2</source>
+        <translation>--type attend %1 ou %2</translation>
     </message>
 </context>
 <context>
@@ -606,6 +614,10 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
     <message>
         <source>&amp;Threshold:</source>
         <translation>&amp;Seuil :</translation>
+    </message>
+    <message>
+        <source>the image could not be encoded: %1</source>
+        <translation>l’image n’a pas pu être encodée : %1</translation>
     </message>
 </context>
 <context>
@@ -901,30 +913,6 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
         <translation>Fichiers image</translation>
     </message>
     <message>
-        <source>TIFF</source>
-        <translation>TIFF</translation>
-    </message>
-    <message>
-        <source>BMP</source>
-        <translation>BMP</translation>
-    </message>
-    <message>
-        <source>GIF</source>
-        <translation>GIF</translation>
-    </message>
-    <message>
-        <source>JPEG</source>
-        <translation>JPEG</translation>
-    </message>
-    <message>
-        <source>PNG</source>
-        <translation>PNG</translation>
-    </message>
-    <message>
-        <source>JPEG 2000</source>
-        <translation>JPEG 2000</translation>
-    </message>
-    <message>
         <source>Low</source>
         <translation>Basse</translation>
     </message>
@@ -979,18 +967,6 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
     <message>
         <source>Time in movie</source>
         <translation>Temps dans la vidéo</translation>
-    </message>
-    <message>
-        <source>WebP</source>
-        <translation>WebP</translation>
-    </message>
-    <message>
-        <source>AVIF</source>
-        <translation>AVIF</translation>
-    </message>
-    <message>
-        <source>JPEG XL</source>
-        <translation>JPEG XL</translation>
     </message>
     <message>
         <source>PNG and TIFF files of 10-bit and deeper movies keep every level; 8-bit movies stay 8-bit.</source>

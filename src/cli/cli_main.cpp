@@ -1,4 +1,4 @@
-#include "cli/command_line.h"
+#include "cli/run_movies.h"
 
 int main(int argc, char** argv) {
     return reelsnap::cli::RunCommandLine(argc, argv);

@@ -2,8 +2,14 @@
 
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
+
+#include "cli/cli_texts.h"
+#include "cli/interruption.h"
 
 namespace reelsnap::cli {
 namespace {
@@ -103,6 +109,89 @@ bool WriteLine(int fd, const std::string& line) {
         rest.remove_prefix(std::size_t(n));
     }
     return true;
+}
+
+namespace {
+
+const char* StatusOf(const MovieOutcome& outcome) {
+    if (outcome.stopped) return "stopped";
+    return outcome.problem ? "failed" : "done";
+}
+
+}  // namespace
+
+std::string FrameRecordLine(const std::filesystem::path& movie, const FrameRecord& frame) {
+    return JsonRecord()
+        .Text("movie", movie.native())
+        .Number("index", frame.index)
+        .Raw("time", JsonSeconds(frame.timeNs))
+        .Number("pts", frame.pts)
+        .Text("time_base",
+              std::to_string(frame.timeBaseNum) + "/" + std::to_string(frame.timeBaseDen))
+        .Boolean("key_frame", frame.keyFrame)
+        .Text("file", frame.file.native())
+        .Boolean("kept", frame.outcome == FrameOutcome::Kept)
+        .Line();
+}
+
+std::string MovieRecordLine(const std::filesystem::path& movie, const std::filesystem::path& folder,
+                            const MovieOutcome& outcome) {
+    const RunResult& r = outcome.result;
+    const std::int64_t failedFrames = std::int64_t(r.framesNotDecoded) + r.writes.failed;
+    const std::int64_t reached = std::int64_t(r.writes.written) + r.writes.kept + failedFrames;
+    JsonRecord record;
+    record.Text("movie", movie.native())
+        .Text("status", StatusOf(outcome))
+        .Number("frames", r.frameCount)
+        .Number("selected", r.framesSelected)
+        .Number("written", r.writes.written)
+        .Number("kept", r.writes.kept)
+        .Number("skipped", std::max<std::int64_t>(0, r.framesSelected - reached))
+        .Number("failed_frames", failedFrames)
+        .Number("decode_errors", r.decodeErrors)
+        .Number("past_end", r.beyondEnd)
+        .Number("decoded", r.decoderFrames);
+    if (!folder.empty()) record.Text("folder", folder.native());
+    if (outcome.problem && !outcome.stopped) record.Text("error", outcome.problem->text);
+    return record.Line();
+}
+
+std::string CountRecordLine(const std::filesystem::path& movie, const MovieOutcome& outcome) {
+    JsonRecord record;
+    record.Text("movie", movie.native())
+        .Text("status", StatusOf(outcome))
+        .Number("frames", outcome.result.frameCount);
+    if (outcome.problem && !outcome.stopped) record.Text("error", outcome.problem->text);
+    return record.Line();
+}
+
+namespace {
+
+// The errno of the first record that could not be written to standard
+// output, 0 while every one was; records are written on the writers' threads
+// too. A reader that went away (`--json | head -1`) ends the run as SIGTERM
+// does: the frame in progress completed, no temporary file left.
+std::atomic<int> recordError = 0;
+
+}  // namespace
+
+void WriteRecord(const std::string& line) {
+    if (WriteLine(STDOUT_FILENO, line)) return;
+    const int error = errno != 0 ? errno : EIO;
+    int none = 0;
+    recordError.compare_exchange_strong(none, error);
+    if (error == EPIPE) NoteInterrupt(SIGPIPE);
+}
+
+bool RecordsComplete() {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        int none = 0;
+        recordError.compare_exchange_strong(none, errno != 0 ? errno : EIO);
+    }
+    if (recordError == 0) return true;
+    Say(Text(CommandLine::tr("could not write to standard output: %1")
+                 .arg(QString::fromLocal8Bit(std::strerror(recordError)))));
+    return false;
 }
 
 }  // namespace reelsnap::cli

@@ -4,8 +4,11 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
+
+#include "cli/movie_outcome.h"
 
 namespace reelsnap::cli {
 
@@ -35,5 +38,22 @@ class JsonRecord {
 // Writes the line to the file descriptor in one write(2) where the system
 // takes it whole; false when it could not be written.
 bool WriteLine(int fd, const std::string& line);
+
+// The record of a frame that was written or kept.
+std::string FrameRecordLine(const std::filesystem::path& movie, const FrameRecord& frame);
+// The record of a movie's end. Its numbers add up: the selected frames are
+// written, kept, failed or skipped (not reached: after a stop or a failed write).
+std::string MovieRecordLine(const std::filesystem::path& movie, const std::filesystem::path& folder,
+                            const MovieOutcome& outcome);
+// The record of a movie counted.
+std::string CountRecordLine(const std::filesystem::path& movie, const MovieOutcome& outcome);
+
+// Writes a record on standard output, from any thread. The first that cannot
+// be written is kept as the run's failure; a reader that went away
+// (`--json | head -1`) ends the run as SIGTERM does.
+void WriteRecord(const std::string& line);
+// Standard output's last lines flushed; false, after saying why, when they
+// or any record could not be written.
+bool RecordsComplete();
 
 }  // namespace reelsnap::cli

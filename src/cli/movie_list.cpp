@@ -1,6 +1,8 @@
 #include "cli/movie_list.h"
 
 #include <charconv>
+#include <map>
+#include <set>
 #include <string>
 
 namespace reelsnap::cli {
@@ -47,6 +49,27 @@ std::optional<std::filesystem::path> TreeFolder(const std::filesystem::path& mov
     if (relative.empty() || relative == "." || *relative.begin() == "..") return std::nullopt;
     relative.replace_extension();
     return relative;
+}
+
+std::vector<std::filesystem::path> MovieFolders(const std::vector<std::filesystem::path>& movies) {
+    std::vector<std::filesystem::path> folders;
+    std::set<std::string> taken;
+    // The next number to try for each stem: a list of a million clip.mp4
+    // files numbers them in one pass, not in a square of them.
+    std::map<std::string, int> nextNumber;
+    for (const std::filesystem::path& movie : movies) {
+        const std::string stem = movie.stem().native();
+        std::string name = stem.empty() ? std::string("movie") : stem;
+        if (taken.contains(name)) {
+            int& n = nextNumber.try_emplace(stem, 2).first->second;
+            do {
+                name = stem + " (" + std::to_string(n++) + ")";
+            } while (taken.contains(name));
+        }
+        taken.insert(name);
+        folders.emplace_back(name);
+    }
+    return folders;
 }
 
 }  // namespace reelsnap::cli

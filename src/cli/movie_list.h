@@ -27,4 +27,9 @@ std::vector<std::filesystem::path> ShareOf(const std::vector<std::filesystem::pa
 std::optional<std::filesystem::path> TreeFolder(const std::filesystem::path& movie,
                                                 const std::filesystem::path& base);
 
+// Each movie's own folder under the output: named after the movie, and
+// "clip (2)", "clip (3)" ... for later movies of the same name, in the
+// order given.
+std::vector<std::filesystem::path> MovieFolders(const std::vector<std::filesystem::path>& movies);
+
 }  // namespace reelsnap::cli

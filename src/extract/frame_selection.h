@@ -67,10 +67,4 @@ std::int32_t FrameShownAt(const std::vector<std::int64_t>& times, std::int64_t t
 // `count` equal stretches (every frame when there are fewer).
 std::vector<std::int32_t> SpreadIndices(std::int32_t first, std::int32_t last, std::int32_t count);
 
-// A list of indices and ranges ("1,50,100-120"), or of times: nothing, with
-// `bad` set to the first item that is not one, when an item is wrong.
-std::optional<std::vector<std::pair<std::int32_t, std::int32_t>>> ParseIndexList(
-    std::string_view text, std::string& bad);
-std::optional<std::vector<std::int64_t>> ParseTimeList(std::string_view text, std::string& bad);
-
 }  // namespace reelsnap

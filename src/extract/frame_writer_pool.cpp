@@ -14,14 +14,30 @@ namespace {
 const char* const kNotEncodedReason =
     QT_TRANSLATE_NOOP("LocalizedStrings", "the image could not be encoded");
 
+const char* const kNotEncodedBecause =
+    QT_TRANSLATE_NOOP("LocalizedStrings", "the image could not be encoded: %1");
+
 const char* const kSameNameReason = QT_TRANSLATE_NOOP(
     "LocalizedStrings", "frame %1 has the same name as frame %2, written before it");
+
+FrameWriteFailure FailedWrite(const std::filesystem::path& path, int error,
+                              std::string encoderReason = {}) {
+    FrameWriteFailure failure;
+    failure.path = path;
+    failure.error = error;
+    failure.encoderReason = std::move(encoderReason);
+    return failure;
+}
 
 }  // namespace
 
 QString WriteFailureReason(const FrameWriteFailure& failure) {
     if (failure.sameNameAs > 0) {
         return LocalizedString(kSameNameReason).arg(failure.frame).arg(failure.sameNameAs);
+    }
+    if (failure.error == 0 && !failure.encoderReason.empty()) {
+        return LocalizedString(kNotEncodedBecause)
+            .arg(QString::fromStdString(failure.encoderReason));
     }
     if (failure.error == 0) return LocalizedString(kNotEncodedReason);
     return QString::fromLocal8Bit(std::strerror(failure.error));
@@ -100,7 +116,7 @@ void FrameWriterPool::Work() {
             failure = writer_(job);
         } catch (const std::bad_alloc&) {
             // Memory ran out for this frame: a failed write, not an abort.
-            failure = FrameWriteFailure{job.path, ENOMEM};
+            failure = FailedWrite(job.path, ENOMEM);
         }
         if (failure) failure->sequence = job.sequence;
         job.image = Image();
@@ -134,16 +150,15 @@ std::optional<FrameWriteFailure> WriteFrameJob(const FrameJob& job) {
     const char* extension = ImageTypeExtension(*job.settings.type);
     const std::filesystem::path finalPath = FinalFramePath(job.path, extension);
     try {
-        bool encodingFailed = false;
-        const auto data = EncodeFrameImage(job.image, job.settings, job.story, encodingFailed);
-        if (!data) return FrameWriteFailure{finalPath, 0};
+        const EncodeResult data = EncodeFrameImage(job.image, job.settings, job.story);
+        if (!data) return FailedWrite(finalPath, 0, data.reason());
         if (const int error =
                 PlaceFrameFile(job.path, extension, *data, job.existing, job.modified);
             error != 0) {
-            return FrameWriteFailure{finalPath, error};
+            return FailedWrite(finalPath, error);
         }
     } catch (const std::bad_alloc&) {
-        return FrameWriteFailure{finalPath, ENOMEM};  // no memory for the scaled or encoded image
+        return FailedWrite(finalPath, ENOMEM);  // no memory for the scaled or encoded image
     }
     return std::nullopt;
 }

@@ -7,7 +7,7 @@
 
 #include <QtGlobal>
 
-#include "imaging/encoders.h"
+#include "imaging/image_types.h"
 #include "platform/file_io.h"
 
 namespace reelsnap {
@@ -219,8 +219,8 @@ bool IsFrameFileName(std::string_view name) {
     }
     if (!name.starts_with('.')) return false;
     name.remove_prefix(1);
-    for (int type = int(ImageFileType::Tiff); type <= int(kLastImageFileType); ++type) {
-        if (name == ImageTypeExtension(ImageFileType(type))) return true;
+    for (const ImageTypeRow& row : ImageTypeTable()) {
+        if (name == row.extension) return true;
     }
     return false;
 }

@@ -35,12 +35,11 @@ int QuantizerOf(float compressionFactor) {
 
 }  // namespace
 
-std::optional<EncodedData> EncodeAvif(const Image& image, float compressionFactor,
-                                      const StoryMetadata* story) {
+EncodeResult EncodeAvif(const Image& image, float compressionFactor, const StoryMetadata* story) {
     // 16-bit images (HDR kept) become 10 bits, tagged with their transfer.
     const std::uint32_t depth = image.isDeep() ? 10 : 8;
     AvifImage yuv(avifImageCreate(image.width(), image.height(), depth, AVIF_PIXEL_FORMAT_YUV420));
-    if (!yuv) return std::nullopt;
+    if (!yuv) return EncodeResult::Failed("libavif could not make an image of this size");
     yuv->yuvRange = AVIF_RANGE_FULL;
     if (image.transfer() == ColorTransfer::Sdr) {
         yuv->colorPrimaries = AVIF_COLOR_PRIMARIES_BT709;
@@ -60,7 +59,9 @@ std::optional<EncodedData> EncodeAvif(const Image& image, float compressionFacto
     rgb.ignoreAlpha = !image.hasTransparency();
     rgb.pixels = const_cast<std::uint8_t*>(image.pixels());  // read, never written
     rgb.rowBytes = std::uint32_t(image.stride());
-    if (avifImageRGBToYUV(yuv.get(), &rgb) != AVIF_RESULT_OK) return std::nullopt;
+    if (const avifResult result = avifImageRGBToYUV(yuv.get(), &rgb); result != AVIF_RESULT_OK) {
+        return EncodeResult::Failed(avifResultToString(result));
+    }
     if (story && !story->exif.empty()) {
         avifImageSetMetadataExif(yuv.get(), story->exif.data(), story->exif.size());
     }
@@ -70,15 +71,20 @@ std::optional<EncodedData> EncodeAvif(const Image& image, float compressionFacto
     }
 
     AvifEncoder encoder(avifEncoderCreate());
-    if (!encoder) return std::nullopt;
+    if (!encoder) return EncodeResult::Failed(avifResultToString(AVIF_RESULT_OUT_OF_MEMORY));
     encoder->maxThreads = 1;
     encoder->speed = kSpeed;
     const int quantizer = QuantizerOf(compressionFactor);
     encoder->minQuantizer = encoder->maxQuantizer = quantizer;
     encoder->minQuantizerAlpha = encoder->maxQuantizerAlpha = quantizer;
     AvifOutput output;
-    if (avifEncoderWrite(encoder.get(), yuv.get(), &output.data) != AVIF_RESULT_OK) {
-        return std::nullopt;
+    if (const avifResult result = avifEncoderWrite(encoder.get(), yuv.get(), &output.data);
+        result != AVIF_RESULT_OK) {
+        // The encoder's diagnostics say more than the result's name, where it kept any.
+        const char* detail = encoder->diag.error;
+        return EncodeResult::Failed(detail[0] != '\0'
+                                        ? std::string(avifResultToString(result)) + ": " + detail
+                                        : avifResultToString(result));
     }
     EncodedData out(output.data.size);
     std::memcpy(out.data(), output.data.data, output.data.size);

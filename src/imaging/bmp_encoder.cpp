@@ -20,7 +20,7 @@ void Put32(std::uint8_t*& p, std::uint32_t v) {
 
 }  // namespace
 
-std::optional<EncodedData> EncodeBmp(const Image& image) {
+EncodeResult EncodeBmp(const Image& image, float, const StoryMetadata*) {
     const bool alpha = image.hasTransparency();
     const std::uint32_t bytesPerPixel = alpha ? 4 : 3;
     const std::uint32_t infoSize = alpha ? 108 : 40;
@@ -28,7 +28,7 @@ std::optional<EncodedData> EncodeBmp(const Image& image) {
     const std::uint32_t pixelOffset = 14 + infoSize;
     const std::uint64_t fileSize =
         pixelOffset + std::uint64_t(rowSize) * std::uint64_t(image.height());
-    if (fileSize > 0xFFFFFFFFu) return std::nullopt;
+    if (fileSize > 0xFFFFFFFFu) return EncodeResult::Failed("larger than a BMP file can be");
 
     EncodedData data(fileSize);
     std::memset(data.data(), 0, pixelOffset);

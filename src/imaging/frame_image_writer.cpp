@@ -13,12 +13,10 @@ ImageSize TargetSize(const ImageSize& size, std::int16_t scalePercent) {
 }  // namespace
 
 ImageLayout LayoutFor(const FrameWriteSettings& settings) {
+    const ImageTypeRow* row = ImageTypeRowOf(settings.type);
     const bool ownSize = settings.scalePercent == 0 || settings.scalePercent == 100;
-    const bool lossyWebp =
-        settings.type == ImageFileType::Webp && settings.compressionFactor < 1.0f;
-    if ((settings.type == ImageFileType::Jpeg || lossyWebp) && ownSize) {
-        return ImageLayout::Ycbcr420;
-    }
+    const bool lossy = row && !(row->losslessAtBest && settings.compressionFactor >= 1.0f);
+    if (row && row->takesPlanes && lossy && ownSize) return ImageLayout::Ycbcr420;
     const bool deep = settings.keepDeepFrames && TypeKeepsDeepFrames(settings.type);
     if (settings.keepHdr && TypeKeepsHdr(settings.type)) {
         return deep ? ImageLayout::Rgba64KeepHdr : ImageLayout::RgbaKeepHdr;
@@ -26,34 +24,28 @@ ImageLayout LayoutFor(const FrameWriteSettings& settings) {
     return deep ? ImageLayout::Rgba64 : ImageLayout::Rgba;
 }
 
-std::optional<EncodedData> EncodeFrameImage(const Image& frameImage,
-                                            const FrameWriteSettings& settings,
-                                            const std::optional<FrameStory>& story,
-                                            bool& encodingFailed) {
-    encodingFailed = false;
-    if (!settings.type) return std::nullopt;
+EncodeResult EncodeFrameImage(const Image& frameImage, const FrameWriteSettings& settings,
+                              const std::optional<FrameStory>& story) {
+    const ImageTypeRow* row = ImageTypeRowOf(settings.type);
+    if (!row) return EncodeResult::Failed("no such image type");
     // At the frame's own size the frame is encoded as it is, not redrawn.
     const ImageSize target = TargetSize(frameImage.size(), settings.scalePercent);
     std::optional<Image> scaled;
     if (target != frameImage.size()) {
         scaled = ScaledImage(frameImage, target);
-        if (!scaled) {
-            encodingFailed = true;
-            return std::nullopt;
-        }
+        if (!scaled) return EncodeResult::Failed("the image could not be scaled");
     }
-    const bool storyAfter = story && TypeTakesStoryAfterEncoding(*settings.type);
+    const StoryWay way = story ? row->story : StoryWay::None;
     const std::optional<StoryMetadata> boxes =
-        story && !storyAfter ? EncodeStory(*story) : std::nullopt;
-    if (story && !storyAfter && !boxes) {
-        encodingFailed = true;
-        return std::nullopt;
+        way == StoryWay::FromEncoder ? EncodeStory(*story) : std::nullopt;
+    if (way == StoryWay::FromEncoder && !boxes) {
+        return EncodeResult::Failed("the metadata could not be encoded");
     }
-    std::optional<EncodedData> data =
-        EncodeImage(scaled ? *scaled : frameImage, *settings.type, settings.compressionFactor,
-                    boxes ? &*boxes : nullptr);
-    if (data && storyAfter && !AddStoryToFile(*data, *story)) data.reset();
-    encodingFailed = !data;
+    EncodeResult data = EncodeImage(scaled ? *scaled : frameImage, row->type,
+                                    settings.compressionFactor, boxes ? &*boxes : nullptr);
+    if (data && way == StoryWay::AfterEncoding && !AddStoryToFile(*data, *story)) {
+        data.reset("the metadata could not be written into the file");
+    }
     return data;
 }
 

@@ -186,11 +186,6 @@ std::optional<StoryMetadata> EncodeStory(const FrameStory& story) {
     return metadata;
 }
 
-bool TypeTakesStoryAfterEncoding(ImageFileType type) {
-    return type == ImageFileType::Jpeg || type == ImageFileType::Tiff ||
-           type == ImageFileType::Webp || type == ImageFileType::Jpeg2000;
-}
-
 bool AddStoryToFile(EncodedData& file, const FrameStory& story) {
     const std::lock_guard lock(XmpLock());
     try {

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "imaging/encoders.h"
+#include "imaging/image_types.h"
 
 namespace reelsnap {
 
@@ -43,11 +43,6 @@ struct StoryMetadata {
 };
 // Nothing when exiv2 cannot encode it: the frame is then a failed write.
 std::optional<StoryMetadata> EncodeStory(const FrameStory& story);
-
-// True for the types whose files take the story after they are encoded
-// (JPEG, PNG, TIFF, WebP, JPEG 2000); AVIF and JPEG XL take it from their
-// encoders, BMP and GIF not at all.
-bool TypeTakesStoryAfterEncoding(ImageFileType type);
 
 // Writes the story into the encoded file; false when it cannot be read or written.
 bool AddStoryToFile(EncodedData& file, const FrameStory& story);

@@ -81,16 +81,27 @@ class NearestColor {
     std::vector<std::uint16_t> table_;
 };
 
+EncodeResult GifFailure(int error) {
+    const char* reason = GifErrorString(error);
+    return EncodeResult::Failed(reason ? reason : "giflib failed");
+}
+
+EncodeResult NoPalette() {
+    return EncodeResult::Failed("libimagequant could not make a palette");
+}
+
 }  // namespace
 
-std::optional<EncodedData> EncodeGif(const Image& image) {
+EncodeResult EncodeGif(const Image& image, float, const StoryMetadata*) {
     // The quantizer's OpenMP threads would spin beside the worker pool for a
     // palette that one thread computes in a few milliseconds.
     thread_local const bool singleThreaded = (omp_set_num_threads(1), true);
     (void)singleThreaded;
-    if (image.width() > 0xFFFF || image.height() > 0xFFFF) return std::nullopt;
+    if (image.width() > 0xFFFF || image.height() > 0xFFFF) {
+        return EncodeResult::Failed("wider or taller than a GIF file can be");
+    }
     COwner<liq_attr, liq_attr_destroy> attr(liq_attr_create());
-    if (!attr) return std::nullopt;
+    if (!attr) return NoPalette();
     liq_set_speed(attr.get(), 10);
     liq_set_max_colors(attr.get(), 256);
 
@@ -101,18 +112,18 @@ std::optional<EncodedData> EncodeGif(const Image& image) {
     COwner<liq_histogram, liq_histogram_destroy> histogram(liq_histogram_create(attr.get()));
     if (!sampleImage || !histogram ||
         liq_histogram_add_image(histogram.get(), attr.get(), sampleImage.get()) != LIQ_OK) {
-        return std::nullopt;
+        return NoPalette();
     }
     liq_result* rawResult = nullptr;
     if (liq_histogram_quantize(histogram.get(), attr.get(), &rawResult) != LIQ_OK) {
-        return std::nullopt;
+        return NoPalette();
     }
     COwner<liq_result, liq_result_destroy> result(rawResult);
     const liq_palette* palette = liq_get_palette(result.get());
-    if (!palette || palette->count == 0) return std::nullopt;
+    if (!palette || palette->count == 0) return NoPalette();
 
     COwner<ColorMapObject, GifFreeMapObject> colorMap(GifMakeMapObject(256, nullptr));
-    if (!colorMap) return std::nullopt;
+    if (!colorMap) return EncodeResult::Failed(GifErrorString(E_GIF_ERR_NOT_ENOUGH_MEM));
     int transparent = -1;
     unsigned lowestAlpha = 128;
     for (unsigned i = 0; i < 256; ++i) {
@@ -139,11 +150,11 @@ std::optional<EncodedData> EncodeGif(const Image& image) {
     data.reserve(pixelCount + pixelCount / 2);  // LZW of noise can outgrow the pixels
     int error = 0;
     COwner<GifFileType, CloseGif> gif(EGifOpen(&data, AppendBytes, &error));
-    if (!gif) return std::nullopt;
+    if (!gif) return GifFailure(error);
     EGifSetGifVersion(gif.get(), true);
     if (EGifPutScreenDesc(gif.get(), image.width(), image.height(), 8, 0, colorMap.get()) ==
         GIF_ERROR) {
-        return std::nullopt;
+        return GifFailure(gif->Error);
     }
     if (transparent >= 0) {
         GraphicsControlBlock gcb{};
@@ -153,21 +164,21 @@ std::optional<EncodedData> EncodeGif(const Image& image) {
         const std::size_t length = EGifGCBToExtension(&gcb, extension);
         if (EGifPutExtension(gif.get(), GRAPHICS_EXT_FUNC_CODE, int(length), extension) ==
             GIF_ERROR) {
-            return std::nullopt;
+            return GifFailure(gif->Error);
         }
     }
     if (EGifPutImageDesc(gif.get(), 0, 0, image.width(), image.height(), false, nullptr) ==
         GIF_ERROR) {
-        return std::nullopt;
+        return GifFailure(gif->Error);
     }
     for (int y = 0; y < image.height(); ++y) {
         if (EGifPutLine(gif.get(), indices.get() + std::size_t(y) * std::size_t(image.width()),
                         image.width()) == GIF_ERROR) {
-            return std::nullopt;
+            return GifFailure(gif->Error);
         }
     }
     // Closing writes the trailer; it also frees the giflib object.
-    if (EGifCloseFile(gif.release(), &error) == GIF_ERROR) return std::nullopt;
+    if (EGifCloseFile(gif.release(), &error) == GIF_ERROR) return GifFailure(error);
     return data;
 }
 

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <thread>
 
 #include "imaging/encoders.h"
@@ -83,12 +84,20 @@ int ResolutionLevels(const Image& image) {
     return levels;
 }
 
+// Keeps OpenJPEG's first error message, without its line feed.
+void KeepMessage(const char* message, void* data) {
+    auto& reason = *static_cast<std::string*>(data);
+    if (!reason.empty()) return;
+    reason = message;
+    while (!reason.empty() && (reason.back() == '\n' || reason.back() == ' ')) reason.pop_back();
+}
+
 }  // namespace
 
-std::optional<EncodedData> EncodeJpeg2000(const Image& image, float compressionFactor) {
+EncodeResult EncodeJpeg2000(const Image& image, float compressionFactor, const StoryMetadata*) {
     const int components = image.hasTransparency() ? 4 : 3;
     auto planar = PlanarImage(image, components);
-    if (!planar) return std::nullopt;
+    if (!planar) return EncodeResult::Failed("OpenJPEG could not make an image of this size");
 
     opj_cparameters_t parameters;
     opj_set_default_encoder_parameters(&parameters);
@@ -105,20 +114,26 @@ std::optional<EncodedData> EncodeJpeg2000(const Image& image, float compressionF
         parameters.tcp_rates[0] = float(std::pow(10.0, 2.5 * (1.0 - double(factor))));
     }
     COwner<opj_codec_t, opj_destroy_codec> codec(opj_create_compress(OPJ_CODEC_JP2));
-    if (!codec || !opj_setup_encoder(codec.get(), &parameters, planar.get())) return std::nullopt;
+    if (!codec) return EncodeResult::Failed("OpenJPEG could not make an encoder");
+    // OpenJPEG says why it failed through its message handler, line by line.
+    std::string reason;
+    opj_set_error_handler(codec.get(), KeepMessage, &reason);
+    if (!opj_setup_encoder(codec.get(), &parameters, planar.get())) {
+        return EncodeResult::Failed(reason);
+    }
     opj_codec_set_threads(codec.get(), int(std::max(1u, std::thread::hardware_concurrency())));
 
     OutputBuffer out;
     out.bytes.reserve(image.byteCount() / 4);
     COwner<opj_stream_t, opj_stream_destroy> stream(opj_stream_create(1 << 20, OPJ_FALSE));
-    if (!stream) return std::nullopt;
+    if (!stream) return EncodeResult::Failed("OpenJPEG could not make a stream");
     opj_stream_set_user_data(stream.get(), &out, nullptr);
     opj_stream_set_write_function(stream.get(), WriteProc);
     opj_stream_set_skip_function(stream.get(), SkipProc);
     opj_stream_set_seek_function(stream.get(), SeekProc);
     if (!opj_start_compress(codec.get(), planar.get(), stream.get()) ||
         !opj_encode(codec.get(), stream.get()) || !opj_end_compress(codec.get(), stream.get())) {
-        return std::nullopt;
+        return EncodeResult::Failed(reason);
     }
     return std::move(out.bytes);
 }

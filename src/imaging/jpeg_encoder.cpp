@@ -20,10 +20,10 @@ int QualityOf(float factor) {
 
 }  // namespace
 
-std::optional<EncodedData> EncodeJpeg(const Image& image, float compressionFactor) {
+EncodeResult EncodeJpeg(const Image& image, float compressionFactor, const StoryMetadata*) {
     // One compressor per thread: encoders run on several workers at once.
     thread_local TurboJpegHandle handle(tjInitCompress());
-    if (!handle) return std::nullopt;
+    if (!handle) return EncodeResult::Failed(tjGetErrorStr2(nullptr));
     const int subsampling = TJSAMP_420;
     EncodedData data(tjBufSize(image.width(), image.height(), subsampling));
     unsigned char* out = data.data();
@@ -42,7 +42,7 @@ std::optional<EncodedData> EncodeJpeg(const Image& image, float compressionFacto
                              image.height(), TJPF_RGBA, &out, &size, subsampling, quality,
                              TJFLAG_NOREALLOC);
     }
-    if (status != 0) return std::nullopt;
+    if (status != 0) return EncodeResult::Failed(tjGetErrorStr2(handle.get()));
     data.resize(size);
     return data;
 }

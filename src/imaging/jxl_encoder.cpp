@@ -45,7 +45,25 @@ bool Ok(JxlEncoderStatus status) {
     return status == JXL_ENC_SUCCESS;
 }
 
-std::optional<EncodedData> TakeOutput(JxlEncoder* encoder) {
+// libjxl's error, in words: it gives a code and no text.
+EncodeResult JxlFailure(JxlEncoder* encoder) {
+    switch (JxlEncoderGetError(encoder)) {
+        case JXL_ENC_ERR_OOM:
+            return EncodeResult::Failed("libjxl: out of memory");
+        case JXL_ENC_ERR_JBRD:
+            return EncodeResult::Failed("libjxl: JPEG bitstream reconstruction data not valid");
+        case JXL_ENC_ERR_BAD_INPUT:
+            return EncodeResult::Failed("libjxl: the input is not valid");
+        case JXL_ENC_ERR_NOT_SUPPORTED:
+            return EncodeResult::Failed("libjxl: not supported");
+        case JXL_ENC_ERR_API_USAGE:
+            return EncodeResult::Failed("libjxl: the encoder was used wrongly");
+        default:
+            return EncodeResult::Failed("libjxl: the encoder failed");
+    }
+}
+
+EncodeResult TakeOutput(JxlEncoder* encoder) {
     EncodedData out(64 * 1024);
     std::size_t used = 0;
     while (true) {
@@ -54,7 +72,7 @@ std::optional<EncodedData> TakeOutput(JxlEncoder* encoder) {
         const JxlEncoderStatus status = JxlEncoderProcessOutput(encoder, &next, &available);
         used = std::size_t(next - out.data());
         if (status == JXL_ENC_SUCCESS) break;
-        if (status != JXL_ENC_NEED_MORE_OUTPUT) return std::nullopt;
+        if (status != JXL_ENC_NEED_MORE_OUTPUT) return JxlFailure(encoder);
         out.resize(out.size() * 2);
     }
     out.resize(used);
@@ -80,10 +98,9 @@ bool AddStoryBoxes(JxlEncoder* encoder, const StoryMetadata& story) {
 
 }  // namespace
 
-std::optional<EncodedData> EncodeJxl(const Image& image, float compressionFactor,
-                                     const StoryMetadata* story) {
+EncodeResult EncodeJxl(const Image& image, float compressionFactor, const StoryMetadata* story) {
     JxlEncoderOwner encoder(JxlEncoderCreate(nullptr));
-    if (!encoder) return std::nullopt;
+    if (!encoder) return EncodeResult::Failed("libjxl: out of memory");
     const bool lossless = compressionFactor >= 1.0f;
     const bool alpha = image.hasTransparency();
     JxlBasicInfo info;
@@ -108,16 +125,16 @@ std::optional<EncodedData> EncodeJxl(const Image& image, float compressionFactor
     }
     if (!Ok(JxlEncoderSetBasicInfo(encoder.get(), &info)) ||
         !Ok(JxlEncoderSetColorEncoding(encoder.get(), &color))) {
-        return std::nullopt;
+        return JxlFailure(encoder.get());
     }
     JxlEncoderFrameSettings* settings = JxlEncoderFrameSettingsCreate(encoder.get(), nullptr);
     if (!settings ||
         !Ok(JxlEncoderFrameSettingsSetOption(settings, JXL_ENC_FRAME_SETTING_EFFORT, kEffort))) {
-        return std::nullopt;
+        return JxlFailure(encoder.get());
     }
     if (!Ok(lossless ? JxlEncoderSetFrameLossless(settings, JXL_TRUE)
                      : JxlEncoderSetFrameDistance(settings, DistanceOf(compressionFactor)))) {
-        return std::nullopt;
+        return JxlFailure(encoder.get());
     }
     // The encoder takes 3 or 4 channels: an opaque image goes without its alpha.
     std::vector<std::uint8_t> rgb;
@@ -126,8 +143,10 @@ std::optional<EncodedData> EncodeJxl(const Image& image, float compressionFactor
                                 JXL_NATIVE_ENDIAN, 0};
     const void* pixels = alpha ? static_cast<const void*>(image.pixels()) : rgb.data();
     const std::size_t bytes = alpha ? image.stride() * std::size_t(image.height()) : rgb.size();
-    if (story && !AddStoryBoxes(encoder.get(), *story)) return std::nullopt;
-    if (!Ok(JxlEncoderAddImageFrame(settings, &format, pixels, bytes))) return std::nullopt;
+    if ((story && !AddStoryBoxes(encoder.get(), *story)) ||
+        !Ok(JxlEncoderAddImageFrame(settings, &format, pixels, bytes))) {
+        return JxlFailure(encoder.get());
+    }
     JxlEncoderCloseInput(encoder.get());
     return TakeOutput(encoder.get());
 }

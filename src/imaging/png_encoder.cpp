@@ -90,9 +90,9 @@ void AddStoryChunks(EncodedData& out, const StoryMetadata& story) {
 
 }  // namespace
 
-std::optional<EncodedData> EncodePng(const Image& image, const StoryMetadata* story) {
+EncodeResult EncodePng(const Image& image, float, const StoryMetadata* story) {
     const Compressor compressor(libdeflate_alloc_compressor(kLevel));
-    if (!compressor || image.isNull()) return std::nullopt;
+    if (!compressor) return EncodeResult::Failed("libdeflate: out of memory");
     const int channels = image.hasTransparency() ? 4 : 3;
     const std::size_t channelBytes = image.isDeep() ? 2 : 1;
     const std::size_t rowBytes =
@@ -131,7 +131,7 @@ std::optional<EncodedData> EncodePng(const Image& image, const StoryMetadata* st
     out.resize(start + 8 + bound);
     const std::size_t compressed = libdeflate_zlib_compress(
         compressor.get(), filtered.get(), filteredBytes, out.data() + start + 8, bound);
-    if (compressed == 0) return std::nullopt;
+    if (compressed == 0) return EncodeResult::Failed("libdeflate: the data did not fit its bound");
     out.resize(start + 8 + compressed);
     CloseChunk(out, start, "IDAT");
 

@@ -28,9 +28,4 @@ std::optional<float> CompressionFactorNamed(std::string_view value) {
     return float(percent) / 100.0f;
 }
 
-bool TypeTakesQuality(std::optional<ImageFileType> type) {
-    return type && *type != ImageFileType::Tiff && *type != ImageFileType::Bmp &&
-           *type != ImageFileType::Gif && *type != ImageFileType::Png;
-}
-
 }  // namespace reelsnap

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "imaging/encoders.h"
+#include "imaging/image_types.h"
 
 namespace reelsnap {
 
@@ -20,8 +20,5 @@ float CompressionFactorOf(std::int16_t quality);
 // a whole number N from 1 to 100 for a factor of N/100, and "max" as 100.
 // Nothing for anything else.
 std::optional<float> CompressionFactorNamed(std::string_view value);
-
-// True for the types whose files the quality changes.
-bool TypeTakesQuality(std::optional<ImageFileType> type);
 
 }  // namespace reelsnap

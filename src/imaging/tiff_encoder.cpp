@@ -6,8 +6,11 @@
 #include <tiffio.h>
 
 #include <algorithm>
+#include <cstdarg>
+#include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
 
 #include "imaging/encoders.h"
 #include "platform/c_owner.h"
@@ -71,24 +74,37 @@ int MapProc(thandle_t, void**, toff_t*) {
 }
 void UnmapProc(thandle_t, void*, toff_t) {}
 
-// libtiff prints its complaints to stderr; the caller sees a failure instead.
-const bool kQuietTiff = [] {
-    TIFFSetErrorHandler(nullptr);
-    TIFFSetWarningHandler(nullptr);
-    return true;
-}();
+// libtiff prints its complaints to stderr; the caller gets the first error
+// as the failure's reason instead, and no warning.
+int KeepFirstError(TIFF*, void* data, const char*, const char* format, va_list arguments) {
+    auto& reason = *static_cast<std::string*>(data);
+    if (reason.empty()) {
+        char text[512];
+        std::vsnprintf(text, sizeof text, format, arguments);
+        reason = text;
+    }
+    return 1;
+}
+
+int IgnoreWarning(TIFF*, void*, const char*, const char*, va_list) {
+    return 1;
+}
 
 }  // namespace
 
-std::optional<EncodedData> EncodeTiff(const Image& image) {
-    (void)kQuietTiff;
+EncodeResult EncodeTiff(const Image& image, float, const StoryMetadata*) {
     MemoryFile file;
     file.bytes.reserve(image.byteCount() + 4096);
+    std::string reason;
+    const COwner<TIFFOpenOptions, TIFFOpenOptionsFree> options(TIFFOpenOptionsAlloc());
+    if (!options) return EncodeResult::Failed("libtiff: out of memory");
+    TIFFOpenOptionsSetErrorHandlerExtR(options.get(), KeepFirstError, &reason);
+    TIFFOpenOptionsSetWarningHandlerExtR(options.get(), IgnoreWarning, nullptr);
     {
-        COwner<TIFF, TIFFClose> tiff(TIFFClientOpen("frame", "w", &file, ReadProc, WriteProc,
-                                                    SeekProc, CloseProc, SizeProc, MapProc,
-                                                    UnmapProc));
-        if (!tiff) return std::nullopt;
+        COwner<TIFF, TIFFClose> tiff(TIFFClientOpenExt("frame", "w", &file, ReadProc, WriteProc,
+                                                       SeekProc, CloseProc, SizeProc, MapProc,
+                                                       UnmapProc, options.get()));
+        if (!tiff) return EncodeResult::Failed(reason);
         TIFF* t = tiff.get();
         const bool alpha = image.hasTransparency();
         const std::uint16_t samples = alpha ? 4 : 3;
@@ -132,10 +148,10 @@ std::optional<EncodedData> EncodeTiff(const Image& image) {
                 }
             }
             if (TIFFWriteEncodedStrip(t, stripIndex, strip.get(), tmsize_t(rowBytes) * rows) < 0) {
-                return std::nullopt;
+                return EncodeResult::Failed(reason);
             }
         }
-        if (!TIFFWriteDirectory(t)) return std::nullopt;
+        if (!TIFFWriteDirectory(t)) return EncodeResult::Failed(reason);
     }
     return std::move(file.bytes);
 }

@@ -10,6 +10,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <string>
 
 #include "imaging/encoders.h"
 
@@ -69,14 +70,32 @@ bool ImportPlanes(WebPPicture& picture, const Image& image) {
     return true;
 }
 
+// libwebp's error code, in words: it has no text of its own.
+EncodeResult WebpFailure(WebPEncodingError error) {
+    switch (error) {
+        case VP8_ENC_ERROR_OUT_OF_MEMORY:
+        case VP8_ENC_ERROR_BITSTREAM_OUT_OF_MEMORY:
+            return EncodeResult::Failed("libwebp: out of memory");
+        case VP8_ENC_ERROR_BAD_DIMENSION:
+            return EncodeResult::Failed("libwebp: the picture's size is not one WebP takes");
+        case VP8_ENC_ERROR_PARTITION0_OVERFLOW:
+        case VP8_ENC_ERROR_PARTITION_OVERFLOW:
+            return EncodeResult::Failed("libwebp: a partition is larger than WebP allows");
+        case VP8_ENC_ERROR_FILE_TOO_BIG:
+            return EncodeResult::Failed("libwebp: the file would be larger than 4 GiB");
+        default:
+            return EncodeResult::Failed("libwebp: error " + std::to_string(int(error)));
+    }
+}
+
 }  // namespace
 
-std::optional<EncodedData> EncodeWebp(const Image& image, float compressionFactor) {
+EncodeResult EncodeWebp(const Image& image, float compressionFactor, const StoryMetadata*) {
     if (image.width() > WEBP_MAX_DIMENSION || image.height() > WEBP_MAX_DIMENSION) {
-        return std::nullopt;
+        return WebpFailure(VP8_ENC_ERROR_BAD_DIMENSION);
     }
     WebPConfig config;
-    if (!WebPConfigInit(&config)) return std::nullopt;
+    if (!WebPConfigInit(&config)) return EncodeResult::Failed("libwebp: version mismatch");
     config.lossless = compressionFactor >= 1.0f;
     config.quality = std::clamp(compressionFactor, 0.0f, 1.0f) * 100.0f;
     config.method = kMethod;
@@ -86,15 +105,17 @@ std::optional<EncodedData> EncodeWebp(const Image& image, float compressionFacto
     e.picture.width = image.width();
     e.picture.height = image.height();
     const int stride = int(image.stride());
-    if (image.isPlanar() && config.lossless) return std::nullopt;  // planes are lossy's alone
+    if (image.isPlanar() && config.lossless) {  // planes are lossy's alone
+        return EncodeResult::Failed("lossless WebP is encoded from RGB, not YCbCr planes");
+    }
     const bool imported = image.isPlanar() ? ImportPlanes(e.picture, image)
                           : image.hasTransparency()
                               ? WebPPictureImportRGBA(&e.picture, image.pixels(), stride)
                               : WebPPictureImportRGBX(&e.picture, image.pixels(), stride);
-    if (!imported) return std::nullopt;
+    if (!imported) return WebpFailure(e.picture.error_code);
     e.picture.writer = WebPMemoryWrite;
     e.picture.custom_ptr = &e.writer;
-    if (!WebPEncode(&config, &e.picture)) return std::nullopt;
+    if (!WebPEncode(&config, &e.picture)) return WebpFailure(e.picture.error_code);
     EncodedData out(e.writer.size);
     std::memcpy(out.data(), e.writer.mem, e.writer.size);
     return out;

@@ -171,6 +171,10 @@ void PreferencesWindow::ConnectCommands() {
         commands_[button] = command;
         connect(button, &QAbstractButton::clicked, this, [this, c = command] { SendCommand(c); });
     }
+    // The type popup's items are the image types' rows, each with its stored number.
+    for (const ImageTypeRow& row : ImageTypeTable()) {
+        ui_->ImageTypeControl->addItem(QString::fromLatin1(row.displayName), int(row.type));
+    }
     const std::pair<QComboBox*, CommandId> popups[] = {{ui_->ImageTypeControl, kImageType},
                                                        {ui_->QualityControl, kImageQuality},
                                                        {ui_->HdrControl, kHdrMovies},
@@ -279,7 +283,7 @@ void PreferencesWindow::FillPreferencesWindow() {
     ui_->HdrControl->setCurrentIndex(settings_.ReadInt16Setting(keys::HdrMovies) == 2 ? 1 : 0);
     const std::int16_t imageType = settings_.ReadImageType();
     EnableQualityFor(imageType);
-    ui_->ImageTypeControl->setCurrentIndex(imageType - 1);
+    ui_->ImageTypeControl->setCurrentIndex(ui_->ImageTypeControl->findData(int(imageType)));
     ui_->CopyToBox->setEnabled(true);
     const bool copyTo = settings_.ReadBoolSetting(keys::CopyTo);
     ui_->CopyToBox->setChecked(copyTo);
@@ -340,7 +344,7 @@ std::int16_t PreferencesWindow::PreferencesCommandHandler(CommandId command) {
             settings_.StoreBoolSetting(keys::CopyTo, ui_->CopyToBox->isChecked());
             break;
         case kImageType: {
-            const auto type = std::int16_t(ui_->ImageTypeControl->currentIndex() + 1);
+            const auto type = std::int16_t(ui_->ImageTypeControl->currentData().toInt());
             settings_.StoreInt16Setting(keys::ImageType, type);
             settings_.SynchronizeSettings();
             EnableQualityFor(type);

@@ -1,8 +1,8 @@
 #include "app/picker/contact_sheet.h"
 
 #include <QPainter>
-#include <cerrno>
 #include <cmath>
+#include <cstring>
 
 #include "app/picker/image_copies.h"
 #include "imaging/frame_image_writer.h"
@@ -67,17 +67,19 @@ QImage ComposeContactSheet(const std::vector<QImage>& frames, const std::vector<
     return sheet;
 }
 
-int WriteContactSheet(const QImage& sheet, ImageFileType type, float compressionFactor,
-                      const std::filesystem::path& path) {
+std::optional<QString> WriteContactSheet(const QImage& sheet, ImageFileType type,
+                                         float compressionFactor,
+                                         const std::filesystem::path& path) {
     const Image image = ImageOf(sheet);
     FrameWriteSettings settings;
     settings.type = type;
     settings.compressionFactor = compressionFactor;
-    bool failed = false;
-    const std::optional<EncodedData> bytes =
-        EncodeFrameImage(image, settings, std::nullopt, failed);
-    if (!bytes) return EIO;
-    return WriteFileReplacing(path, *bytes);
+    const EncodeResult bytes = EncodeFrameImage(image, settings, std::nullopt);
+    if (!bytes) return QString::fromStdString(bytes.reason());
+    if (const int error = WriteFileReplacing(path, *bytes); error != 0) {
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
+    return std::nullopt;
 }
 
 }  // namespace reelsnap

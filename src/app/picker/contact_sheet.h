@@ -7,9 +7,10 @@
 #include <QString>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <vector>
 
-#include "imaging/encoders.h"
+#include "imaging/image_types.h"
 
 namespace reelsnap {
 
@@ -34,9 +35,10 @@ class ContactSheetLayout {
 QImage ComposeContactSheet(const std::vector<QImage>& frames, const std::vector<QString>& labels,
                            QSize frame);
 
-// Writes the sheet as a file of the type, replacing what was there: 0, or
-// why not (an errno value; EIO when the encoder fails).
-int WriteContactSheet(const QImage& sheet, ImageFileType type, float compressionFactor,
-                      const std::filesystem::path& path);
+// Writes the sheet as a file of the type, replacing what was there: why
+// not (the system's or the encoder's words), or nothing once it is written.
+std::optional<QString> WriteContactSheet(const QImage& sheet, ImageFileType type,
+                                         float compressionFactor,
+                                         const std::filesystem::path& path);
 
 }  // namespace reelsnap

@@ -1,5 +1,7 @@
 #include "app/picker/frame_source.h"
 
+#include "app/picker/contact_sheet.h"
+
 #include <algorithm>
 
 #include "app/picker/image_copies.h"
@@ -59,10 +61,10 @@ void FrameSource::SetBound(QSize bound) {
     wake_.notify_all();
 }
 
-void FrameSource::Render(const std::vector<std::int32_t>& indices, QSize bound) {
+void FrameSource::SaveSheet(SheetJob job) {
     {
         const std::lock_guard lock(mutex_);
-        renderJob_ = RenderJob{indices, bound};
+        sheetJob_ = std::move(job);
     }
     wake_.notify_all();
 }
@@ -81,14 +83,14 @@ void FrameSource::Work() {
     OnWindowThread([this, outline = outline_] { emit opened(outline); });
     while (true) {
         std::optional<Request> request;
-        std::optional<RenderJob> job;
+        std::optional<SheetJob> job;
         {
             std::unique_lock lock(mutex_);
             // A fill under way goes on between requests; without one, the
             // thread sleeps until asked.
             if (!fill_) {
                 wake_.wait(lock,
-                           [this] { return stopping_ || request_ || renderJob_ || newBound_; });
+                           [this] { return stopping_ || request_ || sheetJob_ || newBound_; });
             }
             if (stopping_) return;
             if (newBound_) {
@@ -98,14 +100,12 @@ void FrameSource::Work() {
                 cacheBytes_ = 0;
             }
             request.swap(request_);
-            job.swap(renderJob_);
+            job.swap(sheetJob_);
         }
         if (request) Answer(*request);
         if (job) {
-            std::vector<QImage> images = RenderFrames(*job);
-            OnWindowThread([this, indices = job->indices, images = std::move(images)] {
-                emit rendered(indices, images);
-            });
+            const QString failure = WriteSheet(*job);
+            OnWindowThread([this, path = job->path, failure] { emit sheetSaved(path, failure); });
         }
         if (!request && !job && fill_) FillStep();
     }
@@ -209,7 +209,15 @@ void FrameSource::Keep(std::int32_t index, const QImage& image) {
     peakCacheBytes_ = std::max(peakCacheBytes_.load(), cache_.bytes());
 }
 
-std::vector<QImage> FrameSource::RenderFrames(const RenderJob& job) {
+QString FrameSource::WriteSheet(const SheetJob& job) {
+    const std::vector<QImage> images = RenderFrames(job);
+    QSize frame(1, 1);
+    for (const QImage& image : images) frame = frame.expandedTo(image.size());
+    const QImage sheet = ComposeContactSheet(images, job.labels, frame);
+    return WriteContactSheet(sheet, job.type, job.compressionFactor, job.path).value_or(QString());
+}
+
+std::vector<QImage> FrameSource::RenderFrames(const SheetJob& job) {
     std::vector<QImage> images;
     const QSize viewBound = bound_;
     bound_ = job.bound;

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "app/picker/frame_cache.h"
+#include "imaging/image_types.h"
 
 namespace reelsnap {
 
@@ -52,10 +53,19 @@ class FrameSource : public QObject {
     void Show(std::int32_t index, Precision precision = Precision::Exact);
     // Frames at a new size: the kept ones are let go.
     void SetBound(QSize bound);
-    // The frames, each no larger than `bound`, for a contact sheet: answered
-    // by `rendered` once all are decoded (a frame that does not decode is a
-    // null image).
-    void Render(const std::vector<std::int32_t>& indices, QSize bound);
+    // A contact sheet of the frames, each no larger than `bound`, labelled:
+    // decoded, composed, encoded and written on the source's thread, and
+    // answered by `sheetSaved` (a frame that does not decode leaves its cell
+    // empty).
+    struct SheetJob {
+        std::vector<std::int32_t> indices;
+        std::vector<QString> labels;
+        QSize bound;
+        ImageFileType type = ImageFileType::Jpeg;
+        float compressionFactor = 0.7f;
+        std::filesystem::path path;
+    };
+    void SaveSheet(SheetJob job);
 
     std::size_t cacheBytes() const { return cacheBytes_; }
     std::size_t peakCacheBytes() const { return peakCacheBytes_; }
@@ -66,16 +76,13 @@ class FrameSource : public QObject {
     void openFailed();
     void frameShown(std::int32_t index, const QImage& image);
     void frameFailed(std::int32_t index);
-    void rendered(const std::vector<std::int32_t>& indices, const std::vector<QImage>& images);
+    // The sheet's file, and why it could not be written (empty once it is).
+    void sheetSaved(const std::filesystem::path& path, const QString& failure);
 
   private:
     struct Request {
         std::int32_t index = 0;
         Precision precision = Precision::Exact;
-    };
-    struct RenderJob {
-        std::vector<std::int32_t> indices;
-        QSize bound;
     };
 
     // The frames of a group behind a shown one that are being decoded and
@@ -99,7 +106,9 @@ class FrameSource : public QObject {
     void StartFill(std::int32_t last);
     // Decodes and keeps the fill's next frame.
     void FillStep();
-    std::vector<QImage> RenderFrames(const RenderJob& job);
+    std::vector<QImage> RenderFrames(const SheetJob& job);
+    // The sheet written: why not, or an empty text.
+    QString WriteSheet(const SheetJob& job);
     void Keep(std::int32_t index, const QImage& image);
     template <typename F>
     void OnWindowThread(F&& call);
@@ -117,7 +126,7 @@ class FrameSource : public QObject {
     std::mutex mutex_;
     std::condition_variable wake_;
     std::optional<Request> request_;
-    std::optional<RenderJob> renderJob_;
+    std::optional<SheetJob> sheetJob_;
     std::optional<QSize> newBound_;
     std::atomic<bool> stopping_{false};
     std::atomic<Movie*> interruptible_{nullptr};

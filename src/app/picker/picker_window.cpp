@@ -134,7 +134,7 @@ void PickerWindow::ConnectSource() {
     });
     connect(source, &FrameSource::frameShown, this, &PickerWindow::FrameShown);
     connect(source, &FrameSource::frameFailed, this, &PickerWindow::FrameFailed);
-    connect(source, &FrameSource::rendered, this, &PickerWindow::SheetRendered);
+    connect(source, &FrameSource::sheetSaved, this, &PickerWindow::SheetSaved);
 }
 
 void PickerWindow::Opened(const MovieOutline& outline) {
@@ -338,27 +338,21 @@ void PickerWindow::SaveContactSheet() {
     const QSize shape = image_.isNull() ? QSize(16, 9) : image_.size();
     const int height = std::clamp(kSheetFrameWidth * shape.height() / std::max(1, shape.width()), 1,
                                   2 * kSheetFrameWidth);
-    source_->Render(frames, QSize(kSheetFrameWidth, height));
+    FrameSource::SheetJob job;
+    for (const std::int32_t index : frames) job.labels.push_back(FrameLabel(index));
+    job.indices = std::move(frames);
+    job.bound = QSize(kSheetFrameWidth, height);
+    job.type = TypeOfName(*path).value_or(settings.type);
+    job.compressionFactor = settings.compressionFactor;
+    job.path = *path;
+    source_->SaveSheet(std::move(job));
 }
 
-void PickerWindow::SheetRendered(const std::vector<std::int32_t>& indices,
-                                 const std::vector<QImage>& images) {
-    if (!sheetPath_) return;
-    const std::filesystem::path path = *sheetPath_;
+void PickerWindow::SheetSaved(const std::filesystem::path& path, const QString& failure) {
+    if (sheetPath_ != path) return;
     sheetPath_.reset();
-    std::vector<QString> labels;
-    QSize frame(1, 1);
-    for (std::size_t i = 0; i < indices.size(); ++i) {
-        labels.push_back(FrameLabel(indices[i]));
-        frame = frame.expandedTo(images[i].size());
-    }
-    const QImage sheet = ComposeContactSheet(images, labels, frame);
-    const SheetSettings settings = sheetSettings_();
-    const ImageFileType type = TypeOfName(path).value_or(settings.type);
-    const int error = WriteContactSheet(sheet, type, settings.compressionFactor, path);
-    if (error != 0) {
-        ShowStatus(tr("Could not write “%1”: %2.")
-                       .arg(DisplayPath(path.filename()), QString::fromLocal8Bit(strerror(error))));
+    if (!failure.isEmpty()) {
+        ShowStatus(tr("Could not write “%1”: %2.").arg(DisplayPath(path.filename()), failure));
     } else {
         ShowStatus(tr("Contact sheet saved as “%1”.").arg(DisplayPath(path.filename())));
     }

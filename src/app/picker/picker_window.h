@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "app/picker/frame_source.h"
-#include "imaging/encoders.h"
+#include "imaging/image_types.h"
 
 namespace Ui {
 class PickerWindow;
@@ -78,7 +78,7 @@ class PickerWindow : public QMainWindow {
     void Opened(const MovieOutline& outline);
     void FrameShown(std::int32_t index, const QImage& image);
     void FrameFailed(std::int32_t index);
-    void SheetRendered(const std::vector<std::int32_t>& indices, const std::vector<QImage>& images);
+    void SheetSaved(const std::filesystem::path& path, const QString& failure);
     void ShowPosition(std::int32_t index);
     void ShowFrameImage();
     void RebuildMarksStrip();

@@ -1,14 +1,14 @@
-// reelsnap-cli: the extraction engine without a window. It reads its
-// settings from its options, never from the preferences file.
+// reelsnap-cli's options: the extraction engine without a window. It reads
+// its settings from its options, never from the preferences file.
 #pragma once
 
-#include <QStringList>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "cli/movie_list.h"
 #include "extract/extraction_run.h"
 
 namespace reelsnap::cli {
@@ -39,23 +39,13 @@ struct Options {
     unsigned jobs = 0;  // 0: one writer a core
     // The movies given, then those of --from, then only --shard's share of them.
     std::vector<std::filesystem::path> movies;
+    std::optional<std::filesystem::path> from;  // --from: the list file
+    bool nulSeparated = false;                  // --null
+    std::optional<Shard> shard;
     bool folderPerMovie = false;  // several movies, --from or --shard: a folder each
     // --tree BASE: each movie's folder is its path below BASE.
     std::optional<std::filesystem::path> tree;
     bool json = false;  // records on standard output
 };
-
-// The options, or the exit status when the command line is done with
-// (--help, --version: 0; a usage error: 2, after saying why).
-struct Parsed {
-    std::optional<Options> options;
-    int status = kAllDone;
-};
-Parsed ParseCommandLine(const QStringList& arguments);
-
-// Runs every movie; the exit status.
-int RunMovies(const Options& options);
-
-int RunCommandLine(int argc, char** argv);
 
 }  // namespace reelsnap::cli

@@ -1,4 +1,4 @@
-#include "platform/list_file.h"
+#include "cli/list_syntax.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -7,8 +7,26 @@
 #include <cerrno>
 #include <string_view>
 
-namespace reelsnap {
+#include "platform/c_owner.h"
+#include "platform/time_syntax.h"
+
+namespace reelsnap::cli {
 namespace {
+
+// Calls `item` with each comma-separated item, trimmed; false once it does.
+template <typename Item>
+bool ForEachItem(std::string_view text, std::string& bad, Item item) {
+    while (true) {
+        const auto comma = text.find(',');
+        const std::string_view piece = TrimBlanks(text.substr(0, comma));
+        if (!item(piece)) {
+            bad = std::string(piece);
+            return false;
+        }
+        if (comma == std::string_view::npos) return true;
+        text.remove_prefix(comma + 1);
+    }
+}
 
 // The bytes of the file, or of standard input, up to one past the bound.
 std::string ReadBytes(const std::filesystem::path& file, int& error) {
@@ -32,6 +50,34 @@ std::string ReadBytes(const std::filesystem::path& file, int& error) {
 }
 
 }  // namespace
+
+std::optional<std::vector<std::pair<std::int32_t, std::int32_t>>> ParseIndexList(
+    std::string_view text, std::string& bad) {
+    std::vector<std::pair<std::int32_t, std::int32_t>> ranges;
+    const bool good = ForEachItem(text, bad, [&](std::string_view item) {
+        const auto dash = item.find('-');
+        const auto from = ParseDigits(TrimBlanks(item.substr(0, dash)), INT32_MAX);
+        const auto to = dash == std::string_view::npos
+                            ? from
+                            : ParseDigits(TrimBlanks(item.substr(dash + 1)), INT32_MAX);
+        if (!from || !to || *from < 1 || *to < *from) return false;
+        ranges.emplace_back(std::int32_t(*from), std::int32_t(*to));
+        return true;
+    });
+    if (!good) return std::nullopt;
+    return ranges;
+}
+
+std::optional<std::vector<std::int64_t>> ParseTimeList(std::string_view text, std::string& bad) {
+    std::vector<std::int64_t> times;
+    const bool good = ForEachItem(text, bad, [&](std::string_view item) {
+        const auto ns = ParseTime(item);
+        if (ns) times.push_back(*ns);
+        return ns.has_value();
+    });
+    if (!good) return std::nullopt;
+    return times;
+}
 
 ListFile ReadListFile(const std::filesystem::path& file, bool nulSeparated) {
     ListFile list;
@@ -63,4 +109,4 @@ ListFile ReadListFile(const std::filesystem::path& file, bool nulSeparated) {
     return list;
 }
 
-}  // namespace reelsnap
+}  // namespace reelsnap::cli

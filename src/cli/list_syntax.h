@@ -1,12 +1,24 @@
-// Lists given in files: the movies of a batch, frames and times to take.
+// What the command line takes as lists: frame indices and ranges, times, and
+// list files (the movies of a batch, `@FILE` for frames and times).
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
-namespace reelsnap {
+namespace reelsnap::cli {
+
+// A list of indices and ranges ("1,50,100-120"), or of times ("12.5,1:02"):
+// nothing, with `bad` set to the first item that is not one, when an item is
+// wrong. Items are separated by commas and trimmed of blanks.
+std::optional<std::vector<std::pair<std::int32_t, std::int32_t>>> ParseIndexList(
+    std::string_view text, std::string& bad);
+std::optional<std::vector<std::int64_t>> ParseTimeList(std::string_view text, std::string& bad);
 
 // The largest list file read: a list beyond it is refused, not read into
 // memory without end (`@/dev/zero`).
@@ -25,4 +37,4 @@ struct ListFile {
 // end with NUL bytes (`find -print0`) and only empty ones are left out.
 ListFile ReadListFile(const std::filesystem::path& file, bool nulSeparated);
 
-}  // namespace reelsnap
+}  // namespace reelsnap::cli

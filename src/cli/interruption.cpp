@@ -1,0 +1,18 @@
+#include "cli/interruption.h"
+
+namespace reelsnap::cli {
+namespace {
+
+volatile std::sig_atomic_t interrupted = 0;
+
+}  // namespace
+
+int InterruptingSignal() {
+    return interrupted;
+}
+
+extern "C" void NoteInterrupt(int signal) {
+    interrupted = signal;
+}
+
+}  // namespace reelsnap::cli
