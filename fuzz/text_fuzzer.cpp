@@ -1,5 +1,6 @@
 // The parsers of what users type and list: times, frame and time lists,
-// list files, name templates, ISO 6709 places, shares and tree folders. The
+// list files, name templates, ISO 6709 places, shares, tree folders and
+// containers' creation times. The
 // first byte chooses the parser, the rest is its text. Each must refuse or
 // give a value within its documented range; none may crash, overflow or
 // take time that grows faster than its input.
@@ -17,6 +18,7 @@
 #include "extract/frame_selection.h"
 #include "extract/output_naming.h"
 #include "imaging/frame_story.h"
+#include "movie/movie.h"
 #include "cli/list_syntax.h"
 
 namespace {
@@ -81,6 +83,15 @@ void Place(std::string_view text) {
     }
 }
 
+void CreationTime(std::string_view text) {
+    const std::string tag(text);
+    if (const auto ns = reelsnap::CreationTimeOfTag(tag.c_str())) {
+        // A day short of what nanoseconds hold, so that a frame's time added stays in range.
+        constexpr std::int64_t kMost = INT64_MAX - 86'400'000'000'000;
+        Require(*ns >= -kMost && *ns <= kMost);
+    }
+}
+
 void Batch(std::string_view text) {
     if (const auto shard = reelsnap::cli::ParseShard(text)) {
         Require(shard->k >= 1 && shard->k <= shard->n);
@@ -99,7 +110,7 @@ void Batch(std::string_view text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
-    switch (data[0] % 7) {
+    switch (data[0] % 8) {
         case 0:
             Times(text);
             break;
@@ -117,6 +128,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         case 5:
             Place(text);
+            break;
+        case 7:
+            CreationTime(text);
             break;
         default:
             Batch(text);

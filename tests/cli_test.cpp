@@ -2,6 +2,7 @@
 // exit status, checked on the images it writes. The command line runs in
 // this process, its output caught; what only a process shows (signals, the
 // locale, bytes in argv, a closed output, a file size limit) runs it as one.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <avif/avif.h>
@@ -892,6 +893,25 @@ TEST(CommandLine, MetadataTellsTheFramesStory) {
         EXPECT_EQ(story->tags.contains("Exif.Photo.DateTimeOriginal"),
                   fixture == std::string("dated"));
     }
+    // A date nanoseconds cannot hold and a place off the globe are left out, and said.
+    MovieSpec far;
+    far.format = "nut";  // which keeps the tags as text
+    far.frames = 2;
+    far.creationTime = "9999-12-31T00:00:00.000000Z";
+    far.location = "+99.0000+000.0000/";
+    ASSERT_EQ(WriteTestMovie(dir / "far.nut", far), "");
+    const Result r = RunCli({"-o", Path(dir / "far"), "--metadata", Path(dir / "far.nut")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(r.err,
+                ::testing::HasSubstr("far.nut: the date the movie records is none that a file can "
+                                     "hold; left out of the metadata\n"));
+    EXPECT_THAT(
+        r.err, ::testing::HasSubstr("far.nut: the place the movie records cannot be read; left out "
+                                    "of the metadata\n"));
+    const auto story = ReadStory(dir / "far" / "frame_1.jpg");
+    ASSERT_TRUE(story);
+    EXPECT_FALSE(story->tags.contains("Exif.Photo.DateTimeOriginal"));
+    EXPECT_FALSE(story->tags.contains("Exif.GPSInfo.GPSLatitude"));
 }
 
 // The colour in the middle of each third of the image's middle row.

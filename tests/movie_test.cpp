@@ -178,8 +178,6 @@ TEST(MovieFrames, SelectedFramesSeekOnlyAcrossKeyFrames) {
     EXPECT_EQ(movie->seekCount(), seeks);
 }
 
-// Told which frame comes next, the movie stops decoding at a frame whose
-// successor lies past a key frame; the images stay the same.
 // In open groups the B-frames that lead a group are decoded after its key
 // frame but shown before it, and refer to the group before: a walk that
 // lands on them must seek to that group's key frame.
@@ -199,6 +197,8 @@ TEST(MovieFrames, SparseWalksLandOnTheBFramesThatLeadAnOpenGroup) {
     }
 }
 
+// Told which frame comes next, the movie stops decoding at a frame whose
+// successor lies past a key frame; the images stay the same.
 TEST(MovieFrames, KnowingTheNextFrameDecodesNothingPastTheWantedOne) {
     for (const auto& [name, gop] :
          {std::pair{"sparse_keys", 25}, {"sparse_mkv", 60}, {"h264_mp4", 12}}) {

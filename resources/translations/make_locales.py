@@ -431,6 +431,8 @@ DE_CLI = {
     "--step takes a number from 1 to 32767": "--step erwartet eine Zahl von 1 bis 32767",
     "--scale takes a percentage from 1 to 100": "--scale erwartet einen Prozentwert von 1 bis 100",
     "--type takes %1 or %2": "--type erwartet %1 oder %2",
+    "%1: the date the movie records is none that a file can hold; left out of the metadata": "%1: das Datum, das der Film nennt, kann keine Datei tragen; in den Metadaten ausgelassen",
+    "%1: the place the movie records cannot be read; left out of the metadata": "%1: der Ort, den der Film nennt, ist nicht lesbar; in den Metadaten ausgelassen",
     "--quality takes low, medium, high or a number from 1 to 100": "--quality erwartet low, medium, high oder eine Zahl von 1 bis 100",
     "--jobs takes a number from 1 to 64": "--jobs erwartet eine Zahl von 1 bis 64",
     "Take the frame shown every S seconds from the first frame's time; S is a decimal or [[H:]M:]S[.fff].":
@@ -528,6 +530,8 @@ FR_CLI = {
     "--step takes a number from 1 to 32767": "--step attend un nombre de 1 à 32767",
     "--scale takes a percentage from 1 to 100": "--scale attend un pourcentage de 1 à 100",
     "--type takes %1 or %2": "--type attend %1 ou %2",
+    "%1: the date the movie records is none that a file can hold; left out of the metadata": "%1 : la date que la vidéo indique ne peut figurer dans aucun fichier ; omise des métadonnées",
+    "%1: the place the movie records cannot be read; left out of the metadata": "%1 : le lieu que la vidéo indique est illisible ; omis des métadonnées",
     "--quality takes low, medium, high or a number from 1 to 100": "--quality attend low, medium, high ou un nombre de 1 à 100",
     "--jobs takes a number from 1 to 64": "--jobs attend un nombre de 1 à 64",
     "Take the frame shown every S seconds from the first frame's time; S is a decimal or [[H:]M:]S[.fff].":

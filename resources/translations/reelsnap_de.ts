@@ -417,6 +417,14 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
         <source>--type takes %1 or %2</source>
         <translation>--type erwartet %1 oder %2</translation>
     </message>
+    <message>
+        <source>%1: the date the movie records is none that a file can hold; left out of the metadata</source>
+        <translation>%1: das Datum, das der Film nennt, kann keine Datei tragen; in den Metadaten ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1: the place the movie records cannot be read; left out of the metadata</source>
+        <translation>%1: der Ort, den der Film nennt, ist nicht lesbar; in den Metadaten ausgelassen</translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>

@@ -407,6 +407,14 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
         <source>--type takes %1 or %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: the date the movie records is none that a file can hold; left out of the metadata</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the place the movie records cannot be read; left out of the metadata</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>

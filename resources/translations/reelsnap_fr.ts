@@ -416,6 +416,14 @@ déjà là ; 1 quand une vidéo a échoué ou qu’une image choisie n’a pu ê
         <source>--type takes %1 or %2</source>
         <translation>--type attend %1 ou %2</translation>
     </message>
+    <message>
+        <source>%1: the date the movie records is none that a file can hold; left out of the metadata</source>
+        <translation>%1 : la date que la vidéo indique ne peut figurer dans aucun fichier ; omise des métadonnées</translation>
+    </message>
+    <message>
+        <source>%1: the place the movie records cannot be read; left out of the metadata</source>
+        <translation>%1 : le lieu que la vidéo indique est illisible ; omis des métadonnées</translation>
+    </message>
 </context>
 <context>
     <name>LocalizedStrings</name>

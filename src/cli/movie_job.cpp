@@ -197,6 +197,16 @@ MovieOutcome ExtractMovie(const Options& options, const std::filesystem::path& m
                                  .arg(result.selection.first)));
                 }
                 std::fprintf(stderr, "%s\n", WrittenLine(movie, result).c_str());
+                if (result.dateLeftOut) {
+                    Say(Text(CommandLine::tr("%1: the date the movie records is none that a "
+                                             "file can hold; left out of the metadata")
+                                 .arg(DisplayPath(movie))));
+                }
+                if (result.placeLeftOut) {
+                    Say(Text(CommandLine::tr("%1: the place the movie records cannot be read; "
+                                             "left out of the metadata")
+                                 .arg(DisplayPath(movie))));
+                }
                 if (result.writes.kept > 0) {
                     Say(Text(CommandLine::tr("kept %n existing file(s); --overwrite replaces them",
                                              nullptr, result.writes.kept)));

@@ -210,6 +210,7 @@ class FrameWalk {
     }
 
     FrameStory StoryOf(std::int32_t i, std::int64_t t) {
+        run_.storiesTold_ = true;
         FrameStory story;
         if (movie_.RecordsCreationTime()) story.takenNs = movie_.PresentationDate(t);
         story.movieName = movieFileName_;
@@ -297,6 +298,11 @@ RunResult ExtractionRun::RunFirstDocument(const QStringList& documents, RunSetti
     if (nameClash_) ++result.writes.failed;
     result.decoderFrames = movie->framesDecoded();
     result.decodeErrors = movie->decodeErrors();
+    if (storiesTold_) {
+        result.dateLeftOut = movie->TagsCreationTime() && !movie->RecordsCreationTime();
+        const std::string place = movie->LocationTag();
+        result.placeLeftOut = !place.empty() && !ParseIso6709(place);
+    }
     result.timeBaseNum = movie->timeBase().num;
     result.timeBaseDen = movie->timeBase().den;
     writers_.ClearFailure();
@@ -319,6 +325,7 @@ void ExtractionRun::WalkMovie(Movie& movie, const std::filesystem::path& movieFi
     framesDone_ = 0;
     framesDecoded_ = 0;
     framesKeptUndecoded_ = 0;
+    storiesTold_ = false;
     // A stop while the movie was counted, or a movie too large to count, ends
     // the run before any frame.
     if (stopRequested_ || quitRequested_ || movie.tooLarge()) {

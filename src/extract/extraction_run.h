@@ -92,6 +92,10 @@ struct RunResult {
     WriteCounts writes;                 // kept: also those whose file was there before decoding
     std::int64_t decoderFrames = 0;     // frames the decoder gave out, wanted or not
     std::int64_t decodeErrors = 0;
+    // Frames carried metadata, and the movie's recorded date or place could
+    // not be read: it was left out, not wrapped into another.
+    bool dateLeftOut = false;
+    bool placeLeftOut = false;
     int timeBaseNum = 1;  // a pts of t is t * num / den seconds
     int timeBaseDen = 600;
 };
@@ -153,6 +157,7 @@ class ExtractionRun {
     std::int32_t framesExpected_ = 0;
     std::int32_t framesDecoded_ = 0;
     std::int32_t framesKeptUndecoded_ = 0;
+    bool storiesTold_ = false;  // a frame of the run carried metadata
     std::optional<FrameWriteFailure> nameClash_;  // a frame named as an earlier one
 
     friend class FrameWalk;

@@ -66,6 +66,7 @@ struct Movie::State {
     std::atomic<bool> interrupted = false;
     std::optional<std::int64_t> creationTime;  // the movie's, once asked for
     bool creationTimeRecorded = false;         // from its tag, not its file's date
+    bool creationTimeTagged = false;           // a tag was there, a date or not
     void ReadCreationTime();
     ff::InputContext input;
     int streamIndex = -1;
@@ -523,19 +524,26 @@ void Movie::DecodeOnlyKeyFrames(bool only) {
     state_->keyFramesOnly = only;
 }
 
+std::optional<std::int64_t> CreationTimeOfTag(const char* tag) {
+    std::int64_t microseconds = 0;
+    // Nanoseconds since 1970 in 64 bits reach from 1677 to 2262: a date
+    // outside is no date of a movie, and is not wrapped into one.
+    constexpr std::int64_t kMostMicroseconds = INT64_MAX / 1000 - 86'400'000'000;
+    if (av_parse_time(&microseconds, tag, 0) != 0 || std::abs(microseconds) > kMostMicroseconds) {
+        return std::nullopt;
+    }
+    return microseconds * 1000;
+}
+
 // Read once: every dated frame of a run asks. Nanoseconds since 1970: the
 // container's tag, else the file's modification time.
 void Movie::State::ReadCreationTime() {
     if (creationTime) return;
     creationTime = 0;
     const AVDictionaryEntry* tag = av_dict_get(input->metadata, "creation_time", nullptr, 0);
-    std::int64_t microseconds = 0;
-    // Nanoseconds since 1970 in 64 bits reach from 1677 to 2262: a date
-    // outside is no date of a movie, and is not wrapped into one.
-    constexpr std::int64_t kMostMicroseconds = INT64_MAX / 1000 - 86'400'000'000;
-    if (tag && av_parse_time(&microseconds, tag->value, 0) == 0 &&
-        std::abs(microseconds) <= kMostMicroseconds) {
-        creationTime = microseconds * 1000;
+    creationTimeTagged = tag != nullptr;
+    if (const auto recorded = tag ? CreationTimeOfTag(tag->value) : std::nullopt) {
+        creationTime = *recorded;
         creationTimeRecorded = true;
     } else if (struct stat file; ::stat(path.c_str(), &file) == 0) {
         creationTime = std::int64_t(file.st_mtim.tv_sec) * 1'000'000'000 + file.st_mtim.tv_nsec;
@@ -553,6 +561,11 @@ std::int64_t Movie::PresentationDate(std::int64_t time) const {
 bool Movie::RecordsCreationTime() const {
     state_->ReadCreationTime();
     return state_->creationTimeRecorded;
+}
+
+bool Movie::TagsCreationTime() const {
+    state_->ReadCreationTime();
+    return state_->creationTimeTagged;
 }
 
 std::string Movie::LocationTag() const {
@@ -693,7 +706,7 @@ std::optional<Image> Movie::State::FrameAt(std::int64_t time,
 bool Movie::State::ReachFrame(std::int64_t time) {
     if (HoldsFrame() && heldTime == time) return true;
     if (table.untimed()) {
-        // No seek lands on a known place in the output: only the top does.
+        // Going back rewinds to the top, as FrameImageAtTime does.
         if (time <= lastPulledPts && !Rewind()) return false;
         return PullUpTo(time);
     }

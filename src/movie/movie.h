@@ -114,6 +114,9 @@ class Movie {
     std::int64_t PresentationDate(std::int64_t time) const;
     // True when the movie records its creation time (not only its file's).
     bool RecordsCreationTime() const;
+    // True when the container has a creation time tag, whether or not it
+    // holds a date (one outside 1677 to 2262 is none).
+    bool TagsCreationTime() const;
     // The place the movie was recorded, as its container gives it: an ISO
     // 6709 string ("+37.3349-122.0090+010.000/"), or empty.
     std::string LocationTag() const;
@@ -151,5 +154,10 @@ class Movie {
   private:
     std::unique_ptr<State> state_;
 };
+
+// A container's creation_time tag in nanoseconds since 1970; nothing for a
+// tag that is no date, or one that nanoseconds cannot hold (before 1677 or
+// after 2262).
+std::optional<std::int64_t> CreationTimeOfTag(const char* tag);
 
 }  // namespace reelsnap
