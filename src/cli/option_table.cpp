@@ -18,7 +18,7 @@ namespace reelsnap::cli {
 namespace {
 
 using Refusal = std::optional<QString>;
-constexpr Refusal kTaken = std::nullopt;
+constexpr std::nullopt_t kTaken = std::nullopt;
 
 // A whole number within [low, high], or nothing.
 std::optional<long> NumberIn(const QString& text, long low, long high) {
