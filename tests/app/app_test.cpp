@@ -395,21 +395,6 @@ TEST_F(AppTest, AFileTheRunDidNotWriteSurvives) {
     RunDocuments({Path(Fixture("h264_mp4"))});
     EXPECT_EQ(StatusLine1(), "Could not write “frame_7.png”: File exists.");
     EXPECT_EQ(fs::file_size(destination_ / "frame_7.jpg"), 19u);
-    EXPECT_EQ(FileNames(destination_).size(), 4u);
-
-    // A JPEG run keeps the user's ".jpg" of its name, and replaces its own.
-    StoreSettings("");
-    UseStoredDestination(destination_, R"("InitialFrameIndex": 7, "FinalFrameIndex": 7)");
-    RunDocuments({Path(Fixture("h264_mp4"))});
-    EXPECT_EQ(StatusLine1(), "Could not write “frame_7.jpg”: File exists.");
-    EXPECT_EQ(fs::file_size(destination_ / "frame_7.jpg"), 19u);
-    fs::remove(destination_ / "frame_7.jpg");
-    RunDocuments({Path(Fixture("h264_mp4"))});
-    const auto written = fs::last_write_time(destination_ / "frame_7.jpg");
-    RunDocuments({Path(Fixture("h264_mp4"))});
-    EXPECT_EQ(StatusLine1(), kIdleMessage);
-    EXPECT_EQ(ImageCodecName(destination_ / "frame_7.jpg"), "mjpeg");
-    EXPECT_NE(fs::last_write_time(destination_ / "frame_7.jpg"), written) << "written again";
 }
 
 // Runs the sparse movie and gives the command once five frames are done.

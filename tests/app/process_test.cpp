@@ -62,47 +62,34 @@ void WritePreferences(const fs::path& config, const fs::path& destination,
             QByteArray::fromStdString(destination.string()).toBase64().toStdString() + R"("}})");
 }
 
+// QuitWhenDone ends the process with status 0 after a run of every frame
+// (only the first movie of a list is processed), one that ended early (a
+// folder), and one whose walk stopped at its last index.
 TEST(Executable, QuitWhenDoneEndsWithStatusZeroAndCompleteFiles) {
-    const fs::path config = NewTempDir("process-config");
-    const fs::path destination = NewTempDir("process-frames");
-    WritePreferences(config, destination);
-    // The second movie is real: only the first of a list is processed.
-    const Launch launch =
-        LaunchApplication(config, {QString::fromStdString(Fixture("h264_mp4").string()),
-                                   QString::fromStdString(Fixture("clip_120").string())});
-    ASSERT_TRUE(launch.finished);
-    EXPECT_EQ(launch.exitCode, 0);
-    int files = 0;
-    for (const auto& entry : fs::directory_iterator(destination)) {
-        ++files;
-        EXPECT_EQ(entry.path().extension(), ".tif");
-        auto image = DecodeImageFile(entry.path());
-        ASSERT_TRUE(image) << entry.path();
-        EXPECT_EQ(ReadFrameIndex(*image), std::stoi(entry.path().stem().string().substr(6)));
+    const struct {
+        QStringList movies;
+        std::string members;
+        std::size_t files;
+    } rows[] = {
+        {{Path(Fixture("h264_mp4")), Path(Fixture("clip_120"))}, "", 40},
+        {{Path(NewTempDir("a-folder"))}, "", 0},
+        {{Path(Fixture("clip_120"))}, R"("FinalFrameIndex": 3, )", 3},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.movies.join(' ').toStdString());
+        const fs::path config = NewTempDir("process-config");
+        const fs::path destination = NewTempDir("process-frames");
+        WritePreferences(config, destination, row.members);
+        const Launch launch = LaunchApplication(config, row.movies);
+        ASSERT_TRUE(launch.finished);
+        EXPECT_EQ(launch.exitCode, 0);
+        EXPECT_EQ(FileNames(destination).size(), row.files);
+        for (const std::string& name : FileNames(destination)) {
+            auto image = DecodeImageFile(destination / name);
+            ASSERT_TRUE(image && name.ends_with(".tif")) << name;
+            EXPECT_EQ(ReadFrameIndex(*image), std::stoi(name.substr(6))) << name;
+        }
     }
-    EXPECT_EQ(files, 40);
-}
-
-TEST(Executable, QuitWhenDoneAlsoAfterARunThatEndedEarly) {
-    const fs::path config = NewTempDir("process-config");
-    const fs::path destination = NewTempDir("process-frames");
-    WritePreferences(config, destination);
-    const Launch launch = LaunchApplication(config, {QString::fromStdString(destination.string())});
-    ASSERT_TRUE(launch.finished);
-    EXPECT_EQ(launch.exitCode, 0);
-    EXPECT_TRUE(fs::is_empty(destination));
-}
-
-TEST(Executable, QuitWhenDoneAfterAWalkThatStoppedAtItsLastIndex) {
-    const fs::path config = NewTempDir("process-config");
-    const fs::path destination = NewTempDir("process-frames");
-    WritePreferences(config, destination, R"("FinalFrameIndex": 3, )");
-    const Launch launch =
-        LaunchApplication(config, {QString::fromStdString(Fixture("clip_120").string())});
-    ASSERT_TRUE(launch.finished);
-    EXPECT_EQ(launch.exitCode, 0);
-    EXPECT_EQ(FileNames(destination),
-              (std::set<std::string>{"frame_1.tif", "frame_2.tif", "frame_3.tif"}));
 }
 
 // The files of a folder whose names say they are temporary files of ours.
