@@ -154,6 +154,14 @@ TEST_F(PickerTest, StepsJumpsAndKeyFramesShowTheFrameTheySay) {
     ExpectShown(1, "00:00:00.000");
     Press(Ui().NextFrameAction, 37);  // pressed faster than shown: the last counts
     ExpectShown(38, "00:00:01.480");
+    const int seeks = Picker().frameSource()->seekCount();
+    for (int forward = 39; forward <= 41; ++forward) {
+        Press(Ui().NextFrameAction);
+        ExpectShown(forward);
+    }
+    EXPECT_EQ(Picker().frameSource()->seekCount(), seeks) << "a step forward decodes on";
+    Press(Ui().PreviousFrameAction, 3);
+    ExpectShown(38);
     for (int back = 37; back >= 33; --back) {
         Press(Ui().PreviousFrameAction);
         ExpectShown(back);

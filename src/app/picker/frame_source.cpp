@@ -161,6 +161,7 @@ void FrameSource::Answer(const Request& request) {
 std::optional<QImage> FrameSource::Decode(std::int32_t index) {
     std::optional<QImage> image = DecodeWith(*movie_, index);
     decodedUpTo_ = index;
+    seeks_ = movie_->seekCount();
     return image;
 }
 

@@ -70,6 +70,8 @@ class FrameSource : public QObject {
     std::size_t cacheBytes() const { return cacheBytes_; }
     std::size_t peakCacheBytes() const { return peakCacheBytes_; }
     std::size_t cacheLimit() const { return cache_.maxBytes(); }
+    // The seeks of the window's decoder so far: a step forward takes none.
+    int seekCount() const { return seeks_; }
 
   signals:
     void opened(const reelsnap::MovieOutline& outline);
@@ -133,6 +135,7 @@ class FrameSource : public QObject {
     std::atomic<Movie*> interruptibleBehind_{nullptr};
     std::atomic<std::size_t> cacheBytes_{0};
     std::atomic<std::size_t> peakCacheBytes_{0};
+    std::atomic<int> seeks_{0};
     std::thread thread_;  // last: starts once everything above is made
 };
 
