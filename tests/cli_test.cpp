@@ -98,6 +98,15 @@ Result RunProcess(const QStringList& arguments, const QString& locale) {
     return result;
 }
 
+// Waits, 30 s at most, until the folder holds `count` files.
+void WaitForFiles(const fs::path& folder, std::size_t count) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while ((!fs::exists(folder) || FileNames(folder).size() < count) &&
+           std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
 QString Path(const fs::path& path) {
     return QString::fromStdString(path.string());
 }
@@ -251,10 +260,7 @@ TEST(CommandLine, TerminationEndsTheRunWithCompleteFiles) {
     process.start(REELSNAP_CLI, {"-o", Path(out), "--type", "jp2", "--quality", "max", "--jobs",
                                  "1", "--json", Path(Fixture("h264_mp4"))});
     ASSERT_TRUE(process.waitForStarted());
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (FileNames(out).size() < 2 && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
+    WaitForFiles(out, 2);
     ::kill(pid_t(process.processId()), SIGTERM);
     ASSERT_TRUE(process.waitForFinished(30000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << "it ends, it is not killed";
@@ -334,25 +340,13 @@ TEST(CommandLine, AHangupIgnoredAtStartStaysIgnored) {
     process.start(REELSNAP_CLI, {"-o", Path(out), "--type", "jp2", "--quality", "max", "--jobs",
                                  "1", "--quiet", Path(Fixture("h264_mp4"))});
     ASSERT_TRUE(process.waitForStarted());
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (FileNames(out).size() < 2 && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
+    WaitForFiles(out, 2);
     ::kill(pid_t(process.processId()), SIGHUP);
     ASSERT_TRUE(process.waitForFinished(60000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     EXPECT_EQ(FileNames(out).size(), 40u);
 }
-
-}  // namespace
-}  // namespace reelsnap
-
-namespace reelsnap {
-namespace {
-
-// Runs the movie with these selection options into a fresh folder; the
-// index each written file carries, by name.
 // The JSON records of standard output, one a line.
 std::vector<QJsonObject> Records(const std::string& out) {
     std::vector<QJsonObject> records;
@@ -367,6 +361,8 @@ std::vector<QJsonObject> Records(const std::string& out) {
     return records;
 }
 
+// Runs the movie with these selection options into a fresh folder; the
+// index each written file carries, by name.
 std::map<std::string, int> Selected(const std::string& fixture, const QStringList& options,
                                     Result* result = nullptr) {
     const fs::path out = NewTempDir("cli-select");
@@ -521,13 +517,8 @@ TEST(Selection, ANameTwoFramesWouldTakeIsAFailedWriteNamingBoth) {
     EXPECT_EQ(IndicesByName(out), (std::map<std::string, int>{{"0.png", 1}}));
 }
 
-}  // namespace
-}  // namespace reelsnap
-
 // The command line as the unit of a batch job: lists, shards, folders by
 // the movie's path, records and resuming.
-namespace reelsnap {
-namespace {
 
 std::vector<QJsonObject> MovieRecords(const std::vector<QJsonObject>& records) {
     std::vector<QJsonObject> movies;
@@ -632,13 +623,7 @@ TEST(Batch, ARunAgainFinishesExactlyWhatAKilledOneLeft) {
     QProcess killed;
     killed.start(REELSNAP_CLI, QStringList{"-o", Path(dir / "out")} + options);
     ASSERT_TRUE(killed.waitForStarted());
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    const auto filesWritten = [&] {
-        return fs::exists(dir / "out") ? FileNames(dir / "out").size() : 0;
-    };
-    while (filesWritten() < 12 && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
+    WaitForFiles(dir / "out", 12);
     ::kill(pid_t(killed.processId()), SIGKILL);
     ASSERT_TRUE(killed.waitForFinished(30000));
     std::size_t left = 0;

@@ -42,6 +42,12 @@ std::vector<std::int64_t> SampleTimes(Movie& movie) {
     return times;
 }
 
+// The index the frame shown at `time` carries; 0 when no image comes.
+int IndexAt(Movie& movie, std::int64_t time, std::optional<std::int64_t> next = std::nullopt) {
+    const auto image = movie.FrameImageAtTime(time, next);
+    return image ? ReadFrameIndex(*image) : 0;
+}
+
 // Frame i of the walk must carry index i.
 void ExpectFramesInPresentationOrder(const std::string& name) {
     SCOPED_TRACE(name);
@@ -52,9 +58,7 @@ void ExpectFramesInPresentationOrder(const std::string& name) {
     const auto times = SampleTimes(*movie);
     ASSERT_EQ(int(times.size()), frames);
     for (int i = 0; i < frames; ++i) {
-        auto image = movie->FrameImageAtTime(times[std::size_t(i)]);
-        ASSERT_TRUE(image) << "frame " << i + 1;
-        EXPECT_EQ(ReadFrameIndex(*image), i + 1);
+        EXPECT_EQ(IndexAt(*movie, times[std::size_t(i)]), i + 1) << "frame " << i + 1;
     }
     EXPECT_EQ(movie->seekCount(), 0) << "a walk over every frame never seeks";
     EXPECT_EQ(testing::DecodeAllFrames(Fixture(name)), frames);
@@ -75,9 +79,7 @@ TEST(MovieFrames, WithoutPresentationTimesTheDecoderSaysTheOrder) {
         ASSERT_TRUE(movie);
         const auto times = SampleTimes(*movie);
         for (const std::size_t i : {9u, 30u, 4u}) {
-            auto image = movie->FrameImageAtTime(times[i]);
-            ASSERT_TRUE(image) << name << " frame " << i + 1;
-            EXPECT_EQ(ReadFrameIndex(*image), int(i) + 1) << name;
+            EXPECT_EQ(IndexAt(*movie, times[i]), int(i) + 1) << name;
         }
     }
 }
@@ -90,9 +92,7 @@ TEST(MovieFrames, FramesThatShareATimeAreEachAFrameOfTheirOwn) {
     const auto times = SampleTimes(*movie);
     ASSERT_EQ(times.size(), 60u);
     for (const std::size_t i : {40u, 21u, 4u, 41u, 39u, 22u, 5u, 59u}) {
-        auto image = movie->FrameImageAtTime(times[i]);
-        ASSERT_TRUE(image) << "frame " << i + 1;
-        EXPECT_EQ(ReadFrameIndex(*image), int(i) + 1);
+        EXPECT_EQ(IndexAt(*movie, times[i]), int(i) + 1);
     }
     // Times stay the movie's: frame 7 is shown 6 frame durations in.
     EXPECT_EQ(movie->NanosecondsOfTicks(times[6]), 240'000'000);
@@ -139,9 +139,7 @@ TEST(MovieFrames, KeyFramesOnlyDecodeNothingElse) {
         const std::vector<int> keys = {1, 7, 20, 33};
         for (std::size_t k = 0; k < keys.size(); ++k) {
             ASSERT_TRUE(movie->IsKeyFrame(keys[k]));
-            auto image = movie->FrameImageAtTime(times[std::size_t(keys[k]) - 1]);
-            ASSERT_TRUE(image);
-            EXPECT_EQ(ReadFrameIndex(*image), keys[k]);
+            EXPECT_EQ(IndexAt(*movie, times[std::size_t(keys[k]) - 1]), keys[k]);
         }
         EXPECT_FALSE(movie->FrameImageAtTime(times[7])) << "frame 8 depends on frame 7";
     }
@@ -154,9 +152,7 @@ TEST(MovieFrames, SelectedFramesSeekOnlyAcrossKeyFrames) {
     ASSERT_EQ(times.size(), 160u);
     int wanted = 0;
     for (std::size_t i = 49; i < times.size(); i += 50, ++wanted) {
-        auto image = movie->FrameImageAtTime(times[i]);
-        ASSERT_TRUE(image);
-        EXPECT_EQ(ReadFrameIndex(*image), int(i) + 1);
+        EXPECT_EQ(IndexAt(*movie, times[i]), int(i) + 1);
     }
     EXPECT_GE(movie->seekCount(), 1) << "a stretch past key frames is skipped";
     EXPECT_LE(movie->seekCount(), wanted);
@@ -164,17 +160,11 @@ TEST(MovieFrames, SelectedFramesSeekOnlyAcrossKeyFrames) {
     EXPECT_LT(movie->packetsRead(), 120);
 
     // Going back seeks, and still finds the right frame.
-    auto back = movie->FrameImageAtTime(times[3]);
-    ASSERT_TRUE(back);
-    EXPECT_EQ(ReadFrameIndex(*back), 4);
-    auto again = movie->FrameImageAtTime(times[3]);
-    ASSERT_TRUE(again);
-    EXPECT_EQ(ReadFrameIndex(*again), 4);
+    EXPECT_EQ(IndexAt(*movie, times[3]), 4);
+    EXPECT_EQ(IndexAt(*movie, times[3]), 4);
     // Within one group of pictures decoding goes on without a seek.
     const int seeks = movie->seekCount();
-    auto next = movie->FrameImageAtTime(times[10]);
-    ASSERT_TRUE(next);
-    EXPECT_EQ(ReadFrameIndex(*next), 11);
+    EXPECT_EQ(IndexAt(*movie, times[10]), 11);
     EXPECT_EQ(movie->seekCount(), seeks);
 }
 
@@ -191,9 +181,7 @@ TEST(MovieFrames, SparseWalksLandOnTheBFramesThatLeadAnOpenGroup) {
         const std::size_t i = std::size_t(selected[k] - 1);
         const auto next = k + 1 < selected.size() ? times[std::size_t(selected[k + 1] - 1)]
                                                   : Movie::kNoFrameAfter;
-        auto image = movie->FrameImageAtTime(times[i], next);
-        ASSERT_TRUE(image) << "frame " << selected[k];
-        EXPECT_EQ(testing::ReadFrameIndex(*image), selected[k]);
+        EXPECT_EQ(IndexAt(*movie, times[i], next), selected[k]) << "frame " << selected[k];
     }
 }
 
@@ -226,9 +214,7 @@ TEST(MovieFrames, KnowingTheNextFrameDecodesNothingPastTheWantedOne) {
 
         // A caller that then asks for another frame than it said still gets it.
         for (const std::size_t i : {std::size_t(gop) - 1, std::size_t(gop) + 1, std::size_t(2)}) {
-            auto image = told->FrameImageAtTime(times[i], times.back());
-            ASSERT_TRUE(image) << "frame " << i + 1;
-            EXPECT_EQ(ReadFrameIndex(*image), int(i) + 1);
+            EXPECT_EQ(IndexAt(*told, times[i], times.back()), int(i) + 1);
         }
     }
 }
@@ -242,9 +228,7 @@ TEST(MovieFrames, SparseFramesFromContainersWithoutASampleIndex) {
         ASSERT_EQ(times.size(), 160u);
         // Wanted frames in the middle of groups of pictures, 60 frames long.
         for (const std::size_t i : {49u, 99u, 109u, 149u}) {
-            auto image = movie->FrameImageAtTime(times[i]);
-            ASSERT_TRUE(image) << "frame " << i + 1;
-            EXPECT_EQ(ReadFrameIndex(*image), int(i) + 1);
+            EXPECT_EQ(IndexAt(*movie, times[i]), int(i) + 1);
         }
         EXPECT_GE(movie->seekCount(), 1);
     }
@@ -1005,9 +989,7 @@ TEST(MovieBadInput, TableCountsBeyondTheirBoxesAreWhatTheBoxesHold) {
     const auto times = SampleTimes(*movie);
     ASSERT_EQ(times.size(), 40u);
     for (const std::size_t i : {0u, 17u, 39u}) {
-        auto image = movie->FrameImageAtTime(times[i]);
-        ASSERT_TRUE(image);
-        EXPECT_EQ(ReadFrameIndex(*image), int(i) + 1);
+        EXPECT_EQ(IndexAt(*movie, times[i]), int(i) + 1);
     }
 }
 
