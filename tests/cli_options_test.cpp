@@ -229,6 +229,8 @@ TEST(CommandLineOptions, HelpVersionAndWarnings) {
     EXPECT_NE(help.output.find("--scene-threshold <T>"), std::string::npos);
     EXPECT_NE(help.output.find("tiff (or tif), bmp, gif, jpeg (default, or jpg), png,"),
               std::string::npos);
+    EXPECT_NE(help.output.find("For jpeg, jp2, webp, avif and jxl: low, medium"),
+              std::string::npos);
     EXPECT_EQ(Parse({"--version", "--step", "0"}).output, "reelsnap-cli " REELSNAP_VERSION "\n");
     // Asked of a type that cannot hold it: said, and the run goes on.
     const ParsedOptions deep = Parse({"--depth", "16", "--hdr", "keep", "--type", "tiff", "m"});

@@ -413,8 +413,9 @@ DE_CLI = {
     "%1 (default, or %2)": "%1 (Vorgabe, oder %2)",
     "%1 (or %2)": "%1 (oder %2)",
     "%1 or %2.": "%1 oder %2.",
-    "For jpeg, jp2, webp, avif and jxl: low, medium (default) or high as in the window, or a number from 1 to 100 (high and 100: jp2, webp and jxl lossless).":
-        "Für jpeg, jp2, webp, avif und jxl: low, medium (Vorgabe) oder high wie im Fenster, oder eine Zahl von 1 bis 100 (high und 100: jp2, webp und jxl verlustfrei).",
+    "%1 and %2": "%1 und %2",
+    "For %1: low, medium (default) or high as in the window, or a number from 1 to 100 (high and 100: %2 lossless).":
+        "Für %1: low, medium (Vorgabe) oder high wie im Fenster, oder eine Zahl von 1 bis 100 (high und 100: %2 verlustfrei).",
     "Pad indices with zeros to eight digits.": "Nummern mit Nullen auf acht Stellen auffüllen.",
     "Append the movie's frame count: frame_7 of 120.jpg.": "Die Bildanzahl des Films anhängen: frame_7 of 120.jpg.",
     "Date each file at the movie's creation time plus the frame's presentation time.":
@@ -477,10 +478,10 @@ DE_CLI = {
     "--hdr takes tonemap or keep": "--hdr erwartet tonemap oder keep",
     "HDR movies: tonemap (default) to SDR, or keep their PQ or HLG frames as HDR in png (at 16 bits, with a cICP chunk), avif and jxl, tagged BT.2020; other types are always tone-mapped.":
         "HDR-Filme: tonemap (Vorgabe) bildet sie auf SDR ab, keep behält ihre PQ- oder HLG-Bilder als HDR in png (mit 16 Bit und einem cICP-Block), avif und jxl, als BT.2020 gekennzeichnet; andere Typen werden immer auf SDR abgebildet.",
-    "Write the frame's time and source into each file (jpeg, png, tiff, webp, jp2, avif, jxl): the movie's creation time plus the frame's time as EXIF DateTimeOriginal, the movie's name, the frame's index and time as XMP, and the place the movie was recorded, which is copied as EXIF GPS where the movie has one.":
-        "Zeit und Herkunft des Bildes in jede Datei schreiben (jpeg, png, tiff, webp, jp2, avif, jxl): die Entstehungszeit des Films plus die Zeit des Bildes als EXIF DateTimeOriginal, den Namen des Films, Nummer und Zeit des Bildes als XMP, und den Ort, an dem der Film aufgenommen wurde, der als EXIF GPS kopiert wird, wo der Film einen hat.",
-    "Bits a channel for png and tiff: 8 (default) or 16, which keeps the levels of 10-bit and deeper movies (8-bit movies stay 8-bit).":
-        "Bit je Kanal für png und tiff: 8 (Vorgabe) oder 16, das die Stufen von Filmen mit 10 und mehr Bit behält (8-Bit-Filme bleiben 8 Bit).",
+    "Write the frame's time and source into each file (%1): the movie's creation time plus the frame's time as EXIF DateTimeOriginal, the movie's name, the frame's index and time as XMP, and the place the movie was recorded, which is copied as EXIF GPS where the movie has one.":
+        "Zeit und Herkunft des Bildes in jede Datei schreiben (%1): die Entstehungszeit des Films plus die Zeit des Bildes als EXIF DateTimeOriginal, den Namen des Films, Nummer und Zeit des Bildes als XMP, und den Ort, an dem der Film aufgenommen wurde, der als EXIF GPS kopiert wird, wo der Film einen hat.",
+    "Bits a channel for %1: 8 (default) or 16, which keeps the levels of 10-bit and deeper movies (8-bit movies stay 8-bit).":
+        "Bit je Kanal für %1: 8 (Vorgabe) oder 16, das die Stufen von Filmen mit 10 und mehr Bit behält (8-Bit-Filme bleiben 8 Bit).",
     "is not inside %1 (--tree)": "liegt nicht in %1 (--tree)",
     "its folder %1 is that of %2": "sein Ordner %1 ist der von %2",
     "%1: frame %2 could not be decoded": "%1: Bild %2 konnte nicht dekodiert werden",
@@ -512,8 +513,9 @@ FR_CLI = {
     "%1 (default, or %2)": "%1 (par défaut, ou %2)",
     "%1 (or %2)": "%1 (ou %2)",
     "%1 or %2.": "%1 ou %2.",
-    "For jpeg, jp2, webp, avif and jxl: low, medium (default) or high as in the window, or a number from 1 to 100 (high and 100: jp2, webp and jxl lossless).":
-        "Pour jpeg, jp2, webp, avif et jxl : low, medium (par défaut) ou high comme dans la fenêtre, ou un nombre de 1 à 100 (high et 100 : jp2, webp et jxl sans perte).",
+    "%1 and %2": "%1 et %2",
+    "For %1: low, medium (default) or high as in the window, or a number from 1 to 100 (high and 100: %2 lossless).":
+        "Pour %1 : low, medium (par défaut) ou high comme dans la fenêtre, ou un nombre de 1 à 100 (high et 100 : %2 sans perte).",
     "Pad indices with zeros to eight digits.": "Compléter les numéros par des zéros jusqu’à huit chiffres.",
     "Append the movie's frame count: frame_7 of 120.jpg.": "Ajouter le nombre d’images de la vidéo : frame_7 of 120.jpg.",
     "Date each file at the movie's creation time plus the frame's presentation time.":
@@ -576,10 +578,10 @@ FR_CLI = {
     "--hdr takes tonemap or keep": "--hdr attend tonemap ou keep",
     "HDR movies: tonemap (default) to SDR, or keep their PQ or HLG frames as HDR in png (at 16 bits, with a cICP chunk), avif and jxl, tagged BT.2020; other types are always tone-mapped.":
         "Vidéos HDR : tonemap (par défaut) les convertit en SDR, keep garde leurs images PQ ou HLG en HDR dans png (en 16 bits, avec un bloc cICP), avif et jxl, marquées BT.2020 ; les autres types sont toujours convertis en SDR.",
-    "Write the frame's time and source into each file (jpeg, png, tiff, webp, jp2, avif, jxl): the movie's creation time plus the frame's time as EXIF DateTimeOriginal, the movie's name, the frame's index and time as XMP, and the place the movie was recorded, which is copied as EXIF GPS where the movie has one.":
-        "Écrire l’heure et la source de l’image dans chaque fichier (jpeg, png, tiff, webp, jp2, avif, jxl) : l’heure de création de la vidéo plus le temps de l’image en EXIF DateTimeOriginal, le nom de la vidéo, le numéro et le temps de l’image en XMP, et le lieu où la vidéo a été tournée, copié en EXIF GPS quand la vidéo en a un.",
-    "Bits a channel for png and tiff: 8 (default) or 16, which keeps the levels of 10-bit and deeper movies (8-bit movies stay 8-bit).":
-        "Bits par canal pour png et tiff : 8 (par défaut) ou 16, qui garde les niveaux des vidéos de 10 bits et plus (les vidéos 8 bits restent en 8 bits).",
+    "Write the frame's time and source into each file (%1): the movie's creation time plus the frame's time as EXIF DateTimeOriginal, the movie's name, the frame's index and time as XMP, and the place the movie was recorded, which is copied as EXIF GPS where the movie has one.":
+        "Écrire l’heure et la source de l’image dans chaque fichier (%1) : l’heure de création de la vidéo plus le temps de l’image en EXIF DateTimeOriginal, le nom de la vidéo, le numéro et le temps de l’image en XMP, et le lieu où la vidéo a été tournée, copié en EXIF GPS quand la vidéo en a un.",
+    "Bits a channel for %1: 8 (default) or 16, which keeps the levels of 10-bit and deeper movies (8-bit movies stay 8-bit).":
+        "Bits par canal pour %1 : 8 (par défaut) ou 16, qui garde les niveaux des vidéos de 10 bits et plus (les vidéos 8 bits restent en 8 bits).",
     "is not inside %1 (--tree)": "n’est pas dans %1 (--tree)",
     "its folder %1 is that of %2": "son dossier %1 est celui de %2",
     "%1: frame %2 could not be decoded": "%1 : l’image %2 n’a pu être décodée",

@@ -330,20 +330,8 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
         <translation>sein Ordner %1 ist der von %2</translation>
     </message>
     <message>
-        <source>For jpeg, jp2, webp, avif and jxl: low, medium (default) or high as in the window, or a number from 1 to 100 (high and 100: jp2, webp and jxl lossless).</source>
-        <translation>Für jpeg, jp2, webp, avif und jxl: low, medium (Vorgabe) oder high wie im Fenster, oder eine Zahl von 1 bis 100 (high und 100: jp2, webp und jxl verlustfrei).</translation>
-    </message>
-    <message>
-        <source>Bits a channel for png and tiff: 8 (default) or 16, which keeps the levels of 10-bit and deeper movies (8-bit movies stay 8-bit).</source>
-        <translation>Bit je Kanal für png und tiff: 8 (Vorgabe) oder 16, das die Stufen von Filmen mit 10 und mehr Bit behält (8-Bit-Filme bleiben 8 Bit).</translation>
-    </message>
-    <message>
         <source>--depth takes 8 or 16</source>
         <translation>--depth erwartet 8 oder 16</translation>
-    </message>
-    <message>
-        <source>Write the frame&apos;s time and source into each file (jpeg, png, tiff, webp, jp2, avif, jxl): the movie&apos;s creation time plus the frame&apos;s time as EXIF DateTimeOriginal, the movie&apos;s name, the frame&apos;s index and time as XMP, and the place the movie was recorded, which is copied as EXIF GPS where the movie has one.</source>
-        <translation>Zeit und Herkunft des Bildes in jede Datei schreiben (jpeg, png, tiff, webp, jp2, avif, jxl): die Entstehungszeit des Films plus die Zeit des Bildes als EXIF DateTimeOriginal, den Namen des Films, Nummer und Zeit des Bildes als XMP, und den Ort, an dem der Film aufgenommen wurde, der als EXIF GPS kopiert wird, wo der Film einen hat.</translation>
     </message>
     <message>
         <source>HDR movies: tonemap (default) to SDR, or keep their PQ or HLG frames as HDR in png (at 16 bits, with a cICP chunk), avif and jxl, tagged BT.2020; other types are always tone-mapped.</source>
@@ -424,6 +412,22 @@ Aufruffehler; 128 und die Nummer des Signals nach SIGINT, SIGTERM oder SIGHUP
     <message>
         <source>%1: the place the movie records cannot be read; left out of the metadata</source>
         <translation>%1: der Ort, den der Film nennt, ist nicht lesbar; in den Metadaten ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>For %1: low, medium (default) or high as in the window, or a number from 1 to 100 (high and 100: %2 lossless).</source>
+        <translation>Für %1: low, medium (Vorgabe) oder high wie im Fenster, oder eine Zahl von 1 bis 100 (high und 100: %2 verlustfrei).</translation>
+    </message>
+    <message>
+        <source>Bits a channel for %1: 8 (default) or 16, which keeps the levels of 10-bit and deeper movies (8-bit movies stay 8-bit).</source>
+        <translation>Bit je Kanal für %1: 8 (Vorgabe) oder 16, das die Stufen von Filmen mit 10 und mehr Bit behält (8-Bit-Filme bleiben 8 Bit).</translation>
+    </message>
+    <message>
+        <source>Write the frame&apos;s time and source into each file (%1): the movie&apos;s creation time plus the frame&apos;s time as EXIF DateTimeOriginal, the movie&apos;s name, the frame&apos;s index and time as XMP, and the place the movie was recorded, which is copied as EXIF GPS where the movie has one.</source>
+        <translation>Zeit und Herkunft des Bildes in jede Datei schreiben (%1): die Entstehungszeit des Films plus die Zeit des Bildes als EXIF DateTimeOriginal, den Namen des Films, Nummer und Zeit des Bildes als XMP, und den Ort, an dem der Film aufgenommen wurde, der als EXIF GPS kopiert wird, wo der Film einen hat.</translation>
     </message>
 </context>
 <context>

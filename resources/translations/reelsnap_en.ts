@@ -320,19 +320,7 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>For jpeg, jp2, webp, avif and jxl: low, medium (default) or high as in the window, or a number from 1 to 100 (high and 100: jp2, webp and jxl lossless).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bits a channel for png and tiff: 8 (default) or 16, which keeps the levels of 10-bit and deeper movies (8-bit movies stay 8-bit).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>--depth takes 8 or 16</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Write the frame&apos;s time and source into each file (jpeg, png, tiff, webp, jp2, avif, jxl): the movie&apos;s creation time plus the frame&apos;s time as EXIF DateTimeOriginal, the movie&apos;s name, the frame&apos;s index and time as XMP, and the place the movie was recorded, which is copied as EXIF GPS where the movie has one.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -413,6 +401,22 @@ number after SIGINT, SIGTERM or SIGHUP (130, 143, 129).</source>
     </message>
     <message>
         <source>%1: the place the movie records cannot be read; left out of the metadata</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For %1: low, medium (default) or high as in the window, or a number from 1 to 100 (high and 100: %2 lossless).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bits a channel for %1: 8 (default) or 16, which keeps the levels of 10-bit and deeper movies (8-bit movies stay 8-bit).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the frame&apos;s time and source into each file (%1): the movie&apos;s creation time plus the frame&apos;s time as EXIF DateTimeOriginal, the movie&apos;s name, the frame&apos;s index and time as XMP, and the place the movie was recorded, which is copied as EXIF GPS where the movie has one.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

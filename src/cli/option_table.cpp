@@ -109,6 +109,42 @@ QString TypeHelp() {
     return CommandLine::tr("%1 or %2.").arg(items.join(QStringLiteral(", ")), last);
 }
 
+// The --type names of the types that `holds` is true of, in the table's
+// order: "jpeg, jp2, webp, avif and jxl", or with commas alone.
+QString TypesThat(bool (*holds)(const ImageTypeRow&), bool lastWithAnd = true) {
+    QStringList names;
+    for (const ImageTypeRow& row : ImageTypeTable()) {
+        if (holds(row)) names << QString::fromLatin1(row.names.front());
+    }
+    if (!lastWithAnd || names.size() < 2) return names.join(QStringLiteral(", "));
+    const QString last = names.takeLast();
+    return CommandLine::tr("%1 and %2").arg(names.join(QStringLiteral(", ")), last);
+}
+
+QString QualityHelp() {
+    return CommandLine::tr(
+               "For %1: low, medium (default) or high as in the window, or a number "
+               "from 1 to 100 (high and 100: %2 lossless).")
+        .arg(TypesThat([](const ImageTypeRow& row) { return row.takesQuality; }),
+             TypesThat([](const ImageTypeRow& row) { return row.losslessAtBest; }));
+}
+
+QString DepthHelp() {
+    return CommandLine::tr(
+               "Bits a channel for %1: 8 (default) or 16, which keeps the levels of "
+               "10-bit and deeper movies (8-bit movies stay 8-bit).")
+        .arg(TypesThat([](const ImageTypeRow& row) { return row.keepsDeepFrames; }));
+}
+
+QString MetadataHelp() {
+    return CommandLine::tr(
+               "Write the frame's time and source into each file (%1): the movie's creation time "
+               "plus the frame's time as EXIF DateTimeOriginal, the movie's name, the frame's "
+               "index and time as XMP, and the place the movie was recorded, which is copied as "
+               "EXIF GPS where the movie has one.")
+        .arg(TypesThat([](const ImageTypeRow& row) { return row.story != StoryWay::None; }, false));
+}
+
 // "--type takes tiff, bmp, ... or jxl"
 QString TypeRefusal() {
     QStringList names;
@@ -349,11 +385,8 @@ const OptionRow kOptions[] = {
      }},
     {{"quality"},
      "QUALITY",
-     QT_TRANSLATE_NOOP(
-         "CommandLine",
-         "For jpeg, jp2, webp, avif and jxl: low, medium (default) or high as in the window, or a "
-         "number from 1 to 100 (high and 100: jp2, webp and jxl lossless)."),
      nullptr,
+     QualityHelp,
      false,
      [](Options& o, const QString& v) -> Refusal {
          const auto factor = CompressionFactorNamed(v.toLower().toStdString());
@@ -365,11 +398,8 @@ const OptionRow kOptions[] = {
      }},
     {{"depth"},
      "BITS",
-     QT_TRANSLATE_NOOP(
-         "CommandLine",
-         "Bits a channel for png and tiff: 8 (default) or 16, which keeps the levels of 10-bit "
-         "and deeper movies (8-bit movies stay 8-bit)."),
      nullptr,
+     DepthHelp,
      false,
      [](Options& o, const QString& v) -> Refusal {
          if (v != "8" && v != "16") return CommandLine::tr("--depth takes 8 or 16");
@@ -438,13 +468,8 @@ const OptionRow kOptions[] = {
      }},
     {{"metadata"},
      nullptr,
-     QT_TRANSLATE_NOOP(
-         "CommandLine",
-         "Write the frame's time and source into each file (jpeg, png, tiff, webp, jp2, avif, "
-         "jxl): the movie's creation time plus the frame's time as EXIF DateTimeOriginal, the "
-         "movie's name, the frame's index and time as XMP, and the place the movie was recorded, "
-         "which is copied as EXIF GPS where the movie has one."),
      nullptr,
+     MetadataHelp,
      false,
      [](Options& o, const QString&) -> Refusal {
          o.writeMetadata = true;
