@@ -376,52 +376,41 @@ JfifSamples JfifSamplesOf(const Image& rgba) {
     return s;
 }
 
-struct PlaneDifference {
-    double largest = 0;
-    double mean = 0;
-};
-
-PlaneDifference Difference(const std::uint8_t* plane, const std::vector<double>& expected) {
-    PlaneDifference d;
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        const double e = std::abs(double(plane[i]) - expected[i]);
-        d.largest = std::max(d.largest, e);
-        d.mean += e;
+// The JPEG planes against what a JPEG encoder makes of the picture drawn.
+std::string BadPlaneColumns(const Image& planes, const Image& drawn, double tolerance) {
+    const JfifSamples want = JfifSamplesOf(drawn);
+    std::string bad;
+    for (int plane = 0; plane < 3; ++plane) {
+        const auto& expected = plane == 0 ? want.y : plane == 1 ? want.cb : want.cr;
+        const int w = planes.planeWidth(plane);
+        for (int x = 0; x < w; ++x) {
+            for (int y = 0; y < planes.planeHeight(plane); ++y) {
+                const std::size_t i = std::size_t(y) * std::size_t(w) + std::size_t(x);
+                if (std::abs(planes.plane(plane)[i] - expected[i]) > tolerance) {
+                    bad += " plane " + std::to_string(plane) + " column " + std::to_string(x);
+                    break;
+                }
+            }
+        }
     }
-    d.mean /= double(expected.size());
-    return d;
+    return bad;
 }
 
 // The planes a JPEG is made from hold what the JPEG encoder makes of the
-// RGBA image: the two ways to a JPEG file show the same colours.
-struct Tolerance {
-    double largestLuma = 0;
-    double meanLuma = 0;
-    double meanChroma = 0;
-};
-
-void ExpectPlanesAsFromRgba(const std::string& name, Tolerance tolerance) {
+// RGBA image, first and last frame: the two ways to a JPEG file show the
+// same colours.
+void ExpectPlanesAsFromRgba(const std::string& name, double tolerance) {
     SCOPED_TRACE(name);
     auto forRgba = Movie::Open(Fixture(name));
     auto forPlanes = Movie::Open(Fixture(name));
     ASSERT_TRUE(forRgba && forPlanes);
     const auto times = SampleTimes(*forRgba);
-    ASSERT_GE(times.size(), 2u);
     for (const std::int64_t t : {times.front(), times.back()}) {
         auto rgba = forRgba->FrameImageAtTime(t);
         auto planes = forPlanes->FrameImageAtTime(t, std::nullopt, ImageLayout::Ycbcr420);
-        ASSERT_TRUE(rgba && planes);
-        ASSERT_TRUE(planes->isPlanar());
-        ASSERT_EQ(planes->width(), rgba->width());
-        ASSERT_EQ(planes->height(), rgba->height());
-        const JfifSamples expected = JfifSamplesOf(*rgba);
-        const PlaneDifference y = Difference(planes->plane(0), expected.y);
-        const PlaneDifference cb = Difference(planes->plane(1), expected.cb);
-        const PlaneDifference cr = Difference(planes->plane(2), expected.cr);
-        EXPECT_LE(y.largest, tolerance.largestLuma);
-        EXPECT_LE(y.mean, tolerance.meanLuma);
-        EXPECT_LE(cb.mean, tolerance.meanChroma);
-        EXPECT_LE(cr.mean, tolerance.meanChroma);
+        ASSERT_TRUE(rgba && planes && planes->isPlanar());
+        ASSERT_EQ(planes->size(), rgba->size());
+        EXPECT_EQ(BadPlaneColumns(*planes, *rgba, tolerance), "");
     }
 }
 
@@ -430,12 +419,12 @@ TEST(MovieJpegPlanes, HoldTheColoursOfTheRgbaImage) {
     // runs a level or two dark; the planes are exact (ExpectKnownColors).
     for (const char* name : {"h264_mp4", "bt709_limited", "bt709_full", "untagged_sd",
                              "untagged_hd", "mjpeg_250_avi", "grey_ramp_10bit"}) {
-        ExpectPlanesAsFromRgba(name, {3, 2, 0.6});
+        ExpectPlanesAsFromRgba(name, 4);
     }
     // At an odd width swscale interpolates chroma, which moves colour edges.
-    ExpectPlanesAsFromRgba("odd_size", {16, 1, 1.5});
+    ExpectPlanesAsFromRgba("odd_size", 32);
     // Tone-mapped frames come from the same 8-bit RGB as the RGBA image.
-    for (const char* name : {"hdr_pq", "hdr_hlg"}) ExpectPlanesAsFromRgba(name, {1, 0.5, 0.6});
+    for (const char* name : {"hdr_pq", "hdr_hlg"}) ExpectPlanesAsFromRgba(name, 3);
 }
 
 // Random samples in a frame of an odd size, so that the vector loops and
@@ -770,26 +759,6 @@ std::string BadColumns(const std::vector<int>& errors, int tolerance) {
     std::string bad;
     for (std::size_t x = 0; x < errors.size(); ++x) {
         if (errors[x] > tolerance) bad += " " + std::to_string(x) + ":" + std::to_string(errors[x]);
-    }
-    return bad;
-}
-
-// The JPEG planes against what a JPEG encoder makes of the picture drawn.
-std::string BadPlaneColumns(const Image& planes, const Image& drawn, double tolerance) {
-    const JfifSamples want = JfifSamplesOf(drawn);
-    std::string bad;
-    for (int plane = 0; plane < 3; ++plane) {
-        const auto& expected = plane == 0 ? want.y : plane == 1 ? want.cb : want.cr;
-        const int w = planes.planeWidth(plane);
-        for (int x = 0; x < w; ++x) {
-            for (int y = 0; y < planes.planeHeight(plane); ++y) {
-                const std::size_t i = std::size_t(y) * std::size_t(w) + std::size_t(x);
-                if (std::abs(planes.plane(plane)[i] - expected[i]) > tolerance) {
-                    bad += " plane " + std::to_string(plane) + " column " + std::to_string(x);
-                    break;
-                }
-            }
-        }
     }
     return bad;
 }
