@@ -409,26 +409,25 @@ int RunUntilFiveFramesThen(const std::function<void()>& command) {
     return framesAtCommand;
 }
 
-TEST_F(AppTest, StopEndsTheWalkAfterTheFrameInProgress) {
-    UseStoredDestination(destination_);
-    const int framesAtStop =
-        RunUntilFiveFramesThen([] { App().mainWindow().stopButton()->click(); });
-    ASSERT_GT(framesAtStop, 0) << "the walk let the event loop run";
-    // A stop that comes at a tenth index's yield still lets that index's frame be handled.
-    EXPECT_LE(App().run().framesDone(), framesAtStop + 1) << "no frame after the one in progress";
-    const auto indices = IndicesOfFiles(destination_, ".jpg");
-    EXPECT_EQ(int(indices.size()), App().run().framesDone())
-        << "every counted frame's file is complete";
-    ExpectIdleLook();
-}
-
-TEST_F(AppTest, EscapeStopsARun) {
-    UseStoredDestination(destination_);
-    const int framesAtEscape =
-        RunUntilFiveFramesThen([] { QTest::keyClick(&App().mainWindow(), Qt::Key_Escape); });
-    ASSERT_GT(framesAtEscape, 0);
-    EXPECT_LE(App().run().framesDone(), framesAtEscape + 1) << "of 160 frames";
-    ExpectIdleLook();
+// Stop, Escape and Quit end the walk after the frame in progress, every
+// counted frame's file complete.
+TEST_F(AppTest, StopEscapeAndQuitEndTheWalkAfterTheFrameInProgress) {
+    const std::pair<const char*, std::function<void()>> commands[] = {
+        {"Stop", [] { App().mainWindow().stopButton()->click(); }},
+        {"Escape", [] { QTest::keyClick(&App().mainWindow(), Qt::Key_Escape); }},
+        {"Quit", [] { App().DispatchCommand(commands::Quit, CommandOrigin::MainWindow); }},
+    };
+    for (const auto& [name, command] : commands) {
+        SCOPED_TRACE(name);
+        const fs::path folder = NewTempDir("stopped");
+        UseStoredDestination(folder, R"("Skip": 3)");
+        const int framesAtCommand = RunUntilFiveFramesThen(command);
+        ASSERT_GT(framesAtCommand, 0) << "the walk let the event loop run";
+        // A command that comes at a tenth index's yield still lets that index's frame be handled.
+        EXPECT_LE(App().run().framesDone(), framesAtCommand + 1) << "of 53 frames";
+        EXPECT_EQ(int(IndicesOfFiles(folder, ".jpg").size()), App().run().framesDone());
+        if (std::string(name) != "Quit") ExpectIdleLook();
+    }
 }
 
 TEST_F(AppTest, OpenMovieHandsTheChoiceInAsADropDoes) {
@@ -463,15 +462,6 @@ TEST_F(AppTest, StopWhileALongMovieIsCountedBreaksTheCountOff) {
     EXPECT_EQ(App().run().framesDone(), 0);
     EXPECT_TRUE(FileNames(destination_).empty());
     ExpectIdleLook();
-}
-
-TEST_F(AppTest, QuitEndsTheWalkAfterTheFrameInProgress) {
-    UseStoredDestination(destination_, R"("Skip": 3)");
-    const int framesAtQuit = RunUntilFiveFramesThen(
-        [] { App().DispatchCommand(commands::Quit, CommandOrigin::MainWindow); });
-    ASSERT_GT(framesAtQuit, 0);
-    EXPECT_LE(App().run().framesDone(), framesAtQuit + 1) << "of 53 frames";
-    EXPECT_EQ(int(IndicesOfFiles(destination_, ".jpg").size()), App().run().framesDone());
 }
 
 TEST_F(AppTest, QuitWhenDoneAppliesAfterAStop) {
