@@ -99,6 +99,8 @@ TEST(CommandLineOptions, EachOptionTakesItsValues) {
         {{"--type", "TIF", "m"}, "type=1 "},
         {{"--type", "jpg", "m"}, "type=4 "},
         {{"--type", "jxl", "m"}, "type=9 "},
+        {{"--type", "webp", "m"}, "type=7"},
+        {{"--type", "AVIF", "m"}, "type=8"},
         {{"--quality", "Low", "m"}, "factor=0.4"},
         {{"--quality", "high", "m"}, "factor=1"},
         {{"--quality", "35", "m"}, "factor=0.35 "},
