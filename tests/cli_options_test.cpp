@@ -139,6 +139,9 @@ TEST(CommandLineOptions, EachRefusalSaysWhy) {
     const Lists lists;
     const QString nulList = QString::fromStdString(lists.Write("n", std::string_view("a\0b\0", 4)));
     const QString folder = QString::fromStdString(lists.dir.string());
+    const QString big = QString::fromStdString((lists.dir / "big").string());
+    fs::resize_file(lists.Write("big", ""),
+                    kMaxListBytes + 1);  // sparse: read, it would take a while
     const QString index = "--first takes a frame index from 1 to 2147483647";
     const QString step = "--step takes a number from 1 to 32767";
     const QString seconds = "--every-seconds takes a time above 0: a decimal or [[H:]M:]S[.fff]";
@@ -166,7 +169,7 @@ TEST(CommandLineOptions, EachRefusalSaysWhy) {
              "” holds NUL bytes; a list of names that end with NUL (find "
              "-print0) takes --null"},
         {{"--frames", "@" + nulList, "m"}, "--frames: “" + nulList + "” holds NUL bytes"},
-        {{"--frames", "@/dev/zero", "m"}, "--frames: “/dev/zero” is larger than 64 MiB"},
+        {{"--frames", "@" + big, "m"}, "--frames: “" + big + "” is larger than 64 MiB"},
         {{"--times", "@/no/such/list", "m"},
          "--times: cannot read “/no/such/list”: No such file or directory"},
         {{"--first", "0", "m"}, index},

@@ -205,6 +205,10 @@ TEST(CommandLine, ProblemsAreNamedAndLeaveNothingBehind) {
     EXPECT_EQ(huge.status, 1);
     EXPECT_THAT(huge.err, HasSubstr(": frame 1 is larger than 16384 pixels a side"));
 
+    // A list without end is read only as far as the bound.
+    EXPECT_THAT(RunCli({"--frames", "@/dev/zero", Path(Fixture("h264_mp4"))}).err,
+                HasSubstr("--frames: “/dev/zero” is larger than 64 MiB"));
+
     const Result count = RunCli({"--count", Path(Fixture("audio_only"))});
     EXPECT_EQ(count.status, 1);
     EXPECT_EQ(count.out, "");

@@ -1,13 +1,13 @@
 #include "cli/list_syntax.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <string_view>
 
-#include "platform/c_owner.h"
 #include "platform/time_syntax.h"
 
 namespace reelsnap::cli {
@@ -28,13 +28,21 @@ bool ForEachItem(std::string_view text, std::string& bad, Item item) {
     }
 }
 
-// The bytes of the file, or of standard input, up to one past the bound.
-std::string ReadBytes(const std::filesystem::path& file, int& error) {
+// The bytes of the file, or of standard input, up to one past the bound. A
+// file that says it is larger is not read.
+std::string ReadBytes(const std::filesystem::path& file, int& error, bool& tooLarge) {
     const bool standardInput = file == "-";
     const int fd = standardInput ? STDIN_FILENO : ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     std::string bytes;
     if (fd < 0) {
         error = errno;
+        return bytes;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+        std::uint64_t(status.st_size) > kMaxListBytes) {
+        tooLarge = true;
+        if (!standardInput) ::close(fd);
         return bytes;
     }
     char buffer[65536];
@@ -81,8 +89,8 @@ std::optional<std::vector<std::int64_t>> ParseTimeList(std::string_view text, st
 
 ListFile ReadListFile(const std::filesystem::path& file, bool nulSeparated) {
     ListFile list;
-    std::string bytes = ReadBytes(file, list.error);
-    if (list.error != 0) return list;
+    std::string bytes = ReadBytes(file, list.error, list.tooLarge);
+    if (list.error != 0 || list.tooLarge) return list;
     if (bytes.size() > kMaxListBytes) {
         list.tooLarge = true;
         return list;
