@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const reelsnap::cli::ParsedOptions parsed = reelsnap::cli::ParseOptions(arguments);
     if (!parsed.options) {
         Require(parsed.status == reelsnap::cli::kUsageError ? !parsed.error.empty()
-                                                           : !parsed.output.empty());
+                                                            : !parsed.output.empty());
         return 0;
     }
     const reelsnap::cli::Options& o = *parsed.options;

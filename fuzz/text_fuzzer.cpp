@@ -14,12 +14,12 @@
 #include <string>
 #include <string_view>
 
+#include "cli/list_syntax.h"
 #include "cli/movie_list.h"
 #include "extract/frame_selection.h"
 #include "extract/output_naming.h"
 #include "imaging/frame_story.h"
 #include "movie/movie.h"
-#include "cli/list_syntax.h"
 
 namespace {
 

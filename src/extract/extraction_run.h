@@ -157,7 +157,7 @@ class ExtractionRun {
     std::int32_t framesExpected_ = 0;
     std::int32_t framesDecoded_ = 0;
     std::int32_t framesKeptUndecoded_ = 0;
-    bool storiesTold_ = false;  // a frame of the run carried metadata
+    bool storiesTold_ = false;                    // a frame of the run carried metadata
     std::optional<FrameWriteFailure> nameClash_;  // a frame named as an earlier one
 
     friend class FrameWalk;

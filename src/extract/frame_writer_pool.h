@@ -44,8 +44,8 @@ struct FrameJob {
 };
 
 struct FrameWriteFailure {
-    std::filesystem::path path;  // the frame's final name
-    int error = 0;               // errno of the write; 0 when the image could not be encoded
+    std::filesystem::path path;      // the frame's final name
+    int error = 0;                   // errno of the write; 0 when the image could not be encoded
     std::string encoderReason = {};  // why it could not be encoded, in the library's words
     std::uint64_t sequence = 0;
     // A frame whose name an earlier frame of the run took: both indices.
