@@ -1,5 +1,7 @@
 #include "cli/interruption.h"
 
+#include <csignal>
+
 namespace reelsnap::cli {
 namespace {
 

@@ -3,8 +3,6 @@
 // progress, every file complete.
 #pragma once
 
-#include <csignal>
-
 namespace reelsnap::cli {
 
 // The number of the signal that came, 0 while none did.

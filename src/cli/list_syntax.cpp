@@ -39,14 +39,10 @@ std::string ReadBytes(const std::filesystem::path& file, int& error, bool& tooLa
         return bytes;
     }
     struct stat status {};
-    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
-        std::uint64_t(status.st_size) > kMaxListBytes) {
-        tooLarge = true;
-        if (!standardInput) ::close(fd);
-        return bytes;
-    }
+    tooLarge = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+               std::uint64_t(status.st_size) > kMaxListBytes;
     char buffer[65536];
-    while (bytes.size() <= kMaxListBytes) {
+    while (!tooLarge && bytes.size() <= kMaxListBytes) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) error = errno;  // EISDIR for a folder

@@ -28,6 +28,13 @@ std::optional<long> NumberIn(const QString& text, long low, long high) {
     return value;
 }
 
+// A switch's row: it sets its field.
+template <bool Options::*field>
+Refusal SetSwitch(Options& o, const QString&) {
+    o.*field = true;
+    return kTaken;
+}
+
 // Why a list file given to `option` cannot be taken, where it cannot.
 Refusal ListProblem(const ListFile& list, const QString& option,
                     const std::filesystem::path& file) {
@@ -202,10 +209,7 @@ const OptionRow kOptions[] = {
                        "With --from: the list's names end with NUL, as find -print0 writes them."),
      nullptr,
      false,
-     [](Options& o, const QString&) -> Refusal {
-         o.nulSeparated = true;
-         return kTaken;
-     }},
+     SetSwitch<&Options::nulSeparated>},
     {{"shard"},
      "K/N",
      QT_TRANSLATE_NOOP(
@@ -242,10 +246,7 @@ const OptionRow kOptions[] = {
          "kept, one at each movie's end."),
      nullptr,
      false,
-     [](Options& o, const QString&) -> Refusal {
-         o.json = true;
-         return kTaken;
-     }},
+     SetSwitch<&Options::json>},
     {{"first"},
      "N",
      QT_TRANSLATE_NOOP("CommandLine", "First frame index (default 1)."),
@@ -462,37 +463,20 @@ const OptionRow kOptions[] = {
          "Date each file at the movie's creation time plus the frame's presentation time."),
      nullptr,
      false,
-     [](Options& o, const QString&) -> Refusal {
-         o.preserveDates = true;
-         return kTaken;
-     }},
-    {{"metadata"},
-     nullptr,
-     nullptr,
-     MetadataHelp,
-     false,
-     [](Options& o, const QString&) -> Refusal {
-         o.writeMetadata = true;
-         return kTaken;
-     }},
+     SetSwitch<&Options::preserveDates>},
+    {{"metadata"}, nullptr, nullptr, MetadataHelp, false, SetSwitch<&Options::writeMetadata>},
     {{"overwrite"},
      nullptr,
      QT_TRANSLATE_NOOP("CommandLine", "Replace existing files of the same names."),
      nullptr,
      false,
-     [](Options& o, const QString&) -> Refusal {
-         o.overwrite = true;
-         return kTaken;
-     }},
+     SetSwitch<&Options::overwrite>},
     {{"count"},
      nullptr,
      QT_TRANSLATE_NOOP("CommandLine", "Print each movie's frame count; write nothing."),
      nullptr,
      false,
-     [](Options& o, const QString&) -> Refusal {
-         o.countOnly = true;
-         return kTaken;
-     }},
+     SetSwitch<&Options::countOnly>},
     {{"jobs"},
      "N",
      QT_TRANSLATE_NOOP("CommandLine", "Encode with N workers (default: one a core, at most 8)."),
@@ -509,10 +493,7 @@ const OptionRow kOptions[] = {
      QT_TRANSLATE_NOOP("CommandLine", "Say nothing but errors."),
      nullptr,
      false,
-     [](Options& o, const QString&) -> Refusal {
-         o.quiet = true;
-         return kTaken;
-     }},
+     SetSwitch<&Options::quiet>},
 };
 
 QString LongName(const OptionRow& row) {

@@ -47,7 +47,6 @@ class EncodeResult {
     }
 
     explicit operator bool() const { return data_.has_value(); }
-    bool has_value() const { return data_.has_value(); }
     EncodedData& operator*() { return *data_; }
     const EncodedData& operator*() const { return *data_; }
     EncodedData* operator->() { return &*data_; }

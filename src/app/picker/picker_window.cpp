@@ -8,7 +8,6 @@
 #include <QMimeData>
 #include <QResizeEvent>
 #include <algorithm>
-#include <cstring>
 
 #include "app/picker/contact_sheet.h"
 #include "extract/frame_selection.h"
